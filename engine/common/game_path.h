@@ -1,0 +1,33 @@
+// The game names its files the Windows way ("dat\\bg.bmp", "dat/scd00.sav"), relative to the
+// game folder. This resolver turns such a name into a real path: backslashes become slashes
+// (never inside a double-byte character, whose second byte may be 0x5C), the CP932 name
+// becomes UTF-8, and the result lies in the game folder, except save files (*.sav), which live
+// in the player's data folder because an installed game folder is read-only.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace gamepath {
+
+// "dat\\bg.bmp" -> "dat/bg.bmp", still CP932.
+std::string Normalize(std::string_view cp932_name);
+bool IsSaveFile(std::string_view normalized);
+// The UTF-8 native path of a game name. Absolute names are kept as they are.
+std::string Resolve(std::string_view cp932_name);
+
+std::unique_ptr<platform::File> Open(std::string_view cp932_name, platform::File::Mode mode);
+// A writer that replaces the file only when it is committed (see platform::AtomicFile); creates
+// the folder when it is missing.
+std::unique_ptr<platform::AtomicFile> CreateAtomic(std::string_view cp932_name);
+bool ReadAll(std::string_view cp932_name, std::vector<std::uint8_t>& out);
+bool Exists(std::string_view cp932_name);
+std::optional<std::int64_t> ModificationTime(std::string_view cp932_name);
+
+}  // namespace gamepath

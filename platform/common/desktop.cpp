@@ -1,0 +1,70 @@
+#include "platform/common/desktop.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+#include "platform/files.h"
+
+extern char** environ;
+
+namespace platform {
+
+std::uint32_t SystemClock::Milliseconds() const {
+    using namespace std::chrono;
+    return static_cast<std::uint32_t>(
+        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+std::int64_t SystemClock::WallSeconds() const {
+    return static_cast<std::int64_t>(std::time(nullptr));
+}
+
+bool XdgShell::Open(const std::string& path_or_url_utf8) {
+    pid_t pid = 0;
+    std::string program = "xdg-open";
+    std::string argument = path_or_url_utf8;
+    char* argv[] = {program.data(), argument.data(), nullptr};
+    if (posix_spawnp(&pid, "xdg-open", nullptr, nullptr, argv, environ) != 0) return false;
+    // xdg-open hands the document to the desktop and returns; its status says whether a
+    // handler was found.
+    int status = 0;
+    if (waitpid(pid, &status, 0) < 0) return false;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+void StderrDebugSink::Write(const std::string& utf8) {
+    std::fputs(utf8.c_str(), stderr);
+    if (utf8.empty() || utf8.back() != '\n') std::fputc('\n', stderr);
+}
+
+namespace {
+std::string EnvOr(const char* name, const std::string& fallback) {
+    const char* value = std::getenv(name);
+    return value && *value ? std::string(value) : fallback;
+}
+}  // namespace
+
+Folders DiscoverFolders() {
+    Folders folders;
+    const std::string exe = ExecutableFolder();
+    if (IsDirectory(exe + "/dat")) {
+        folders.game = exe;
+    } else {
+#ifdef VEMU_INSTALLED_DATA_DIR
+        folders.game = VEMU_INSTALLED_DATA_DIR;
+#else
+        folders.game = exe;
+#endif
+    }
+    const std::string home = EnvOr("HOME", ".");
+    folders.data = EnvOr("XDG_DATA_HOME", home + "/.local/share") + "/vemu";
+    folders.config = EnvOr("XDG_CONFIG_HOME", home + "/.config") + "/vemu";
+    return folders;
+}
+
+}  // namespace platform

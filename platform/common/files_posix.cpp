@@ -1,0 +1,199 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <random>
+
+#include "platform/files.h"
+
+namespace platform {
+
+std::unique_ptr<File> File::Open(const std::string& path, Mode mode) {
+    const int flags = mode == Mode::Read ? O_RDONLY : (O_WRONLY | O_CREAT | O_TRUNC);
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
+    if (fd < 0) return nullptr;
+    if (mode == Mode::Read) {
+        struct stat st;
+        if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+            ::close(fd);
+            return nullptr;
+        }
+    }
+    return std::unique_ptr<File>(new File(fd));
+}
+
+File::~File() { Close(); }
+
+std::size_t File::Read(void* buffer, std::size_t bytes) {
+    if (fd_ < 0) return 0;
+    std::size_t done = 0;
+    auto* out = static_cast<unsigned char*>(buffer);
+    while (done < bytes) {
+        const ssize_t n = ::read(fd_, out + done, bytes - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
+}
+
+std::size_t File::Write(const void* buffer, std::size_t bytes) {
+    if (fd_ < 0) return 0;
+    std::size_t done = 0;
+    const auto* in = static_cast<const unsigned char*>(buffer);
+    while (done < bytes) {
+        const ssize_t n = ::write(fd_, in + done, bytes - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            failed_ = true;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
+}
+
+bool File::Seek(std::int64_t offset, Whence whence) {
+    if (fd_ < 0) return false;
+    const int w = whence == Whence::Begin ? SEEK_SET : whence == Whence::Current ? SEEK_CUR : SEEK_END;
+    return ::lseek(fd_, static_cast<off_t>(offset), w) >= 0;
+}
+
+std::int64_t File::Tell() const {
+    if (fd_ < 0) return -1;
+    return ::lseek(fd_, 0, SEEK_CUR);
+}
+
+std::int64_t File::Size() const {
+    struct stat st;
+    if (fd_ < 0 || ::fstat(fd_, &st) != 0) return -1;
+    return st.st_size;
+}
+
+bool File::Close() {
+    if (fd_ < 0) return !failed_;
+    const bool ok = ::close(fd_) == 0 && !failed_;
+    fd_ = -1;
+    failed_ = !ok;
+    return ok;
+}
+
+AtomicFile::AtomicFile(std::unique_ptr<File> file, std::string temporary, std::string target)
+    : file_(std::move(file)), temporary_(std::move(temporary)), target_(std::move(target)) {}
+
+std::unique_ptr<AtomicFile> AtomicFile::Create(const std::string& target) {
+    std::random_device entropy;
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        char suffix[32];
+        std::snprintf(suffix, sizeof suffix, ".tmp%08x", static_cast<unsigned>(entropy()));
+        std::string temporary = target + suffix;
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            return nullptr;
+        }
+        ::close(fd);
+        auto file = File::Open(temporary, File::Mode::Write);
+        if (!file) {
+            ::unlink(temporary.c_str());
+            return nullptr;
+        }
+        return std::unique_ptr<AtomicFile>(
+            new AtomicFile(std::move(file), std::move(temporary), target));
+    }
+    return nullptr;
+}
+
+AtomicFile::~AtomicFile() { Abandon(); }
+
+std::size_t AtomicFile::Write(const void* buffer, std::size_t bytes) {
+    if (!file_) return 0;
+    const std::size_t n = file_->Write(buffer, bytes);
+    if (n != bytes) failed_ = true;
+    return n;
+}
+
+bool AtomicFile::Commit() {
+    if (!file_) return false;
+    const bool closed = file_->Close();
+    file_.reset();
+    if (!closed || failed_ || ::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        ::unlink(temporary_.c_str());
+        temporary_.clear();
+        return false;
+    }
+    temporary_.clear();
+    return true;
+}
+
+void AtomicFile::Abandon() {
+    if (file_) {
+        file_->Close();
+        file_.reset();
+    }
+    if (!temporary_.empty()) {
+        ::unlink(temporary_.c_str());
+        temporary_.clear();
+    }
+}
+
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
+    auto file = File::Open(path, File::Mode::Read);
+    if (!file) return false;
+    const std::int64_t size = file->Size();
+    if (size < 0) return false;
+    out.resize(static_cast<std::size_t>(size));
+    return file->Read(out.data(), out.size()) == out.size();
+}
+
+bool WriteWholeFile(const std::string& path, const void* data, std::size_t bytes) {
+    auto file = AtomicFile::Create(path);
+    if (!file) return false;
+    if (file->Write(data, bytes) != bytes) return false;
+    return file->Commit();
+}
+
+bool FileExists(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool IsDirectory(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool MakeDirectories(const std::string& path) {
+    if (path.empty()) return false;
+    std::string partial;
+    std::size_t pos = 0;
+    while (pos != std::string::npos) {
+        pos = path.find('/', pos + 1);
+        partial = path.substr(0, pos);
+        if (partial.empty() || IsDirectory(partial)) continue;
+        if (::mkdir(partial.c_str(), 0755) != 0 && errno != EEXIST) return false;
+    }
+    return IsDirectory(path);
+}
+
+bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+std::optional<std::int64_t> ModificationTime(const std::string& path) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    return static_cast<std::int64_t>(st.st_mtime);
+}
+
+std::string ExecutableFolder() {
+    char buffer[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0) return ".";
+    std::string path(buffer, static_cast<std::size_t>(n));
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+}  // namespace platform

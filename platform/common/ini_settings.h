@@ -1,0 +1,32 @@
+// Settings kept in an INI file: "[Section]" headers and "key=value" lines.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace platform {
+
+class IniSettings : public Settings {
+public:
+    // An empty path keeps the settings in memory only.
+    explicit IniSettings(std::string path = {});
+
+    // Replaces the contents with the parsed text; unknown lines are kept out.
+    void Parse(const std::string& text);
+    std::string Serialize() const;
+
+    int GetInt(const std::string& section, const std::string& key, int fallback) const override;
+    bool WriteInt(const std::string& section, const std::string& key, int value) override;
+    std::string GetString(const std::string& section, const std::string& key,
+                          const std::string& fallback) const override;
+    bool Has(const std::string& section, const std::string& key) const;
+
+private:
+    bool Store() const;
+    std::string path_;
+    std::map<std::string, std::map<std::string, std::string>> values_;
+};
+
+}  // namespace platform

@@ -1,0 +1,70 @@
+// Files on disk. Paths are UTF-8 native paths; the engine resolves the game's own names
+// ("dat\\bg.bmp") into these before it calls here.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class File {
+public:
+    enum class Mode { Read, Write };  // Write creates or truncates
+    enum class Whence { Begin, Current, End };
+
+    static std::unique_ptr<File> Open(const std::string& path, Mode mode);
+    ~File();
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+
+    // Short counts mean end of file or an error.
+    std::size_t Read(void* buffer, std::size_t bytes);
+    std::size_t Write(const void* buffer, std::size_t bytes);
+    bool Seek(std::int64_t offset, Whence whence);
+    std::int64_t Tell() const;
+    std::int64_t Size() const;
+    // Flushes and closes; false when anything written could not reach the disk.
+    bool Close();
+
+private:
+    explicit File(int fd) : fd_(fd) {}
+    int fd_ = -1;
+    bool failed_ = false;
+};
+
+// Writes a file under a temporary name beside its target, and only a successful Commit puts
+// it in the target's place, so a failed save never destroys the previous file.
+class AtomicFile {
+public:
+    static std::unique_ptr<AtomicFile> Create(const std::string& target);
+    ~AtomicFile();  // abandons the temporary file unless committed
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    std::size_t Write(const void* buffer, std::size_t bytes);
+    bool Commit();
+    void Abandon();
+
+private:
+    AtomicFile(std::unique_ptr<File> file, std::string temporary, std::string target);
+    std::unique_ptr<File> file_;
+    std::string temporary_, target_;
+    bool failed_ = false;
+};
+
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out);
+bool WriteWholeFile(const std::string& path, const void* data, std::size_t bytes);
+bool FileExists(const std::string& path);
+bool IsDirectory(const std::string& path);
+bool MakeDirectories(const std::string& path);
+bool RemoveFile(const std::string& path);
+// Seconds since the Unix epoch of the last modification.
+std::optional<std::int64_t> ModificationTime(const std::string& path);
+// The folder of the running executable.
+std::string ExecutableFolder();
+
+}  // namespace platform

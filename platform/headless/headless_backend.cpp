@@ -1,0 +1,151 @@
+#include "platform/headless/headless_backend.h"
+
+#include <algorithm>
+
+namespace platform::headless {
+
+bool HeadlessWindow::GetMessage(Message& out) {
+    std::lock_guard lock(mutex_);
+    if (queue_.empty()) return false;
+    out = queue_.front();
+    queue_.pop_front();
+    return true;
+}
+
+void HeadlessWindow::PostMessage(const Message& message) {
+    std::lock_guard lock(mutex_);
+    queue_.push_back(message);
+}
+
+void HeadlessWindow::PostQuit(int) {
+    std::lock_guard lock(mutex_);
+    quit_posted_ = true;
+}
+
+std::size_t HeadlessWindow::PendingMessages() const {
+    std::lock_guard lock(mutex_);
+    return queue_.size();
+}
+
+Rect HeadlessWindow::GetClientRect() const {
+    if (full_screen_) return {0, 0, 640, 480};
+    return {0, 0, std::max(0, outer_.Width() - non_client_.x),
+            std::max(0, outer_.Height() - non_client_.y)};
+}
+
+void HeadlessWindow::MoveWindow(const Rect& outer) {
+    outer_ = outer;
+    ++move_count_;
+}
+
+bool HeadlessWindow::SetFullScreen(bool full_screen) {
+    full_screen_ = full_screen;
+    return true;
+}
+
+bool HeadlessWindow::Present(const std::uint32_t* argb, int width, int height) {
+    ++present_count_;
+    last_frame_.assign(argb, argb + static_cast<std::size_t>(width) * height);
+    if (lose_next_present_) {
+        lose_next_present_ = false;
+        return false;
+    }
+    return true;
+}
+
+bool HeadlessWindow::IsMouseButtonDown(int which) const {
+    return which >= 0 && which < 2 && mouse_[which];
+}
+
+void HeadlessWindow::HoldKey(int virtual_key, bool held) {
+    if (held)
+        keys_.insert(virtual_key);
+    else
+        keys_.erase(virtual_key);
+}
+
+void HeadlessWindow::HoldMouseButton(int which, bool held) {
+    if (which >= 0 && which < 2) mouse_[which] = held;
+}
+
+unsigned ManualTimers::SetEvent(unsigned period_ms, std::function<void()> callback) {
+    if (fail_next_ || period_ms == 0 || !callback) {
+        fail_next_ = false;
+        return 0;
+    }
+    const unsigned id = next_id_++;
+    timers_[id] = Timer{period_ms, now_ + period_ms, std::move(callback)};
+    return id;
+}
+
+void ManualTimers::KillEvent(unsigned id) { timers_.erase(id); }
+
+void ManualClock::Advance(std::uint32_t ms) {
+    const std::uint64_t end = now_ + ms;
+    for (;;) {
+        // The earliest due tick; ties go to the older timer.
+        unsigned due_id = 0;
+        std::uint64_t due = end + 1;
+        for (const auto& [id, timer] : timers_.timers_) {
+            if (timer.next < due) {
+                due = timer.next;
+                due_id = id;
+            }
+        }
+        if (due_id == 0) break;
+        now_ = due;
+        timers_.now_ = due;
+        auto& timer = timers_.timers_.at(due_id);
+        timer.next += timer.period;
+        auto callback = timer.callback;  // the callback may kill its own timer
+        callback();
+    }
+    now_ = end;
+    timers_.now_ = end;
+}
+
+bool PulledAudioDevice::Open(const AudioFormat& wanted, RenderCallback render) {
+    if (fail_next_) {
+        fail_next_ = false;
+        return false;
+    }
+    format_ = wanted;
+    render_ = std::move(render);
+    open_ = true;
+    return true;
+}
+
+void PulledAudioDevice::Close() {
+    open_ = false;
+    render_ = nullptr;
+}
+
+std::vector<float> PulledAudioDevice::Pull(int frames) {
+    std::vector<float> out(static_cast<std::size_t>(std::max(0, frames)) * format_.channels, 0.0f);
+    if (open_ && render_ && frames > 0) render_(out.data(), frames);
+    return out;
+}
+
+HeadlessBackend::HeadlessBackend() {
+    services_.window = &window;
+    services_.timers = &timers;
+    services_.clock = &clock;
+    services_.settings = &settings;
+    services_.dialogs = &dialogs;
+    services_.shell = &shell;
+    services_.debug = &debug;
+    services_.audio = &audio;
+    services_.joystick = &joystick;
+    services_.folders = {".", "./user-data", "./user-config"};
+}
+
+HeadlessBackend::~HeadlessBackend() {
+    if (installed_) platform::Install(nullptr);
+}
+
+void HeadlessBackend::Install() {
+    platform::Install(&services_);
+    installed_ = true;
+}
+
+}  // namespace platform::headless

@@ -1,0 +1,201 @@
+// The headless backend: no window and no threads. A test owns one, installs it, and drives the
+// program by hand: it advances the clock (which fires the timers), queues messages, holds keys,
+// moves the pointer, pulls audio and reads back every presented picture, message box and debug
+// line.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <mutex>
+#include <set>
+#include <vector>
+
+#include "platform/common/ini_settings.h"
+#include "platform/platform.h"
+
+namespace platform::headless {
+
+class HeadlessWindow : public Window {
+public:
+    bool GetMessage(Message& out) override;
+    void PostMessage(const Message& message) override;
+    void PostQuit(int exit_code) override;
+    void SetTitle(const std::string& utf8) override { title_ = utf8; }
+    void SetMenu(const std::vector<MenuItem>& menu) override { menu_ = menu; }
+    void Show() override { shown_ = true; }
+    Rect GetWindowRect() const override { return outer_; }
+    Rect GetClientRect() const override;
+    void MoveWindow(const Rect& outer) override;
+    bool SetFullScreen(bool full_screen) override;
+    bool IsFullScreen() const override { return full_screen_; }
+    bool Present(const std::uint32_t* argb, int width, int height) override;
+    bool IsKeyDown(int virtual_key) const override { return keys_.count(virtual_key) != 0; }
+    bool IsMouseButtonDown(int which) const override;
+    Point GetCursorPos() const override { return cursor_; }
+    void SetCursorPos(Point client) override { cursor_ = client; }
+    void SetSystemCursorHidden(bool hidden) override { cursor_hidden_ = hidden; }
+
+    // Scripting.
+    void HoldKey(int virtual_key, bool held);
+    void ReleaseAllKeys() { keys_.clear(); }
+    void HoldMouseButton(int which, bool held);
+    // The decorations around the client area (a window of client + this size outside).
+    void SetNonClientSize(int width, int height) { non_client_ = {width, height}; }
+    // The next Present reports a lost device.
+    void LoseDeviceOnNextPresent() { lose_next_present_ = true; }
+
+    // Observation.
+    const std::string& Title() const { return title_; }
+    const std::vector<MenuItem>& Menu() const { return menu_; }
+    bool IsShown() const { return shown_; }
+    bool IsSystemCursorHidden() const { return cursor_hidden_; }
+    int PresentCount() const { return present_count_; }
+    const std::vector<std::uint32_t>& LastFrame() const { return last_frame_; }
+    std::size_t PendingMessages() const;
+    bool QuitPosted() const { return quit_posted_; }
+    int MoveCount() const { return move_count_; }
+
+private:
+    mutable std::mutex mutex_;
+    std::deque<Message> queue_;
+    bool quit_posted_ = false;
+    std::string title_;
+    std::vector<MenuItem> menu_;
+    bool shown_ = false;
+    Rect outer_{0, 0, 646, 524};
+    Point non_client_{6, 44};
+    bool full_screen_ = false;
+    bool lose_next_present_ = false;
+    int present_count_ = 0;
+    int move_count_ = 0;
+    std::vector<std::uint32_t> last_frame_;
+    std::set<int> keys_;
+    bool mouse_[2] = {false, false};
+    Point cursor_;
+    bool cursor_hidden_ = false;
+};
+
+// Timers fired by ManualClock::Advance, in deadline order, on the caller's thread.
+class ManualTimers : public Timers {
+public:
+    unsigned SetEvent(unsigned period_ms, std::function<void()> callback) override;
+    void KillEvent(unsigned id) override;
+    void FailNextSetEvent() { fail_next_ = true; }
+    bool IsRunning(unsigned id) const { return timers_.count(id) != 0; }
+    std::size_t Count() const { return timers_.size(); }
+
+private:
+    friend class ManualClock;
+    struct Timer {
+        unsigned period;
+        std::uint64_t next;
+        std::function<void()> callback;
+    };
+    std::map<unsigned, Timer> timers_;
+    unsigned next_id_ = 1;
+    bool fail_next_ = false;
+    std::uint64_t now_ = 0;
+};
+
+class ManualClock : public Clock {
+public:
+    explicit ManualClock(ManualTimers& timers) : timers_(timers) {}
+    std::uint32_t Milliseconds() const override { return static_cast<std::uint32_t>(now_); }
+    std::int64_t WallSeconds() const override { return wall_ + static_cast<std::int64_t>(now_ / 1000); }
+    // Moves the clock on, firing every timer whose tick falls due on the way.
+    void Advance(std::uint32_t ms);
+    void SetWallSeconds(std::int64_t seconds) { wall_ = seconds; }
+
+private:
+    ManualTimers& timers_;
+    std::uint64_t now_ = 0;
+    std::int64_t wall_ = 1700000000;
+};
+
+class RecordingDialogs : public Dialogs {
+public:
+    void ShowMessageBox(const std::string& text, const std::string& caption) override {
+        boxes.push_back({text, caption});
+    }
+    void Beep() override { ++beeps; }
+    std::vector<MessageBoxRecord> boxes;
+    int beeps = 0;
+};
+
+class RecordingShell : public Shell {
+public:
+    bool Open(const std::string& target) override {
+        opened.push_back(target);
+        return succeed;
+    }
+    std::vector<std::string> opened;
+    bool succeed = true;
+};
+
+class RecordingDebugSink : public DebugSink {
+public:
+    void Write(const std::string& utf8) override { lines.push_back(utf8); }
+    std::vector<std::string> lines;
+};
+
+// Audio without a device: Pull renders exactly the frames asked for.
+class PulledAudioDevice : public AudioDevice {
+public:
+    bool Open(const AudioFormat& wanted, RenderCallback render) override;
+    void Close() override;
+    bool IsOpen() const override { return open_; }
+    AudioFormat Format() const override { return format_; }
+    void Lock() override {}
+    void Unlock() override {}
+    void FailNextOpen() { fail_next_ = true; }
+    // Interleaved samples of `frames` frames; silence while closed.
+    std::vector<float> Pull(int frames);
+
+private:
+    bool open_ = false;
+    bool fail_next_ = false;
+    AudioFormat format_;
+    RenderCallback render_;
+};
+
+class ScriptedJoystick : public Joystick {
+public:
+    bool Open() override { return attached; }
+    void Close() override {}
+    bool Read(JoystickState& out) override {
+        if (!attached) return false;
+        out = state;
+        return true;
+    }
+    bool attached = false;
+    JoystickState state;
+};
+
+// Owns one of each and the Services record that points at them.
+class HeadlessBackend {
+public:
+    HeadlessBackend();
+    ~HeadlessBackend();
+    HeadlessBackend(const HeadlessBackend&) = delete;
+    HeadlessBackend& operator=(const HeadlessBackend&) = delete;
+
+    // Makes this backend the current one (and restores the previous one on destruction).
+    void Install();
+    Services& services() { return services_; }
+
+    HeadlessWindow window;
+    ManualTimers timers;
+    ManualClock clock{timers};
+    IniSettings settings;  // in memory
+    RecordingDialogs dialogs;
+    RecordingShell shell;
+    RecordingDebugSink debug;
+    PulledAudioDevice audio;
+    ScriptedJoystick joystick;
+
+private:
+    Services services_;
+    bool installed_ = false;
+};
+
+}  // namespace platform::headless

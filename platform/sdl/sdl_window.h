@@ -1,0 +1,64 @@
+// The game window on SDL2: translates SDL's events into the frame's messages, presents the
+// 640 x 480 picture scaled to the window (letterboxed in full screen), and answers the
+// GetAsyncKeyState-style questions about keys, buttons and the pointer.
+#pragma once
+
+#include <SDL.h>
+
+#include <deque>
+#include <mutex>
+#include <optional>
+
+#include "platform/platform.h"
+
+namespace platform::sdl {
+
+class SdlWindow : public Window {
+public:
+    SdlWindow() = default;
+    ~SdlWindow() override;
+
+    bool Create(int client_width, int client_height);
+
+    bool GetMessage(Message& out) override;
+    void PostMessage(const Message& message) override;
+    void PostQuit(int exit_code) override;
+    void SetTitle(const std::string& utf8) override;
+    void SetMenu(const std::vector<MenuItem>& menu) override;
+    void Show() override;
+    Rect GetWindowRect() const override;
+    Rect GetClientRect() const override;
+    void MoveWindow(const Rect& outer) override;
+    bool SetFullScreen(bool full_screen) override;
+    bool IsFullScreen() const override { return full_screen_; }
+    bool Present(const std::uint32_t* argb, int width, int height) override;
+    bool IsKeyDown(int virtual_key) const override;
+    bool IsMouseButtonDown(int which) const override;
+    Point GetCursorPos() const override;
+    void SetCursorPos(Point client) override;
+    void SetSystemCursorHidden(bool hidden) override;
+
+    SDL_Window* handle() const { return window_; }
+    SDL_Renderer* renderer() const { return renderer_; }
+
+private:
+    // Translates one SDL event; returns a message when the frame should see one.
+    std::optional<Message> Translate(const SDL_Event& event);
+    // The picture's placement inside the window (letterboxed when the aspect differs).
+    SDL_Rect PictureRect() const;
+
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    int texture_width_ = 0, texture_height_ = 0;
+    int client_width_ = 640, client_height_ = 480;
+    bool full_screen_ = false;
+    bool device_lost_ = false;
+    bool quit_ = false;
+    Uint32 wake_event_ = 0;
+    std::mutex mutex_;
+    std::deque<Message> posted_;
+    std::vector<MenuItem> menu_;
+};
+
+}  // namespace platform::sdl
