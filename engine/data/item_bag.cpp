@@ -3,5 +3,9 @@
 CItemBag::CItemBag() = default;
 CItemBag::~CItemBag() = default;
 
-bool CItemBag::Save(const char*) { return false; }
-bool CItemBag::Load(const char*) { return false; }
+bool CItemBag::Save(const char*) {
+    return false;
+}
+bool CItemBag::Load(const char*) {
+    return false;
+}

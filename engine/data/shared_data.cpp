@@ -1,35 +1,30 @@
 #include "engine/data/shared_data.h"
 
-#include <cstring>
-
 CQZSharedData::CQZSharedData() = default;
 CQZSharedData::~CQZSharedData() = default;
 
-int CQZSharedData::GetValue(const char* name, int fallback) const {
-    for (const Entry& e : entries_)
-        if (e.name == name) return e.value;
+int CQZSharedData::GetValue(const char*, int fallback) const {
     return fallback;
 }
-
-void CQZSharedData::SetValue(const char* name, int value, bool guarded) {
-    for (Entry& e : entries_)
-        if (e.name == name) {
-            e.value = value;
-            return;
-        }
-    entries_.push_back({name, guarded, value});
-}
-
-bool CQZSharedData::AddValue(const char* name, int delta) {
-    for (Entry& e : entries_)
-        if (e.name == name) {
-            e.value = static_cast<int>(static_cast<unsigned>(e.value) + static_cast<unsigned>(delta));
-            return true;
-        }
+void CQZSharedData::SetValue(const char*, int, bool) {}
+bool CQZSharedData::AddValue(const char*, int) {
     return false;
 }
-
-bool CQZSharedData::SavePlain(const char*) { return false; }
-bool CQZSharedData::SaveGuarded(const char*) { return false; }
-bool CQZSharedData::LoadPlain(const char*) { return false; }
-bool CQZSharedData::LoadGuarded(const char*) { return false; }
+const CQZSharedData::Entry* CQZSharedData::FindEntry(const char*) const {
+    return nullptr;
+}
+bool CQZSharedData::SavePlain(const char*) {
+    return false;
+}
+bool CQZSharedData::SaveGuarded(const char*) {
+    return false;
+}
+bool CQZSharedData::LoadPlain(const char*) {
+    return false;
+}
+bool CQZSharedData::LoadGuarded(const char*) {
+    return false;
+}
+bool CQZSharedData::LoadBoth(const char*, const char*) {
+    return false;
+}
