@@ -1,0 +1,28 @@
+#include "game/shell/vemu_app.h"
+
+#include "engine/common/sjis.h"
+
+CVemuApp::CVemuApp() = default;
+
+CVemuApp::~CVemuApp() {
+    // The frame shuts the devices down before the runtime that owns them goes.
+    frame_.reset();
+}
+
+bool CVemuApp::InitInstance() {
+    document_.OnNewDocument();
+    frame_ = std::make_unique<CMainFrame>(CMainFrame::Components{});
+    frame_->PreCreateWindow();
+    platform::Window* window = platform::Current().window;
+    window->Show();
+    window->SetTitle(sjis::ToUtf8(kTitle));
+    return true;
+}
+
+int CVemuApp::Run() {
+    platform::Window* window = platform::Current().window;
+    if (!frame_->StartGame()) window->PostQuit(0);
+    platform::Message message;
+    while (window->GetMessage(message)) frame_->OnMessage(message);
+    return 0;
+}

@@ -1,0 +1,33 @@
+// The application object: owns the engine runtime, the game's components and the frame
+// window, builds them in order and tears them down in reverse, and runs the message loop.
+#pragma once
+
+#include <memory>
+
+#include "engine/framework/engine_runtime.h"
+#include "game/shell/main_frame.h"
+#include "game/shell/vemu_doc.h"
+
+class CVemuApp {
+public:
+    static constexpr const char* kTitle = "ヴェムのぜるば堂";
+
+    // The platform backend must be installed before the application is built.
+    CVemuApp();
+    ~CVemuApp();
+    CVemuApp(const CVemuApp&) = delete;
+    CVemuApp& operator=(const CVemuApp&) = delete;
+
+    // Builds the frame window (which reads the settings), places it, shows it and titles it.
+    bool InitInstance();
+    // Starts the game, then dispatches messages until the quit message; returns the exit code.
+    int Run();
+
+    CMainFrame* frame() { return frame_.get(); }
+    EngineRuntime& runtime() { return runtime_; }
+
+private:
+    EngineRuntime runtime_;
+    CVemuDoc document_;
+    std::unique_ptr<CMainFrame> frame_;
+};
