@@ -109,6 +109,7 @@ private:
     std::unique_ptr<platform::File> file_;
     int position_ = 0;
     int end_ = 1;
+    bool ready_ = false;  // the lanes are rebuilt and the body may be read
 };
 
 // Writes a container under a temporary name beside the target; only a successful Close puts

@@ -1,0 +1,119 @@
+#include "engine/data/md5.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr std::uint32_t kSine[64] = {
+    0xd76aa478, 0xe8c7b756, 0x242070db, 0xc1bdceee, 0xf57c0faf, 0x4787c62a, 0xa8304613, 0xfd469501,
+    0x698098d8, 0x8b44f7af, 0xffff5bb1, 0x895cd7be, 0x6b901122, 0xfd987193, 0xa679438e, 0x49b40821,
+    0xf61e2562, 0xc040b340, 0x265e5a51, 0xe9b6c7aa, 0xd62f105d, 0x02441453, 0xd8a1e681, 0xe7d3fbc8,
+    0x21e1cde6, 0xc33707d6, 0xf4d50d87, 0x455a14ed, 0xa9e3e905, 0xfcefa3f8, 0x676f02d9, 0x8d2a4c8a,
+    0xfffa3942, 0x8771f681, 0x6d9d6122, 0xfde5380c, 0xa4beea44, 0x4bdecfa9, 0xf6bb4b60, 0xbebfbc70,
+    0x289b7ec6, 0xeaa127fa, 0xd4ef3085, 0x04881d05, 0xd9d4d039, 0xe6db99e5, 0x1fa27cf8, 0xc4ac5665,
+    0xf4292244, 0x432aff97, 0xab9423a7, 0xfc93a039, 0x655b59c3, 0x8f0ccc92, 0xffeff47d, 0x85845dd1,
+    0x6fa87e4f, 0xfe2ce6e0, 0xa3014314, 0x4e0811a1, 0xf7537e82, 0xbd3af235, 0x2ad7d2bb, 0xeb86d391,
+};
+
+constexpr int kShift[64] = {7, 12, 17, 22, 7, 12, 17, 22, 7, 12, 17, 22, 7, 12, 17, 22,
+                            5, 9,  14, 20, 5, 9,  14, 20, 5, 9,  14, 20, 5, 9,  14, 20,
+                            4, 11, 16, 23, 4, 11, 16, 23, 4, 11, 16, 23, 4, 11, 16, 23,
+                            6, 10, 15, 21, 6, 10, 15, 21, 6, 10, 15, 21, 6, 10, 15, 21};
+
+inline std::uint32_t Rotl(std::uint32_t v, int s) {
+    return (v << s) | (v >> (32 - s));
+}
+
+void Transform(std::uint32_t* state, const unsigned char* block) {
+    std::uint32_t m[16];
+    for (int i = 0; i < 16; ++i)
+        m[i] = static_cast<std::uint32_t>(block[4 * i]) |
+               static_cast<std::uint32_t>(block[4 * i + 1]) << 8 |
+               static_cast<std::uint32_t>(block[4 * i + 2]) << 16 |
+               static_cast<std::uint32_t>(block[4 * i + 3]) << 24;
+    std::uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
+    for (int i = 0; i < 64; ++i) {
+        std::uint32_t f;
+        int g;
+        if (i < 16) {
+            f = (b & c) | (~b & d);
+            g = i;
+        } else if (i < 32) {
+            f = (d & b) | (~d & c);
+            g = (5 * i + 1) % 16;
+        } else if (i < 48) {
+            f = b ^ c ^ d;
+            g = (3 * i + 5) % 16;
+        } else {
+            f = c ^ (b | ~d);
+            g = (7 * i) % 16;
+        }
+        const std::uint32_t next = b + Rotl(a + f + kSine[i] + m[g], kShift[i]);
+        a = d;
+        d = c;
+        c = b;
+        b = next;
+    }
+    state[0] += a;
+    state[1] += b;
+    state[2] += c;
+    state[3] += d;
+}
+
+}  // namespace
+
+CQZDG_MD5::CQZDG_MD5() {
+    digest_bits_ = 128;
+    block_bits_ = 512;
+    Init();
+}
+
+void CQZDG_MD5::Init() {
+    state_[0] = 0x67452301;
+    state_[1] = 0xefcdab89;
+    state_[2] = 0x98badcfe;
+    state_[3] = 0x10325476;
+    fill_ = 0;
+    bits_ = 0;
+}
+
+void CQZDG_MD5::Update(const unsigned char* data, unsigned length) {
+    bits_ += static_cast<std::uint64_t>(length) * 8;
+    while (length > 0) {
+        const unsigned take = (64 - fill_ < length) ? 64 - fill_ : length;
+        std::memcpy(block_ + fill_, data, take);
+        fill_ += take;
+        data += take;
+        length -= take;
+        if (fill_ == 64) {
+            Transform(state_, block_);
+            fill_ = 0;
+        }
+    }
+}
+
+void CQZDG_MD5::Final(unsigned char* out) {
+    Final(out, nullptr);
+}
+
+void CQZDG_MD5::Final(unsigned char* out, char* hex) {
+    const std::uint64_t bits = bits_;
+    block_[fill_++] = 0x80;
+    if (fill_ > 56) {
+        std::memset(block_ + fill_, 0, 64 - fill_);
+        Transform(state_, block_);
+        fill_ = 0;
+    }
+    std::memset(block_ + fill_, 0, 56 - fill_);
+    for (int i = 0; i < 8; ++i) block_[56 + i] = static_cast<unsigned char>(bits >> (8 * i));
+    Transform(state_, block_);
+    for (int w = 0; w < 4; ++w)
+        for (int i = 0; i < 4; ++i)
+            out[4 * w + i] = static_cast<unsigned char>(state_[w] >> (8 * i));
+    if (hex) {
+        for (int i = 0; i < 16; ++i) std::snprintf(hex + 2 * i, 3, "%02x", out[i]);
+        hex[32] = '\0';
+    }
+    fill_ = 0;
+}
