@@ -70,7 +70,7 @@ function(vemu_test name)
   target_compile_definitions(${name} PRIVATE
     VEMU_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
     VEMU_GAME_DIR="${VEMU_GAME_DIR}")
-  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} vemu_test_support GTest::gtest GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} vemu_test_support GTest::gtest_main GTest::gtest GTest::gmock)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     PROPERTIES ENVIRONMENT "VEMU_GAME_DIR=${VEMU_GAME_DIR}")

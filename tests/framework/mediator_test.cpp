@@ -209,6 +209,7 @@ TEST_F(MediatorTest, StopOperationsSignalAndRetire) {
 }
 
 TEST_F(MediatorTest, UnknownNameChangesNothing) {
+    world.runtime.input.Init(nullptr);
     EXPECT_EQ(mediator().ChangeComponent("NoComp", 2, 0), 0);
     EXPECT_EQ(mediator().GetTransitionMode(), 0);
     EXPECT_FALSE(world.runtime.input.IsLocked());
