@@ -36,7 +36,8 @@ std::unique_ptr<platform::File> Open(std::string_view cp932_name, platform::File
     const std::string path = Resolve(cp932_name);
     if (mode == platform::File::Mode::Write) {
         const auto slash = path.rfind('/');
-        if (slash != std::string::npos && slash > 0) platform::MakeDirectories(path.substr(0, slash));
+        if (slash != std::string::npos && slash > 0)
+            platform::MakeDirectories(path.substr(0, slash));
     }
     return platform::File::Open(path, mode);
 }
@@ -52,7 +53,9 @@ bool ReadAll(std::string_view cp932_name, std::vector<std::uint8_t>& out) {
     return platform::ReadWholeFile(Resolve(cp932_name), out);
 }
 
-bool Exists(std::string_view cp932_name) { return platform::FileExists(Resolve(cp932_name)); }
+bool Exists(std::string_view cp932_name) {
+    return platform::FileExists(Resolve(cp932_name));
+}
 
 std::optional<std::int64_t> ModificationTime(std::string_view cp932_name) {
     return platform::ModificationTime(Resolve(cp932_name));

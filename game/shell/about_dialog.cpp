@@ -2,4 +2,6 @@
 
 #include "engine/common/system.h"
 
-void CAboutDlg::DoModal() { ShowMessageBox(kText, kCaption); }
+void CAboutDlg::DoModal() {
+    ShowMessageBox(kText, kCaption);
+}

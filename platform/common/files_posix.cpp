@@ -25,7 +25,9 @@ std::unique_ptr<File> File::Open(const std::string& path, Mode mode) {
     return std::unique_ptr<File>(new File(fd));
 }
 
-File::~File() { Close(); }
+File::~File() {
+    Close();
+}
 
 std::size_t File::Read(void* buffer, std::size_t bytes) {
     if (fd_ < 0) return 0;
@@ -58,7 +60,9 @@ std::size_t File::Write(const void* buffer, std::size_t bytes) {
 
 bool File::Seek(std::int64_t offset, Whence whence) {
     if (fd_ < 0) return false;
-    const int w = whence == Whence::Begin ? SEEK_SET : whence == Whence::Current ? SEEK_CUR : SEEK_END;
+    const int w = whence == Whence::Begin     ? SEEK_SET
+                  : whence == Whence::Current ? SEEK_CUR
+                                              : SEEK_END;
     return ::lseek(fd_, static_cast<off_t>(offset), w) >= 0;
 }
 
@@ -107,7 +111,9 @@ std::unique_ptr<AtomicFile> AtomicFile::Create(const std::string& target) {
     return nullptr;
 }
 
-AtomicFile::~AtomicFile() { Abandon(); }
+AtomicFile::~AtomicFile() {
+    Abandon();
+}
 
 std::size_t AtomicFile::Write(const void* buffer, std::size_t bytes) {
     if (!file_) return 0;
@@ -179,7 +185,9 @@ bool MakeDirectories(const std::string& path) {
     return IsDirectory(path);
 }
 
-bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool RemoveFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
 
 std::optional<std::int64_t> ModificationTime(const std::string& path) {
     struct stat st;
