@@ -53,9 +53,7 @@ bool ReadAll(std::string_view cp932_name, std::vector<std::uint8_t>& out) {
     return platform::ReadWholeFile(Resolve(cp932_name), out);
 }
 
-bool Exists(std::string_view cp932_name) {
-    return platform::FileExists(Resolve(cp932_name));
-}
+bool Exists(std::string_view cp932_name) { return platform::FileExists(Resolve(cp932_name)); }
 
 std::optional<std::int64_t> ModificationTime(std::string_view cp932_name) {
     return platform::ModificationTime(Resolve(cp932_name));

@@ -10,33 +10,21 @@ void ShowMessageBox(const char* text, const char* caption) {
                                                 sjis::ToUtf8(caption ? caption : ""));
 }
 
-void Beep() {
-    platform::Current().dialogs->Beep();
-}
+void Beep() { platform::Current().dialogs->Beep(); }
 
 void DebugOutput(const char* text) {
     platform::Current().debug->Write(sjis::ToUtf8(text ? text : ""));
 }
 
-void DebugOutput(const std::string& text) {
-    DebugOutput(text.c_str());
-}
+void DebugOutput(const std::string& text) { DebugOutput(text.c_str()); }
 
-std::uint32_t TimeGetTime() {
-    return platform::Current().clock->Milliseconds();
-}
+std::uint32_t TimeGetTime() { return platform::Current().clock->Milliseconds(); }
 
-std::int64_t WallClockSeconds() {
-    return platform::Current().clock->WallSeconds();
-}
+std::int64_t WallClockSeconds() { return platform::Current().clock->WallSeconds(); }
 
-void Srand(std::uint32_t seed) {
-    platform::Srand(seed);
-}
+void Srand(std::uint32_t seed) { platform::Srand(seed); }
 
-int Rand() {
-    return platform::Rand();
-}
+int Rand() { return platform::Rand(); }
 
 bool ShellOpen(const char* target) {
     const std::string name = target ? target : "";

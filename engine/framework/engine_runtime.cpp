@@ -25,32 +25,14 @@ EngineRuntime& Live() {
 
 EngineRuntime::EngineRuntime() : previous_(Announce(this)) {}
 
-EngineRuntime::~EngineRuntime() {
-    g_runtime = previous_;
-}
+EngineRuntime::~EngineRuntime() { g_runtime = previous_; }
 
-EngineRuntime* EngineRuntime::Current() {
-    return g_runtime;
-}
+EngineRuntime* EngineRuntime::Current() { return g_runtime; }
 
-CDirectGraphics* GetDirectGraphics() {
-    return &Live().graphics;
-}
-CDirectSound* GetDirectSound() {
-    return &Live().sound;
-}
-CDirectMusic* GetDirectMusic() {
-    return &Live().music;
-}
-CDirectShow* GetDirectShow() {
-    return &Live().show;
-}
-CDirectInput* GetDirectInput() {
-    return &Live().input;
-}
-CMouseEvent* GetMouseEvent() {
-    return &Live().mouse;
-}
-CQZGameMediator* GetGameMediator() {
-    return &Live().mediator;
-}
+CDirectGraphics* GetDirectGraphics() { return &Live().graphics; }
+CDirectSound* GetDirectSound() { return &Live().sound; }
+CDirectMusic* GetDirectMusic() { return &Live().music; }
+CDirectShow* GetDirectShow() { return &Live().show; }
+CDirectInput* GetDirectInput() { return &Live().input; }
+CMouseEvent* GetMouseEvent() { return &Live().mouse; }
+CQZGameMediator* GetGameMediator() { return &Live().mediator; }

@@ -44,6 +44,4 @@ void CFadeEvent::Update() {
     frame_count_ = 0;
 }
 
-void CFadeEvent::Draw() {
-    GetDirectGraphics()->DrawEffect(&effect_, texture_);
-}
+void CFadeEvent::Draw() { GetDirectGraphics()->DrawEffect(&effect_, texture_); }

@@ -125,9 +125,7 @@ void CQZGameMediator::StepTransition() {
     }
 }
 
-void CQZGameMediator::SetFadeTexture(DTexture* texture) {
-    transition_fade_.SetTexture(texture);
-}
+void CQZGameMediator::SetFadeTexture(DTexture* texture) { transition_fade_.SetTexture(texture); }
 
 bool CQZGameMediator::StartEvent(WaitHandle* handle, CGameEvent* event) {
     if (!event) return false;
@@ -208,9 +206,7 @@ void CQZGameMediator::OnReset() {
     if (current_) current_->OnReset();
 }
 
-bool CQZGameMediator::OnCommand() {
-    return current_ ? current_->OnCommand() : false;
-}
+bool CQZGameMediator::OnCommand() { return current_ ? current_->OnCommand() : false; }
 
 void CQZGameMediator::CallHook1(int a, int b, int c) {
     if (current_) current_->OnHook1(a, b, c);
@@ -227,6 +223,4 @@ std::vector<CGameEvent*> CQZGameMediator::RunningEvents() const {
     return out;
 }
 
-bool CQZGameMediator::IsRunning(const CGameEvent* event) const {
-    return event && event->listed_;
-}
+bool CQZGameMediator::IsRunning(const CGameEvent* event) const { return event && event->listed_; }

@@ -2,6 +2,4 @@
 
 #include "engine/common/system.h"
 
-void CAboutDlg::DoModal() {
-    ShowMessageBox(kText, kCaption);
-}
+void CAboutDlg::DoModal() { ShowMessageBox(kText, kCaption); }

@@ -47,9 +47,7 @@ CMainFrame::CMainFrame(Components components)
     mediator_ = GetGameMediator();
 }
 
-CMainFrame::~CMainFrame() {
-    Shutdown();
-}
+CMainFrame::~CMainFrame() { Shutdown(); }
 
 void CMainFrame::PreCreateWindow() {
     window_->MoveWindow(window_rect_);
@@ -291,9 +289,7 @@ void CMainFrame::OnMove() {
     if (rect.left >= 0 && rect.top >= 0) window_rect_ = rect;
 }
 
-void CMainFrame::OnMaximize() {
-    ToggleFullScreen();
-}
+void CMainFrame::OnMaximize() { ToggleFullScreen(); }
 
 void CMainFrame::OnPaint() {
     if (!not_started_ && graphics_) graphics_->Present();

@@ -25,9 +25,7 @@ std::unique_ptr<File> File::Open(const std::string& path, Mode mode) {
     return std::unique_ptr<File>(new File(fd));
 }
 
-File::~File() {
-    Close();
-}
+File::~File() { Close(); }
 
 std::size_t File::Read(void* buffer, std::size_t bytes) {
     if (fd_ < 0) return 0;
@@ -111,9 +109,7 @@ std::unique_ptr<AtomicFile> AtomicFile::Create(const std::string& target) {
     return nullptr;
 }
 
-AtomicFile::~AtomicFile() {
-    Abandon();
-}
+AtomicFile::~AtomicFile() { Abandon(); }
 
 std::size_t AtomicFile::Write(const void* buffer, std::size_t bytes) {
     if (!file_) return 0;
@@ -185,9 +181,7 @@ bool MakeDirectories(const std::string& path) {
     return IsDirectory(path);
 }
 
-bool RemoveFile(const std::string& path) {
-    return ::unlink(path.c_str()) == 0;
-}
+bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
 std::optional<std::int64_t> ModificationTime(const std::string& path) {
     struct stat st;

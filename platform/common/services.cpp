@@ -11,13 +11,9 @@ Services* g_services = nullptr;
 CrtRandom g_random;
 }  // namespace
 
-void Install(Services* services) {
-    g_services = services;
-}
+void Install(Services* services) { g_services = services; }
 
-bool IsInstalled() {
-    return g_services != nullptr;
-}
+bool IsInstalled() { return g_services != nullptr; }
 
 Services& Current() {
     if (!g_services) {
@@ -27,14 +23,8 @@ Services& Current() {
     return *g_services;
 }
 
-CrtRandom& GameRandom() {
-    return g_random;
-}
-void Srand(std::uint32_t seed) {
-    g_random.Seed(seed);
-}
-int Rand() {
-    return g_random.Next();
-}
+CrtRandom& GameRandom() { return g_random; }
+void Srand(std::uint32_t seed) { g_random.Seed(seed); }
+int Rand() { return g_random.Next(); }
 
 }  // namespace platform

@@ -76,9 +76,7 @@ unsigned ManualTimers::SetEvent(unsigned period_ms, std::function<void()> callba
     return id;
 }
 
-void ManualTimers::KillEvent(unsigned id) {
-    timers_.erase(id);
-}
+void ManualTimers::KillEvent(unsigned id) { timers_.erase(id); }
 
 void ManualClock::Advance(std::uint32_t ms) {
     const std::uint64_t end = now_ + ms;
