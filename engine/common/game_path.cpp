@@ -36,7 +36,8 @@ std::unique_ptr<platform::File> Open(std::string_view cp932_name, platform::File
     const std::string path = Resolve(cp932_name);
     if (mode == platform::File::Mode::Write) {
         const auto slash = path.rfind('/');
-        if (slash != std::string::npos && slash > 0) platform::MakeDirectories(path.substr(0, slash));
+        if (slash != std::string::npos && slash > 0)
+            platform::MakeDirectories(path.substr(0, slash));
     }
     return platform::File::Open(path, mode);
 }

@@ -59,7 +59,9 @@ public:
                     skip = CharLength(std::string_view(src, src_left), 0);
                 } else {
                     // A UTF-8 sequence: skip the lead byte and its continuation bytes.
-                    while (skip < src_left && (static_cast<unsigned char>(src[skip]) & 0xC0) == 0x80) ++skip;
+                    while (skip < src_left &&
+                           (static_cast<unsigned char>(src[skip]) & 0xC0) == 0x80)
+                        ++skip;
                 }
                 out.append(replacement);
                 src += skip;
@@ -90,7 +92,9 @@ std::string ToUtf8(std::string_view cp932) {
     return ToUtf8Converter().Convert(cp932, "\xEF\xBF\xBD", true);
 }
 
-std::string FromUtf8(std::string_view utf8) { return FromUtf8Converter().Convert(utf8, "?", false); }
+std::string FromUtf8(std::string_view utf8) {
+    return FromUtf8Converter().Convert(utf8, "?", false);
+}
 
 std::u32string ToCodePoints(std::string_view cp932) {
     const std::string utf8 = ToUtf8(cp932);
@@ -113,7 +117,8 @@ std::u32string ToCodePoints(std::string_view cp932) {
             n = 4;
         }
         if (i + n > utf8.size()) break;
-        for (std::size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        for (std::size_t k = 1; k < n; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
         out.push_back(cp);
         i += n;
     }

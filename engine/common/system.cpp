@@ -12,7 +12,9 @@ void ShowMessageBox(const char* text, const char* caption) {
 
 void Beep() { platform::Current().dialogs->Beep(); }
 
-void DebugOutput(const char* text) { platform::Current().debug->Write(sjis::ToUtf8(text ? text : "")); }
+void DebugOutput(const char* text) {
+    platform::Current().debug->Write(sjis::ToUtf8(text ? text : ""));
+}
 
 void DebugOutput(const std::string& text) { DebugOutput(text.c_str()); }
 

@@ -18,7 +18,8 @@ constexpr Key kX{"x", 0};
 constexpr Key kY{"y", 0};
 constexpr Key kWidth{"cx", 646};
 constexpr Key kHeight{"cy", 524};
-constexpr Key kButtons[4] = {{"button1", 'Z'}, {"button2", 'X'}, {"button3", 'C'}, {"button4", 'V'}};
+constexpr Key kButtons[4] = {
+    {"button1", 'Z'}, {"button2", 'X'}, {"button3", 'C'}, {"button4", 'V'}};
 // The direction keys are read but given to nothing: the arrows and the joystick steer.
 constexpr Key kDirections[4] = {{"right", 'S'}, {"left", 'A'}, {"down", 'Z'}, {"up", 'W'}};
 // Read at the end of the game start-up.

@@ -58,7 +58,9 @@ std::size_t File::Write(const void* buffer, std::size_t bytes) {
 
 bool File::Seek(std::int64_t offset, Whence whence) {
     if (fd_ < 0) return false;
-    const int w = whence == Whence::Begin ? SEEK_SET : whence == Whence::Current ? SEEK_CUR : SEEK_END;
+    const int w = whence == Whence::Begin     ? SEEK_SET
+                  : whence == Whence::Current ? SEEK_CUR
+                                              : SEEK_END;
     return ::lseek(fd_, static_cast<off_t>(offset), w) >= 0;
 }
 

@@ -69,10 +69,8 @@ void HeadlessWindow::HoldMouseButton(int which, bool held) {
 }
 
 unsigned ManualTimers::SetEvent(unsigned period_ms, std::function<void()> callback) {
-    if (fail_next_ || period_ms == 0 || !callback) {
-        fail_next_ = false;
-        return 0;
-    }
+    if (fail_countdown_ >= 0 && fail_countdown_-- == 0) return 0;
+    if (period_ms == 0 || !callback) return 0;
     const unsigned id = next_id_++;
     timers_[id] = Timer{period_ms, now_ + period_ms, std::move(callback)};
     return id;
@@ -83,13 +81,16 @@ void ManualTimers::KillEvent(unsigned id) { timers_.erase(id); }
 void ManualClock::Advance(std::uint32_t ms) {
     const std::uint64_t end = now_ + ms;
     for (;;) {
-        // The earliest due tick; ties go to the older timer.
+        // The earliest due tick; at equal deadlines the faster timer fires first (a frame tick
+        // due at the same moment as a rate tick lands in the period it closes), then the older.
         unsigned due_id = 0;
         std::uint64_t due = end + 1;
+        unsigned due_period = 0;
         for (const auto& [id, timer] : timers_.timers_) {
-            if (timer.next < due) {
+            if (timer.next < due || (timer.next == due && timer.period < due_period)) {
                 due = timer.next;
                 due_id = id;
+                due_period = timer.period;
             }
         }
         if (due_id == 0) break;

@@ -80,7 +80,8 @@ class ManualTimers : public Timers {
 public:
     unsigned SetEvent(unsigned period_ms, std::function<void()> callback) override;
     void KillEvent(unsigned id) override;
-    void FailNextSetEvent() { fail_next_ = true; }
+    // The next SetEvent fails; with a count, that many calls succeed before the one that fails.
+    void FailNextSetEvent(int succeed_first = 0) { fail_countdown_ = succeed_first; }
     bool IsRunning(unsigned id) const { return timers_.count(id) != 0; }
     std::size_t Count() const { return timers_.size(); }
 
@@ -93,7 +94,7 @@ private:
     };
     std::map<unsigned, Timer> timers_;
     unsigned next_id_ = 1;
-    bool fail_next_ = false;
+    int fail_countdown_ = -1;
     std::uint64_t now_ = 0;
 };
 
@@ -101,7 +102,9 @@ class ManualClock : public Clock {
 public:
     explicit ManualClock(ManualTimers& timers) : timers_(timers) {}
     std::uint32_t Milliseconds() const override { return static_cast<std::uint32_t>(now_); }
-    std::int64_t WallSeconds() const override { return wall_ + static_cast<std::int64_t>(now_ / 1000); }
+    std::int64_t WallSeconds() const override {
+        return wall_ + static_cast<std::int64_t>(now_ / 1000);
+    }
     // Moves the clock on, firing every timer whose tick falls due on the way.
     void Advance(std::uint32_t ms);
     void SetWallSeconds(std::int64_t seconds) { wall_ = seconds; }

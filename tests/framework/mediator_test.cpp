@@ -42,7 +42,8 @@ private:
 
 class CountedEvent : public ScriptedEvent {
 public:
-    CountedEvent(Log& log, int& destroyed) : ScriptedEvent(log, "counted", 4), destroyed_(destroyed) {}
+    CountedEvent(Log& log, int& destroyed)
+        : ScriptedEvent(log, "counted", 4), destroyed_(destroyed) {}
     ~CountedEvent() override { ++destroyed_; }
 
 private:
@@ -282,8 +283,8 @@ TEST_F(MediatorTest, RenderFlagClearUpdatesButDrawsAndPresentsNothing) {
 
 TEST_F(MediatorTest, FinalizeLeavesTheCurrentAndFinalizesAll) {
     mediator().FinalizeComponents();
-    EXPECT_EQ(log.lines, (std::vector<std::string>{"leave AComp", "finalize AComp", "finalize BComp",
-                                                   "finalize CComp"}));
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"leave AComp", "finalize AComp",
+                                                   "finalize BComp", "finalize CComp"}));
     EXPECT_EQ(mediator().GetCurrentComponent(), nullptr);
     // With no current component, a frame and the keys do nothing.
     mediator().Run();

@@ -1,0 +1,85 @@
+// The platform layer's own services: settings, the C runtime generator, files, the manual clock.
+#include <gtest/gtest.h>
+
+#include "platform/common/ini_settings.h"
+#include "platform/crt_random.h"
+#include "platform/files.h"
+#include "platform/headless/headless_backend.h"
+#include "tests/support/engine_world.h"
+
+namespace {
+
+TEST(IniSettings, ParsesSectionsAndKeepsIntegers) {
+    platform::IniSettings settings;
+    settings.Parse("; comment\n[Vemu]\nx = 12\r\ncy=-3\nbad\n[Other]\nx=99\nname=ヴェム\n");
+    EXPECT_EQ(settings.GetInt("Vemu", "x", 0), 12);
+    EXPECT_EQ(settings.GetInt("Vemu", "cy", 0), -3);
+    EXPECT_EQ(settings.GetInt("Other", "x", 0), 99);
+    EXPECT_EQ(settings.GetInt("Vemu", "missing", 7), 7);
+    EXPECT_EQ(settings.GetInt("Other", "name", 7), 0);  // unreadable numbers read as 0
+    platform::IniSettings again;
+    again.Parse(settings.Serialize());
+    EXPECT_EQ(again.Serialize(), settings.Serialize());
+}
+
+TEST(IniSettings, WritesThroughToItsFile) {
+    testing_support::TempFolder folder;
+    const std::string path = folder.path() + "/deep/vemu.ini";
+    {
+        platform::IniSettings settings(path);
+        EXPECT_TRUE(settings.WriteInt("Vemu", "bgm_vol", 40));
+    }
+    platform::IniSettings reread(path);
+    EXPECT_EQ(reread.GetInt("Vemu", "bgm_vol", 100), 40);
+}
+
+TEST(CrtRandom, FollowsTheClassicSequence) {
+    platform::CrtRandom random;  // unseeded: as after srand(1)
+    const int first[] = {41, 18467, 6334, 26500, 19169};
+    for (int expected : first) EXPECT_EQ(random.Next(), expected);
+    random.Seed(12345);
+    const int seeded[] = {7584, 19164, 25795};
+    for (int expected : seeded) EXPECT_EQ(random.Next(), expected);
+    for (int i = 0; i < 1000; ++i) {
+        const int r = random.Next();
+        ASSERT_GE(r, 0);
+        ASSERT_LE(r, platform::CrtRandom::kMax);
+    }
+}
+
+TEST(AtomicFile, AFailedWriteKeepsThePreviousFile) {
+    testing_support::TempFolder folder;
+    const std::string path = folder.path() + "/slot.sav";
+    ASSERT_TRUE(platform::WriteWholeFile(path, "old", 3));
+    {
+        auto file = platform::AtomicFile::Create(path);
+        ASSERT_TRUE(file);
+        file->Write("new, half written", 9);
+        // Dropped without a commit, as when the writer meets an error.
+    }
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(platform::ReadWholeFile(path, bytes));
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "old");
+    auto file = platform::AtomicFile::Create(path);
+    file->Write("new", 3);
+    EXPECT_TRUE(file->Commit());
+    ASSERT_TRUE(platform::ReadWholeFile(path, bytes));
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "new");
+    EXPECT_FALSE(platform::AtomicFile::Create(folder.path() + "/no/such/folder/x"));
+}
+
+TEST(ManualClock, FiresTimersInDeadlineOrder) {
+    platform::headless::HeadlessBackend backend;
+    std::vector<int> fired;
+    const unsigned slow = backend.timers.SetEvent(100, [&] { fired.push_back(100); });
+    backend.timers.SetEvent(20, [&] { fired.push_back(20); });
+    backend.clock.Advance(100);
+    EXPECT_EQ(fired, (std::vector<int>{20, 20, 20, 20, 20, 100}));
+    EXPECT_EQ(backend.clock.Milliseconds(), 100u);
+    backend.timers.KillEvent(slow);
+    fired.clear();
+    backend.clock.Advance(100);
+    EXPECT_EQ(fired.size(), 5u);
+}
+
+}  // namespace
