@@ -1,6 +1,8 @@
 // The audio output: a device that pulls interleaved float samples from one render callback.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 
 namespace platform {
@@ -9,6 +11,14 @@ struct AudioFormat {
     int rate = 48000;
     int channels = 2;
     int buffer_frames = 1024;
+};
+
+// A receiver of MIDI messages in place of a synthesiser. A device without speakers offers one
+// (the headless device records what it is sent); `position` is the piece's time in 100 ns.
+class MidiSink {
+public:
+    virtual ~MidiSink() = default;
+    virtual void Receive(std::int64_t position, const std::uint8_t* bytes, std::size_t count) = 0;
 };
 
 class AudioDevice {
@@ -26,6 +36,8 @@ public:
     // this lock. The headless device has no thread and its lock does nothing.
     virtual void Lock() = 0;
     virtual void Unlock() = 0;
+    // Where MIDI goes instead of being synthesised; null on a device that plays sound.
+    virtual MidiSink* Midi() { return nullptr; }
 };
 
 }  // namespace platform

@@ -141,8 +141,16 @@ public:
     std::vector<std::string> lines;
 };
 
-// Audio without a device: Pull renders exactly the frames asked for.
-class PulledAudioDevice : public AudioDevice {
+// One MIDI message as the headless device received it.
+struct MidiRecord {
+    std::int64_t position = 0;  // 100 ns units into the piece
+    std::vector<std::uint8_t> bytes;
+};
+
+// Audio without a device: Pull renders exactly the frames asked for. Music is not
+// synthesised: its MIDI messages are recorded in `midi` (unless record_midi is cleared, which
+// lets a test hear the real synthesiser).
+class PulledAudioDevice : public AudioDevice, public MidiSink {
 public:
     bool Open(const AudioFormat& wanted, RenderCallback render) override;
     void Close() override;
@@ -153,6 +161,13 @@ public:
     void FailNextOpen() { fail_next_ = true; }
     // Interleaved samples of `frames` frames; silence while closed.
     std::vector<float> Pull(int frames);
+
+    MidiSink* Midi() override { return record_midi ? this : nullptr; }
+    void Receive(std::int64_t position, const std::uint8_t* bytes, std::size_t count) override {
+        midi.push_back({position, std::vector<std::uint8_t>(bytes, bytes + count)});
+    }
+    bool record_midi = true;
+    std::vector<MidiRecord> midi;
 
 private:
     bool open_ = false;
