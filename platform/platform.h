@@ -140,6 +140,13 @@ struct Folders {
     std::string config;  // $XDG_CONFIG_HOME/vemu: settings
 };
 
+// The system's Japanese font files (UTF-8 paths). Empty when the backend has none; the engine
+// then draws a deterministic box font.
+struct FontFiles {
+    std::string mincho;
+    std::string gothic;
+};
+
 // Everything one backend provides. The application object installs one with Install();
 // engine code reaches it through Current().
 struct Services {
@@ -153,6 +160,7 @@ struct Services {
     AudioDevice* audio = nullptr;
     Joystick* joystick = nullptr;
     Folders folders;
+    FontFiles fonts;
 };
 
 void Install(Services* services);

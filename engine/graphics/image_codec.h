@@ -1,0 +1,37 @@
+// The image formats the game's textures come in: BMP (also a DIB without its file header),
+// DDS, JPEG and TGA, decoded into ARGB pixels; and the header sizing rules by which texture
+// coordinates are computed.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "engine/graphics/image.h"
+
+struct ImageSize {
+    int width = 0, height = 0;
+    bool operator==(const ImageSize&) const = default;
+};
+
+// The extension as the loader sees it: the last three characters in lower case, "jpeg" -> "jpg".
+std::string ExtensionOf(std::string_view file_name);
+// The size the header claims, by extension: "jpg" from the first start of frame (0 x 0 without
+// one), "bmp" at offset 18 (|height| for top-down pictures), "dds" at offset 12 height then
+// width, anything else two words at offset 12. Missing bytes read as 0.
+ImageSize HeaderSize(std::string_view extension, std::span<const std::uint8_t> bytes);
+
+// Decoders; each returns nothing for data it cannot read.
+std::optional<Image> DecodeBmp(std::span<const std::uint8_t> bytes);
+// A DIB as bitmap resources hold it: BITMAPINFOHEADER first, no file header.
+std::optional<Image> DecodeDib(std::span<const std::uint8_t> bytes);
+std::optional<Image> DecodeDds(std::span<const std::uint8_t> bytes);
+std::optional<Image> DecodeJpeg(std::span<const std::uint8_t> bytes);
+std::optional<Image> DecodeTga(std::span<const std::uint8_t> bytes);
+// Chooses by signature, then by extension (TGA has no signature).
+std::optional<Image> DecodeImage(std::span<const std::uint8_t> bytes, std::string_view extension);
+
+// Pixels equal to the key become transparent black; a key of 0 keys nothing.
+void ApplyColorKey(Image& image, std::uint32_t color_key);

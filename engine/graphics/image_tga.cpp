@@ -1,0 +1,91 @@
+#include "engine/graphics/image_bits.h"
+#include "engine/graphics/image_codec.h"
+
+using namespace imagebits;
+
+namespace {
+
+std::uint32_t ReadPixel(const std::uint8_t* p, int depth, const std::vector<std::uint32_t>& palette,
+                        bool mapped) {
+    std::uint32_t v = 0;
+    for (int i = 0; i < (depth + 7) / 8; ++i) v |= static_cast<std::uint32_t>(p[i]) << (8 * i);
+    if (mapped) return v < palette.size() ? palette[v] : 0xFF000000u;
+    switch (depth) {
+        case 8:
+            return Argb(255, v, v, v);
+        case 15:
+        case 16:
+            return Argb(255, Channel(v, 0x7C00, 0), Channel(v, 0x03E0, 0), Channel(v, 0x001F, 0));
+        case 24:
+            return 0xFF000000u | v;
+        default:
+            return v;
+    }
+}
+
+}  // namespace
+
+std::optional<Image> DecodeTga(std::span<const std::uint8_t> b) {
+    if (b.size() < 18) return std::nullopt;
+    const int id_length = b[0], map_type = b[1], type = b[2];
+    const int map_first = static_cast<int>(U16(b, 3)), map_length = static_cast<int>(U16(b, 5)),
+              map_depth = b[7];
+    const int width = static_cast<int>(U16(b, 12)), height = static_cast<int>(U16(b, 14));
+    const int depth = b[16], descriptor = b[17];
+    const bool rle = type >= 9;
+    const int base = rle ? type - 8 : type;
+    if (base < 1 || base > 3 || width <= 0 || height <= 0) return std::nullopt;
+    const bool mapped = base == 1;
+    if (mapped && (map_type != 1 || depth != 8)) return std::nullopt;
+    if (!mapped && depth != 8 && depth != 15 && depth != 16 && depth != 24 && depth != 32)
+        return std::nullopt;
+
+    std::size_t at = 18 + static_cast<std::size_t>(id_length);
+    std::vector<std::uint32_t> palette;
+    if (map_type == 1) {
+        const int entry = (map_depth + 7) / 8;
+        if (entry < 2 || entry > 4) return std::nullopt;
+        palette.assign(static_cast<std::size_t>(map_first + map_length), 0xFF000000u);
+        for (int i = 0; i < map_length; ++i, at += entry) {
+            if (at + entry > b.size()) return std::nullopt;
+            palette[map_first + i] =
+                ReadPixel(b.data() + at, map_depth == 15 ? 16 : map_depth, {}, false);
+        }
+    }
+    const int pixel_bytes = (depth + 7) / 8;
+    const std::size_t count = static_cast<std::size_t>(width) * height;
+    std::vector<std::uint32_t> pixels;
+    pixels.reserve(count);
+    while (pixels.size() < count) {
+        if (!rle) {
+            if (at + pixel_bytes > b.size()) return std::nullopt;
+            pixels.push_back(ReadPixel(b.data() + at, depth, palette, mapped));
+            at += pixel_bytes;
+            continue;
+        }
+        if (at >= b.size()) return std::nullopt;
+        const int packet = b[at++];
+        const std::size_t n = static_cast<std::size_t>(packet & 0x7F) + 1;
+        if (packet & 0x80) {
+            if (at + pixel_bytes > b.size()) return std::nullopt;
+            const std::uint32_t p = ReadPixel(b.data() + at, depth, palette, mapped);
+            at += pixel_bytes;
+            for (std::size_t i = 0; i < n && pixels.size() < count; ++i) pixels.push_back(p);
+        } else {
+            for (std::size_t i = 0; i < n && pixels.size() < count; ++i, at += pixel_bytes) {
+                if (at + pixel_bytes > b.size()) return std::nullopt;
+                pixels.push_back(ReadPixel(b.data() + at, depth, palette, mapped));
+            }
+        }
+    }
+    Image image(width, height);
+    const bool top_down = descriptor & 0x20, right_to_left = descriptor & 0x10;
+    for (int row = 0; row < height; ++row) {
+        const int y = top_down ? row : height - 1 - row;
+        for (int col = 0; col < width; ++col) {
+            const int x = right_to_left ? width - 1 - col : col;
+            image.At(x, y) = pixels[static_cast<std::size_t>(row) * width + col];
+        }
+    }
+    return image;
+}

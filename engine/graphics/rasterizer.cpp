@@ -1,0 +1,188 @@
+#include "engine/graphics/rasterizer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace raster {
+
+namespace {
+
+bool AllFinite(const Quad& q) {
+    for (double v : {q.x, q.y, q.width, q.height, q.center_x, q.center_y, q.rotation, q.scale_x,
+                     q.scale_y, q.u0, q.v0, q.u1, q.v1})
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+// The first pixel at or after an edge (top-left rule: an edge on a pixel covers it).
+int FirstPixel(double edge) { return static_cast<int>(std::ceil(edge)); }
+
+int ClampInt(double v, int lo, int hi) {
+    if (!(v >= lo)) return lo;  // also NaN
+    if (v > hi) return hi;
+    return static_cast<int>(v);
+}
+
+void BlendRow(std::uint32_t* dst, const std::uint32_t* src, int n) {
+    for (int i = 0; i < n; ++i) {
+        const std::uint32_t s = src[i];
+        const std::uint32_t a = s >> 24;
+        if (a == 255)
+            dst[i] = s;
+        else if (a != 0)
+            dst[i] = Blend(s, dst[i]);
+    }
+}
+
+// Axis-aligned quads (no rotation): texel columns and rows come from lookup tables.
+void DrawAxisAligned(Surface& surface, const Image* texture, const Quad& q) {
+    double x0 = q.center_x + (q.x - q.center_x) * q.scale_x;
+    double x1 = q.center_x + (q.x + q.width - q.center_x) * q.scale_x;
+    double y0 = q.center_y + (q.y - q.center_y) * q.scale_y;
+    double y1 = q.center_y + (q.y + q.height - q.center_y) * q.scale_y;
+    const int px0 = std::max(0, FirstPixel(std::min(x0, x1)));
+    const int px1 = std::min(surface.width, FirstPixel(std::max(x0, x1)));
+    const int py0 = std::max(0, FirstPixel(std::min(y0, y1)));
+    const int py1 = std::min(surface.height, FirstPixel(std::max(y0, y1)));
+    if (px0 >= px1 || py0 >= py1) return;
+
+    if (!texture) {
+        FillRect(surface, px0, py0, px1, py1, q.color);
+        return;
+    }
+    // Local coordinate s of pixel px: px = x0 + s * (x1 - x0) / width.
+    const double du = (q.u1 - q.u0) / q.width, dv = (q.v1 - q.v0) / q.height;
+    const double sx = q.scale_x, sy = q.scale_y;
+    const int tw = texture->width, th = texture->height;
+    thread_local std::vector<int> columns;
+    columns.resize(static_cast<std::size_t>(px1 - px0));
+    for (int px = px0; px < px1; ++px) {
+        const double s = (px - q.center_x) / sx + q.center_x - q.x;
+        columns[px - px0] = ClampInt(std::floor(q.u0 + s * du), 0, tw - 1);
+    }
+    const bool white = q.color == 0xFFFFFFFFu;
+    const bool straight =
+        white && sx == 1.0 && du == 1.0 && columns.back() - columns.front() == px1 - px0 - 1;
+    thread_local std::vector<std::uint32_t> row;
+    row.resize(columns.size());
+    for (int py = py0; py < py1; ++py) {
+        const double t = (py - q.center_y) / sy + q.center_y - q.y;
+        const int ty = ClampInt(std::floor(q.v0 + t * dv), 0, th - 1);
+        const std::uint32_t* src = &texture->pixels[static_cast<std::size_t>(ty) * tw];
+        std::uint32_t* dst = surface.pixels + static_cast<std::size_t>(py) * surface.width + px0;
+        if (straight) {
+            BlendRow(dst, src + columns.front(), px1 - px0);
+            continue;
+        }
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            row[i] = white ? src[columns[i]] : Modulate(src[columns[i]], q.color);
+        BlendRow(dst, row.data(), px1 - px0);
+    }
+}
+
+}  // namespace
+
+void FillRect(Surface& surface, int left, int top, int right, int bottom, std::uint32_t color) {
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, surface.width);
+    bottom = std::min(bottom, surface.height);
+    const std::uint32_t a = color >> 24;
+    if (left >= right || top >= bottom || a == 0) return;
+    for (int y = top; y < bottom; ++y) {
+        std::uint32_t* dst = surface.pixels + static_cast<std::size_t>(y) * surface.width;
+        if (a == 255) {
+            std::fill(dst + left, dst + right, color);
+        } else {
+            for (int x = left; x < right; ++x) dst[x] = Blend(color, dst[x]);
+        }
+    }
+}
+
+void DrawQuad(Surface& surface, const Image* texture, const Quad& input) {
+    if (!AllFinite(input) || input.width == 0 || input.height == 0 || input.scale_x == 0 ||
+        input.scale_y == 0)
+        return;
+    if (texture && texture->Empty()) return;
+    Quad q = input;
+    // A negative extent is the same quad seen from its other side.
+    if (q.width < 0) {
+        q.x += q.width;
+        q.width = -q.width;
+        std::swap(q.u0, q.u1);
+    }
+    if (q.height < 0) {
+        q.y += q.height;
+        q.height = -q.height;
+        std::swap(q.v0, q.v1);
+    }
+    if (q.rotation == 0) {
+        DrawAxisAligned(surface, texture, q);
+        return;
+    }
+
+    const double c = std::cos(q.rotation), s = std::sin(q.rotation);
+    // Corners in screen space, for the bounding box.
+    double min_x = 1e300, max_x = -1e300, min_y = 1e300, max_y = -1e300;
+    for (int corner = 0; corner < 4; ++corner) {
+        const double px = (corner == 1 || corner == 2) ? q.x + q.width : q.x;
+        const double py = corner >= 2 ? q.y + q.height : q.y;
+        const double dx = (px - q.center_x) * q.scale_x, dy = (py - q.center_y) * q.scale_y;
+        const double X = q.center_x + dx * c - dy * s, Y = q.center_y + dx * s + dy * c;
+        min_x = std::min(min_x, X);
+        max_x = std::max(max_x, X);
+        min_y = std::min(min_y, Y);
+        max_y = std::max(max_y, Y);
+    }
+    const int px0 = std::max(0, FirstPixel(min_x)),
+              px1 = std::min(surface.width, FirstPixel(max_x));
+    const int py0 = std::max(0, FirstPixel(min_y)),
+              py1 = std::min(surface.height, FirstPixel(max_y));
+    if (px0 >= px1 || py0 >= py1) return;
+    const double du = (q.u1 - q.u0) / q.width, dv = (q.v1 - q.v0) / q.height;
+    const bool white = q.color == 0xFFFFFFFFu;
+    for (int py = py0; py < py1; ++py) {
+        std::uint32_t* dst = surface.pixels + static_cast<std::size_t>(py) * surface.width;
+        const double qy = py - q.center_y;
+        for (int px = px0; px < px1; ++px) {
+            const double qx = px - q.center_x;
+            // Inverse rotation, then inverse scale, back into the unrotated rectangle.
+            const double ls = (qx * c + qy * s) / q.scale_x + q.center_x - q.x;
+            const double lt = (-qx * s + qy * c) / q.scale_y + q.center_y - q.y;
+            if (!(ls >= 0 && ls < q.width && lt >= 0 && lt < q.height)) continue;
+            std::uint32_t color = q.color;
+            if (texture) {
+                const int tx = ClampInt(std::floor(q.u0 + ls * du), 0, texture->width - 1);
+                const int ty = ClampInt(std::floor(q.v0 + lt * dv), 0, texture->height - 1);
+                const std::uint32_t texel = texture->At(tx, ty);
+                color = white ? texel : Modulate(texel, q.color);
+            }
+            dst[px] = Blend(color, dst[px]);
+        }
+    }
+}
+
+void BlendCoverage(Surface& surface, int x, int y, const std::uint8_t* coverage, int width,
+                   int height, std::uint32_t color, const ClipRect& clip) {
+    const int left = std::max({x, clip.left, 0});
+    const int top = std::max({y, clip.top, 0});
+    const int right = std::min({x + width, clip.right, surface.width});
+    const int bottom = std::min({y + height, clip.bottom, surface.height});
+    const std::uint32_t alpha = color >> 24;
+    if (left >= right || top >= bottom || alpha == 0) return;
+    const std::uint32_t rgb = color & 0x00FFFFFFu;
+    for (int py = top; py < bottom; ++py) {
+        const std::uint8_t* cov = coverage + static_cast<std::size_t>(py - y) * width;
+        std::uint32_t* dst = surface.pixels + static_cast<std::size_t>(py) * surface.width;
+        for (int px = left; px < right; ++px) {
+            const std::uint32_t c = cov[px - x];
+            if (c == 0) continue;
+            const std::uint32_t m = c * alpha + 128;
+            const std::uint32_t a = (m + (m >> 8)) >> 8;
+            dst[px] = Blend(a << 24 | rgb, dst[px]);
+        }
+    }
+}
+
+}  // namespace raster
