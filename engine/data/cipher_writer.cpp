@@ -83,6 +83,7 @@ int CQZCipherWriter::Write(const unsigned char* bytes, unsigned count) {
     try {
         image_.resize(start + count);
     } catch (const std::bad_alloc&) {
+        failed_ = true;  // the payload has a hole now: the file must never be committed
         return kCipherNoMemory;
     }
     unsigned char* out = image_.data() + start;

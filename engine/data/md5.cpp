@@ -21,9 +21,7 @@ constexpr int kShift[64] = {7, 12, 17, 22, 7, 12, 17, 22, 7, 12, 17, 22, 7, 12, 
                             4, 11, 16, 23, 4, 11, 16, 23, 4, 11, 16, 23, 4, 11, 16, 23,
                             6, 10, 15, 21, 6, 10, 15, 21, 6, 10, 15, 21, 6, 10, 15, 21};
 
-inline std::uint32_t Rotl(std::uint32_t v, int s) {
-    return (v << s) | (v >> (32 - s));
-}
+inline std::uint32_t Rotl(std::uint32_t v, int s) { return (v << s) | (v >> (32 - s)); }
 
 void Transform(std::uint32_t* state, const unsigned char* block) {
     std::uint32_t m[16];
@@ -93,9 +91,7 @@ void CQZDG_MD5::Update(const unsigned char* data, unsigned length) {
     }
 }
 
-void CQZDG_MD5::Final(unsigned char* out) {
-    Final(out, nullptr);
-}
+void CQZDG_MD5::Final(unsigned char* out) { Final(out, nullptr); }
 
 void CQZDG_MD5::Final(unsigned char* out, char* hex) {
     const std::uint64_t bits = bits_;

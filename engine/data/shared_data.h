@@ -47,10 +47,10 @@ public:
     void SetFileKey(const unsigned char* key) { key_ = key; }
 
 private:
-    friend struct SharedDataFiles;
-
     Entry* Find(const char* name);
-    const Entry* FindIn(const std::vector<Entry>& list, const char* name) const;
+    // Replace the plain entries and values, or the guarded ones, with those of a parsed file.
+    void CommitPlain(std::vector<Entry> entries, std::vector<unsigned char> values);
+    bool CommitGuarded(std::vector<Entry> entries, const std::vector<unsigned char>& block);
 
     std::vector<Entry> entries_;
     std::vector<unsigned char> values_;  // plain values, little-endian, used size = size()

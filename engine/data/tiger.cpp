@@ -10,9 +10,7 @@ using Table = std::array<std::uint64_t, 1024>;
 constexpr std::uint64_t kInitial[3] = {0x0123456789ABCDEFull, 0xFEDCBA9876543210ull,
                                        0xF096A5B4C3B2E187ull};
 
-inline unsigned Byte(std::uint64_t v, int i) {
-    return static_cast<unsigned>(v >> (8 * i)) & 0xFF;
-}
+inline unsigned Byte(std::uint64_t v, int i) { return static_cast<unsigned>(v >> (8 * i)) & 0xFF; }
 
 inline void Round(const Table& t, std::uint64_t& a, std::uint64_t& b, std::uint64_t& c,
                   std::uint64_t x, std::uint64_t mul) {
