@@ -2,33 +2,78 @@
 
 #include "platform/platform.h"
 
+namespace {
+
+// The fixed keys of each button beside its configured one.
+constexpr int kFixedKeys[CDirectInput::kButtons][2] = {
+    {platform::vk::kUp, 0},
+    {platform::vk::kDown, 0},
+    {platform::vk::kLeft, 0},
+    {platform::vk::kRight, 0},
+    {platform::vk::kNumpad1, platform::vk::kReturn},
+    {platform::vk::kNumpad2, 0},
+    {platform::vk::kNumpad3, 0},
+    {platform::vk::kNumpad4, 0}};
+
+// Buttons are polled in this order.
+constexpr int kPollOrder[CDirectInput::kButtons] = {3, 2, 1, 0, 4, 5, 6, 7};
+
+platform::Joystick* LiveJoystick() {
+    return platform::IsInstalled() ? platform::Current().joystick : nullptr;
+}
+
+}  // namespace
+
 CDirectInput::CDirectInput() = default;
 CDirectInput::~CDirectInput() = default;
 
 bool CDirectInput::Init(void* window_handle_address) {
     window_handle_address_ = window_handle_address;
-    locked_ = 0;
-    has_joystick_ = 0;
-    return false;
+    started_ = true;
+    joystick_ = {};
+    platform::Joystick* joystick = LiveJoystick();
+    has_joystick_ = joystick && joystick->Open() ? 1 : 0;
+    return has_joystick_ != 0;
 }
 
-void CDirectInput::Release() { has_joystick_ = 0; }
+void CDirectInput::Release() {
+    has_joystick_ = 0;
+    joystick_ = {};
+    if (platform::Joystick* joystick = LiveJoystick()) joystick->Close();
+}
 
 bool CDirectInput::Held(int button) const {
-    const platform::Window* window = platform::Current().window;
-    static constexpr int kFixedKeys[kButtons][2] = {
-        {platform::vk::kUp, 0},       {platform::vk::kDown, 0},     {platform::vk::kLeft, 0},
-        {platform::vk::kRight, 0},    {platform::vk::kNumpad1, platform::vk::kReturn},
-        {platform::vk::kNumpad2, 0},  {platform::vk::kNumpad3, 0},  {platform::vk::kNumpad4, 0}};
+    const platform::Window* window = platform::IsInstalled() ? platform::Current().window : nullptr;
+    switch (button) {
+        case 0:
+            if (joystick_.y < -kAxisThreshold) return true;
+            break;
+        case 1:
+            if (joystick_.y > kAxisThreshold) return true;
+            break;
+        case 2:
+            if (joystick_.x < -kAxisThreshold) return true;
+            break;
+        case 3:
+            if (joystick_.x > kAxisThreshold) return true;
+            break;
+        default:
+            if (joystick_.buttons[button - 4]) return true;
+    }
+    if (!window) return false;
     for (int key : kFixedKeys[button])
         if (key && window->IsKeyDown(key)) return true;
     return keys_[button] && window->IsKeyDown(keys_[button]);
 }
 
 bool CDirectInput::Update() {
-    if (locked_) return false;
-    static constexpr int kOrder[kButtons] = {3, 2, 1, 0, 4, 5, 6, 7};
-    for (int button : kOrder) counters_[button] = Held(button) ? counters_[button] + 1 : 0;
+    if (IsLocked()) return false;
+    // A controller plugged in or pulled out is picked up here, in place of re-initialising.
+    joystick_ = {};
+    if (platform::Joystick* joystick = LiveJoystick())
+        has_joystick_ = joystick->Read(joystick_) ? 1 : 0;
+    if (!has_joystick_) joystick_ = {};
+    for (int button : kPollOrder) counters_[button] = Held(button) ? counters_[button] + 1 : 0;
     return true;
 }
 
@@ -49,12 +94,16 @@ void CDirectInput::SetKey(int button, int virtual_key) {
 }
 
 void CDirectInput::Lock() {
-    for (int i = 0; i < kButtons; ++i) saved_[i] = counters_[i];
-    locked_ = 1;
+    // A second lock keeps the counters saved by the first: the zeros it would save instead
+    // would turn a held button into a fresh press after the unlock.
+    if (!fade_locked_)
+        for (int i = 0; i < kButtons; ++i) saved_[i] = counters_[i];
+    fade_locked_ = true;
     ClearAll();
 }
 
 void CDirectInput::Unlock() {
-    locked_ = 0;
+    if (!fade_locked_) return;
+    fade_locked_ = false;
     for (int i = 0; i < kButtons; ++i) counters_[i] = saved_[i];
 }

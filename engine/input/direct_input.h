@@ -2,31 +2,43 @@
 // frames it has been held (1 = pressed in this frame).
 #pragma once
 
+#include "platform/joystick.h"
+
 class CDirectInput {
 public:
     static constexpr int kButtons = 8;
+    // A joystick axis counts as pushed beyond this (axes run from -1000 to 1000).
+    static constexpr int kAxisThreshold = 500;
 
     CDirectInput();
     virtual ~CDirectInput();
     CDirectInput(const CDirectInput&) = delete;
     CDirectInput& operator=(const CDirectInput&) = delete;
 
+    // Starts the device; the keyboard works whatever the result, false means no joystick.
     bool Init(void* window_handle_address);
     void Release();
+    // One poll; false while locked.
     bool Update();
     int GetCount(int button) const;
     void ClearCount(int button);
     void AddCount(int button, int n);
     void ClearAll();
     void SetKey(int button, int virtual_key);
+    // Hides the counters (while a fade runs) and brings them back as they were.
     void Lock();
     void Unlock();
-    bool IsLocked() const { return locked_ != 0; }
+    bool IsLocked() const { return !started_ || fade_locked_; }
+    bool HasJoystick() const { return has_joystick_ != 0; }
 
 private:
     bool Held(int button) const;
     void* window_handle_address_ = nullptr;
-    unsigned char locked_ = 1;
+    platform::JoystickState joystick_;
+    // The device reads nothing until Init; a fade's lock is separate, so that starting the
+    // device in the middle of a fade does not release it.
+    bool started_ = false;
+    bool fade_locked_ = false;
     unsigned char has_joystick_ = 0;
     int counters_[kButtons] = {};
     int saved_[kButtons] = {};

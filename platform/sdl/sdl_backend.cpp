@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/common/desktop.h"
+#include "platform/common/font_face.h"
 #include "platform/common/ini_settings.h"
 #include "platform/common/thread_timers.h"
 #include "platform/sdl/sdl_audio.h"
@@ -67,6 +68,7 @@ bool SdlBackend::Open(int client_width, int client_height) {
     services_.audio = &parts_->audio;
     services_.joystick = &parts_->joystick;
     services_.folders = parts_->folders;
+    services_.fonts = {FindMinchoFontFile(), FindGothicFontFile()};
     return true;
 }
 

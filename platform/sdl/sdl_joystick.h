@@ -15,7 +15,14 @@ public:
     bool Read(JoystickState& out) override;
 
 private:
+    bool Attached() const;
+    // A controller SDL knows the layout of is read through the game-controller API (left stick,
+    // face buttons A, B, X, Y); any other device as a plain joystick (axes 0-2, buttons 0-3).
+    SDL_GameController* controller_ = nullptr;
     SDL_Joystick* joystick_ = nullptr;
 };
+
+// An SDL axis (-32768 .. 32767) on the -1000 .. 1000 scale.
+int ScaleAxis(Sint16 raw);
 
 }  // namespace platform::sdl

@@ -1,6 +1,7 @@
 #include "platform/sdl/sdl_window.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "platform/sdl/sdl_keys.h"
@@ -16,8 +17,9 @@ SdlWindow::~SdlWindow() {
 bool SdlWindow::Create(int client_width, int client_height) {
     client_width_ = client_width;
     client_height_ = client_height;
-    window_ = SDL_CreateWindow("vemu", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, client_width,
-                               client_height, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI);
+    window_ =
+        SDL_CreateWindow("vemu", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, client_width,
+                         client_height, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) {
         std::fprintf(stderr, "vemu: cannot open a window: %s\n", SDL_GetError());
         return false;
@@ -29,7 +31,39 @@ bool SdlWindow::Create(int client_width, int client_height) {
         return false;
     }
     wake_event_ = SDL_RegisterEvents(1);
+    ApplyLogicalSize();
     return true;
+}
+
+int SdlWindow::BarHeight() const {
+    return full_screen_ || !menu_bar_.HasItems() ? 0 : MenuBar::kBarHeight;
+}
+
+void SdlWindow::ApplyLogicalSize() {
+    SDL_RenderSetLogicalSize(renderer_, client_width_, client_height_ + BarHeight());
+}
+
+void SdlWindow::Render() {
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    const int bar = BarHeight();
+    if (texture_) {
+        const SDL_Rect target{0, bar, client_width_, client_height_};
+        SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+    }
+    if (bar > 0) menu_bar_.Draw(renderer_);
+    SDL_RenderPresent(renderer_);
+}
+
+void SdlWindow::RenderIfMenuChanged(bool changed) {
+    if (changed && BarHeight() > 0) Render();
+}
+
+void SdlWindow::PointerInLogical(float& x, float& y) const {
+    int gx = 0, gy = 0, wx = 0, wy = 0;
+    SDL_GetGlobalMouseState(&gx, &gy);
+    SDL_GetWindowPosition(window_, &wx, &wy);
+    SDL_RenderWindowToLogical(renderer_, gx - wx, gy - wy, &x, &y);
 }
 
 bool SdlWindow::GetMessage(Message& out) {
@@ -77,10 +111,37 @@ std::optional<Message> SdlWindow::Translate(const SDL_Event& event) {
         case SDL_QUIT:
             return Message::Make(MessageKind::Close);
         case SDL_KEYDOWN: {
+            if (BarHeight() > 0) {
+                std::optional<int> command;
+                const bool was_open = menu_bar_.IsOpen();
+                if (menu_bar_.KeyDown(event.key.keysym, command)) {
+                    RenderIfMenuChanged(true);
+                    if (command) return Message::MakeCommand(*command);
+                    return std::nullopt;
+                }
+                if (was_open) return std::nullopt;
+            }
             const int vk = VirtualKeyFromScancode(event.key.keysym.scancode);
             if (vk == 0) return std::nullopt;
             return Message::MakeKey(vk, event.key.repeat != 0);
         }
+        case SDL_MOUSEBUTTONDOWN: {
+            // With a logical size set, SDL reports the pointer in logical pixels.
+            if (BarHeight() == 0 || event.button.button != SDL_BUTTON_LEFT) return std::nullopt;
+            std::optional<int> command;
+            if (menu_bar_.MouseDown(event.button.x, event.button.y, command)) {
+                RenderIfMenuChanged(true);
+                if (command) return Message::MakeCommand(*command);
+            }
+            return std::nullopt;
+        }
+        case SDL_MOUSEMOTION:
+            if (BarHeight() > 0) {
+                const bool was_open = menu_bar_.IsOpen();
+                RenderIfMenuChanged(menu_bar_.MouseMove(event.motion.x, event.motion.y) ||
+                                    was_open);
+            }
+            return std::nullopt;
         case SDL_MOUSEWHEEL: {
             int notches = event.wheel.y;
             if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) notches = -notches;
@@ -92,6 +153,7 @@ std::optional<Message> SdlWindow::Translate(const SDL_Event& event) {
                 case SDL_WINDOWEVENT_FOCUS_GAINED:
                     return Message::MakeActivate(true);
                 case SDL_WINDOWEVENT_FOCUS_LOST:
+                    menu_bar_.Close();
                     return Message::MakeActivate(false);
                 case SDL_WINDOWEVENT_MOVED:
                     return Message::Make(MessageKind::Move);
@@ -106,9 +168,11 @@ std::optional<Message> SdlWindow::Translate(const SDL_Event& event) {
                 default:
                     return std::nullopt;
             }
-        case SDL_RENDER_TARGETS_RESET:
         case SDL_RENDER_DEVICE_RESET:
+            // Every texture of the renderer is gone: the game brings the device back.
             device_lost_ = true;
+            texture_ = nullptr;
+            menu_bar_.DropTextures();
             return Message::Make(MessageKind::Paint);
         default:
             return std::nullopt;
@@ -117,7 +181,11 @@ std::optional<Message> SdlWindow::Translate(const SDL_Event& event) {
 
 void SdlWindow::SetTitle(const std::string& utf8) { SDL_SetWindowTitle(window_, utf8.c_str()); }
 
-void SdlWindow::SetMenu(const std::vector<MenuItem>& menu) { menu_ = menu; }
+void SdlWindow::SetMenu(const std::vector<MenuItem>& menu) {
+    menu_bar_.SetItems(menu);
+    ApplyLogicalSize();
+    if (!full_screen_) SDL_SetWindowSize(window_, client_width_, client_height_ + BarHeight());
+}
 
 void SdlWindow::Show() {
     SDL_ShowWindow(window_);
@@ -136,7 +204,7 @@ Rect SdlWindow::GetWindowRect() const {
 Rect SdlWindow::GetClientRect() const {
     int w = 0, h = 0;
     SDL_GetWindowSize(window_, &w, &h);
-    return {0, 0, w, h};
+    return {0, 0, w, std::max(0, h - BarHeight())};
 }
 
 void SdlWindow::MoveWindow(const Rect& outer) {
@@ -153,42 +221,26 @@ bool SdlWindow::SetFullScreen(bool full_screen) {
     if (SDL_SetWindowFullscreen(window_, full_screen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)
         return false;
     full_screen_ = full_screen;
-    if (!full_screen) SDL_SetWindowSize(window_, client_width_, client_height_);
+    menu_bar_.Close();
+    ApplyLogicalSize();
+    if (!full_screen) SDL_SetWindowSize(window_, client_width_, client_height_ + BarHeight());
     return true;
-}
-
-SDL_Rect SdlWindow::PictureRect() const {
-    int w = 0, h = 0;
-    SDL_GetRendererOutputSize(renderer_, &w, &h);
-    const int pw = texture_width_ > 0 ? texture_width_ : client_width_;
-    const int ph = texture_height_ > 0 ? texture_height_ : client_height_;
-    // The largest picture of the right aspect that fits, centred.
-    int dw = w, dh = w * ph / pw;
-    if (dh > h) {
-        dh = h;
-        dw = h * pw / ph;
-    }
-    return {(w - dw) / 2, (h - dh) / 2, dw, dh};
 }
 
 bool SdlWindow::Present(const std::uint32_t* argb, int width, int height) {
     if (!texture_ || texture_width_ != width || texture_height_ != height) {
         if (texture_) SDL_DestroyTexture(texture_);
-        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                     width, height);
+        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
+                                     SDL_TEXTUREACCESS_STREAMING, width, height);
         texture_width_ = width;
         texture_height_ = height;
         if (!texture_) return false;
     }
     SDL_UpdateTexture(texture_, nullptr, argb, width * 4);
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    const SDL_Rect target = PictureRect();
-    SDL_RenderCopy(renderer_, texture_, nullptr, &target);
-    SDL_RenderPresent(renderer_);
+    Render();
     if (device_lost_) {
         device_lost_ = false;
-        SDL_DestroyTexture(texture_);
+        if (texture_) SDL_DestroyTexture(texture_);
         texture_ = nullptr;
         return false;
     }
@@ -205,40 +257,33 @@ bool SdlWindow::IsKeyDown(int virtual_key) const {
 }
 
 bool SdlWindow::IsMouseButtonDown(int which) const {
+    // A press that belongs to the menu bar is not the game's.
+    if (menu_bar_.IsOpen()) return false;
     const Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
-    return which == 0 ? (buttons & SDL_BUTTON_LMASK) != 0 : which == 1 ? (buttons & SDL_BUTTON_RMASK) != 0 : false;
+    const bool down = which == 0   ? (buttons & SDL_BUTTON_LMASK) != 0
+                      : which == 1 ? (buttons & SDL_BUTTON_RMASK) != 0
+                                   : false;
+    if (!down || BarHeight() == 0) return down;
+    float x = 0, y = 0;
+    PointerInLogical(x, y);
+    return !menu_bar_.Contains(static_cast<int>(x), static_cast<int>(y));
 }
 
 Point SdlWindow::GetCursorPos() const {
-    int gx = 0, gy = 0, wx = 0, wy = 0;
-    SDL_GetGlobalMouseState(&gx, &gy);
-    SDL_GetWindowPosition(window_, &wx, &wy);
-    // Window points to renderer pixels (high-density displays), then into the picture.
-    int ww = 1, wh = 1, ow = 1, oh = 1;
-    SDL_GetWindowSize(window_, &ww, &wh);
-    SDL_GetRendererOutputSize(renderer_, &ow, &oh);
-    const double px = (gx - wx) * static_cast<double>(ow) / ww;
-    const double py = (gy - wy) * static_cast<double>(oh) / wh;
-    const SDL_Rect picture = PictureRect();
-    const int pw = texture_width_ > 0 ? texture_width_ : client_width_;
-    const int ph = texture_height_ > 0 ? texture_height_ : client_height_;
-    if (picture.w <= 0 || picture.h <= 0) return {};
-    return {static_cast<int>((px - picture.x) * pw / picture.w),
-            static_cast<int>((py - picture.y) * ph / picture.h)};
+    float x = 0, y = 0;
+    PointerInLogical(x, y);
+    return {static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)) - BarHeight()};
 }
 
 void SdlWindow::SetCursorPos(Point client) {
-    const SDL_Rect picture = PictureRect();
-    const int pw = texture_width_ > 0 ? texture_width_ : client_width_;
-    const int ph = texture_height_ > 0 ? texture_height_ : client_height_;
-    int ww = 1, wh = 1, ow = 1, oh = 1;
-    SDL_GetWindowSize(window_, &ww, &wh);
-    SDL_GetRendererOutputSize(renderer_, &ow, &oh);
-    const double px = picture.x + client.x * static_cast<double>(picture.w) / pw;
-    const double py = picture.y + client.y * static_cast<double>(picture.h) / ph;
-    SDL_WarpMouseInWindow(window_, static_cast<int>(px * ww / ow), static_cast<int>(py * wh / oh));
+    int wx = 0, wy = 0;
+    SDL_RenderLogicalToWindow(renderer_, static_cast<float>(client.x) + 0.5f,
+                              static_cast<float>(client.y + BarHeight()) + 0.5f, &wx, &wy);
+    SDL_WarpMouseInWindow(window_, wx, wy);
 }
 
-void SdlWindow::SetSystemCursorHidden(bool hidden) { SDL_ShowCursor(hidden ? SDL_DISABLE : SDL_ENABLE); }
+void SdlWindow::SetSystemCursorHidden(bool hidden) {
+    SDL_ShowCursor(hidden ? SDL_DISABLE : SDL_ENABLE);
+}
 
 }  // namespace platform::sdl

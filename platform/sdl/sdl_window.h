@@ -1,6 +1,7 @@
 // The game window on SDL2: translates SDL's events into the frame's messages, presents the
-// 640 x 480 picture scaled to the window (letterboxed in full screen), and answers the
-// GetAsyncKeyState-style questions about keys, buttons and the pointer.
+// 640 x 480 picture through one streaming texture at a fixed logical size (so full screen
+// letterboxes and scales), draws the menu bar above the picture in windowed mode, and answers
+// the GetAsyncKeyState-style questions about keys, buttons and the pointer.
 #pragma once
 
 #include <SDL.h>
@@ -10,6 +11,7 @@
 #include <optional>
 
 #include "platform/platform.h"
+#include "platform/sdl/sdl_menu_bar.h"
 
 namespace platform::sdl {
 
@@ -27,6 +29,7 @@ public:
     void SetMenu(const std::vector<MenuItem>& menu) override;
     void Show() override;
     Rect GetWindowRect() const override;
+    // The picture's area: the window without its menu bar.
     Rect GetClientRect() const override;
     void MoveWindow(const Rect& outer) override;
     bool SetFullScreen(bool full_screen) override;
@@ -44,8 +47,15 @@ public:
 private:
     // Translates one SDL event; returns a message when the frame should see one.
     std::optional<Message> Translate(const SDL_Event& event);
-    // The picture's placement inside the window (letterboxed when the aspect differs).
-    SDL_Rect PictureRect() const;
+    // The bar's height in logical pixels: 0 in full screen or without a menu.
+    int BarHeight() const;
+    void ApplyLogicalSize();
+    // Shows the last picture with the bar and an open popup on top.
+    void Render();
+    // Re-shows the picture when the menu's look changed.
+    void RenderIfMenuChanged(bool changed);
+    // The pointer in logical pixels of the whole window (bar included).
+    void PointerInLogical(float& x, float& y) const;
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
@@ -58,7 +68,7 @@ private:
     Uint32 wake_event_ = 0;
     std::mutex mutex_;
     std::deque<Message> posted_;
-    std::vector<MenuItem> menu_;
+    MenuBar menu_bar_;
 };
 
 }  // namespace platform::sdl
