@@ -1,9 +1,9 @@
 #include "engine/sound/direct_sound.h"
 
 #include "engine/common/game_path.h"
+#include "engine/common/resources.h"
 #include "engine/common/system.h"
 #include "engine/sound/volume_law.h"
-#include "engine/sound/wave_resource.h"
 
 CDirectSound::CDirectSound() = default;
 CDirectSound::~CDirectSound() { Release(); }
@@ -33,13 +33,13 @@ bool CDirectSound::LoadWaveData(const char* name, sound::WaveView* view,
                                 std::vector<std::uint8_t>* memory) {
     if (!name || !view || !memory) return false;
     memory->clear();
-    if (!sound::FindWaveResource(name, *memory)) {
-        if (!gamepath::ReadAll(name, *memory)) {
-            std::string text = name;
-            text += " がありません";
-            ShowMessageBox(text.c_str(), nullptr);
-            return false;
-        }
+    if (auto resource = FindResource(ResourceType::Wave, name)) {
+        *memory = std::move(*resource);
+    } else if (!gamepath::ReadAll(name, *memory)) {
+        std::string text = name;
+        text += " がありません";
+        ShowMessageBox(text.c_str(), nullptr);
+        return false;
     }
     *view = {};
     return sound::ParseWave(memory->data(), memory->size(), *view);

@@ -6,7 +6,6 @@
 #include "engine/sound/direct_sound.h"
 #include "engine/sound/volume_law.h"
 #include "engine/sound/wave_data.h"
-#include "engine/sound/wave_resource.h"
 #include "tests/sound/sound_fixture.h"
 
 namespace sound_test {
@@ -92,13 +91,6 @@ TEST(WaveReader, SamplesBecomeStereoFloatAtTheOutputRate) {
     const std::vector<float> s8 = sound::ConvertToStereo(stereo8, bytes8.data(), 2, 8000);
     EXPECT_NEAR(s8[0], 127 / 128.0f, 1e-6);
     EXPECT_FLOAT_EQ(s8[1], -1.0f);
-}
-
-TEST(WaveResources, NamesAreLowerCaseWithSeparatorsReplaced) {
-    EXPECT_EQ(sound::WaveResourceName("dat\\Select_On.WAV"), "dat_select_on.wav");
-    EXPECT_EQ(sound::WaveResourceName("a/b"), "a_b");
-    // "表" is 0x95 0x5C in CP932: its second byte is not a separator.
-    EXPECT_EQ(sound::WaveResourceName("表\\X"), std::string("表") + "_x");
 }
 
 class EffectsTest : public ::testing::Test {
