@@ -29,7 +29,7 @@ void BlendRow(std::uint32_t* dst, const std::uint32_t* src, int n) {
         const std::uint32_t s = src[i];
         const std::uint32_t a = s >> 24;
         if (a == 255)
-            dst[i] = s;
+            dst[i] = s;  // alpha 255 already
         else if (a != 0)
             dst[i] = Blend(s, dst[i]);
     }

@@ -30,18 +30,19 @@ struct Quad {
 
 namespace raster {
 
-// dst = src * a + dst * (255 - a) per channel, alpha channel included, with a = src's alpha.
+// dst = src * a + dst * (255 - a) per colour channel, with a = src's alpha. The target has no
+// alpha of its own (an X8R8G8B8 back buffer): its alpha byte stays 255.
 inline std::uint32_t Blend(std::uint32_t src, std::uint32_t dst) {
     const std::uint32_t a = src >> 24;
-    if (a == 255) return src;
+    if (a == 255) return src | 0xFF000000u;
     if (a == 0) return dst;
     const std::uint32_t na = 255 - a;
     std::uint32_t rb = (src & 0x00FF00FFu) * a + (dst & 0x00FF00FFu) * na + 0x00800080u;
     rb = ((rb + ((rb >> 8) & 0x00FF00FFu)) >> 8) & 0x00FF00FFu;
     std::uint32_t ag =
         ((src >> 8) & 0x00FF00FFu) * a + ((dst >> 8) & 0x00FF00FFu) * na + 0x00800080u;
-    ag = (ag + ((ag >> 8) & 0x00FF00FFu)) & 0xFF00FF00u;
-    return ag | rb;
+    ag = (ag + ((ag >> 8) & 0x00FF00FFu)) & 0x0000FF00u;
+    return 0xFF000000u | ag | rb;
 }
 
 // Texel x colour per channel, rounded.

@@ -1,0 +1,240 @@
+// Texture and font tables: loading, sizing from headers, colour keys, resources, failures.
+#include "engine/common/numbers.h"
+#include "engine/common/resources.h"
+#include "engine/graphics/font.h"
+#include "engine/graphics/image_codec.h"
+#include "graphics_fixture.h"
+
+namespace {
+
+const char* Utf8(const char8_t* s) { return reinterpret_cast<const char*>(s); }
+
+Bytes JpegWithFrame(std::uint8_t marker, int width, int height) {
+    // SOI, an APP0 stub holding an 0xFF 0xFF pair, then the start of frame.
+    Bytes b = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x06, 0xFF, 0xFF, 0x00, 0x00};
+    const Bytes frame = {0xFF,
+                         marker,
+                         0x00,
+                         0x11,
+                         0x08,
+                         static_cast<std::uint8_t>(height >> 8),
+                         static_cast<std::uint8_t>(height),
+                         static_cast<std::uint8_t>(width >> 8),
+                         static_cast<std::uint8_t>(width),
+                         0x03};
+    b.insert(b.end(), frame.begin(), frame.end());
+    return b;
+}
+
+TEST(HeaderSizing, Table) {
+    Bytes dds(128, 0);
+    Put32(dds, 12, 64);
+    Put32(dds, 16, 128);
+    Bytes other(20, 0);
+    Put32(other, 12, 33);
+    Put32(other, 16, 44);
+    const Bytes bmp = MakeBmp24(100, 60, std::vector<std::uint32_t>(6000, 0));
+    const Bytes top_down = MakeBmp24(100, 60, std::vector<std::uint32_t>(6000, 0), true);
+    struct Case {
+        const char* name;
+        std::string extension;
+        Bytes bytes;
+        ImageSize size;
+    } cases[] = {
+        {"bmp", "bmp", bmp, {100, 60}},
+        {"top-down bmp", "bmp", top_down, {100, 60}},
+        {"dds swaps", "dds", dds, {128, 64}},
+        {"baseline jpeg", "jpg", JpegWithFrame(0xC0, 320, 200), {320, 200}},
+        {"progressive jpeg", "jpg", JpegWithFrame(0xC2, 17, 9), {17, 9}},
+        {"jpeg without a frame", "jpg", {0xFF, 0xD8, 0xFF, 0xC4, 0x00, 0x02, 0xFF, 0xD9}, {0, 0}},
+        {"jpeg cut inside its frame",
+         "jpg",
+         Bytes{0xFF, 0xD8, 0xFF, 0xC0, 0x00, 0x11, 0x08, 0x01},
+         {0, 0}},
+        {"truncated bmp", "bmp", Bytes(bmp.begin(), bmp.begin() + 20), {0, 0}},
+        {"truncated dds", "dds", Bytes(dds.begin(), dds.begin() + 14), {0, 0}},
+        {"any other extension", "tga", other, {33, 44}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(HeaderSize(c.extension, c.bytes), c.size) << c.name;
+    EXPECT_EQ(ExtensionOf("dat\\Photo.JPEG"), "jpg");
+    EXPECT_EQ(ExtensionOf("dat\\bg.BMP"), "bmp");
+}
+
+TEST(Decoders, BmpDepthsAndDdsFormatsGiveTheSamePixels) {
+    const std::vector<std::uint32_t> px = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF,
+                                           0xFFFFFFFF, 0xFF000000, 0xFF808080};
+    auto bottom_up = DecodeBmp(MakeBmp24(3, 2, px));
+    auto top_down = DecodeBmp(MakeBmp24(3, 2, px, true));
+    ASSERT_TRUE(bottom_up && top_down);
+    EXPECT_EQ(bottom_up->pixels, px);
+    EXPECT_EQ(top_down->pixels, px);
+    auto dds = DecodeDds(MakeDds32(3, 2, px));
+    ASSERT_TRUE(dds);
+    EXPECT_EQ(dds->pixels, px);
+
+    // An 8-bit palette picture and a 4-bit one (rows padded to four bytes).
+    for (int bpp : {8, 4, 1}) {
+        const int colors = 1 << bpp;
+        Bytes b(54 + colors * 4 + 4 * 2, 0);
+        b[0] = 'B', b[1] = 'M';
+        Put32(b, 10, 54 + colors * 4);
+        Put32(b, 14, 40);
+        Put32(b, 18, 2);
+        Put32(b, 22, 2);
+        Put16(b, 26, 1);
+        Put16(b, 28, static_cast<std::uint32_t>(bpp));
+        Put32(b, 54 + 4, 0x0000FF00);  // palette 1: green
+        const std::size_t bits = 54 + colors * 4;
+        // Bottom row first: index 1 then 0; top row: 0 then 1.
+        const std::uint8_t rows[2] = {static_cast<std::uint8_t>(bpp == 8   ? 1
+                                                                : bpp == 4 ? 0x10
+                                                                           : 0x80),
+                                      static_cast<std::uint8_t>(bpp == 8   ? 0
+                                                                : bpp == 4 ? 0x01
+                                                                           : 0x40)};
+        b[bits] = rows[0];
+        if (bpp == 8)
+            b[bits + 1] = 0, b[bits + 4] = 0, b[bits + 5] = 1;
+        else
+            b[bits + 4] = rows[1];
+        auto image = DecodeBmp(b);
+        ASSERT_TRUE(image) << bpp;
+        EXPECT_EQ(image->At(0, 1), 0xFF00FF00u) << bpp;
+        EXPECT_EQ(image->At(1, 1), 0xFF000000u) << bpp;
+        EXPECT_EQ(image->At(1, 0), 0xFF00FF00u) << bpp;
+    }
+
+    // DXT1: one block, colour 0 red, colour 1 blue, all indices 1 (blue).
+    Bytes dxt(128 + 8, 0);
+    dxt[0] = 'D', dxt[1] = 'D', dxt[2] = 'S', dxt[3] = ' ';
+    Put32(dxt, 12, 4);
+    Put32(dxt, 16, 4);
+    Put32(dxt, 80, 0x4);
+    dxt[84] = 'D', dxt[85] = 'X', dxt[86] = 'T', dxt[87] = '1';
+    Put16(dxt, 128, 0xF800);
+    Put16(dxt, 130, 0x001F);
+    Put32(dxt, 132, 0x55555555);
+    auto block = DecodeDds(dxt);
+    ASSERT_TRUE(block);
+    EXPECT_EQ(block->At(3, 3), 0xFF0000FFu);
+
+    const Bytes whole = MakeBmp24(3, 2, px);
+    EXPECT_FALSE(DecodeBmp(Bytes(whole.begin(), whole.begin() + 60)));
+    EXPECT_FALSE(DecodeDds(Bytes(130, 0)));
+    EXPECT_FALSE(DecodeJpeg(JpegWithFrame(0xC0, 4, 4)));
+}
+
+TEST(Decoders, ColorKeyMatchesOnlyTheExactColourAndZeroKeysNothing) {
+    Image image(3, 1);
+    image.pixels = {0xFF00FF00, 0xFF00FE00, 0x00000000};
+    Image unkeyed = image;
+    ApplyColorKey(image, 0xFF00FF00);
+    EXPECT_EQ(image.pixels, (std::vector<std::uint32_t>{0, 0xFF00FE00, 0}));
+    ApplyColorKey(unkeyed, 0);
+    EXPECT_EQ(unkeyed.pixels[0], 0xFF00FF00u);
+}
+
+class Textures : public GraphicsWorld {};
+
+TEST_F(Textures, EveryLoadAppendsAnEntryAndReleaseIsOnce) {
+    WriteFile("dat/a.bmp", MakeBmp24(100, 60, std::vector<std::uint32_t>(6000, 0xFF123456)));
+    DTexture first, second;
+    ASSERT_TRUE(first.LoadFromFile("dat\\a.bmp", 0));
+    ASSERT_TRUE(second.LoadFromFile("dat\\a.bmp", 0));
+    EXPECT_NE(first.GetIndex(), second.GetIndex());
+    EXPECT_GT(first.GetIndex(), 0);
+    EXPECT_EQ(first.GetWidth(), 100);
+    EXPECT_EQ(first.GetHeight(), 60);
+    const std::size_t entries = gfx->TextureCount();
+    first.Release();
+    EXPECT_EQ(first.GetIndex(), 0);
+    first.Release();
+    EXPECT_EQ(gfx->TextureCount(), entries);
+    EXPECT_EQ(gfx->GetTextureData(2)->texture != nullptr, true);
+}
+
+TEST_F(Textures, MissingFilesAndResourcesAreReportedAndAppendNothing) {
+    DTexture texture;
+    const std::size_t entries = gfx->TextureCount();
+    EXPECT_FALSE(texture.LoadFromFile("dat\\none.bmp", 0));
+    EXPECT_FALSE(texture.LoadFromResource(999, 0));
+    EXPECT_EQ(texture.GetIndex(), 0);
+    EXPECT_EQ(gfx->TextureCount(), entries);
+    ASSERT_EQ(backend.dialogs.boxes.size(), 2u);
+    EXPECT_EQ(backend.dialogs.boxes[0].text, Utf8(u8"dat\\none.bmp がありません"));
+    EXPECT_EQ(backend.dialogs.boxes[1].text, Utf8(u8"ID 999 がありません"));
+}
+
+TEST_F(Textures, ResourcesComeFromTheResourcesFolder) {
+    // A bitmap resource is the DIB without its 14-byte file header.
+    const Bytes bmp = MakeBmp24(5, 3, std::vector<std::uint32_t>(15, 0xFFFF00FF));
+    WriteFile("res/bitmap/526.dib", Bytes(bmp.begin() + 14, bmp.end()));
+    WriteFile("res/dds/132.dds", MakeDds32(32, 16, std::vector<std::uint32_t>(512, 0xFF00FF00)));
+    DTexture logo, icon;
+    ASSERT_TRUE(logo.LoadFromResource(526, 0xFFFF00FF));
+    ASSERT_TRUE(icon.LoadFromResource(132, 0));
+    EXPECT_EQ(logo.GetWidth(), 5);
+    EXPECT_EQ(logo.GetHeight(), 3);
+    EXPECT_EQ(icon.GetWidth(), 32);
+    EXPECT_EQ(icon.GetHeight(), 16);
+    EXPECT_EQ(gfx->GetTextureData(logo.GetIndex())->texture->At(0, 0), 0u);  // keyed out
+    EXPECT_TRUE(FindResource(ResourceType::Dds, 132).has_value());
+    EXPECT_FALSE(FindResource(ResourceType::Dds, 133).has_value());
+    EXPECT_EQ(ResourcePath(ResourceType::Wave, "dat\\Select_On.wav"), "res/wave/dat_select_on.wav");
+}
+
+TEST_F(Textures, AnUndecodableImageLoadsAndDrawsItsRectangleInTheDrawColour) {
+    Bytes junk(40, 0x11);
+    Put32(junk, 18, 4);
+    Put32(junk, 22, 2);
+    WriteFile("dat/junk.bmp", junk);
+    DTexture texture;
+    ASSERT_TRUE(texture.LoadFromFile("dat\\junk.bmp", 0));
+    EXPECT_EQ(gfx->GetTextureData(texture.GetIndex())->texture, nullptr);
+    Fill(0xFF000000);
+    gfx->DrawTexture(1, 1, &texture);
+    EXPECT_EQ(gfx->PixelAt(1, 1), 0xFFFFFFFFu);
+    EXPECT_EQ(gfx->PixelAt(4, 2), 0xFFFFFFFFu);
+    EXPECT_EQ(gfx->PixelAt(5, 2), 0xFF000000u);
+}
+
+TEST_F(Textures, FontsHaveTheirWeightCharsetAndRangeCheckedIndex) {
+    const FontDescription bold = MakeFontDescription(24, "標準明朝", true);
+    const FontDescription plain = MakeFontDescription(24, "標準明朝", false);
+    EXPECT_EQ(bold.weight, 700);
+    EXPECT_EQ(plain.weight, 400);
+    EXPECT_EQ(bold.charset, 128);
+    EXPECT_EQ(MakeFontDescription(10, "ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲ", false).face[30],
+              '\0');
+    DFont fresh;
+    EXPECT_EQ(fresh.GetIndex(), 0);
+    EXPECT_EQ(fresh.GetHeight(), 20);
+    DFont font;
+    ASSERT_TRUE(font.Create(24, "標準明朝", true));
+    EXPECT_EQ(font.GetIndex(), 1);
+    EXPECT_EQ(gfx->GetFontData(0)->description.height, 20);
+    EXPECT_EQ(gfx->GetFontData(7), nullptr);
+}
+
+TEST(SmallHelpers, TriangleWaveAndIntToString) {
+    struct {
+        int t, a, b, step, want;
+    } cases[] = {{0, 0, 10, 2, 10},  {20, 0, 10, 2, 0}, {39, 0, 10, 2, 9},
+                 {40, 0, 10, 2, 10}, {5, 3, 3, 2, 3},   {7, 0, 10, 0, 10}};
+    for (const auto& c : cases)
+        EXPECT_EQ(TriangleWave(c.t, c.a, c.b, c.step), c.want) << c.t << " " << c.step;
+    EXPECT_EQ(IntToString(-2147483647 - 1), "-2147483648");
+    EXPECT_EQ(IntToString(42) + IntToString(-7), "42-7");
+}
+
+TEST(SmallHelpers, AccessorsReturnTheSameObjectsBeforeTheDevicesStart) {
+    platform::headless::HeadlessBackend backend;
+    backend.Install();
+    EngineRuntime runtime;
+    EXPECT_EQ(GetDirectGraphics(), &runtime.graphics);
+    EXPECT_EQ(GetDirectGraphics(), GetDirectGraphics());
+    EXPECT_EQ(GetDirectInput(), &runtime.input);
+    EXPECT_EQ(CDirectGraphics::Instance(), &runtime.graphics);
+}
+
+}  // namespace
