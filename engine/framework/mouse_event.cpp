@@ -29,7 +29,8 @@ void CMouseEvent::Update() {
     x = p.x;
     y = p.y;
     double_click_ = 0;
-    ++since_press_;
+    // Held at a count far past any double click, so a long session never wraps it round.
+    if (since_press_ < kLongAgo) ++since_press_;
     if (x == prev_x_ && y == prev_y_) {
         moved_ = 0;
     } else {

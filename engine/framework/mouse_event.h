@@ -36,7 +36,8 @@ private:
     unsigned char moved_ = 0;
     unsigned char double_click_ = 0;
     // Starts high, so that the first press of a session is never a double click.
-    int since_press_ = 1000;
+    static constexpr int kLongAgo = 1000;
+    int since_press_ = kLongAgo;
     DTexture* cursor_ = nullptr;
     DTexture* held_cursor_ = nullptr;
     int wheel_ = 0;
