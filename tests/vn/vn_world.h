@@ -1,0 +1,89 @@
+// A headless engine with a started graphics device, a draw recorder on it, input unlocked and
+// the mouse event running; frames run through the mediator with scripted keys and mouse.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/common/sjis.h"
+#include "engine/framework/message_out_event.h"
+#include "engine/graphics/draw_recorder.h"
+#include "platform/virtual_keys.h"
+#include "tests/support/engine_world.h"
+
+namespace vn_test {
+
+// Virtual buttons 0..5 and the keys that hold them.
+enum Button { kUp = 0, kDown = 1, kLeft = 2, kRight = 3, kDecide = 4, kCancel = 5 };
+constexpr int kButtonKeys[] = {platform::vk::kUp,    platform::vk::kDown,   platform::vk::kLeft,
+                               platform::vk::kRight, platform::vk::kReturn, platform::vk::kNumpad2};
+
+// Program text from a UTF-8 literal.
+inline std::string Sjis(const char8_t* utf8) { return sjis::FromUtf8(testing_support::Utf8(utf8)); }
+inline std::string Utf8Of(const std::string& cp932) { return sjis::ToUtf8(cp932); }
+
+class VnWorld : public testing_support::EngineWorld {
+public:
+    VnWorld() {
+        runtime.graphics.Init(nullptr, true);
+        runtime.input.Init(nullptr);
+        runtime.mediator.InitializeComponents();
+        runtime.graphics.SetDrawRecorder(&recorder);
+        CMessageOutEvent::ResetStepCounter();
+    }
+    ~VnWorld() { runtime.graphics.SetDrawRecorder(nullptr); }
+
+    CQZGameMediator& mediator() { return runtime.mediator; }
+    CMouseEvent& mouse() { return runtime.mouse; }
+    CDirectInput& input() { return runtime.input; }
+
+    void Hold(int button, bool held) { backend.window.HoldKey(kButtonKeys[button], held); }
+    void HoldLeft(bool held) { backend.window.HoldMouseButton(0, held); }
+    void HoldRight(bool held) { backend.window.HoldMouseButton(1, held); }
+    void Point(int x, int y) { backend.window.SetCursorPos({x, y}); }
+    void ReleaseAll() {
+        backend.window.ReleaseAllKeys();
+        HoldLeft(false);
+        HoldRight(false);
+    }
+
+    // Runs frames; the recorder keeps only the draws of the last one.
+    void Frames(int n) {
+        for (int i = 0; i < n; ++i) {
+            recorder.Clear();
+            mediator().Run();
+        }
+    }
+    // A fresh press of a button for one frame, then released for one frame.
+    void Tap(int button) {
+        Hold(button, true);
+        Frames(1);
+        Hold(button, false);
+        Frames(1);
+    }
+    // Presses the left button for one frame; the mouse event reads it at the end of the frame,
+    // so the other events see it in the frame after.
+    void Click() {
+        HoldLeft(true);
+        Frames(1);
+        HoldLeft(false);
+    }
+
+    // The texts drawn in the last frame, as UTF-8, in draw order.
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> out;
+        for (const DrawOp& op : recorder.OfKind(DrawOp::Kind::Text)) out.push_back(Utf8Of(op.text));
+        return out;
+    }
+    const DrawOp* FindText(const std::string& utf8) const {
+        for (const DrawOp& op : recorder.ops)
+            if (op.kind == DrawOp::Kind::Text && Utf8Of(op.text) == utf8) return &op;
+        return nullptr;
+    }
+
+    DrawRecorder recorder;
+};
+
+}  // namespace vn_test
