@@ -6,10 +6,10 @@
 #include <map>
 #include <string>
 
+#include "engine/graphics/texture.h"
 #include "script/rpg_field_map.h"
 
 class CDirectGraphics;
-class DTexture;
 
 struct FieldResources {
     static constexpr int kModelCount = 7;
@@ -21,6 +21,8 @@ struct FieldResources {
 
     CRPGFieldMap field_map;
     DXFile models[kModelCount];
+    DTexture model_textures[kModelCount];
+    DTexture tile_textures[3];
     std::list<DXFile*> placed_models;
     std::list<DTexture*> loaded_textures;
     std::map<std::string, DXFile*> models_by_name;

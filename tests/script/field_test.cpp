@@ -43,6 +43,8 @@ TEST_F(FieldTest, ObjectsKeepTheirConstructionValues) {
         for (std::uint32_t word : model.words) EXPECT_EQ(word, 0u);
         for (float scale : model.scale) EXPECT_EQ(scale, 1.0f);
     }
+    for (const DTexture& texture : script.field.model_textures) EXPECT_EQ(texture.GetIndex(), 0);
+    for (const DTexture& texture : script.field.tile_textures) EXPECT_EQ(texture.GetIndex(), 0);
     EXPECT_TRUE(script.field.placed_models.empty());
     EXPECT_TRUE(script.field.models_by_name.empty());
 }
