@@ -259,7 +259,7 @@ TEST_F(MessageOut, KeptQuestionShowsNoCursorAndStaysAfterThePress) {
     world.Tap(kDecide);
     EXPECT_TRUE(handle.IsDone());
     EXPECT_TRUE(world.mediator().IsRunning(&out));
-    EXPECT_NE(world.FindText("Q?"), nullptr);
+    EXPECT_NE(world.FindText(u8"Q?"), nullptr);
 }
 
 // A window waiting at a full page that gets more text must treat a later form feed as a form

@@ -77,9 +77,10 @@ public:
         for (const DrawOp& op : recorder.OfKind(DrawOp::Kind::Text)) out.push_back(Utf8Of(op.text));
         return out;
     }
-    const DrawOp* FindText(const std::string& utf8) const {
+    const DrawOp* FindText(const char8_t* utf8) const {
+        const std::string want = testing_support::Utf8(utf8);
         for (const DrawOp& op : recorder.ops)
-            if (op.kind == DrawOp::Kind::Text && Utf8Of(op.text) == utf8) return &op;
+            if (op.kind == DrawOp::Kind::Text && Utf8Of(op.text) == want) return &op;
         return nullptr;
     }
 
