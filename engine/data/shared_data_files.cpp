@@ -50,14 +50,15 @@ public:
     explicit Parser(const Bytes& bytes) : bytes_(bytes) {}
 
     // name ',' slot records up to '\n'. The k-th record's slot must be 4 * k, and names are
-    // unique and at most 255 bytes.
+    // unique, at most 255 bytes and free of zero bytes.
     bool Names(bool guarded, std::vector<Entry>& out) {
         std::string name;
         while (pos_ < bytes_.size()) {
             const unsigned char c = bytes_[pos_++];
             if (c == '\n') return true;
             if (c != ',') {
-                if (name.size() == CQZSharedData::kMaxNameBytes) return false;
+                // A zero byte could never be asked for through a C string name.
+                if (c == 0 || name.size() == CQZSharedData::kMaxNameBytes) return false;
                 name.push_back(static_cast<char>(c));
                 continue;
             }

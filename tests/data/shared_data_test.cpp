@@ -142,6 +142,8 @@ TEST_F(SharedDataTest, FailedLoadsLeaveTheStoreUnchanged) {
         WritePayload(Path("badslot.sav"), Concat({Text("a,"), {8, 0, 0, 0, '\n', 1, 0, 0, 0}})));
     ASSERT_TRUE(WritePayload(Path("noblock.sav"), Concat({Text("a,"), {0, 0, 0, 0, '\n', 1, 0}})));
     ASSERT_TRUE(WritePayload(Path("noend.sav"), Text("abc")));
+    ASSERT_TRUE(WritePayload(Path("zero.sav"),
+                             Concat({{'a', 0, 'b', ','}, {0, 0, 0, 0, '\n', 1, 0, 0, 0}})));
     ASSERT_TRUE(WritePayload(
         Path("twice.sav"),
         Concat({Text("a,"), {0, 0, 0, 0}, Text("a,"), {4, 0, 0, 0, '\n'}, Bytes(8, 0)})));
@@ -154,7 +156,7 @@ TEST_F(SharedDataTest, FailedLoadsLeaveTheStoreUnchanged) {
 
     Fill(store);
     for (const char* bad : {"foreign.sav", "truncated.sav", "longname.sav", "badslot.sav",
-                            "noblock.sav", "noend.sav", "twice.sav", "missing.sav"}) {
+                            "noblock.sav", "noend.sav", "twice.sav", "zero.sav", "missing.sav"}) {
         EXPECT_FALSE(store.LoadPlain(Path(bad).c_str())) << bad;
         ExpectFilled(store);
         EXPECT_FALSE(store.LoadBoth(Path(bad).c_str(), Path("good_sse.sav").c_str())) << bad;
