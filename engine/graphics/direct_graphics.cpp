@@ -323,6 +323,7 @@ bool CDirectGraphics::AppendTexture(DTexture* texture, std::unique_ptr<Image> im
     if (textures_.empty()) textures_.push_back(std::make_unique<CTextureData>());
     auto entry = std::make_unique<CTextureData>();
     entry->owner = texture;
+    if (image) image->UpdateOpaque();
     entry->texture = std::move(image);
     entry->width = width;
     entry->height = height;
@@ -417,6 +418,7 @@ bool CDirectGraphics::UpdateTexture(DTexture* texture, const std::uint8_t* pixel
             image.At(col, target) = 0xFF000000u | r << 16 | g << 8 | b;
         }
     }
+    image.UpdateOpaque();
     return true;
 }
 

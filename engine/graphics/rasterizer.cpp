@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace raster {
@@ -71,6 +72,11 @@ void DrawAxisAligned(Surface& surface, const Image* texture, const Quad& q) {
         const int ty = ClampInt(std::floor(q.v0 + t * dv), 0, th - 1);
         const std::uint32_t* src = &texture->pixels[static_cast<std::size_t>(ty) * tw];
         std::uint32_t* dst = surface.pixels + static_cast<std::size_t>(py) * surface.width + px0;
+        if (straight && texture->opaque) {
+            std::memcpy(dst, src + columns.front(),
+                        static_cast<std::size_t>(px1 - px0) * sizeof(std::uint32_t));
+            continue;
+        }
         if (straight) {
             BlendRow(dst, src + columns.front(), px1 - px0);
             continue;
@@ -142,19 +148,20 @@ void DrawQuad(Surface& surface, const Image* texture, const Quad& input) {
     if (px0 >= px1 || py0 >= py1) return;
     const double du = (q.u1 - q.u0) / q.width, dv = (q.v1 - q.v0) / q.height;
     const bool white = q.color == 0xFFFFFFFFu;
+    // Inverse rotation, then inverse scale, back into the unrotated rectangle; both are linear
+    // in the pixel position, so each row steps by constant increments.
+    const double step_s = c / q.scale_x, step_t = -s / q.scale_y;
     for (int py = py0; py < py1; ++py) {
         std::uint32_t* dst = surface.pixels + static_cast<std::size_t>(py) * surface.width;
-        const double qy = py - q.center_y;
-        for (int px = px0; px < px1; ++px) {
-            const double qx = px - q.center_x;
-            // Inverse rotation, then inverse scale, back into the unrotated rectangle.
-            const double ls = (qx * c + qy * s) / q.scale_x + q.center_x - q.x;
-            const double lt = (-qx * s + qy * c) / q.scale_y + q.center_y - q.y;
+        const double qy = py - q.center_y, qx0 = px0 - q.center_x;
+        double ls = (qx0 * c + qy * s) / q.scale_x + q.center_x - q.x;
+        double lt = (-qx0 * s + qy * c) / q.scale_y + q.center_y - q.y;
+        for (int px = px0; px < px1; ++px, ls += step_s, lt += step_t) {
             if (!(ls >= 0 && ls < q.width && lt >= 0 && lt < q.height)) continue;
             std::uint32_t color = q.color;
             if (texture) {
-                const int tx = ClampInt(std::floor(q.u0 + ls * du), 0, texture->width - 1);
-                const int ty = ClampInt(std::floor(q.v0 + lt * dv), 0, texture->height - 1);
+                const int tx = ClampInt(q.u0 + ls * du, 0, texture->width - 1);
+                const int ty = ClampInt(q.v0 + lt * dv, 0, texture->height - 1);
                 const std::uint32_t texel = texture->At(tx, ty);
                 color = white ? texel : Modulate(texel, q.color);
             }
