@@ -7,6 +7,7 @@
 #include "engine/framework/engine_runtime.h"
 #include "game/shell/main_frame.h"
 #include "game/shell/vemu_doc.h"
+#include "script/script_runtime.h"
 
 class CVemuApp {
 public:
@@ -28,6 +29,8 @@ public:
 
 private:
     EngineRuntime runtime_;
+    // The script machine and the field objects: built at start-up, called by nothing else.
+    ScriptRuntime script_;
     CVemuDoc document_;
     std::unique_ptr<CMainFrame> frame_;
 };
