@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets of the engine's file formats with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs each for a bounded time on a copy of its corpus.
+#   tests/fuzz/run.sh [seconds per target, default 25]
+# Environment: FUZZ_BUILD_DIR (default build-fuzz in the repository), CXX (default clang++).
+# Exits non-zero when a target does not build or finds a crash, a leak or undefined behaviour;
+# the failing input is kept in the build folder and printed.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/../.." && pwd)
+seconds=${1:-25}
+build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
+cxx=${CXX:-clang++}
+targets=(fuzz_cipher_reader fuzz_qz_file fuzz_shared_data fuzz_item_bag)
+
+# Only the file formats and what they stand on: no SDL, fonts or sound.
+sources=(
+  "$root"/engine/data/*.cpp
+  "$root"/engine/common/game_path.cpp
+  "$root"/engine/common/sjis.cpp
+  "$root"/platform/common/files_posix.cpp
+  "$root"/platform/common/services.cpp
+)
+flags=(-std=c++20 -g -O1 -I"$root" -fno-omit-frame-pointer
+       -fsanitize=address,undefined -fno-sanitize-recover=undefined)
+
+mkdir -p "$build/obj"
+objects=()
+for src in "${sources[@]}"; do
+  obj="$build/obj/$(echo "${src#$root/}" | tr '/' '_').o"
+  if [[ ! -f $obj || $src -nt $obj || $0 -nt $obj ]]; then
+    "$cxx" "${flags[@]}" -fsanitize=fuzzer-no-link -c "$src" -o "$obj"
+  fi
+  objects+=("$obj")
+done
+
+status=0
+for target in "${targets[@]}"; do
+  "$cxx" "${flags[@]}" -fsanitize=fuzzer "$root/tests/fuzz/$target.cpp" "${objects[@]}" -o "$build/$target"
+  corpus="$build/corpus/$target"
+  mkdir -p "$corpus" "$build/artifacts"
+  if [[ -d $root/tests/fuzz/corpus/$target ]]; then
+    cp -n "$root/tests/fuzz/corpus/$target"/* "$corpus"/ 2>/dev/null || true
+  fi
+  echo "== $target: ${seconds}s"
+  if ! ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      "$build/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
+      -print_final_stats=1 -artifact_prefix="$build/artifacts/$target-" "$corpus" \
+      >"$build/$target.log" 2>&1; then
+    echo "$target FAILED; log: $build/$target.log"
+    tail -n 40 "$build/$target.log"
+    status=1
+  else
+    grep -E "stat::number_of_executed_units|Done" "$build/$target.log" | tail -n 2
+  fi
+done
+exit $status
