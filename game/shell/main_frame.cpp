@@ -131,28 +131,34 @@ bool CMainFrame::StartGraphics() {
     return false;
 }
 
-bool CMainFrame::StartSound() {
-    if (!sound_) sound_ = GetDirectSound();
-    if (sound_->Init(&window_)) {
-        sound_started_ = 1;
+namespace {
+
+// Starts a device that the game can run without: on failure it says so, releases the device
+// and clears its started flag.
+template <typename Device, typename Release>
+bool StartOptional(Device*& device, Device* (*accessor)(), platform::Window** window,
+                   const char* failure, std::uint8_t& started, Release release) {
+    if (!device) device = accessor();
+    if (device->Init(window)) {
+        started = 1;
         return true;
     }
-    ShowMessageBox("DirectSoundの初期化に失敗", "Error");
-    ReleaseSound();
-    sound_started_ = 0;
+    ShowMessageBox(failure, "Error");
+    release();
+    started = 0;
     return false;
 }
 
+}  // namespace
+
+bool CMainFrame::StartSound() {
+    return StartOptional(sound_, &GetDirectSound, &window_, "DirectSoundの初期化に失敗",
+                         sound_started_, [this] { ReleaseSound(); });
+}
+
 bool CMainFrame::StartMusic() {
-    if (!music_) music_ = GetDirectMusic();
-    if (music_->Init(&window_)) {
-        music_started_ = 1;
-        return true;
-    }
-    ShowMessageBox("DirectMusicの初期化に失敗", "Error");
-    ReleaseMusic();
-    music_started_ = 0;
-    return false;
+    return StartOptional(music_, &GetDirectMusic, &window_, "DirectMusicの初期化に失敗",
+                         music_started_, [this] { ReleaseMusic(); });
 }
 
 bool CMainFrame::StartInput() {
