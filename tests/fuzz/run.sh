@@ -11,6 +11,10 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 seconds=${1:-25}
 build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 cxx=${CXX:-clang++}
+if ! command -v "$cxx" >/dev/null; then
+  echo "run.sh: $cxx not found (Debian: clang libclang-rt-14-dev)" >&2
+  exit 1
+fi
 targets=(fuzz_cipher_reader fuzz_qz_file fuzz_shared_data fuzz_item_bag)
 
 # Only the file formats and what they stand on: no SDL, fonts or sound.
