@@ -44,7 +44,7 @@ bool CSelectEvent::Start(WaitHandle* handle) {
 
 void CSelectEvent::SetItems(MenuEntry* entries, int count, int* index, int rows) {
     entries_ = entries;
-    count_ = std::max(count, 0);
+    count_ = entries ? std::max(count, 0) : 0;
     index_ = index ? index : &own_index_;
     rows_ = rows >= 1 ? rows : std::max(count_, 1);
     *index_ = count_ == 0 ? -1 : std::clamp(*index_, 0, count_ - 1);

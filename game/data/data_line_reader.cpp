@@ -18,14 +18,14 @@ bool ReadDataLines(LineSource& source, const RecordParser& parse) {
     RecordLine line;
 
     for (;;) {
-        if (count == 0 && source.AtEnd()) break;
-        if (!source.AtEnd()) {
+        // Fill the buffer as far as the source goes, so a line is never cut by a short read.
+        while (count < kBufferBytes && !source.AtEnd()) {
             int wanted = kBufferBytes - count;
             if (!source.Read(buffer + count, &wanted)) return false;
-            // A source that claims more but delivers nothing has nothing more to give.
-            if (wanted <= 0 && count == 0) break;
-            count += wanted > 0 ? wanted : 0;
+            if (wanted <= 0) break;  // a source that delivers nothing has nothing more
+            count += wanted;
         }
+        if (count == 0) break;
         if (drop_line_feed && count > 0) {
             if (buffer[0] == '\n') {
                 std::memmove(buffer, buffer + 1, count - 1);

@@ -18,13 +18,17 @@
 
 namespace fuzz {
 
-// Made once per process and removed at exit; the name sits in a plain array so that it
-// outlives every static destructor.
+// Made once per process under $VEMU_FUZZ_DIR (run.sh points it into its build folder and
+// removes it afterwards, since libFuzzer's timed exit skips exit handlers), else /dev/shm or
+// /tmp. The name sits in a plain array so that it outlives every static destructor.
 inline const char* Folder() {
-    static char folder[128];
+    static char folder[512];
     if (!folder[0]) {
-        std::snprintf(folder, sizeof folder, "%s/vemu-fuzz-XXXXXX",
-                      access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp");
+        const char* base = getenv("VEMU_FUZZ_DIR");
+        if (!base || !*base) base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+        std::error_code ignored;
+        std::filesystem::create_directories(base, ignored);
+        std::snprintf(folder, sizeof folder, "%s/vemu-fuzz-XXXXXX", base);
         if (!mkdtemp(folder)) abort();
         atexit([] {
             std::error_code ignored;

@@ -11,6 +11,10 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 seconds=${1:-25}
 build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 cxx=${CXX:-clang++}
+if ! command -v "$cxx" >/dev/null; then
+  echo "run.sh: $cxx not found (Debian: clang libclang-rt-14-dev)" >&2
+  exit 1
+fi
 targets=(fuzz_cipher_reader fuzz_qz_file fuzz_shared_data fuzz_item_bag)
 
 # Only the file formats and what they stand on: no SDL, fonts or sound.
@@ -43,7 +47,9 @@ for target in "${targets[@]}"; do
     cp -n "$root/tests/fuzz/corpus/$target"/* "$corpus"/ 2>/dev/null || true
   fi
   echo "== $target: ${seconds}s"
-  if ! ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  files="$build/files/$target"
+  rm -rf "$files"
+  if ! VEMU_FUZZ_DIR="$files" ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
       "$build/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
       -print_final_stats=1 -artifact_prefix="$build/artifacts/$target-" "$corpus" \
       >"$build/$target.log" 2>&1; then
@@ -53,5 +59,6 @@ for target in "${targets[@]}"; do
   else
     grep -E "stat::number_of_executed_units|Done" "$build/$target.log" | tail -n 2
   fi
+  rm -rf "$files"
 done
 exit $status

@@ -1,0 +1,357 @@
+// The game's own data files, as the build made them, read through the real loader: every rule
+// the reader, the cooking and the story rely on.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/common/game_path.h"
+#include "engine/common/sjis.h"
+#include "engine/data/cipher_stream.h"
+#include "game/data/data_files.h"
+#include "game/data/file_key.h"
+#include "game/food/ingredient_names.h"
+#include "tests/food/food_fixture.h"
+
+namespace {
+
+std::string U(const std::string& cp932) { return sjis::ToUtf8(cp932); }
+
+class GameDataTest : public food_test::CatalogueTest {
+protected:
+    void SetUp() override {
+        const char* dir = std::getenv("VEMU_GAME_DIR");
+        world.backend.services().folders.game = dir ? dir : VEMU_GAME_DIR;
+        if (!gamepath::Exists(kRecipeFileName) || !gamepath::Exists(kBonusFileName)) {
+            GTEST_SKIP() << "dat/vemu01.edt and dat/vemu02.edt are not built in "
+                         << world.backend.services().folders.game
+                         << " (build the vemu_recipe_data target)";
+        }
+        ASSERT_TRUE(LoadDataFiles(book));
+        ASSERT_TRUE(world.backend.dialogs.boxes.empty());
+        for (std::size_t i = 0; i < GlobalFoodCatalogue().size(); ++i)
+            index[GlobalFoodCatalogue()[i].get()] = static_cast<int>(i);
+    }
+
+    FoodDef* Def(const char* name) {
+        FoodDef* def = FindFoodDef(name);
+        EXPECT_NE(def, nullptr) << U(name) << " is missing from the catalogue";
+        return def;
+    }
+    std::vector<const Recipe*> RecipesOf(const FoodDef* def) const {
+        std::vector<const Recipe*> out;
+        for (const auto& recipe : book.recipes)
+            if (recipe->def == def) out.push_back(recipe.get());
+        return out;
+    }
+    bool IsIngredient(const FoodDef* def) const {
+        auto it = index.find(def);
+        return it != index.end() && it->second < kPlainIngredientCount;
+    }
+
+    // Recipe matching as the cooking does it: the recipe with the greatest total whose rows
+    // the pot satisfies, the earliest on a tie.
+    static int Match(const Recipe& recipe, int method,
+                     const std::vector<std::unique_ptr<Food>>& pot) {
+        if ((method & recipe.method_mask) == 0) return -1;
+        int own = 0;
+        for (const auto& food : pot)
+            if (food->FindDef(recipe.name)) own = 511;
+        int matched = 0, missing = 0;
+        std::set<const FoodDef*> used;
+        for (const auto& row : recipe.rows) {
+            FoodDef* found = nullptr;
+            for (const auto& food : pot)
+                if ((found = food->FindDef(row->name, &used))) break;
+            if (found) {
+                ++matched;
+                used.insert(found);
+            } else if (row->requirement == kRequirementMust) {
+                return -1;
+            } else if (row->requirement == kRequirementNeeded) {
+                ++missing;
+            }
+        }
+        return matched * 512 / (missing + 1) + own;
+    }
+    const Recipe* Best(int method, std::vector<const char*> names) {
+        std::vector<std::unique_ptr<Food>> pot;
+        for (const char* name : names) {
+            FoodDef* def = Def(name);
+            if (def == nullptr) return nullptr;
+            pot.push_back(Food::FromDef(def));
+        }
+        const Recipe* best = nullptr;
+        for (const auto& recipe : book.recipes) {
+            if (best != nullptr && recipe->total <= best->total) continue;
+            if (Match(*recipe, method, pot) > 0) best = recipe.get();
+        }
+        return best;
+    }
+    void ExpectCooks(int method, std::vector<const char*> pot, const char* dish) {
+        const Recipe* best = Best(method, pot);
+        ASSERT_NE(best, nullptr) << U(dish) << ": no recipe matches its ingredients";
+        EXPECT_EQ(U(best->name), U(dish));
+    }
+
+    testing_support::HeadlessBackendInstalled world;
+    RecipeBook book;
+    std::map<const FoodDef*, int> index;
+};
+
+// The payload as plain bytes, to check the line rules the reader does not report.
+std::string Payload(const char* name) {
+    CQZCipherReader reader(name, vemu::kFileKey.data(), kDigestTiger);
+    std::string out;
+    if (reader.Open() != kCipherOk) return out;
+    out.resize(static_cast<std::size_t>(reader.PayloadRemaining()));
+    int count = static_cast<int>(out.size());
+    reader.Read(reinterpret_cast<unsigned char*>(out.data()), &count);
+    reader.Close();
+    out.resize(static_cast<std::size_t>(count));
+    return out;
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + 1)
+        parts.push_back(text.substr(start, end - start));
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+TEST_F(GameDataTest, FilesAreCp932LinesWithCrLfAndShortFields) {
+    for (const char* name : {kRecipeFileName, kBonusFileName}) {
+        SCOPED_TRACE(name);
+        const std::string payload = Payload(name);
+        ASSERT_FALSE(payload.empty());
+        ASSERT_EQ(payload.substr(payload.size() - 2), "\r\n");
+        std::vector<std::string> lines = Split(payload, '\n');
+        lines.pop_back();  // after the last line feed
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::string& line = lines[i];
+            ASSERT_FALSE(line.empty()) << "line " << i + 1 << " has a line feed without CR";
+            ASSERT_EQ(line.back(), '\r') << "line " << i + 1;
+            const std::string text = line.substr(0, line.size() - 1);
+            EXPECT_FALSE(text.empty()) << "line " << i + 1 << " is blank";
+            EXPECT_EQ(text.find('\r'), std::string::npos) << "line " << i + 1;
+            EXPECT_LT(line.size() + 1, 1024u) << "line " << i + 1;
+            EXPECT_EQ(U(text).find("\xEF\xBF\xBD"), std::string::npos)
+                << "line " << i + 1 << " is not CP932";
+            for (const std::string& field : Split(text, ','))
+                if (!field.empty() && field.find_first_not_of("-0123456789") == std::string::npos) {
+                    EXPECT_LE(field.size(), 9u) << "line " << i + 1 << ": " << field;
+                }
+        }
+    }
+}
+
+TEST_F(GameDataTest, CatalogueStartsWithTheIngredientTableAndTheRot) {
+    const FoodCatalogue& catalogue = GlobalFoodCatalogue();
+    ASSERT_GT(book.recipes.size(), static_cast<std::size_t>(kPlainIngredientCount));
+    for (int i = 0; i < kIngredientNameCount; ++i)
+        EXPECT_EQ(U(catalogue[i]->name), U(kIngredientNames[i])) << "entry " << i;
+    EXPECT_EQ(U(catalogue[77]->name), U("腐敗物"));
+    for (int i = 0; i < kPlainIngredientCount; ++i) {
+        const Recipe& recipe = *book.recipes[i];
+        const FoodDef& def = *recipe.def;
+        SCOPED_TRACE(U(def.name));
+        EXPECT_EQ(recipe.method_mask, 0);
+        EXPECT_TRUE(recipe.rows.empty());
+        EXPECT_FALSE(def.description.empty());
+        EXPECT_GE(def.price, 1);
+        EXPECT_GT(def.unit_weight, 0.0f);
+        EXPECT_GE(def.base_taste, 0);
+        EXPECT_GE(def.days_limit, 1);
+        EXPECT_NE(def.parent, FoodCategoryAt(kCategoryAll)) << "needs a category below 全";
+    }
+}
+
+TEST_F(GameDataTest, DishesAreManyAndSpreadOverCategoriesMethodsAndCodes) {
+    const int dishes = static_cast<int>(book.recipes.size()) - kPlainIngredientCount;
+    EXPECT_GE(dishes, 220);
+    EXPECT_GE(book.bonuses.size(), 40u);
+
+    std::map<std::string, int> per_category;
+    int methods = 0;
+    std::set<int> namings, requirements, consumptions;
+    bool variant = false, dish_in_dish = false;
+    for (std::size_t i = kPlainIngredientCount; i < book.recipes.size(); ++i) {
+        const Recipe& recipe = *book.recipes[i];
+        SCOPED_TRACE(U(recipe.name));
+        EXPECT_NE(recipe.method_mask, 0);
+        EXPECT_FALSE(recipe.rows.empty());
+        EXPECT_LE(recipe.rows.size(), 6u);
+        EXPECT_FALSE(recipe.def->description.empty());
+        EXPECT_GE(recipe.def->price, 1);
+        EXPECT_FALSE(IsIngredient(recipe.def)) << "a dish line made an ingredient";
+        methods |= recipe.method_mask;
+        namings.insert(recipe.naming);
+        if (book.recipes[i - 1]->def == recipe.def) variant = true;
+        for (const char* category :
+             {"和食", "洋食", "中華", "韓食", "デザート", "ドリンク", "その他"})
+            if (IsInCategory(recipe.def, category)) ++per_category[category];
+        for (const auto& row : recipe.rows) {
+            requirements.insert(row->requirement);
+            consumptions.insert(row->consumption);
+            FoodDef* def = FindFoodDef(row->name);
+            EXPECT_TRUE(def != nullptr || FindFoodCategory(row->name) != nullptr)
+                << U(row->name) << " is neither an entry nor a category";
+            if (def != nullptr && !IsIngredient(def)) dish_in_dish = true;
+        }
+        if (recipe.method_mask & kMethodFerment) {
+            EXPECT_GE(recipe.def->days_limit, 1) << "a fermentation product must keep";
+        }
+    }
+    for (const char* category : {"和食", "洋食", "中華", "韓食", "デザート", "ドリンク", "その他"})
+        EXPECT_GE(per_category[category], 8) << U(category);
+    EXPECT_EQ(methods & 0x6F, 0x6F) << "every method is used";
+    EXPECT_EQ(namings, (std::set<int>{0, 1, 2, 3, 5, 6}));
+    EXPECT_EQ(requirements, (std::set<int>{0, 1, 2}));
+    EXPECT_EQ(consumptions, (std::set<int>{0, 1, 2}));
+    EXPECT_TRUE(variant);
+    EXPECT_TRUE(dish_in_dish);
+}
+
+TEST_F(GameDataTest, NamesAreUniqueAndParentsComeFirst) {
+    const FoodCatalogue& catalogue = GlobalFoodCatalogue();
+    std::set<std::string> names;
+    for (const auto& def : catalogue) {
+        EXPECT_TRUE(names.insert(def->name).second) << U(def->name) << " is named twice";
+        ASSERT_NE(def->parent, nullptr) << U(def->name);
+        auto parent = index.find(static_cast<const FoodDef*>(def->parent));
+        if (FindFoodCategory(def->parent->name) != def->parent) {
+            ASSERT_NE(parent, index.end());
+            EXPECT_LT(parent->second, index[def.get()]) << U(def->name);
+        }
+    }
+}
+
+TEST_F(GameDataTest, BonusRulesNameRealEntriesAndTargets) {
+    std::set<std::string> connectors;
+    for (const auto& bonus : book.bonuses) {
+        SCOPED_TRACE(U(bonus->prefix));
+        EXPECT_FALSE(bonus->prefix.empty());
+        EXPECT_TRUE(FindFoodCategory(bonus->target) || FindFoodDef(bonus->target))
+            << U(bonus->target);
+        EXPECT_GT(bonus->bonus_percent, 100);
+        ASSERT_GE(bonus->triples.size(), 1u);
+        EXPECT_LE(bonus->triples.size(), 6u);
+        for (const BonusTriple& triple : bonus->triples) {
+            EXPECT_NE(FindFoodDef(triple.ingredient), nullptr) << U(triple.ingredient);
+            EXPECT_GT(triple.share_percent, 0);
+        }
+        connectors.insert(bonus->connector);
+    }
+    EXPECT_GE(connectors.size(), 3u);
+}
+
+TEST_F(GameDataTest, EveryNameTheGameAndTheStoryUseExists) {
+    const struct {
+        FoodShop shop;
+        std::vector<const char*> goods;
+    } shops[] = {
+        {FoodShop::kGreengrocer, {"トマト", "タマネギ", "キャベツ", "シイタケ"}},
+        {FoodShop::kFruiterer, {"りんご", "いちご", "レモン"}},
+        {FoodShop::kButcher, {"卵", "鶏肉", "豚肉", "牛肉"}},
+        {FoodShop::kGrocer, {"砂糖", "ミルク", "小麦粉", "米"}},
+    };
+    for (const auto& shop : shops) {
+        auto slice = ShopIngredientNames(shop.shop);
+        for (const char* name : shop.goods) {
+            bool found = false;
+            for (const char* in_slice : slice) found = found || std::string(in_slice) == name;
+            EXPECT_TRUE(found) << U(name) << " is not in its shop's part of the table";
+        }
+    }
+    const std::vector<const char*> ingredients = {
+        // merchants
+        "唐辛子", "にがり", "胡椒", "バジル", "万能酵母", "かんすい", "大豆", "中豆", "小豆",
+        "楽園りんご", "化け猫の骨", "エメラルドキャベツ", "おおとろ", "メモリーパロット",
+        // new game and outings
+        "ゼルバワラビ", "ゼルゼルダケ", "卵", "ミルク", "小麦粉", "タケノコ", "ジャガイモ",
+        "ココロの実",
+        // the contest pantry
+        "小麦粉", "米", "大豆", "ミルク", "卵", "砂糖", "キャベツ", "ニンジン", "タマネギ", "ナス",
+        "ピーマン", "トマト", "もやし", "シイタケ", "タケノコ", "白菜", "りんご", "いちご",
+        "レモン", "鶏肉", "豚肉", "牛肉", "エビ", "カニ", "唐辛子", "にがり", "万能酵母",
+        "かんすい",
+        // the neighbour's gift
+        "ニンジン", "レンコン", "キャベツ", "ピーマン", "ナス", "ダイコン", "もやし", "白菜",
+        "ミント", "ネギ",
+        // recipe-count rewards and the story
+        "万能酵母", "ミント", "クミン", "月光もやし", "黄金小麦粉", "楽園りんご", "白銀米",
+        "エメラルドキャベツ", "バーメメント", "メモリーパロット", "腐敗物"};
+    for (const char* name : ingredients) {
+        FoodDef* def = Def(name);
+        if (def) {
+            EXPECT_TRUE(IsIngredient(def)) << U(name) << " should be a plain ingredient";
+        }
+    }
+    const std::vector<const char*> dishes = {
+        "ゼルバ炒め", "キャトレモネ", "メモルボイルド", "メモリアル", "マインドミント",
+        "ラザニア",   "醤油",         "味噌",           "酒",         "酢",
+        "チーズ",     "生クリーム",   "パン",           "豆腐",       "フライ",
+        "ロコモコ",   "ごはん",       "玉子焼き"};
+    for (const char* name : dishes) {
+        FoodDef* def = Def(name);
+        if (def) {
+            EXPECT_FALSE(RecipesOf(def).empty()) << U(name) << " should be a dish";
+        }
+    }
+    for (const char* name : {"醤油", "味噌", "酒", "酢", "チーズ"}) {
+        FoodDef* def = Def(name);
+        if (!def) continue;
+        bool ferments = false;
+        for (const Recipe* recipe : RecipesOf(def))
+            ferments |= (recipe->method_mask & kMethodFerment) != 0;
+        EXPECT_TRUE(ferments) << U(name) << " is a share product and should ferment";
+    }
+    if (FoodDef* lasagne = Def("ラザニア")) {
+        EXPECT_TRUE(IsInCategory(lasagne, "洋食"));
+    }
+}
+
+TEST_F(GameDataTest, TheHintedDishesComeOutOfTheirPots) {
+    // The opening: the new game's pantry and the frying pan.
+    ExpectCooks(kMethodBake, {"ゼルバワラビ", "ゼルゼルダケ"}, "ゼルバ炒め");
+    // The memory dishes.
+    ExpectCooks(kMethodBoil, {"レモン", "化け猫の骨"}, "キャトレモネ");
+    ExpectCooks(kMethodBoil, {"キャトレモネ", "メモリーパロット"}, "メモルボイルド");
+    ExpectCooks(kMethodFerment, {"ミント", "ココロの実"}, "マインドミント");
+    if (FoodDef* memorial = Def("メモリアル")) {
+        for (const Recipe* recipe : RecipesOf(memorial))
+            for (int method : {1, 2, 4, 8, 32, 64})
+                if (recipe->method_mask & method) {
+                    ExpectCooks(method, {"メモリーパロット", "マインドミント", "バーメメント"},
+                                "メモリアル");
+                }
+    }
+    // The Taste King's hints.
+    ExpectCooks(kMethodProcess, {"大豆"}, "豆乳");
+    ExpectCooks(kMethodMix, {"豆乳", "にがり"}, "豆腐");
+    ExpectCooks(kMethodFry, {"エビ", "卵", "パン"}, "フライ");
+    ExpectCooks(kMethodMix, {"ごはん", "玉子焼き", "ハンバーグ"}, "ロコモコ");
+    ExpectCooks(kMethodBake, {"牛肉", "パン", "タマネギ"}, "ハンバーグ");
+    ExpectCooks(kMethodBoil, {"焼き豚", "醤油"}, "チャーシュー");
+    const Recipe* pickle = Best(kMethodFerment, {"白菜", "唐辛子"});
+    ASSERT_NE(pickle, nullptr) << "白菜 and 唐辛子 should ferment into a pickle";
+    // And the bases of many other dishes.
+    ExpectCooks(kMethodBoil, {"米"}, "ごはん");
+    ExpectCooks(kMethodBake, {"卵", "砂糖"}, "玉子焼き");
+    ExpectCooks(kMethodBake, {"小麦粉", "万能酵母"}, "パン");
+    ExpectCooks(kMethodProcess, {"ミルク"}, "生クリーム");
+    ExpectCooks(kMethodFerment, {"大豆", "塩", "万能酵母"}, "味噌");
+    ExpectCooks(kMethodFerment, {"大豆", "小麦粉", "塩", "万能酵母"}, "醤油");
+    ExpectCooks(kMethodFerment, {"米", "万能酵母", "水"}, "酒");
+    ExpectCooks(kMethodFerment, {"酒", "万能酵母"}, "酢");
+    ExpectCooks(kMethodFerment, {"ミルク", "塩", "万能酵母"}, "チーズ");
+    // A lone spoiling vegetable rots instead of fermenting.
+    EXPECT_EQ(Best(kMethodFerment, {"白菜"}), nullptr);
+}
+
+}  // namespace
