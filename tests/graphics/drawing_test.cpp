@@ -4,7 +4,7 @@
 
 #include "engine/graphics/font.h"
 #include "engine/graphics/glyph_source.h"
-#include "golden.h"
+#include "tests/support/golden.h"
 #include "graphics_fixture.h"
 #include "platform/common/font_face.h"
 
@@ -49,7 +49,7 @@ TEST_F(Drawing, UnscaledBlitPutsTexelIOnPixelXPlusIAndKeysOutGreen) {
     EXPECT_EQ(gfx->PixelAt(9, 20), kGrey);
     EXPECT_EQ(gfx->PixelAt(18, 20), kGrey);
     EXPECT_EQ(gfx->PixelAt(10, 24), kGrey);
-    EXPECT_TRUE(MatchesGolden("blit_color_key", Frame(), 640, 480));
+    EXPECT_TRUE(MatchesGolden("graphics/golden/blit_color_key", Frame(), 640, 480));
 }
 
 TEST_F(Drawing, EffectTable) {
@@ -95,7 +95,7 @@ TEST_F(Drawing, EffectTable) {
     DEffect turned = natural;
     turned.x = 400, turned.y = 200, turned.rotation = 90;
     gfx->DrawEffect(&turned, &texture);
-    EXPECT_TRUE(MatchesGolden("effect_table", Frame(), 640, 480));
+    EXPECT_TRUE(MatchesGolden("graphics/golden/effect_table", Frame(), 640, 480));
 }
 
 TEST_F(Drawing, DrawStateIsResetAfterAnEffectAndATexturedQuad) {
@@ -123,7 +123,7 @@ TEST_F(Drawing, DrawStateIsResetAfterAnEffectAndATexturedQuad) {
     EXPECT_EQ(gfx->PixelAt(10, 10), kRed);
     EXPECT_EQ(gfx->PixelAt(11, 10), kBlue);
     EXPECT_EQ(gfx->PixelAt(12, 11), kGrey);
-    EXPECT_TRUE(MatchesGolden("state_reset", Frame(), 640, 480));
+    EXPECT_TRUE(MatchesGolden("graphics/golden/state_reset", Frame(), 640, 480));
 }
 
 TEST_F(Drawing, DegreesBecomeRadiansByThreeFourteenOverOneEighty) {
@@ -208,7 +208,7 @@ TEST_F(Drawing, TextRightAlignedAtSixHundredAndWordWrapped) {
                       DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     EXPECT_EQ(gfx->PixelAt(335, 320), kWhite);
     EXPECT_EQ(gfx->PixelAt(334, 320), kGrey);
-    EXPECT_TRUE(MatchesGolden("text_box_font", Frame(), 640, 480));
+    EXPECT_TRUE(MatchesGolden("graphics/golden/text_box_font", Frame(), 640, 480));
 }
 
 TEST_F(Drawing, OneLineInIpaMincho) {
@@ -222,7 +222,7 @@ TEST_F(Drawing, OneLineInIpaMincho) {
         for (int x = 16; x < 400; ++x) inked += gfx->PixelAt(x, y) != kWhite;
     EXPECT_GT(inked, 200);
     for (int x = 0; x < 640; ++x) EXPECT_EQ(gfx->PixelAt(x, 40), kWhite);  // a 20-pixel cell
-    EXPECT_TRUE(MatchesGolden("text_ipa_mincho", Frame(), 640, 480));
+    EXPECT_TRUE(MatchesGolden("graphics/golden/text_ipa_mincho", Frame(), 640, 480));
 }
 
 TEST_F(Drawing, LostDeviceTogglesTheModeAtTheEndOfTheFrameAndKeepsTextures) {

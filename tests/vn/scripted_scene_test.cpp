@@ -6,7 +6,7 @@
 #include "engine/framework/nvl_component.h"
 #include "engine/graphics/glyph_source.h"
 #include "platform/common/font_face.h"
-#include "tests/graphics/golden.h"
+#include "tests/support/golden.h"
 #include "tests/vn/vn_world.h"
 
 namespace {
@@ -94,7 +94,7 @@ TEST(ScriptedScene, MessageWithAPageBreakThenAChoiceInTheRealFont) {
     EXPECT_EQ(chosen, 3);
     world.Frames(7);  // frame counter 10 keeps the blinking arrows on
 
-    EXPECT_TRUE(MatchesGolden("../../vn/golden/message_and_choice", world.runtime.graphics.Pixels(),
+    EXPECT_TRUE(MatchesGolden("vn/golden/message_and_choice", world.runtime.graphics.Pixels(),
                               CDirectGraphics::kScreenWidth, CDirectGraphics::kScreenHeight));
 
     world.Click();

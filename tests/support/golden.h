@@ -1,4 +1,4 @@
-// Golden frames: a picture compared with a PNG under tests/graphics/golden/, within one step
+// Golden frames: a picture compared with a PNG in the tests' source folder, within one step
 // per channel. With VEMU_UPDATE_GOLDEN=1 the PNG is (re)written from the picture instead.
 #pragma once
 
@@ -7,5 +7,6 @@
 
 #include <gtest/gtest.h>
 
+// `name` is the PNG's path below tests/, without ".png" (e.g. "graphics/golden/blit").
 ::testing::AssertionResult MatchesGolden(const std::string& name, const std::uint32_t* argb,
                                          int width, int height);

@@ -1,4 +1,4 @@
-#include "golden.h"
+#include "tests/support/golden.h"
 
 #include <png.h>
 
@@ -9,7 +9,7 @@
 namespace {
 
 std::string GoldenPath(const std::string& name) {
-    return std::string(VEMU_TEST_SOURCE_DIR) + "/graphics/golden/" + name + ".png";
+    return std::string(VEMU_TEST_SOURCE_DIR) + "/" + name + ".png";
 }
 
 bool WritePng(const std::string& path, const std::uint32_t* argb, int width, int height) {
