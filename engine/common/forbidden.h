@@ -11,6 +11,7 @@
 // from the platform's clock instead.)
 #include <cstdio>
 #include <cstdlib>
+#include <stdlib.h>  // also reached by the SIMD intrinsics headers (through <mm_malloc.h>)
 #include <ctime>
 #ifdef __cplusplus
 #include <algorithm>  // std::random_shuffle calls rand

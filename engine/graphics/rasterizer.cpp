@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/graphics/pixel_spans.h"
+
 namespace raster {
 
 namespace {
@@ -23,17 +25,6 @@ int ClampInt(double v, int lo, int hi) {
     if (!(v >= lo)) return lo;  // also NaN
     if (v > hi) return hi;
     return static_cast<int>(v);
-}
-
-void BlendRow(std::uint32_t* dst, const std::uint32_t* src, int n) {
-    for (int i = 0; i < n; ++i) {
-        const std::uint32_t s = src[i];
-        const std::uint32_t a = s >> 24;
-        if (a == 255)
-            dst[i] = s;  // alpha 255 already
-        else if (a != 0)
-            dst[i] = Blend(s, dst[i]);
-    }
 }
 
 // Axis-aligned quads (no rotation): texel columns and rows come from lookup tables.
@@ -63,8 +54,13 @@ void DrawAxisAligned(Surface& surface, const Image* texture, const Quad& q) {
         columns[px - px0] = ClampInt(std::floor(q.u0 + s * du), 0, tw - 1);
     }
     const bool white = q.color == 0xFFFFFFFFu;
+    // Rows read straight from the image: a white unscaled blit whose end columns are a row's
+    // length apart, or any quad whose every column is the one after the one before.
     const bool straight =
-        white && sx == 1.0 && du == 1.0 && columns.back() - columns.front() == px1 - px0 - 1;
+        white ? sx == 1.0 && du == 1.0 && columns.back() - columns.front() == px1 - px0 - 1
+              : std::adjacent_find(columns.begin(), columns.end(),
+                                   [](int a, int b) { return b != a + 1; }) == columns.end();
+    const int n = px1 - px0;
     thread_local std::vector<std::uint32_t> row;
     row.resize(columns.size());
     for (int py = py0; py < py1; ++py) {
@@ -72,18 +68,18 @@ void DrawAxisAligned(Surface& surface, const Image* texture, const Quad& q) {
         const int ty = ClampInt(std::floor(q.v0 + t * dv), 0, th - 1);
         const std::uint32_t* src = &texture->pixels[static_cast<std::size_t>(ty) * tw];
         std::uint32_t* dst = surface.pixels + static_cast<std::size_t>(py) * surface.width + px0;
-        if (straight && texture->opaque) {
-            std::memcpy(dst, src + columns.front(),
-                        static_cast<std::size_t>(px1 - px0) * sizeof(std::uint32_t));
+        const std::uint32_t* texels = src + columns.front();
+        if (!straight) {
+            for (int i = 0; i < n; ++i) row[i] = src[columns[i]];
+            texels = row.data();
+        } else if (white && texture->opaque) {
+            std::memcpy(dst, texels, static_cast<std::size_t>(n) * sizeof(std::uint32_t));
             continue;
         }
-        if (straight) {
-            BlendRow(dst, src + columns.front(), px1 - px0);
-            continue;
-        }
-        for (std::size_t i = 0; i < columns.size(); ++i)
-            row[i] = white ? src[columns[i]] : Modulate(src[columns[i]], q.color);
-        BlendRow(dst, row.data(), px1 - px0);
+        if (white)
+            BlendSpan(dst, texels, n);
+        else
+            BlendTintedSpan(dst, texels, n, q.color);
     }
 }
 
@@ -97,12 +93,8 @@ void FillRect(Surface& surface, int left, int top, int right, int bottom, std::u
     const std::uint32_t a = color >> 24;
     if (left >= right || top >= bottom || a == 0) return;
     for (int y = top; y < bottom; ++y) {
-        std::uint32_t* dst = surface.pixels + static_cast<std::size_t>(y) * surface.width;
-        if (a == 255) {
-            std::fill(dst + left, dst + right, color);
-        } else {
-            for (int x = left; x < right; ++x) dst[x] = Blend(color, dst[x]);
-        }
+        BlendColorSpan(surface.pixels + static_cast<std::size_t>(y) * surface.width + left,
+                       right - left, color);
     }
 }
 
@@ -149,24 +141,39 @@ void DrawQuad(Surface& surface, const Image* texture, const Quad& input) {
     const double du = (q.u1 - q.u0) / q.width, dv = (q.v1 - q.v0) / q.height;
     const bool white = q.color == 0xFFFFFFFFu;
     // Inverse rotation, then inverse scale, back into the unrotated rectangle; both are linear
-    // in the pixel position, so each row steps by constant increments.
+    // in the pixel position, so each row steps by constant increments. A row first gathers its
+    // texels (0, fully transparent, outside the quad), then blends them in one pass.
     const double step_s = c / q.scale_x, step_t = -s / q.scale_y;
+    thread_local std::vector<std::uint32_t> row;
+    row.resize(static_cast<std::size_t>(px1 - px0));
     for (int py = py0; py < py1; ++py) {
         std::uint32_t* dst = surface.pixels + static_cast<std::size_t>(py) * surface.width;
         const double qy = py - q.center_y, qx0 = px0 - q.center_x;
         double ls = (qx0 * c + qy * s) / q.scale_x + q.center_x - q.x;
         double lt = (-qx0 * s + qy * c) / q.scale_y + q.center_y - q.y;
+        int first = px1, last = px0;
         for (int px = px0; px < px1; ++px, ls += step_s, lt += step_t) {
-            if (!(ls >= 0 && ls < q.width && lt >= 0 && lt < q.height)) continue;
-            std::uint32_t color = q.color;
+            std::uint32_t& out = row[px - px0];
+            if (!(ls >= 0 && ls < q.width && lt >= 0 && lt < q.height)) {
+                out = 0;
+                continue;
+            }
+            first = std::min(first, px);
+            last = px;
             if (texture) {
                 const int tx = ClampInt(q.u0 + ls * du, 0, texture->width - 1);
                 const int ty = ClampInt(q.v0 + lt * dv, 0, texture->height - 1);
-                const std::uint32_t texel = texture->At(tx, ty);
-                color = white ? texel : Modulate(texel, q.color);
+                out = texture->At(tx, ty);
+            } else {
+                out = q.color;
             }
-            dst[px] = Blend(color, dst[px]);
         }
+        if (first > last) continue;
+        const std::uint32_t* texels = row.data() + (first - px0);
+        if (white || !texture)
+            BlendSpan(dst + first, texels, last - first + 1);
+        else
+            BlendTintedSpan(dst + first, texels, last - first + 1, q.color);
     }
 }
 
@@ -178,18 +185,10 @@ void BlendCoverage(Surface& surface, int x, int y, const std::uint8_t* coverage,
     const int bottom = std::min({y + height, clip.bottom, surface.height});
     const std::uint32_t alpha = color >> 24;
     if (left >= right || top >= bottom || alpha == 0) return;
-    const std::uint32_t rgb = color & 0x00FFFFFFu;
-    for (int py = top; py < bottom; ++py) {
-        const std::uint8_t* cov = coverage + static_cast<std::size_t>(py - y) * width;
-        std::uint32_t* dst = surface.pixels + static_cast<std::size_t>(py) * surface.width;
-        for (int px = left; px < right; ++px) {
-            const std::uint32_t c = cov[px - x];
-            if (c == 0) continue;
-            const std::uint32_t m = c * alpha + 128;
-            const std::uint32_t a = (m + (m >> 8)) >> 8;
-            dst[px] = Blend(a << 24 | rgb, dst[px]);
-        }
-    }
+    for (int py = top; py < bottom; ++py)
+        BlendCoverageSpan(surface.pixels + static_cast<std::size_t>(py) * surface.width + left,
+                          coverage + static_cast<std::size_t>(py - y) * width + (left - x),
+                          right - left, color);
 }
 
 }  // namespace raster

@@ -72,24 +72,38 @@ struct World {
         std::filesystem::remove_all(dir);
     }
 
-    void DrawMainScreen() {
-        gfx->BeginScene();
-        gfx->DrawTexture(0, 0, &background);
+    void DrawBackground() { gfx->DrawTexture(0, 0, &background); }
+    void DrawSprites() {
         for (int i = 0; i < 40; ++i)
             gfx->DrawTexture(16 + (i % 8) * 76, 20 + (i / 8) * 80, &sprite);
+    }
+    void DrawEffects() {
         DEffect pulse;
         pulse.x = 100, pulse.y = 300, pulse.width = 96, pulse.height = 96, pulse.rotation = 0;
         pulse.alpha = 255, pulse.red = 255, pulse.green = 200, pulse.blue = 200;
         gfx->DrawEffect(&pulse, &sprite);
         pulse.x = 400, pulse.rotation = 30, pulse.alpha = 180;
         gfx->DrawEffect(&pulse, &sprite);
+    }
+    void DrawPanel() {
         DEffect panel;
         panel.x = 320, panel.y = 290, panel.width = 300, panel.height = 170;
         panel.alpha = 196, panel.red = 20, panel.green = 20, panel.blue = 60;
         gfx->DrawEffect(&panel, nullptr);
+    }
+    void DrawLines() {
         for (int line = 0; line < 12; ++line)
             gfx->DrawText(330, 295 + line * 14, "ぜるば堂の本日の売上は一万二千円です", 0xFFFFFFFF,
                           nullptr, 0x50);
+    }
+
+    void DrawMainScreen() {
+        gfx->BeginScene();
+        DrawBackground();
+        DrawSprites();
+        DrawEffects();
+        DrawPanel();
+        DrawLines();
         gfx->EndScene();
     }
 };
@@ -107,6 +121,21 @@ void BM_MainScreenFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MainScreenFrame)->Unit(benchmark::kMicrosecond);
+
+// The parts of the frame on their own, to see where its time goes.
+template <void (World::*kPart)()>
+void BM_FramePart(benchmark::State& state) {
+    World& world = TheWorld();
+    for (auto _ : state) {
+        (world.*kPart)();
+        benchmark::DoNotOptimize(world.gfx->Pixels());
+    }
+}
+BENCHMARK_TEMPLATE(BM_FramePart, &World::DrawBackground)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_FramePart, &World::DrawSprites)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_FramePart, &World::DrawEffects)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_FramePart, &World::DrawPanel)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_FramePart, &World::DrawLines)->Unit(benchmark::kMicrosecond);
 
 void BM_FullFrameCopy(benchmark::State& state) {
     World& world = TheWorld();

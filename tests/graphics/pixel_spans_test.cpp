@@ -1,0 +1,115 @@
+// The row kernels against the one-pixel formulas they stand for: every source, target and alpha
+// value, and every run length around the kernels' block size, must give the same bytes.
+#include "engine/graphics/pixel_spans.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "engine/graphics/rasterizer.h"
+
+namespace {
+
+using Row = std::vector<std::uint32_t>;
+
+// 256 targets whose channels each run through every value; the alpha byte is not 255, so a
+// kernel that touches a pixel it should leave alone shows.
+Row Targets() {
+    Row row(256);
+    for (std::uint32_t i = 0; i < 256; ++i)
+        row[i] = (i * 37 & 255) << 24 | i << 16 | (255 - i) << 8 | (i * 7 & 255);
+    return row;
+}
+
+TEST(PixelSpans, BlendMatchesThePixelFormulaForEveryAlphaAndChannel) {
+    const Row targets = Targets();
+    Row src(256), dst(256);
+    for (std::uint32_t a = 0; a < 256; ++a) {
+        for (std::uint32_t s = 0; s < 256; ++s) {
+            // A run of one source colour, and a run of mixed alphas around it.
+            for (std::uint32_t i = 0; i < 256; ++i)
+                src[i] =
+                    (i % 3 == 0 ? a : (a + i) & 255) << 24 | s << 16 | (s ^ 0x5A) << 8 | (255 - s);
+            dst = targets;
+            raster::BlendSpan(dst.data(), src.data(), 256);
+            for (int i = 0; i < 256; ++i)
+                ASSERT_EQ(dst[i], raster::Blend(src[i], targets[i]))
+                    << "a " << a << " s " << s << " i " << i;
+        }
+    }
+}
+
+TEST(PixelSpans, ColourBlendMatchesThePixelFormula) {
+    const Row targets = Targets();
+    Row dst(256);
+    for (std::uint32_t a = 0; a < 256; ++a)
+        for (std::uint32_t s = 0; s < 256; ++s) {
+            const std::uint32_t color = a << 24 | s << 16 | (s ^ 0xA5) << 8 | (s * 3 & 255);
+            dst = targets;
+            raster::BlendColorSpan(dst.data(), 256, color);
+            for (int i = 0; i < 256; ++i)
+                ASSERT_EQ(dst[i], raster::Blend(color, targets[i])) << "a " << a << " s " << s;
+        }
+}
+
+TEST(PixelSpans, TintAndCoverageMatchThePixelFormulas) {
+    const Row targets = Targets();
+    Row dst(256), texels(256);
+    std::vector<std::uint8_t> coverage(256);
+    for (std::uint32_t i = 0; i < 256; ++i) coverage[i] = static_cast<std::uint8_t>(i);
+    for (std::uint32_t ca = 0; ca < 256; ++ca)
+        for (std::uint32_t cs = 0; cs < 256; cs += 3) {
+            const std::uint32_t color = ca << 24 | cs << 16 | (cs ^ 0x3C) << 8 | (255 - cs);
+            for (std::uint32_t i = 0; i < 256; ++i)
+                texels[i] = i << 24 | (i * 5 & 255) << 16 | (255 - i) << 8 | (i ^ cs);
+            dst = targets;
+            raster::BlendTintedSpan(dst.data(), texels.data(), 256, color);
+            for (int i = 0; i < 256; ++i)
+                ASSERT_EQ(dst[i], raster::Blend(raster::Modulate(texels[i], color), targets[i]))
+                    << "color " << std::hex << color << " texel " << texels[i];
+            dst = targets;
+            raster::BlendCoverageSpan(dst.data(), coverage.data(), 256, color);
+            for (std::uint32_t i = 0; i < 256; ++i) {
+                const std::uint32_t m = i * ca + 128, a = (m + (m >> 8)) >> 8;
+                const std::uint32_t expected =
+                    i == 0 ? targets[i] : raster::Blend(a << 24 | (color & 0xFFFFFF), targets[i]);
+                ASSERT_EQ(dst[i], expected) << "color " << std::hex << color << " coverage " << i;
+            }
+        }
+}
+
+// Every length up to a few blocks, at every start within a block, and nothing outside the run.
+TEST(PixelSpans, RunsOfAnyLengthTouchOnlyTheirPixels) {
+    std::mt19937 rng(7);
+    Row src(40), base(40);
+    std::vector<std::uint8_t> coverage(40);
+    for (auto& p : src) p = rng();
+    for (auto& p : base) p = rng();
+    for (auto& c : coverage) c = static_cast<std::uint8_t>(rng() % 3 == 0 ? 255 : rng());
+    const std::uint32_t color = 0xC0FF8040u;
+    for (int start = 0; start < 4; ++start)
+        for (int n = 0; n <= 13; ++n) {
+            Row blend = base, tint = base, fill = base, cover = base, expected = base;
+            raster::BlendSpan(blend.data() + start, src.data() + start, n);
+            raster::BlendTintedSpan(tint.data() + start, src.data() + start, n, color);
+            raster::BlendColorSpan(fill.data() + start, n, color);
+            raster::BlendCoverageSpan(cover.data() + start, coverage.data() + start, n, color);
+            for (int i = 0; i < 40; ++i) {
+                const bool inside = i >= start && i < start + n;
+                const std::uint32_t m = coverage[i] * (color >> 24) + 128;
+                const std::uint32_t cover_alpha = (m + (m >> 8)) >> 8;
+                EXPECT_EQ(blend[i], inside ? raster::Blend(src[i], base[i]) : base[i]);
+                EXPECT_EQ(tint[i], inside ? raster::Blend(raster::Modulate(src[i], color), base[i])
+                                          : base[i]);
+                EXPECT_EQ(fill[i], inside ? raster::Blend(color, base[i]) : base[i]);
+                EXPECT_EQ(cover[i],
+                          inside && coverage[i] != 0
+                              ? raster::Blend(cover_alpha << 24 | (color & 0xFFFFFF), base[i])
+                              : base[i]);
+            }
+        }
+}
+
+}  // namespace
