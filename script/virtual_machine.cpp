@@ -111,9 +111,9 @@ std::string CVirtualMachine::GetVariable(const std::string& name) const {
 }
 
 CVMFunction* CVirtualMachine::FindFunction(const std::string& name) const {
-    if (current_) {
-        if (CVMFunction* function = current_->GetFunctions().Get(name)) return function;
-    }
+    // A context that holds the name hides the machine's function of that name, even when it
+    // holds no object under it.
+    if (current_ && current_->GetFunctions().Has(name)) return current_->GetFunctions().Get(name);
     return global_functions_.Get(name);
 }
 

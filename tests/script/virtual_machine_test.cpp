@@ -101,6 +101,8 @@ TEST_F(VirtualMachineTest, FunctionsAreFoundInTheContextBeforeTheMachine) {
     vm.SetCurrentContext(context);
     EXPECT_EQ(vm.FindFunction("f"), context->GetFunctions().Get("f"));
     EXPECT_EQ(vm.FindFunction("g"), nullptr);
+    context->GetFunctions().Set("f", nullptr);
+    EXPECT_EQ(vm.FindFunction("f"), nullptr) << "the context's name hides the machine's";
 }
 
 // A function that returns at once with its argument "n": queued requests are served oldest
