@@ -48,8 +48,10 @@ void CSelectEvent::SetItems(MenuEntry* entries, int count, int* index, int rows)
     index_ = index ? index : &own_index_;
     rows_ = rows >= 1 ? rows : std::max(count_, 1);
     *index_ = count_ == 0 ? -1 : std::clamp(*index_, 0, count_ - 1);
+    // An empty list on one row would otherwise leave the top above the first row for the next
+    // entries, and the rows would be read from before the array.
     if (top_ >= *index_ + rows_)
-        top_ = *index_ + rows_ - 1;
+        top_ = std::max(*index_ + rows_ - 1, 0);
     else if (top_ < *index_ - rows_)
         top_ = std::max(*index_ - rows_, 0);
 }

@@ -287,4 +287,13 @@ TEST_F(SelectList, EmptyListNeverFinishesAndDrawsNothing) {
     EXPECT_TRUE(Rows().empty());
 }
 
+// An empty list on one page of one row must not leave the top row above the first entry.
+TEST_F(SelectList, EntriesAfterAnEmptyListStartOnTheFirstRow) {
+    Open(0, 0);
+    list.Stop();
+    Open(3, 0);
+    EXPECT_EQ(list.GetTop(), 0);
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"row0", "row1", "row2"}));
+}
+
 }  // namespace
