@@ -33,7 +33,7 @@ void CShopEvent::SetArrowTextures(DTexture* up, DTexture* down) {
     entry_.down_arrow = down;
 }
 
-void CShopEvent::BuildEntries(int* index, int rows) {
+void CShopEvent::BuildEntries(int* index, int rows, bool within_money) {
     const int count = goods_ ? static_cast<int>(goods_->size()) : 0;
     std::vector<MenuEntry> entries(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
@@ -49,7 +49,7 @@ void CShopEvent::BuildEntries(int* index, int rows) {
                       static_cast<int>(static_cast<float>(item->price) * price_factor_),
                       unit_.c_str());
         entry.second_text = price;
-        entry.enabled = sell_mode_ ? item->price != 0 : item->price <= money_;
+        entry.enabled = within_money ? item->price <= money_ : item->price != 0;
     }
     entries_.swap(entries);
     list_.SetItems(entries_.data(), count, index, rows);
@@ -70,7 +70,7 @@ void CShopEvent::BuildSellList(float factor, int* index, int rows) {
         own_goods_.push_back(own_items_.back().get());
     }
     goods_ = &own_goods_;
-    BuildEntries(index, rows);
+    BuildEntries(index, rows, false);
 }
 
 void CShopEvent::BuildBuyList(bool sell_mode, float factor, std::vector<CItem*>* goods, int* index,
@@ -79,7 +79,8 @@ void CShopEvent::BuildBuyList(bool sell_mode, float factor, std::vector<CItem*>*
     goods_ = goods;
     sell_mode_ = sell_mode ? 1 : 0;
     price_factor_ = factor;
-    BuildEntries(index, rows);
+    // The money decides what can be chosen here, whichever mode the caller names.
+    BuildEntries(index, rows, true);
 }
 
 CItem* CShopEvent::GetSelectedItem() {

@@ -49,7 +49,8 @@ public:
     bool IsSellMode() const { return sell_mode_ != 0; }
 
 private:
-    void BuildEntries(int* index, int rows);
+    // Rows are enabled by the money (buy list) or by a price that is not 0 (sell list).
+    void BuildEntries(int* index, int rows, bool within_money);
     void OpenQuantityEntry();
 
     CSelectEvent list_;

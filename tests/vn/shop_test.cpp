@@ -124,6 +124,20 @@ TEST_F(Shop, FreeGoodsAreLimitedByTheEntryOnly) {
     EXPECT_EQ(shop.GetResultQuantity(), 1);
 }
 
+// The buy list enables by the money even when the caller names sell mode.
+TEST_F(Shop, BuyListEnablesRowsByTheMoneyInEitherMode) {
+    Make("leaf", 0);
+    Make("pan", 10);
+    Make("pot", 20);
+    for (bool sell_mode : {false, true}) {
+        shop.BuildBuyList(sell_mode, 0.5f, &goods, &index, 8, 15);
+        ASSERT_EQ(shop.entries().size(), 3u);
+        EXPECT_TRUE(shop.entries()[0].enabled) << sell_mode;
+        EXPECT_TRUE(shop.entries()[1].enabled) << sell_mode;
+        EXPECT_FALSE(shop.entries()[2].enabled) << sell_mode;
+    }
+}
+
 class SellShop : public Shop {
 protected:
     void Hold(const char* name, int price, int count) {
