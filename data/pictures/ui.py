@@ -196,15 +196,18 @@ _MARKS = {
 
 def _ink_glyph(d, width=2.4):
     # a light halo first, so the marks read on the ribbon and on darker backgrounds alike
-    return path(d, "none", width + 2.6, "#fffaf0") + path(d, "none", width, INK)
+    return path(d, "none", width + 1.6, "#fffaf0") + path(d, "none", width, INK)
 
 
 def digit(n):
-    return _ink_glyph(_DIGITS[n])
+    # narrowed so that glyph and halo stay inside the 10 px advance of the number row
+    return group(_ink_glyph(_DIGITS[n], 2.2), "translate(1.4,0) scale(0.74,1)")
 
 
 def mark(name):
     if name == "money":
         return circle(7, 9.5, 6.2, GOLD, 1.8) + path("M7,6 L7,13 M4.6,8.2 L9.4,8.2", "none", 1.4) + \
             circle(5, 7, 1.2, "#fff6c0", 0)
-    return _ink_glyph(_MARKS[name], 2.6 if name == "colon" else 2.2)
+    glyph = _ink_glyph(_MARKS[name], 2.6 if name == "colon" else 2.2)
+    # the year mark must end before the month's digits, 14 px to its right
+    return group(glyph, "scale(0.88,1)") if name == "year" else glyph
