@@ -84,6 +84,9 @@ protected:
             if (def == nullptr) return nullptr;
             pot.push_back(Food::FromDef(def));
         }
+        return Best(method, pot);
+    }
+    const Recipe* Best(int method, const std::vector<std::unique_ptr<Food>>& pot) const {
         const Recipe* best = nullptr;
         for (const auto& recipe : book.recipes) {
             if (best != nullptr && recipe->total <= best->total) continue;
@@ -313,6 +316,44 @@ TEST_F(GameDataTest, EveryNameTheGameAndTheStoryUseExists) {
     }
     if (FoodDef* lasagne = Def("ラザニア")) {
         EXPECT_TRUE(IsInCategory(lasagne, "洋食"));
+    }
+}
+
+TEST_F(GameDataTest, EveryRecipeComesOutOfAPotOfItsOwnRows) {
+    // A recipe that a greater total always outbids can never be invented, and the last
+    // recipe-count reward needs every one of them.
+    for (std::size_t i = kPlainIngredientCount; i < book.recipes.size(); ++i) {
+        const Recipe& recipe = *book.recipes[i];
+        std::string outcome;
+        bool cooks = false;
+        // The rows it cannot do without, then the 必要 ones too, then all of them.
+        for (int up_to : {kRequirementMust, kRequirementNeeded, kRequirementOptional}) {
+            std::vector<std::unique_ptr<Food>> pot;
+            std::set<const FoodDef*> used;
+            for (const auto& row : recipe.rows) {
+                if (row->requirement > up_to) continue;
+                FoodDef* pick = FindFoodDef(row->name);
+                if (pick == nullptr || used.count(pick) != 0) {
+                    pick = nullptr;
+                    for (const auto& def : GlobalFoodCatalogue())
+                        if (IsIngredient(def.get()) && used.count(def.get()) == 0 &&
+                            IsInCategory(def.get(), row->name)) {
+                            pick = def.get();
+                            break;
+                        }
+                }
+                if (pick == nullptr) break;
+                used.insert(pick);
+                pot.push_back(Food::FromDef(pick));
+            }
+            for (int method : {1, 2, 4, 8, 32, 64}) {
+                if ((recipe.method_mask & method) == 0) continue;
+                const Recipe* best = Best(method, pot);
+                if (best != nullptr && best->def == recipe.def) cooks = true;
+                outcome += " " + (best ? U(best->name) : std::string("nothing"));
+            }
+        }
+        EXPECT_TRUE(cooks) << U(recipe.name) << " #" << i << ": its own rows cook" << outcome;
     }
 }
 
