@@ -127,10 +127,11 @@ int CQZCipherWriter::WriteTrailer() {
 }
 
 int CQZCipherWriter::Close() {
-    if (!file_ || failed_) {
+    if (failed_) {
         file_.reset();  // abandons the temporary file; the target is left as it was
-        return kCipherNoStream;
+        return kCipherShort;
     }
+    if (!file_) return kCipherNoStream;
     unsigned char salt[kCipherSaltBytes];
     const int trailing = kCipherSaltBytes - salt_count_;
     for (int i = 0; i < trailing; ++i) salt[i] = RandomByte(256);

@@ -248,7 +248,7 @@ TEST_F(CipherStreamTest, FailedWritesKeepThePreviousFile) {
     EXPECT_NE(blocked.Open(), kCipherOk);
     const unsigned char byte = 1;
     EXPECT_EQ(blocked.Write(&byte, 1), kCipherShort);
-    EXPECT_NE(blocked.Close(), kCipherOk);
+    EXPECT_EQ(blocked.Close(), kCipherShort);  // a stream in error, whatever the salt count
 
     const std::string path = Path("keep.edt");
     ASSERT_TRUE(WritePayload(path, Text("old")));
