@@ -87,8 +87,8 @@ Bytes RandomBytes(std::mt19937& random, std::size_t n) {
 class CipherStreamTest : public DataTest {
 protected:
     void WriteScripted(const std::string& path, const Bytes& payload, std::uint32_t seed,
-                       int salt_count) {
-        CQZCipherWriter writer(path.c_str(), GameKey(), kDigestTiger);
+                       int salt_count, const unsigned char* key = GameKey()) {
+        CQZCipherWriter writer(path.c_str(), key, kDigestTiger);
         writer.SetRandomSource(Scripted(seed, salt_count));
         ASSERT_EQ(writer.Open(), kCipherOk);
         ASSERT_EQ(writer.Write(payload.data(), static_cast<unsigned>(payload.size())), kCipherOk);
@@ -108,7 +108,8 @@ TEST_F(CipherStreamTest, EmptyPayloadIs321BytesAndReadsBack) {
 TEST_F(CipherStreamTest, BytesMatchTheLayoutForEverySaltPlacement) {
     std::mt19937 random(3);
     for (int salt : {0, 1, 128, 255}) {
-        for (std::size_t size : {0u, 5u, 300u, 2600u}) {
+        // 26000 reaches the fifth lane's second byte (divisor 25600).
+        for (std::size_t size : {0u, 5u, 300u, 2600u, 26000u}) {
             const Bytes payload = RandomBytes(random, size);
             const std::string path = Path("layout.edt");
             WriteScripted(path, payload, 99 + salt, salt);
@@ -133,6 +134,11 @@ TEST_F(CipherStreamTest, BytesMatchTheLayoutForEverySaltPlacement) {
             EXPECT_EQ(reader.Close(), kCipherOk);
         }
     }
+    // Without a key table the three key lanes are single zero bytes, and row 2 counts as ten.
+    const unsigned char zeros[30] = {};
+    const Bytes payload = RandomBytes(random, 3000);
+    WriteScripted(Path("keyless.edt"), payload, 5, 17, nullptr);
+    EXPECT_EQ(FileBytes(Path("keyless.edt")), ReferenceContainer(payload, 5, 17, zeros));
 }
 
 TEST_F(CipherStreamTest, AnyFlippedByteFromBodyThroughDigestFailsTheCheck) {
