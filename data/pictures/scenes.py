@@ -87,7 +87,6 @@ def shop_front():
 def title_image():
     w, h = 640, 480
     out = rect(0, 0, w, h, "#bfe4f6", 0, 0)
-    out += rect(0, 0, w, 160, "#a8d8f2", 0, 0, INK, 'opacity="0.6"')
     out += _cloud(60, 90, 1.2) + _cloud(470, 60, 1.0) + _cloud(300, 130, 0.7)
     out += _mountains(w, 360, 1.5)
     out += path("M0,360 C160,340 480,340 640,360 L640,480 L0,480 Z", "#9ccf7a", 2)
@@ -120,8 +119,6 @@ def title_logo():
     style = f'stroke="{INK}" stroke-width="10" stroke-linejoin="round" paint-order="stroke"'
     out += text(300, 64, "ヴェムの", 40, "#f08a3c", extra=style)
     out += text(300, 158, "ぜるば堂", 96, "#fff4d8", extra=style + ' letter-spacing="8"')
-    out += path("M52,118 C40,96 60,80 70,96 C76,80 98,92 88,112", "none", 4, WHITE,
-                'opacity="0.9"')
     out += path(star(548, 86, 16, 7), YELLOW, 3)
     out += path(star(60, 164, 10, 4.5), YELLOW, 2.4)
     out += path("M120,176 C220,190 380,190 480,176", "none", 7, "#e2483d")
