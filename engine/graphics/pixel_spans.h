@@ -13,8 +13,9 @@ void BlendSpan(std::uint32_t* dst, const std::uint32_t* src, int n);
 void BlendTintedSpan(std::uint32_t* dst, const std::uint32_t* src, int n, std::uint32_t color);
 // dst[i] = Blend(color, dst[i]) for one colour.
 void BlendColorSpan(std::uint32_t* dst, int n, std::uint32_t color);
-// dst[i] = Blend(a << 24 | rgb, dst[i]) with a = coverage[i] x the colour's alpha, rounded.
-void BlendCoverageSpan(std::uint32_t* dst, const std::uint8_t* coverage, int n,
-                       std::uint32_t color);
+// Rows of dst[i] = Blend(a << 24 | rgb, dst[i]) with a = coverage[i] x the colour's alpha,
+// rounded; a coverage of 0 leaves the pixel alone.
+void BlendCoverageRows(std::uint32_t* dst, int dst_stride, const std::uint8_t* coverage,
+                       int coverage_stride, int n, int rows, std::uint32_t color);
 
 }  // namespace raster

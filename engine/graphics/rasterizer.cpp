@@ -185,10 +185,10 @@ void BlendCoverage(Surface& surface, int x, int y, const std::uint8_t* coverage,
     const int bottom = std::min({y + height, clip.bottom, surface.height});
     const std::uint32_t alpha = color >> 24;
     if (left >= right || top >= bottom || alpha == 0) return;
-    for (int py = top; py < bottom; ++py)
-        BlendCoverageSpan(surface.pixels + static_cast<std::size_t>(py) * surface.width + left,
-                          coverage + static_cast<std::size_t>(py - y) * width + (left - x),
-                          right - left, color);
+    BlendCoverageRows(surface.pixels + static_cast<std::size_t>(top) * surface.width + left,
+                      surface.width,
+                      coverage + static_cast<std::size_t>(top - y) * width + (left - x), width,
+                      right - left, bottom - top, color);
 }
 
 }  // namespace raster

@@ -70,7 +70,7 @@ TEST(PixelSpans, TintAndCoverageMatchThePixelFormulas) {
                 ASSERT_EQ(dst[i], raster::Blend(raster::Modulate(texels[i], color), targets[i]))
                     << "color " << std::hex << color << " texel " << texels[i];
             dst = targets;
-            raster::BlendCoverageSpan(dst.data(), coverage.data(), 256, color);
+            raster::BlendCoverageRows(dst.data(), 256, coverage.data(), 256, 256, 1, color);
             for (std::uint32_t i = 0; i < 256; ++i) {
                 const std::uint32_t m = i * ca + 128, a = (m + (m >> 8)) >> 8;
                 const std::uint32_t expected =
@@ -83,33 +83,40 @@ TEST(PixelSpans, TintAndCoverageMatchThePixelFormulas) {
 // Every length up to a few blocks, at every start within a block, and nothing outside the run.
 TEST(PixelSpans, RunsOfAnyLengthTouchOnlyTheirPixels) {
     std::mt19937 rng(7);
-    Row src(40), base(40);
-    std::vector<std::uint8_t> coverage(40);
+    Row src(64), base(64);
+    std::vector<std::uint8_t> coverage(64);
     for (auto& p : src) p = rng();
     for (auto& p : base) p = rng();
-    for (auto& c : coverage) c = static_cast<std::uint8_t>(rng() % 3 == 0 ? 255 : rng());
-    const std::uint32_t color = 0xC0FF8040u;
-    for (int start = 0; start < 4; ++start)
-        for (int n = 0; n <= 13; ++n) {
-            Row blend = base, tint = base, fill = base, cover = base, expected = base;
-            raster::BlendSpan(blend.data() + start, src.data() + start, n);
-            raster::BlendTintedSpan(tint.data() + start, src.data() + start, n, color);
-            raster::BlendColorSpan(fill.data() + start, n, color);
-            raster::BlendCoverageSpan(cover.data() + start, coverage.data() + start, n, color);
-            for (int i = 0; i < 40; ++i) {
-                const bool inside = i >= start && i < start + n;
-                const std::uint32_t m = coverage[i] * (color >> 24) + 128;
-                const std::uint32_t cover_alpha = (m + (m >> 8)) >> 8;
-                EXPECT_EQ(blend[i], inside ? raster::Blend(src[i], base[i]) : base[i]);
-                EXPECT_EQ(tint[i], inside ? raster::Blend(raster::Modulate(src[i], color), base[i])
-                                          : base[i]);
-                EXPECT_EQ(fill[i], inside ? raster::Blend(color, base[i]) : base[i]);
-                EXPECT_EQ(cover[i],
-                          inside && coverage[i] != 0
-                              ? raster::Blend(cover_alpha << 24 | (color & 0xFFFFFF), base[i])
-                              : base[i]);
+    // Long clear and solid stretches, as glyphs and keyed sprites have, then a mix.
+    for (int i = 0; i < 64; ++i) {
+        coverage[i] = static_cast<std::uint8_t>(i < 18 ? 0 : i < 40 ? 255 : rng() % 3 ? rng() : 0);
+        if (i >= 6 && i < 40) src[i] = (i < 20 ? 0u : 0xFF000000u) | (src[i] & 0xFFFFFF);
+    }
+    for (const std::uint32_t color : {0xC0FF8040u, 0xFFFF8040u})
+        for (int start = 0; start < 4; ++start)
+            for (int n = 0; n <= 60 - start; ++n) {
+                Row blend = base, tint = base, fill = base, cover = base;
+                raster::BlendSpan(blend.data() + start, src.data() + start, n);
+                raster::BlendTintedSpan(tint.data() + start, src.data() + start, n, color);
+                raster::BlendColorSpan(fill.data() + start, n, color);
+                raster::BlendCoverageRows(cover.data() + start, 64, coverage.data() + start, 64, n,
+                                          1, color);
+                for (int i = 0; i < 64; ++i) {
+                    const bool inside = i >= start && i < start + n;
+                    const std::uint32_t m = coverage[i] * (color >> 24) + 128;
+                    const std::uint32_t cover_alpha = (m + (m >> 8)) >> 8;
+                    ASSERT_EQ(blend[i], inside ? raster::Blend(src[i], base[i]) : base[i]);
+                    ASSERT_EQ(tint[i], inside
+                                           ? raster::Blend(raster::Modulate(src[i], color), base[i])
+                                           : base[i]);
+                    ASSERT_EQ(fill[i], inside ? raster::Blend(color, base[i]) : base[i]);
+                    ASSERT_EQ(cover[i],
+                              inside && coverage[i] != 0
+                                  ? raster::Blend(cover_alpha << 24 | (color & 0xFFFFFF), base[i])
+                                  : base[i])
+                        << "color " << std::hex << color << " start " << start << " n " << n;
+                }
             }
-        }
 }
 
 }  // namespace
