@@ -33,6 +33,12 @@ void CQZSound::SeekTo(std::int64_t t) {
     if (stream_) stream_->Seek(t);
 }
 
+bool CQZSound::IsPlaying() {
+    // A piece that has run to its end is over, even before its frame update has noticed; one
+    // that loops goes round again.
+    return IsLoaded() && state_ == kPlaying && (loop_ || GetPosition() < end_);
+}
+
 void CQZSound::Play() {
     if (!loaded_) return;
     if (GetPosition() >= end_) SeekTo(start_);

@@ -37,7 +37,7 @@ public:
     bool IsActive() override { return active_ != 0; }
     // Once per frame: notices the end of the piece and loops or stops it.
     void Update() override;
-    bool IsPlaying() override { return IsLoaded() && state_ == kPlaying; }
+    bool IsPlaying() override;
 
     // Reads and validates the file (a game name such as "midi\\quiet_shop.mid").
     virtual bool Load(const char* path);

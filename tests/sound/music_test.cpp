@@ -211,19 +211,26 @@ TEST_F(MusicTest, AFileThatIsNotMidiLeavesTheSoundUnloaded) {
 }
 
 TEST_F(MusicTest, PauseAllAndResumeAllTouchOnlyWhatWasPlaying) {
-    CQZSound playing, finished;
+    // `just_ended` runs to its end in the audio, but its frame update has not seen it yet.
+    CQZSound playing, finished, just_ended;
     ASSERT_TRUE(playing.Load("midi\\one.mid"));
     ASSERT_TRUE(finished.Load("midi\\one.mid"));
+    ASSERT_TRUE(just_ended.Load("midi\\one.mid"));
     playing.SetLoop(true);
     playing.Play();
     finished.Play();
+    just_ended.Play();
     Frame(finished, 30);
     ASSERT_EQ(finished.GetState(), CQZSound::kStopped);
+    ASSERT_EQ(just_ended.GetPosition(), just_ended.GetEndPoint());
     world.runtime.show.PauseAll();
     EXPECT_EQ(playing.GetState(), CQZSound::kPaused);
     world.runtime.show.ResumeAll();
     EXPECT_EQ(playing.GetState(), CQZSound::kPlaying);
     EXPECT_EQ(finished.GetState(), CQZSound::kStopped);
+    just_ended.Update();
+    EXPECT_EQ(just_ended.GetState(), CQZSound::kStopped);
+    EXPECT_EQ(just_ended.GetPosition(), just_ended.GetEndPoint());
 }
 
 TEST(MusicLifetime, AContentOutlivingTheRuntimeLetsGoOfItInTime) {
