@@ -95,6 +95,27 @@ TEST_F(NumberEntry, HeldUpStepsAtTheRepeatFramesWithoutTheFastStage) {
     EXPECT_EQ(entry.GetValue(), 9);
 }
 
+// Every step of the value or the cursor sounds; a refused one is silent.
+TEST_F(NumberEntry, StepsSoundAndRefusedStepsAreSilent) {
+    WaveProbes probes(world);
+    DWave sound;
+    probes.Load(sound);
+    entry.cursor_sound = &sound;
+    Open(5, 99, false);
+    struct Row {
+        int button;
+        bool sounds;
+    };
+    const Row rows[] = {{kLeft, true},  {kLeft, false}, {kUp, true},
+                        {kRight, true}, {kRight, true}, {kRight, false}};
+    for (const Row& row : rows) {
+        WaveProbes::Quiet({&sound});
+        world.Tap(row.button);
+        EXPECT_EQ(sound.IsPlaying(), row.sounds) << row.button << " digit " << entry.GetDigit();
+    }
+    EXPECT_EQ(entry.GetDigit(), -1);
+}
+
 TEST_F(NumberEntry, PointerPicksTheDigitAndClicksStepIt) {
     Open(5, 999, true);
     world.Point(232, 205);  // over the tens

@@ -287,6 +287,39 @@ TEST_F(SelectList, EmptyListNeverFinishesAndDrawsNothing) {
     EXPECT_TRUE(Rows().empty());
 }
 
+TEST_F(SelectList, SoundsOfMovesAndDecides) {
+    WaveProbes probes(world);
+    DWave move, decide;
+    probes.Load(move);
+    probes.Load(decide);
+    list.SetCursorSound(&move);
+    list.SetClickSound(&decide);
+    entries[1].enabled = 0;
+    Open(10, 8);
+    struct Row {
+        const char* what;
+        int button;  // -1: a wheel notch up on the top row
+        bool move, decide;
+    };
+    const Row rows[] = {{"down", kDown, true, false},
+                        {"decide on a disabled row", kDecide, false, false},
+                        {"up", kUp, true, false},
+                        {"wheel up on the top row", -1, false, false},
+                        {"decide", kDecide, false, true}};
+    for (const Row& row : rows) {
+        WaveProbes::Quiet({&move, &decide});
+        if (row.button < 0) {
+            world.mouse().SetWheel(1);
+            world.Frames(1);
+        } else {
+            world.Tap(row.button);
+        }
+        EXPECT_EQ(move.IsPlaying(), row.move) << row.what;
+        EXPECT_EQ(decide.IsPlaying(), row.decide) << row.what;
+    }
+    EXPECT_TRUE(handle.IsDone());
+}
+
 // An empty list on one page of one row must not leave the top row above the first entry.
 TEST_F(SelectList, EntriesAfterAnEmptyListStartOnTheFirstRow) {
     Open(0, 0);

@@ -4,13 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "engine/common/sjis.h"
 #include "engine/framework/message_out_event.h"
 #include "engine/graphics/draw_recorder.h"
+#include "engine/sound/wave.h"
+#include "platform/files.h"
 #include "platform/virtual_keys.h"
+#include "tests/sound/sound_fixture.h"
 #include "tests/support/engine_world.h"
 
 namespace vn_test {
@@ -85,6 +89,27 @@ public:
     }
 
     DrawRecorder recorder;
+};
+
+// Sound effects a test can watch: each lasts a second and nothing pulls the output, so a wave
+// reads playing from the moment it is played until Quiet().
+class WaveProbes {
+public:
+    explicit WaveProbes(VnWorld& world) {
+        world.backend.services().folders.game = folder.path();
+        platform::MakeDirectories(folder.path() + "/dat");
+        const sound_test::Bytes bytes = sound_test::ConstantWave(48000, 48000, 8192);
+        EXPECT_TRUE(
+            platform::WriteWholeFile(folder.path() + "/dat/probe.wav", bytes.data(), bytes.size()));
+        EXPECT_TRUE(world.runtime.sound.Init(nullptr));
+    }
+    void Load(DWave& wave) { EXPECT_TRUE(wave.Load("dat\\probe.wav")); }
+    static void Quiet(std::initializer_list<DWave*> waves) {
+        for (DWave* wave : waves) wave->Stop();
+    }
+
+private:
+    testing_support::TempFolder folder;
 };
 
 }  // namespace vn_test
