@@ -179,10 +179,8 @@ bool ParseMidiFile(const std::uint8_t* bytes, std::size_t size, MidiSong& out) {
     std::uint64_t segment_tick = 0;
     double segment_time = 0.0;  // 100 ns units at segment_tick
     std::int64_t tempo = kDefaultTempo;
-    auto time_of = [&](std::uint64_t tick) -> std::int64_t {
-        if (smpte)
-            return static_cast<std::int64_t>(static_cast<double>(tick) * 1e7 /
-                                             (frames_per_second * ticks_per_frame));
+    auto media_time_of = [&](std::uint64_t tick) -> double {
+        if (smpte) return static_cast<double>(tick) * 1e7 / (frames_per_second * ticks_per_frame);
         while (next_tempo < tempi.size() && tempi[next_tempo].tick <= tick) {
             segment_time += static_cast<double>(tempi[next_tempo].tick - segment_tick) * tempo *
                             10.0 / division;
@@ -190,12 +188,19 @@ bool ParseMidiFile(const std::uint8_t* bytes, std::size_t size, MidiSong& out) {
             tempo = tempi[next_tempo].microseconds_per_quarter;
             ++next_tempo;
         }
-        return static_cast<std::int64_t>(segment_time + static_cast<double>(tick - segment_tick) *
-                                                            tempo * 10.0 / division);
+        return segment_time + static_cast<double>(tick - segment_tick) * tempo * 10.0 / division;
     };
+    // Times must fit the media clock; a file whose ticks run past it is not a piece of music.
+    constexpr double kLatest = 4e18;
     out.messages.reserve(messages.size());
-    for (TickedMessage& m : messages) out.messages.push_back({time_of(m.tick), std::move(m.bytes)});
-    out.duration = time_of(end_tick);
+    for (TickedMessage& m : messages) {
+        const double time = media_time_of(m.tick);
+        if (!(time < kLatest)) return false;
+        out.messages.push_back({static_cast<std::int64_t>(time), std::move(m.bytes)});
+    }
+    const double end = media_time_of(end_tick);
+    if (!(end < kLatest)) return false;
+    out.duration = static_cast<std::int64_t>(end);
     return true;
 }
 

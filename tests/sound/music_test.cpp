@@ -72,6 +72,9 @@ TEST(MidiReader, MalformedFilesAreRefused) {
         {"meta longer than its track", Smf(0, 480, {Track({{0, {0xFF, 0x01, 0x7F, 'a'}}}, false)})},
         {"system common message", Smf(0, 480, {Track({{0, {0xF2, 0, 0}}})})},
         {"zero division", Smf(0, 0, {Track({})})},
+        {"times beyond any clock",
+         // The slowest tempo, one tick a quarter and the longest deltas: more than 2^63 units.
+         Smf(0, 1, {Track(std::vector<TrackEvent>(300, {0x0FFFFFFF, Tempo(0xFFFFFF)}))})},
     };
     for (const auto& c : cases) {
         sound::MidiSong song;
