@@ -170,6 +170,31 @@ TEST_F(NumberEntry, DrawsDigitsFromTheUnitsLeftwardsWithTheCursorDigitBlue) {
     }
 }
 
+TEST_F(NumberEntry, StepMarkTexturesPulseOverTheCursorDigit) {
+    Pictures pictures(world);
+    DTexture up, down;
+    pictures.Load(up, 100, 100);
+    pictures.Load(down, 100, 100);
+    entry.up_arrow = &up;
+    entry.down_arrow = &down;
+    Open(50, 999, false);
+    world.Tap(kLeft);  // on the tens, frame counter 2
+    world.Frames(3);   // frame counter 5: k = 5, scale 0.95
+    const auto effects = world.recorder.OfKind(DrawOp::Kind::Effect);
+    ASSERT_EQ(effects.size(), 2u);
+    const int want_y[] = {200 - 20, 200 + 20};
+    const DTexture* want_texture[] = {&up, &down};
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(effects[i].texture, want_texture[i]->GetIndex());
+        EXPECT_EQ(effects[i].effect.x, 200 - 10 + 35);
+        EXPECT_EQ(effects[i].effect.y, want_y[i]);
+        EXPECT_NEAR(effects[i].effect.width, 95, 1);
+        EXPECT_NEAR(effects[i].effect.height, 95, 1);
+        EXPECT_EQ(effects[i].effect.alpha, 255 - 25);
+    }
+    EXPECT_EQ(world.FindText(u8"↑"), nullptr);
+}
+
 TEST_F(NumberEntry, OkPositionHidesTheStepMarks) {
     Open(1, 99, false);
     world.Tap(kRight);

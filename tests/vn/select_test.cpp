@@ -287,6 +287,48 @@ TEST_F(SelectList, EmptyListNeverFinishesAndDrawsNothing) {
     EXPECT_TRUE(Rows().empty());
 }
 
+TEST_F(SelectList, CursorAndPageArrowTexturesPulse) {
+    Pictures pictures(world);
+    DTexture cursor, up, down;
+    pictures.Load(cursor, 100, 40);
+    pictures.Load(up, 20, 10);
+    pictures.Load(down, 20, 10);
+    list.SetHoverTexture(&cursor);
+    list.SetPageArrows(&up, &down);
+    index = 5;
+    list.SetItems(entries.data(), 10, &index, 4);
+    list.SetPosition(kX, kY);
+    list.SetTextStyle(0xFF112233, &font);
+    ASSERT_TRUE(list.Start(&handle));
+    // Before its first update the list shows no cursor texture.
+    world.recorder.Clear();
+    list.Draw();
+    for (const DrawOp& op : world.recorder.OfKind(DrawOp::Kind::Effect))
+        EXPECT_NE(op.texture, cursor.GetIndex());
+
+    world.Frames(5);  // frame counter 5: k = 5; index 5 shows on the last row of top 2
+    ASSERT_EQ(list.GetTop(), 2);
+    struct Want {
+        const DTexture* texture;
+        int x, y, width, height, alpha;
+    };
+    const Want wants[] = {{&cursor, kX, kY + 3 * kPitch, 101, 41, 255 - 35},
+                          {&up, kX + kPitch, kY - kPitch / 2, 23, 11, 255 - 25},
+                          {&down, kX + kPitch, kY + 4 * kPitch, 23, 11, 255 - 25}};
+    const auto effects = world.recorder.OfKind(DrawOp::Kind::Effect);
+    ASSERT_EQ(effects.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Want& want = wants[i];
+        EXPECT_EQ(effects[i].texture, want.texture->GetIndex()) << i;
+        EXPECT_EQ(effects[i].effect.x, want.x) << i;
+        EXPECT_EQ(effects[i].effect.y, want.y) << i;
+        EXPECT_NEAR(effects[i].effect.width, want.width, 1) << i;
+        EXPECT_NEAR(effects[i].effect.height, want.height, 1) << i;
+        EXPECT_EQ(effects[i].effect.alpha, want.alpha) << i;
+    }
+    EXPECT_EQ(world.FindText(u8"↑"), nullptr);  // the textures stand in for the arrows
+}
+
 TEST_F(SelectList, SoundsOfMovesAndDecides) {
     WaveProbes probes(world);
     DWave move, decide;

@@ -11,9 +11,11 @@
 #include "engine/common/sjis.h"
 #include "engine/framework/message_out_event.h"
 #include "engine/graphics/draw_recorder.h"
+#include "engine/graphics/texture.h"
 #include "engine/sound/wave.h"
 #include "platform/files.h"
 #include "platform/virtual_keys.h"
+#include "tests/graphics/graphics_fixture.h"
 #include "tests/sound/sound_fixture.h"
 #include "tests/support/engine_world.h"
 
@@ -106,6 +108,25 @@ public:
     void Load(DWave& wave) { EXPECT_TRUE(wave.Load("dat\\probe.wav")); }
     static void Quiet(std::initializer_list<DWave*> waves) {
         for (DWave* wave : waves) wave->Stop();
+    }
+
+private:
+    testing_support::TempFolder folder;
+};
+
+// Plain pictures of a given size in a fresh game folder, for marks drawn as textures.
+class Pictures {
+public:
+    explicit Pictures(VnWorld& world) {
+        world.backend.services().folders.game = folder.path();
+        platform::MakeDirectories(folder.path() + "/dat");
+    }
+    void Load(DTexture& texture, int width, int height) {
+        const Bytes bmp = MakeBmp24(
+            width, height, std::vector<std::uint32_t>(std::size_t(width * height), 0xFF808080));
+        EXPECT_TRUE(
+            platform::WriteWholeFile(folder.path() + "/dat/mark.bmp", bmp.data(), bmp.size()));
+        EXPECT_TRUE(texture.LoadFromFile("dat\\mark.bmp", 0));
     }
 
 private:
