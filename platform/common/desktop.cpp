@@ -3,10 +3,12 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <thread>
 
 #include "platform/files.h"
 
@@ -24,17 +26,36 @@ std::int64_t SystemClock::WallSeconds() const {
     return static_cast<std::int64_t>(std::time(nullptr));
 }
 
+XdgShell::~XdgShell() { ReapFinished(); }
+
+void XdgShell::ReapFinished() {
+    std::erase_if(running_, [](int pid) {
+        int status = 0;
+        return waitpid(pid, &status, WNOHANG) != 0;
+    });
+}
+
 bool XdgShell::Open(const std::string& path_or_url_utf8) {
+    ReapFinished();
     pid_t pid = 0;
     std::string program = "xdg-open";
     std::string argument = path_or_url_utf8;
     char* argv[] = {program.data(), argument.data(), nullptr};
     if (posix_spawnp(&pid, "xdg-open", nullptr, nullptr, argv, environ) != 0) return false;
-    // xdg-open hands the document to the desktop and returns; its status says whether a
-    // handler was found.
-    int status = 0;
-    if (waitpid(pid, &status, 0) < 0) return false;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    // Inside a desktop session xdg-open hands the document over and exits at once, its status
+    // saying whether a handler was found. Without one it may run the handler itself and wait
+    // for it to close; the window thread must not stand still that long, so after a short
+    // wait the launch counts as done and the process is reaped later.
+    constexpr int kStepMs = 10;
+    for (int waited = 0; waited < kVerdictWaitMs; waited += kStepMs) {
+        int status = 0;
+        const pid_t r = waitpid(pid, &status, WNOHANG);
+        if (r == pid) return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        if (r < 0 && errno != EINTR) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(kStepMs));
+    }
+    running_.push_back(pid);
+    return true;
 }
 
 void StderrDebugSink::Write(const std::string& utf8) {

@@ -1,6 +1,8 @@
 // The parts of a real desktop session that do not depend on the window backend.
 #pragma once
 
+#include <vector>
+
 #include "platform/platform.h"
 
 namespace platform {
@@ -14,7 +16,16 @@ public:
 // Opens documents and addresses with xdg-open, started directly (never through a shell).
 class XdgShell : public Shell {
 public:
+    // How long Open waits for xdg-open's verdict before it counts the launch as done.
+    static constexpr int kVerdictWaitMs = 1000;
+
+    ~XdgShell() override;
     bool Open(const std::string& path_or_url_utf8) override;
+
+private:
+    // Reaps the launches that outlived the wait and have ended since.
+    void ReapFinished();
+    std::vector<int> running_;
 };
 
 class StderrDebugSink : public DebugSink {

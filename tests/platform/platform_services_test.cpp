@@ -1,6 +1,10 @@
 // The platform layer's own services: settings, the C runtime generator, files, the manual clock.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cstdlib>
+
+#include "platform/common/desktop.h"
 #include "platform/common/ini_settings.h"
 #include "platform/crt_random.h"
 #include "platform/files.h"
@@ -80,6 +84,32 @@ TEST(ManualClock, FiresTimersInDeadlineOrder) {
     fired.clear();
     backend.clock.Advance(100);
     EXPECT_EQ(fired.size(), 5u);
+}
+
+// xdg-open's exit status is the verdict, but one that keeps running (it runs the handler itself
+// when there is no desktop session) must not hold the window thread.
+TEST(XdgShell, ReportsTheHandlersVerdictWithoutWaitingForItToClose) {
+    testing_support::TempFolder folder;
+    const char* old_path = std::getenv("PATH");
+    const std::string saved = old_path ? old_path : "";
+    setenv("PATH", (folder.path() + ":/usr/bin:/bin").c_str(), 1);
+    struct Case {
+        const char* body;
+        bool opened;
+    } cases[] = {{"exit 0", true}, {"exit 3", false}, {"exec sleep 5", true}};
+    platform::SystemClock clock;
+    for (const Case& c : cases) {
+        const std::string script = std::string("#!/bin/sh\n") + c.body + "\n";
+        ASSERT_TRUE(
+            platform::WriteWholeFile(folder.path() + "/xdg-open", script.data(), script.size()));
+        chmod((folder.path() + "/xdg-open").c_str(), 0755);
+        const std::uint32_t start = clock.Milliseconds();
+        platform::XdgShell shell;
+        EXPECT_EQ(shell.Open("manual/index.html"), c.opened) << c.body;
+        EXPECT_LT(clock.Milliseconds() - start, platform::XdgShell::kVerdictWaitMs + 1000u)
+            << c.body;
+    }
+    setenv("PATH", saved.c_str(), 1);
 }
 
 }  // namespace
