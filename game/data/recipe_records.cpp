@@ -87,7 +87,9 @@ FoodDef* ParseRecipeRecord(RecordLine& line, FoodDef* previous, RecipeBook& book
 
         auto row = std::make_unique<RecipeIngredient>();
         row->name = std::string(row_name);
-        row->amount = static_cast<float>(amount_percent * unit_weight / 100);
+        // Nine-digit fields can overflow a 32-bit product; the quotient is what is kept.
+        row->amount =
+            static_cast<float>(static_cast<long long>(amount_percent) * unit_weight / 100);
         if (reference == "=") {
             row->reference = kReferenceAsIs;
         } else {

@@ -209,6 +209,9 @@ TEST_F(RecipeRecordTest, ARecipeLineMakesAnEntryAndARecipe) {
 TEST_F(RecipeRecordTest, RowAmountsTruncateInIntegers) {
     Parse("粥,,煮る,,,1,0,150,1,100,1,米,必須,33,0,消");
     EXPECT_FLOAT_EQ(book.recipes[0]->rows[0]->amount, 49.0f);  // 33 × 150 / 100
+    // Nine-digit fields: the product does not wrap.
+    Parse("大鍋,,煮る,,,1,0,999999999,1,100,1,米,必須,999999999,0,消");
+    EXPECT_FLOAT_EQ(book.recipes[1]->rows[0]->amount, 9999999980000000.0f);
 }
 
 TEST_F(RecipeRecordTest, ShortLinesReadMissingFieldsAsEmptyOrZero) {
