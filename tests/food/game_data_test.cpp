@@ -135,6 +135,7 @@ TEST_F(GameDataTest, FilesAreCp932LinesWithCrLfAndShortFields) {
         ASSERT_EQ(payload.substr(payload.size() - 2), "\r\n");
         std::vector<std::string> lines = Split(payload, '\n');
         lines.pop_back();  // after the last line feed
+        std::vector<std::string> previous;
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const std::string& line = lines[i];
             ASSERT_FALSE(line.empty()) << "line " << i + 1 << " has a line feed without CR";
@@ -145,10 +146,18 @@ TEST_F(GameDataTest, FilesAreCp932LinesWithCrLfAndShortFields) {
             EXPECT_LT(line.size() + 1, 1024u) << "line " << i + 1;
             EXPECT_EQ(U(text).find("\xEF\xBF\xBD"), std::string::npos)
                 << "line " << i + 1 << " is not CP932";
-            for (const std::string& field : Split(text, ','))
+            const std::vector<std::string> fields = Split(text, ',');
+            for (const std::string& field : fields)
                 if (!field.empty() && field.find_first_not_of("-0123456789") == std::string::npos) {
                     EXPECT_LE(field.size(), 9u) << "line " << i + 1 << ": " << field;
                 }
+            // A variant's rows are measured in its own line's unit weight.
+            if (std::string(name) == kRecipeFileName && fields.size() > 7 && previous.size() > 7 &&
+                fields[0] == previous[0]) {
+                EXPECT_EQ(fields[7], previous[7]) << "line " << i + 1 << ": the variant "
+                                                  << U(fields[0]) << " repeats another unit weight";
+            }
+            previous = fields;
         }
     }
 }
