@@ -72,6 +72,10 @@ std::vector<float> ConvertToStereo(const WaveFormat& format, const std::uint8_t*
                                    std::size_t size, int rate) {
     std::vector<float> stereo;
     if (!IsSupported(format) || rate <= 0 || !samples) return stereo;
+    // Also bounds the growth of resampling, so a wave claiming a rate of 1 Hz cannot ask for
+    // thousands of output samples per byte.
+    if (format.samples_per_second < kLowestRate || format.samples_per_second > kHighestRate)
+        return stereo;
     const std::size_t in_frames = size / format.block_align;
     if (in_frames == 0) return stereo;
     auto frame = [&](std::size_t i) { return samples + i * format.block_align; };

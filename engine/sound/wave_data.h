@@ -28,7 +28,12 @@ constexpr std::uint16_t kWaveFormatPcm = 1;
 // stereo, is accepted. Nothing outside `size` bytes is read, whatever the sizes inside claim.
 bool ParseWave(const std::uint8_t* bytes, std::size_t size, WaveView& out);
 
-// The samples as interleaved float stereo at `rate`, resampled linearly.
+// The playback rates a sound buffer takes; a wave outside them makes no buffer.
+constexpr std::uint32_t kLowestRate = 100;
+constexpr std::uint32_t kHighestRate = 200000;
+
+// The samples as interleaved float stereo at `rate`, resampled linearly; empty for a wave whose
+// own rate lies outside kLowestRate..kHighestRate.
 std::vector<float> ConvertToStereo(const WaveFormat& format, const std::uint8_t* samples,
                                    std::size_t size, int rate);
 

@@ -186,6 +186,20 @@ TEST_F(EffectsTest, AWaveThatCannotBeReadSaysSoOnce) {
     EXPECT_EQ(world.backend.dialogs.boxes[0].text, Utf8(u8"Waveデータの読み込みに失敗"));
 }
 
+TEST_F(EffectsTest, ARateNoSoundBufferPlaysIsRefusedQuietly) {
+    // At 1 Hz even a small file would become hours of output samples.
+    const struct {
+        std::uint32_t rate;
+        bool loads;
+    } cases[] = {{1, false}, {99, false}, {100, true}, {200000, true}, {200001, false}};
+    for (const auto& c : cases) {
+        world.Write("dat/rate.wav", ConstantWave(c.rate, 64, 8192));
+        DWave wave;
+        EXPECT_EQ(wave.Load("dat\\rate.wav"), c.loads) << c.rate;
+    }
+    EXPECT_TRUE(world.backend.dialogs.boxes.empty());
+}
+
 TEST_F(EffectsTest, ReleaseEndsEveryEffect) {
     world.Write("dat/fx.wav", ConstantWave(48000, 4800, 8192));
     DWave wave;
