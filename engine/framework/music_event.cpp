@@ -11,7 +11,11 @@ constexpr double kSilent = 1e-9;
 
 CMusicEvent::CMusicEvent() { stop_at_switch_ = 0; }
 
-CMusicEvent::~CMusicEvent() { Close(); }
+CMusicEvent::~CMusicEvent() {
+    // Whoever waits on a pending change may be going away too; its handle is not touched.
+    change_handle_ = nullptr;
+    Close();
+}
 
 bool CMusicEvent::Open(const char* path) {
     Close();

@@ -130,6 +130,18 @@ TEST_F(MusicEventTest, StopAlwaysEndsTheEvent) {
     EXPECT_FALSE(music.IsActive());
 }
 
+TEST_F(MusicEventTest, DestroyingTheEventWritesToNoPendingHandle) {
+    // The owner of the handle may be going away with the event, the handle first.
+    WaitHandle pending;
+    {
+        CMusicEvent local;
+        local.ChangeMusic(nullptr, 0, "midi\\a.mid");
+        local.ChangeMusic(&pending, 10, "midi\\b.mid");
+        ASSERT_EQ(pending.state, WaitHandle::kWaiting);
+    }
+    EXPECT_EQ(pending.state, WaitHandle::kWaiting);
+}
+
 TEST_F(MusicEventTest, TheTitleWayOpensThenStarts) {
     ASSERT_TRUE(music.Open("midi\\a.mid"));
     EXPECT_FALSE(music.sound()->IsLoop());
