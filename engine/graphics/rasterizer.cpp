@@ -51,28 +51,36 @@ void DrawAxisAligned(Surface& surface, const Image* texture, const Quad& q) {
     const double du = (q.u1 - q.u0) / q.width, dv = (q.v1 - q.v0) / q.height;
     const double sx = q.scale_x, sy = q.scale_y;
     const int tw = texture->width, th = texture->height;
-    thread_local std::vector<int> columns;
-    columns.resize(static_cast<std::size_t>(px1 - px0));
-    for (int px = px0; px < px1; ++px) {
-        const double s = (px - q.center_x) / sx + q.center_x - q.x;
-        columns[px - px0] = ClampInt(std::floor(q.u0 + s * du), 0, tw - 1);
-    }
+    // Dividing by a scale of exactly 1 changes nothing, so it is skipped there.
+    auto column = [&](int px) {
+        const double offset = px - q.center_x;
+        const double s = (sx == 1.0 ? offset : offset / sx) + q.center_x - q.x;
+        return ClampInt(std::floor(q.u0 + s * du), 0, tw - 1);
+    };
     const bool white = q.color == 0xFFFFFFFFu;
-    // Rows read straight from the image: a white unscaled blit whose end columns are a row's
-    // length apart, or any quad whose every column is the one after the one before.
-    const bool straight =
-        white ? sx == 1.0 && du == 1.0 && columns.back() - columns.front() == px1 - px0 - 1
-              : std::adjacent_find(columns.begin(), columns.end(),
-                                   [](int a, int b) { return b != a + 1; }) == columns.end();
     const int n = px1 - px0;
+    // Rows read straight from the image: a white unscaled blit whose end columns are a row's
+    // length apart, or any quad whose every column is the one after the one before. The white
+    // test needs only the end columns.
+    const int first_column = column(px0);
+    bool straight = white && sx == 1.0 && du == 1.0 && column(px1 - 1) - first_column == n - 1;
+    thread_local std::vector<int> columns;
+    if (!straight) {
+        columns.resize(static_cast<std::size_t>(n));
+        for (int px = px0; px < px1; ++px) columns[px - px0] = column(px);
+        straight = !white && std::adjacent_find(columns.begin(), columns.end(), [](int a, int b) {
+                                 return b != a + 1;
+                             }) == columns.end();
+    }
     thread_local std::vector<std::uint32_t> row;
-    row.resize(columns.size());
+    if (!straight) row.resize(static_cast<std::size_t>(n));
     for (int py = py0; py < py1; ++py) {
-        const double t = (py - q.center_y) / sy + q.center_y - q.y;
+        const double offset = py - q.center_y;
+        const double t = (sy == 1.0 ? offset : offset / sy) + q.center_y - q.y;
         const int ty = ClampInt(std::floor(q.v0 + t * dv), 0, th - 1);
         const std::uint32_t* src = &texture->pixels[static_cast<std::size_t>(ty) * tw];
         std::uint32_t* dst = surface.pixels + static_cast<std::size_t>(py) * surface.width + px0;
-        const std::uint32_t* texels = src + columns.front();
+        const std::uint32_t* texels = src + first_column;
         if (!straight) {
             for (int i = 0; i < n; ++i) row[i] = src[columns[i]];
             texels = row.data();
