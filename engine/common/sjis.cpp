@@ -30,6 +30,10 @@ std::string CutAt(std::string_view text, std::size_t limit) {
 
 namespace {
 
+constexpr bool IsTrailByte(unsigned char c) {
+    return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
+}
+
 // One converter per direction, shared; iconv descriptors are not thread-safe, hence the lock.
 class Converter {
 public:
@@ -56,7 +60,11 @@ public:
                 // EILSEQ or EINVAL: replace one character and go on.
                 std::size_t skip = 1;
                 if (two_byte_skip) {
-                    skip = CharLength(std::string_view(src, src_left), 0);
+                    // A lead byte takes its follower along only when that is a trail byte: a
+                    // stray lead byte before a line feed must not swallow the line feed.
+                    if (CharLength(std::string_view(src, src_left), 0) == 2 &&
+                        IsTrailByte(static_cast<unsigned char>(src[1])))
+                        skip = 2;
                 } else {
                     // A UTF-8 sequence: skip the lead byte and its continuation bytes.
                     while (skip < src_left &&

@@ -38,6 +38,8 @@ TEST(Sjis, ConvertsThroughCodePage932) {
     EXPECT_EQ(sjis::ToUtf8("～"), Utf8(u8"～"));
     // Undecodable bytes do not stop the conversion.
     EXPECT_EQ(sjis::ToUtf8("a\x82"), Utf8(u8"a\uFFFD"));
+    // A stray lead byte takes only itself: the line feed after it survives.
+    EXPECT_EQ(sjis::ToUtf8("a\x82\nb"), Utf8(u8"a\uFFFD\nb"));
     EXPECT_EQ(sjis::ToCodePoints("aあ"), (std::u32string{U'a', U'あ'}));
 }
 
