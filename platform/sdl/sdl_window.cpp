@@ -68,6 +68,23 @@ void SdlWindow::PointerInLogical(float& x, float& y) const {
 
 bool SdlWindow::GetMessage(Message& out) {
     for (;;) {
+        bool quitting = false;
+        {
+            std::lock_guard lock(mutex_);
+            quitting = quit_;
+        }
+        // The window's own events come before the timer's posts: a window thread that falls
+        // behind the ticks would otherwise never see a key, a close request or a fresh
+        // keyboard state again, since SDL reads them only while its events are taken.
+        SDL_Event event;
+        if (!quitting) {
+            while (SDL_PollEvent(&event)) {
+                if (auto message = Translate(event)) {
+                    out = *message;
+                    return true;
+                }
+            }
+        }
         {
             std::lock_guard lock(mutex_);
             if (!posted_.empty()) {
@@ -77,7 +94,6 @@ bool SdlWindow::GetMessage(Message& out) {
             }
             if (quit_) return false;
         }
-        SDL_Event event;
         if (!SDL_WaitEvent(&event)) continue;
         if (auto message = Translate(event)) {
             out = *message;
