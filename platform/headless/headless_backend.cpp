@@ -141,10 +141,11 @@ HeadlessBackend::HeadlessBackend() {
 }
 
 HeadlessBackend::~HeadlessBackend() {
-    if (installed_) platform::Install(nullptr);
+    if (installed_) platform::Install(previous_);
 }
 
 void HeadlessBackend::Install() {
+    if (!installed_) previous_ = platform::IsInstalled() ? &platform::Current() : nullptr;
     platform::Install(&services_);
     installed_ = true;
 }

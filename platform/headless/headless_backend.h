@@ -214,6 +214,7 @@ public:
 private:
     Services services_;
     bool installed_ = false;
+    Services* previous_ = nullptr;
 };
 
 }  // namespace platform::headless

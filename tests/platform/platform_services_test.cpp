@@ -86,6 +86,18 @@ TEST(ManualClock, FiresTimersInDeadlineOrder) {
     EXPECT_EQ(fired.size(), 5u);
 }
 
+TEST(HeadlessBackend, AnInnerBackendGivesTheOuterOneBack) {
+    platform::headless::HeadlessBackend outer;
+    outer.Install();
+    {
+        platform::headless::HeadlessBackend inner;
+        inner.Install();
+        EXPECT_EQ(platform::Current().window, &inner.window);
+    }
+    ASSERT_TRUE(platform::IsInstalled());
+    EXPECT_EQ(platform::Current().window, &outer.window);
+}
+
 // xdg-open's exit status is the verdict, but one that keeps running (it runs the handler itself
 // when there is no desktop session) must not hold the window thread.
 TEST(XdgShell, ReportsTheHandlersVerdictWithoutWaitingForItToClose) {
