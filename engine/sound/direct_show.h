@@ -1,8 +1,11 @@
-// The registry of music contents, with the master music volume. It pauses what plays when the
-// window loses the focus and resumes exactly that when it comes back.
+// The registry of music contents, with the master music volume and the soundfont they share.
+// It pauses what plays when the window loses the focus and resumes exactly that when it comes
+// back.
 #pragma once
 
 #include <set>
+
+#include "engine/sound/soundfont_bank.h"
 
 class IQZContent;
 
@@ -26,8 +29,11 @@ public:
     void PauseAll();
     void ResumeAll();
     const std::set<IQZContent*>& contents() const { return contents_; }
+    sound::SoundFontBank& soundfont() { return soundfont_; }
 
 private:
+    // First: the contents are detached, and their synthesisers gone, before it is freed.
+    sound::SoundFontBank soundfont_;
     std::set<IQZContent*> contents_;
     std::set<IQZContent*> paused_by_all_;
     double volume_ = 100.0;

@@ -7,26 +7,13 @@
 namespace sound {
 namespace {
 
-// The library reports on the terminal by default; a game keeps quiet about missing presets.
-void QuietLog(int, const char*, void*) {}
-
-void SilenceLibraryLog() {
-    static const bool once = [] {
-        for (int level : {FLUID_WARN, FLUID_INFO, FLUID_DBG})
-            fluid_set_log_function(level, QuietLog, nullptr);
-        return true;
-    }();
-    (void)once;
-}
-
 // The music's level against the effects: FluidSynth's own default of 0.2 is much quieter.
 constexpr double kGain = 0.5;
 
 }  // namespace
 
-std::unique_ptr<FluidSynthesizer> FluidSynthesizer::Create(int rate,
-                                                           const std::string& soundfont_path) {
-    SilenceLibraryLog();
+std::unique_ptr<FluidSynthesizer> FluidSynthesizer::Create(int rate, fluid_sfont_t* font) {
+    if (!font) return nullptr;
     fluid_settings_t* settings = new_fluid_settings();
     if (!settings) return nullptr;
     fluid_settings_setnum(settings, "synth.sample-rate", static_cast<double>(rate));
@@ -38,15 +25,17 @@ std::unique_ptr<FluidSynthesizer> FluidSynthesizer::Create(int rate,
         delete_fluid_settings(settings);
         return nullptr;
     }
-    if (fluid_synth_sfload(synth, soundfont_path.c_str(), 1) == FLUID_FAILED) {
+    if (fluid_synth_add_sfont(synth, font) == FLUID_FAILED) {
         delete_fluid_synth(synth);
         delete_fluid_settings(settings);
         return nullptr;
     }
-    return std::unique_ptr<FluidSynthesizer>(new FluidSynthesizer(settings, synth));
+    return std::unique_ptr<FluidSynthesizer>(new FluidSynthesizer(settings, synth, font));
 }
 
 FluidSynthesizer::~FluidSynthesizer() {
+    // The font belongs to the bank: taken off first, a deleted synthesiser leaves it whole.
+    fluid_synth_remove_sfont(synth_, font_);
     delete_fluid_synth(synth_);
     delete_fluid_settings(settings_);
 }

@@ -32,6 +32,9 @@ public:
     // The synthesiser alone, for a piece that has stopped advancing.
     void RenderTail(float* out, int frames);
     bool AtEnd() const { return ended_; }
+    // Destroys the synthesiser now, for an owner that must do it under the mixer's lock; the
+    // sequencer is not used after.
+    void ReleaseSynthesizer() { synth_.reset(); }
 
 private:
     void SendDue();

@@ -12,7 +12,12 @@ MusicStream::MusicStream(SoundMixer& mixer, std::unique_ptr<Synthesizer> synth)
     mixer_.AddSource(this);
 }
 
-MusicStream::~MusicStream() { mixer_.RemoveSource(this); }
+MusicStream::~MusicStream() {
+    mixer_.RemoveSource(this);
+    // Its voices let go of the shared soundfont's samples while the other pieces take them.
+    SoundMixer::Guard guard(mixer_);
+    sequencer_.ReleaseSynthesizer();
+}
 
 void MusicStream::SetSong(MidiSong song) {
     SoundMixer::Guard guard(mixer_);

@@ -125,7 +125,8 @@ bool CQZSound::CreateGraph() {
         DebugOutput("IUnknownの生成に失敗しました\n");
         return false;
     }
-    stream_ = std::make_unique<sound::MusicStream>(mixer, sound::CreateSynthesizer(mixer.Rate()));
+    stream_ = std::make_unique<sound::MusicStream>(
+        mixer, sound::CreateSynthesizer(mixer.Rate(), registry()->soundfont()));
     return true;
 }
 

@@ -41,7 +41,7 @@ public:
 
     // Reads and validates the file (a game name such as "midi\\quiet_shop.mid").
     virtual bool Load(const char* path);
-    // Joins the mixer with a synthesiser of its own.
+    // Joins the mixer with a synthesiser of its own, playing from the registry's soundfont.
     virtual bool CreateGraph();
 
     int GetState() const { return state_; }

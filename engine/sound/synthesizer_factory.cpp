@@ -1,8 +1,8 @@
 #include "engine/sound/synthesizer_factory.h"
 
-#include "engine/common/system.h"
 #include "engine/sound/fluid_synthesizer.h"
 #include "engine/sound/null_synthesizer.h"
+#include "engine/sound/soundfont_bank.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 
@@ -18,14 +18,6 @@ constexpr const char* kWellKnown[] = {
     "/usr/share/sounds/sf2/FluidR3_GM.sf2",  // fluid-soundfont-gm
     "/usr/share/sounds/sf3/FluidR3_GM.sf3",
 };
-
-bool g_said_silent = false;
-
-void SaySilentOnce() {
-    if (g_said_silent) return;
-    g_said_silent = true;
-    DebugOutput("GMサウンドフォントが見つからないため、音楽は鳴りません\n");
-}
 
 }  // namespace
 
@@ -45,14 +37,12 @@ std::string FindSoundFont() {
     return {};
 }
 
-std::unique_ptr<Synthesizer> CreateSynthesizer(int rate) {
+std::unique_ptr<Synthesizer> CreateSynthesizer(int rate, SoundFontBank& bank) {
     if (platform::IsInstalled() && platform::Current().audio)
         if (platform::MidiSink* sink = platform::Current().audio->Midi())
             return std::make_unique<NullSynthesizer>(sink);
-    const std::string soundfont = FindSoundFont();
-    if (!soundfont.empty())
-        if (auto synth = FluidSynthesizer::Create(rate, soundfont)) return synth;
-    SaySilentOnce();
+    if (auto synth = FluidSynthesizer::Create(rate, bank.Font())) return synth;
+    bank.SaySilentOnce();
     return std::make_unique<NullSynthesizer>(nullptr);
 }
 

@@ -1,5 +1,5 @@
 // Chooses the synthesiser of a new piece: the platform's MIDI sink when it has one (the
-// headless device), else FluidSynth with the first General MIDI soundfont found, else
+// headless device), else FluidSynth playing from the bank's General MIDI soundfont, else
 // silence (said once in the debug output; the game never stops for it).
 #pragma once
 
@@ -11,11 +11,14 @@
 
 namespace sound {
 
+class SoundFontBank;
+
 // Where the soundfont is looked for, in order: the settings' "soundfont" path (section
 // "Vemu"), FluidSynth's Debian default, then the TimGM6mb and FluidR3 General MIDI fonts.
 std::vector<std::string> SoundFontCandidates();
 // The first candidate that exists, or "".
 std::string FindSoundFont();
-std::unique_ptr<Synthesizer> CreateSynthesizer(int rate);
+// The bank is asked for its font only when the platform has no MIDI sink.
+std::unique_ptr<Synthesizer> CreateSynthesizer(int rate, SoundFontBank& bank);
 
 }  // namespace sound
