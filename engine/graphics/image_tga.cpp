@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "engine/graphics/image_bits.h"
 #include "engine/graphics/image_codec.h"
 
@@ -34,7 +36,8 @@ std::optional<Image> DecodeTga(std::span<const std::uint8_t> b) {
     const int depth = b[16], descriptor = b[17];
     const bool rle = type >= 9;
     const int base = rle ? type - 8 : type;
-    if (base < 1 || base > 3 || width <= 0 || height <= 0) return std::nullopt;
+    if (base < 1 || base > 3 || width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
+        return std::nullopt;
     const bool mapped = base == 1;
     if (mapped && (map_type != 1 || depth != 8)) return std::nullopt;
     if (!mapped && depth != 8 && depth != 15 && depth != 16 && depth != 24 && depth != 32)
@@ -54,8 +57,13 @@ std::optional<Image> DecodeTga(std::span<const std::uint8_t> b) {
     }
     const int pixel_bytes = (depth + 7) / 8;
     const std::size_t count = static_cast<std::size_t>(width) * height;
+    // Room only for what the bytes can hold (a run packet of two bytes gives 128 pixels), so a
+    // header that claims more than the file has allocates nothing large.
+    const std::size_t left = b.size() > at ? b.size() - at : 0;
+    const std::size_t possible = rle ? left / 2 * 128 + 128 : left / pixel_bytes;
+    if (!rle && possible < count) return std::nullopt;
     std::vector<std::uint32_t> pixels;
-    pixels.reserve(count);
+    pixels.reserve(std::min(count, possible));
     while (pixels.size() < count) {
         if (!rle) {
             if (at + pixel_bytes > b.size()) return std::nullopt;

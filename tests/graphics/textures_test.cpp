@@ -1,4 +1,9 @@
 // Texture and font tables: loading, sizing from headers, colour keys, resources, failures.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
 #include "engine/common/numbers.h"
 #include "engine/common/resources.h"
 #include "engine/graphics/font.h"
@@ -8,6 +13,15 @@
 namespace {
 
 const char* Utf8(const char8_t* s) { return reinterpret_cast<const char*>(s); }
+
+// Lets the process map only `extra` bytes more than it has mapped now.
+void LimitAddressSpace(std::size_t extra) {
+    std::size_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t limit = static_cast<rlim_t>(pages * ::sysconf(_SC_PAGESIZE) + extra);
+    const rlimit value{limit, limit};
+    ::setrlimit(RLIMIT_AS, &value);
+}
 
 Bytes JpegWithFrame(std::uint8_t marker, int width, int height) {
     // SOI, an APP0 stub holding an 0xFF 0xFF pair, then the start of frame.
@@ -122,6 +136,51 @@ TEST(Decoders, BmpDepthsAndDdsFormatsGiveTheSamePixels) {
     EXPECT_FALSE(DecodeBmp(Bytes(whole.begin(), whole.begin() + 60)));
     EXPECT_FALSE(DecodeDds(Bytes(130, 0)));
     EXPECT_FALSE(DecodeJpeg(JpegWithFrame(0xC0, 4, 4)));
+}
+
+TEST(Decoders, TgaPlainAndRunLengthAndHeadersThatClaimTooMuch) {
+    // 2 x 2, 24-bit, bottom-up: the first stored row is the picture's last.
+    Bytes plain(18 + 12, 0);
+    plain[2] = 2;
+    Put16(plain, 12, 2);
+    Put16(plain, 14, 2);
+    plain[16] = 24;
+    const std::uint32_t stored[4] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
+    for (int i = 0; i < 4; ++i)
+        for (int c = 0; c < 3; ++c) plain[18 + i * 3 + c] = (stored[i] >> (8 * c)) & 255;
+    auto image = DecodeTga(plain);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->pixels,
+              (std::vector<std::uint32_t>{0xFF0000FF, 0xFFFFFFFF, 0xFFFF0000, 0xFF00FF00}));
+
+    // One run of four red pixels.
+    Bytes rle(18 + 4, 0);
+    rle[2] = 10;
+    Put16(rle, 12, 2);
+    Put16(rle, 14, 2);
+    rle[16] = 24;
+    rle[18] = 0x83, rle[21] = 0xFF;
+    image = DecodeImage(rle, "tga");
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->pixels, std::vector<std::uint32_t>(4, 0xFFFF0000u));
+
+    // A header that claims 65535 x 65535 over a few bytes is refused without reserving room
+    // for the pixels it claims: the child has far less address space than they would take.
+    for (int type : {2, 10}) {
+        Bytes huge = type == 2 ? plain : rle;
+        Put16(huge, 12, 0xFFFF);
+        Put16(huge, 14, 0xFFFF);
+#if !defined(__SANITIZE_ADDRESS__)
+        EXPECT_EXIT(
+            {
+                LimitAddressSpace(std::size_t{1} << 30);
+                std::_Exit(DecodeTga(huge) ? 1 : 0);
+            },
+            ::testing::ExitedWithCode(0), "")
+            << type;
+#endif
+        EXPECT_FALSE(DecodeTga(huge)) << type;
+    }
 }
 
 TEST(Decoders, ColorKeyMatchesOnlyTheExactColourAndZeroKeysNothing) {
