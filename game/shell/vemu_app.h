@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "engine/framework/engine_runtime.h"
+#include "game/logo/logo_component.h"
 #include "game/shell/main_frame.h"
 #include "game/shell/vemu_doc.h"
 #include "script/script_runtime.h"
@@ -31,6 +32,8 @@ private:
     EngineRuntime runtime_;
     // The script machine and the field objects: built at start-up, called by nothing else.
     ScriptRuntime script_;
+    // The game's components, registered by the frame.
+    CLogoComp logo_;
     CVemuDoc document_;
     std::unique_ptr<CMainFrame> frame_;
 };
