@@ -19,6 +19,10 @@ struct Line {
     int width = 0;  // without trailing spaces
 };
 
+constexpr bool IsTrailByte(unsigned char c) {
+    return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
+}
+
 bool IsSpace(const Char& c) { return c.code_point == U' ' || c.code_point == U'\t'; }
 
 int LineWidth(const std::vector<Char>& chars) {
@@ -96,7 +100,10 @@ std::vector<PlacedGlyph> LayoutText(std::string_view text, const TextRect& rect,
     std::vector<Char> para;
     int pen = 0;  // for tab stops within the paragraph
     for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t n = sjis::CharLength(text, pos);
+        std::size_t n = sjis::CharLength(text, pos);
+        // A lead byte without a trail byte after it stands alone, so that a line feed after a
+        // stray lead byte still breaks the line.
+        if (n == 2 && !IsTrailByte(static_cast<unsigned char>(text[pos + 1]))) n = 1;
         const std::string_view ch = text.substr(pos, n);
         pos += n;
         if (n == 1 && ch[0] == '\r') continue;

@@ -4,9 +4,9 @@
 
 #include "engine/graphics/font.h"
 #include "engine/graphics/glyph_source.h"
-#include "tests/support/golden.h"
 #include "graphics_fixture.h"
 #include "platform/common/font_face.h"
+#include "tests/support/golden.h"
 
 namespace {
 
@@ -204,6 +204,11 @@ TEST_F(Drawing, TextRightAlignedAtSixHundredAndWordWrapped) {
     EXPECT_EQ(gfx->PixelAt(40, 200), kGrey);        // the space
     EXPECT_EQ(gfx->PixelAt(89, 220), 0xFFA0A0A0u);  // a long word is clipped at the edge...
     EXPECT_EQ(gfx->PixelAt(90, 220), kGrey);        // ...not wrapped
+    // A stray lead byte before a line feed does not swallow it: "B" goes on the next line.
+    gfx->DrawTextRect({500, 200, 640, 300}, "A\x82\nB", kWhite, nullptr, 0x50);
+    EXPECT_EQ(gfx->PixelAt(500, 220), kWhite);
+    EXPECT_EQ(gfx->PixelAt(509, 239), kWhite);
+    EXPECT_EQ(gfx->PixelAt(510, 220), kGrey);
     gfx->DrawTextRect({300, 300, 400, 360}, "mid", kWhite, nullptr,
                       DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     EXPECT_EQ(gfx->PixelAt(335, 320), kWhite);
