@@ -1,6 +1,7 @@
 #include "engine/graphics/direct_graphics.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "engine/common/game_path.h"
@@ -368,7 +369,7 @@ bool CDirectGraphics::CreateTextureFromResource(DTexture* texture, int resource_
     if (auto dib = FindResource(ResourceType::Bitmap, id)) {
         width = read32(*dib, 4);
         height = read32(*dib, 8);
-        height = height < 0 ? -height : height;
+        height = height == std::numeric_limits<int>::min() ? 0 : height < 0 ? -height : height;
         decoded = DecodeDib(*dib);
     } else if (auto dds = FindResource(ResourceType::Dds, id)) {
         height = read32(*dds, 12);

@@ -1,6 +1,7 @@
 #include "engine/graphics/image_codec.h"
 
 #include <cctype>
+#include <limits>
 
 namespace {
 
@@ -48,8 +49,11 @@ ImageSize HeaderSize(std::string_view extension, std::span<const std::uint8_t> b
     const auto as_int = [](std::uint32_t v) { return static_cast<int>(v); };
     if (extension == "bmp") {
         const int height = as_int(Read32(bytes, 22));
-        // A top-down picture stores its height negated.
-        return {as_int(Read32(bytes, 18)), height < 0 ? -height : height};
+        // A top-down picture stores its height negated; the one height that has no positive
+        // counterpart is no size at all.
+        return {as_int(Read32(bytes, 18)), height == std::numeric_limits<int>::min() ? 0
+                                           : height < 0                              ? -height
+                                                                                     : height};
     }
     const int first = as_int(Read32(bytes, 12)), second = as_int(Read32(bytes, 16));
     if (extension == "dds") return {second, first};

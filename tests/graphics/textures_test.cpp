@@ -49,6 +49,8 @@ TEST(HeaderSizing, Table) {
     Put32(other, 16, 44);
     const Bytes bmp = MakeBmp24(100, 60, std::vector<std::uint32_t>(6000, 0));
     const Bytes top_down = MakeBmp24(100, 60, std::vector<std::uint32_t>(6000, 0), true);
+    Bytes lowest = bmp;
+    Put32(lowest, 22, 0x80000000u);  // a negated height with no positive counterpart
     struct Case {
         const char* name;
         std::string extension;
@@ -57,6 +59,7 @@ TEST(HeaderSizing, Table) {
     } cases[] = {
         {"bmp", "bmp", bmp, {100, 60}},
         {"top-down bmp", "bmp", top_down, {100, 60}},
+        {"bmp of the lowest height", "bmp", lowest, {100, 0}},
         {"dds swaps", "dds", dds, {128, 64}},
         {"baseline jpeg", "jpg", JpegWithFrame(0xC0, 320, 200), {320, 200}},
         {"progressive jpeg", "jpg", JpegWithFrame(0xC2, 17, 9), {17, 9}},
@@ -237,6 +240,12 @@ TEST_F(Textures, ResourcesComeFromTheResourcesFolder) {
     EXPECT_EQ(icon.GetWidth(), 32);
     EXPECT_EQ(icon.GetHeight(), 16);
     EXPECT_EQ(gfx->GetTextureData(logo.GetIndex())->texture->At(0, 0), 0u);  // keyed out
+    Bytes lowest(bmp.begin() + 14, bmp.end());
+    Put32(lowest, 8, 0x80000000u);
+    WriteFile("res/bitmap/527.dib", lowest);
+    DTexture odd;
+    ASSERT_TRUE(odd.LoadFromResource(527, 0));
+    EXPECT_EQ(odd.GetHeight(), 0);
     EXPECT_TRUE(FindResource(ResourceType::Dds, 132).has_value());
     EXPECT_FALSE(FindResource(ResourceType::Dds, 133).has_value());
     EXPECT_EQ(ResourcePath(ResourceType::Wave, "dat\\Select_On.wav"), "res/wave/dat_select_on.wav");
