@@ -1,3 +1,5 @@
+#include <limits>
+
 #include "engine/graphics/image_bits.h"
 #include "engine/graphics/image_codec.h"
 
@@ -30,6 +32,7 @@ std::optional<Image> DecodeDibAt(std::span<const std::uint8_t> b, std::size_t he
         return std::nullopt;
     }
     const bool top_down = height < 0;
+    if (height == std::numeric_limits<int>::min()) return std::nullopt;
     if (top_down) height = -height;
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return std::nullopt;
     if (compression != kBiRgb && compression != kBiBitfields && compression != kBiAlphaBitfields)
