@@ -356,6 +356,8 @@ void MenuBar::Render(std::vector<std::uint32_t>& px, int width, int height, bool
 }
 
 void MenuBar::DropTextures() {
+    if (bar_texture_) SDL_DestroyTexture(bar_texture_);
+    if (popup_texture_) SDL_DestroyTexture(popup_texture_);
     bar_texture_ = popup_texture_ = nullptr;
     texture_owner_ = nullptr;
     dirty_ = true;

@@ -185,8 +185,10 @@ std::optional<Message> SdlWindow::Translate(const SDL_Event& event) {
                     return std::nullopt;
             }
         case SDL_RENDER_DEVICE_RESET:
-            // Every texture of the renderer is gone: the game brings the device back.
+            // Every texture of the renderer lost its contents: free them (SDL keeps the objects
+            // until destroyed) and let the game bring the device back.
             device_lost_ = true;
+            if (texture_) SDL_DestroyTexture(texture_);
             texture_ = nullptr;
             menu_bar_.DropTextures();
             return Message::Make(MessageKind::Paint);
