@@ -72,38 +72,17 @@ void CQZDG_MD5::Init() {
     state_[1] = 0xefcdab89;
     state_[2] = 0x98badcfe;
     state_[3] = 0x10325476;
-    fill_ = 0;
-    bits_ = 0;
+    blocks_.Reset();
 }
 
 void CQZDG_MD5::Update(const unsigned char* data, unsigned length) {
-    bits_ += static_cast<std::uint64_t>(length) * 8;
-    while (length > 0) {
-        const unsigned take = (64 - fill_ < length) ? 64 - fill_ : length;
-        std::memcpy(block_ + fill_, data, take);
-        fill_ += take;
-        data += take;
-        length -= take;
-        if (fill_ == 64) {
-            Transform(state_, block_);
-            fill_ = 0;
-        }
-    }
+    blocks_.Add(data, length, [this](const unsigned char* block) { Transform(state_, block); });
 }
 
 void CQZDG_MD5::Final(unsigned char* out) { Final(out, nullptr); }
 
 void CQZDG_MD5::Final(unsigned char* out, char* hex) {
-    const std::uint64_t bits = bits_;
-    block_[fill_++] = 0x80;
-    if (fill_ > 56) {
-        std::memset(block_ + fill_, 0, 64 - fill_);
-        Transform(state_, block_);
-        fill_ = 0;
-    }
-    std::memset(block_ + fill_, 0, 56 - fill_);
-    for (int i = 0; i < 8; ++i) block_[56 + i] = static_cast<unsigned char>(bits >> (8 * i));
-    Transform(state_, block_);
+    blocks_.Finish(0x80, [this](const unsigned char* block) { Transform(state_, block); });
     for (int w = 0; w < 4; ++w)
         for (int i = 0; i < 4; ++i)
             out[4 * w + i] = static_cast<unsigned char>(state_[w] >> (8 * i));
@@ -111,5 +90,4 @@ void CQZDG_MD5::Final(unsigned char* out, char* hex) {
         for (int i = 0; i < 16; ++i) std::snprintf(hex + 2 * i, 3, "%02x", out[i]);
         hex[32] = '\0';
     }
-    fill_ = 0;
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "engine/data/digest_blocks.h"
 #include "engine/data/generic_hash.h"
 
 class CQZDG_MD5 : public CQZDG_GENERIC_HASH {
@@ -20,7 +21,5 @@ public:
 
 private:
     std::uint32_t state_[4] = {};
-    unsigned char block_[64] = {};
-    unsigned fill_ = 0;
-    std::uint64_t bits_ = 0;
+    DigestBlocks blocks_;
 };

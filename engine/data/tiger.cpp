@@ -121,45 +121,26 @@ CQZDG_TIGER::CQZDG_TIGER() {
 
 void CQZDG_TIGER::Init() {
     std::memcpy(state_, kInitial, sizeof state_);
-    fill_ = 0;
-    blocks_ = 0;
+    blocks_.Reset();
 }
+
+namespace {
+void CompressBlock(const Table& t, const unsigned char* block, std::uint64_t state[3]) {
+    std::uint64_t words[8];
+    for (int i = 0; i < 8; ++i) words[i] = LoadLittle(block + 8 * i);
+    Compress(t, words, state);
+}
+}  // namespace
 
 void CQZDG_TIGER::Update(const unsigned char* data, unsigned length) {
     const Table& t = Sboxes();
-    while (length > 0) {
-        const unsigned take = (64 - fill_ < length) ? 64 - fill_ : length;
-        std::memcpy(block_ + fill_, data, take);
-        fill_ += take;
-        data += take;
-        length -= take;
-        if (fill_ == 64) {
-            std::uint64_t words[8];
-            for (int i = 0; i < 8; ++i) words[i] = LoadLittle(block_ + 8 * i);
-            Compress(t, words, state_);
-            ++blocks_;
-            fill_ = 0;
-        }
-    }
+    blocks_.Add(data, length, [&](const unsigned char* block) { CompressBlock(t, block, state_); });
 }
 
 void CQZDG_TIGER::Final(unsigned char* out) {
     const Table& t = Sboxes();
-    const std::uint64_t bits = (blocks_ * 64 + fill_) * 8;
-    block_[fill_++] = 0x01;
-    std::uint64_t words[8];
-    if (fill_ > 56) {
-        std::memset(block_ + fill_, 0, 64 - fill_);
-        for (int i = 0; i < 8; ++i) words[i] = LoadLittle(block_ + 8 * i);
-        Compress(t, words, state_);
-        fill_ = 0;
-    }
-    std::memset(block_ + fill_, 0, 56 - fill_);
-    for (int i = 0; i < 7; ++i) words[i] = LoadLittle(block_ + 8 * i);
-    words[7] = bits;
-    Compress(t, words, state_);
+    blocks_.Finish(0x01, [&](const unsigned char* block) { CompressBlock(t, block, state_); });
     for (int w = 0; w < 3; ++w)
         for (int i = 0; i < 8; ++i)
             out[8 * w + i] = static_cast<unsigned char>(state_[w] >> (56 - 8 * i));
-    fill_ = 0;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "engine/data/digest_blocks.h"
 #include "engine/data/generic_hash.h"
 
 class CQZDG_TIGER : public CQZDG_GENERIC_HASH {
@@ -18,7 +19,5 @@ public:
 
 private:
     std::uint64_t state_[3] = {};
-    unsigned char block_[64] = {};
-    unsigned fill_ = 0;
-    std::uint64_t blocks_ = 0;
+    DigestBlocks blocks_;
 };

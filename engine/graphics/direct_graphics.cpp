@@ -268,6 +268,14 @@ void CDirectGraphics::DrawText(int x, int y, const char* text, std::uint32_t arg
                                unsigned format) {
     const TextRect rect = (format & DT_RIGHT) ? TextRect{0, y, x, kScreenHeight}
                                               : TextRect{x, y, kScreenWidth, kScreenHeight};
+    RecordText(x, y, rect, text, argb, font, format);
+    ++recording_depth_;
+    DrawTextRect(rect, text, argb, font, format);
+    --recording_depth_;
+}
+
+void CDirectGraphics::RecordText(int x, int y, const TextRect& rect, const char* text,
+                                 std::uint32_t argb, const DFont* font, unsigned format) {
     DrawOp op;
     op.kind = DrawOp::Kind::Text;
     op.x = x;
@@ -278,9 +286,6 @@ void CDirectGraphics::DrawText(int x, int y, const char* text, std::uint32_t arg
     op.font = font ? font->GetIndex() : 0;
     op.format = format;
     Record(std::move(op));
-    ++recording_depth_;
-    DrawTextRect(rect, text, argb, font, format);
-    --recording_depth_;
 }
 
 FontRenderer* CDirectGraphics::RendererFor(const DFont* font) {
@@ -291,18 +296,7 @@ FontRenderer* CDirectGraphics::RendererFor(const DFont* font) {
 
 void CDirectGraphics::DrawTextRect(const TextRect& rect, const char* text, std::uint32_t argb,
                                    DFont* font, unsigned format) {
-    {
-        DrawOp op;
-        op.kind = DrawOp::Kind::Text;
-        op.x = rect.left;
-        op.y = rect.top;
-        op.rect = rect;
-        op.text = text ? text : "";
-        op.color = argb;
-        op.font = font ? font->GetIndex() : 0;
-        op.format = format;
-        Record(std::move(op));
-    }
+    RecordText(rect.left, rect.top, rect, text, argb, font, format);
     FontRenderer* renderer = RendererFor(font);
     if (!text || !*text || !renderer || (argb >> 24) == 0) return;
     ClipRect clip{0, 0, kScreenWidth, kScreenHeight};

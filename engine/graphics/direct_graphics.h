@@ -127,6 +127,8 @@ public:
 
 private:
     void Record(DrawOp op);
+    void RecordText(int x, int y, const TextRect& rect, const char* text, std::uint32_t argb,
+                    const DFont* font, unsigned format);
     void MakeDefaultGlyphSource();
     void RecreateFontRenderers();
     FontRenderer* RendererFor(const DFont* font);
