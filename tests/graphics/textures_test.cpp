@@ -14,7 +14,9 @@ namespace {
 
 const char* Utf8(const char8_t* s) { return reinterpret_cast<const char*>(s); }
 
-// Lets the process map only `extra` bytes more than it has mapped now.
+#if !defined(__SANITIZE_ADDRESS__)
+// Lets the process map only `extra` bytes more than it has mapped now. (AddressSanitizer maps
+// its shadow memory up front, so the limit cannot be used under it.)
 void LimitAddressSpace(std::size_t extra) {
     std::size_t pages = 0;
     std::ifstream("/proc/self/statm") >> pages;
@@ -22,6 +24,7 @@ void LimitAddressSpace(std::size_t extra) {
     const rlimit value{limit, limit};
     ::setrlimit(RLIMIT_AS, &value);
 }
+#endif
 
 Bytes JpegWithFrame(std::uint8_t marker, int width, int height) {
     // SOI, an APP0 stub holding an 0xFF 0xFF pair, then the start of frame.
