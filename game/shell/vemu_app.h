@@ -5,9 +5,11 @@
 #include <memory>
 
 #include "engine/framework/engine_runtime.h"
+#include "game/ending/ending_component.h"
 #include "game/logo/logo_component.h"
 #include "game/shell/main_frame.h"
 #include "game/shell/vemu_doc.h"
+#include "game/title/title_component.h"
 #include "script/script_runtime.h"
 
 class CVemuApp {
@@ -34,6 +36,8 @@ private:
     ScriptRuntime script_;
     // The game's components, registered by the frame.
     CLogoComp logo_;
+    CTitleComp title_;
+    CEndingComp ending_;
     CVemuDoc document_;
     std::unique_ptr<CMainFrame> frame_;
 };

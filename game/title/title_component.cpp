@@ -1,0 +1,236 @@
+#include "game/title/title_component.h"
+
+#include <cstdio>
+#include <ctime>
+
+#include "engine/common/game_path.h"
+#include "engine/common/system.h"
+#include "engine/framework/game_mediator.h"
+#include "engine/framework/mouse_event.h"
+#include "engine/graphics/direct_graphics.h"
+#include "engine/input/direct_input.h"
+
+namespace {
+
+constexpr unsigned kMessageColor = 0xFF523E14;
+constexpr const char* kFontFace = "ＭＳ Ｐゴシック";
+constexpr int kFontHeight = 16;
+constexpr const char* kMainGame = "VemuComp";
+constexpr const char* kMusic = "midi\\lets_cooking.mid";
+constexpr std::uint32_t kGreenKey = 0xFF00FF00;
+constexpr std::uint32_t kCyanKey = 0xFF00FFFF;
+constexpr int kLogoX = 20;
+
+constexpr int kDecide = 4;
+constexpr int kCancel = 5;
+constexpr int kLeftButton = 0;
+constexpr int kRightButton = 1;
+
+struct Board {
+    const char* normal;
+    const char* highlighted;
+    int width, height;
+};
+constexpr Board kMenuBoard = {"dat\\itemboard2.bmp", "dat\\itemboard2_on.bmp", 128, 36};
+constexpr Board kSlotBoard = {"dat\\itemboard.bmp", "dat\\itemboard_on.bmp", 256, 36};
+constexpr int kMenuX = 240, kMenuY = 220;
+constexpr int kSlotX = 176, kSlotY = 176;
+
+enum MenuRow { kNewGame = 0, kContinue = 1 };
+const char* const kMenuLabels[] = {"はじめから", "つづきから", nullptr};
+
+}  // namespace
+
+CTitleComp::CTitleComp() { SetName(kName); }
+
+void CTitleComp::Initialize() {
+    font_.Create(kFontHeight, kFontFace, true);
+    menu_board_.LoadFromFile(kMenuBoard.normal, kGreenKey);
+    menu_board_on_.LoadFromFile(kMenuBoard.highlighted, kGreenKey);
+    slot_board_.LoadFromFile(kSlotBoard.normal, kGreenKey);
+    slot_board_on_.LoadFromFile(kSlotBoard.highlighted, kGreenKey);
+    CSelectEvent& list = select_window();
+    list.SetNormalTexture(&menu_board_);
+    list.SetHoverTexture(&menu_board_on_);
+    list.SetSize(kMenuBoard.width, kMenuBoard.height);
+    list.EnableMouse(true);
+    list.SetTextStyle(kMessageColor, &font_);
+    OnReset();
+    logo_.LoadFromFile("dat\\title_logo.bmp", kCyanKey);
+    state_ = kMainMenu;
+}
+
+void CTitleComp::OnEnter(int /*argument*/) {
+    music_.Close();
+    // The title always plays its own piece, whatever music the game was set to.
+    music_.Open(kMusic);
+    image_.LoadFromFile("dat/title_image.bmp", kGreenKey);
+    music_.Start(nullptr);
+    handed_over_ = false;
+    OnReset();
+}
+
+void CTitleComp::OnReset() {
+    counter_ = kEnterCounter;
+    choice_.Reset();
+}
+
+void CTitleComp::OnLeave() {
+    mediator_->StopSceneEvents();
+    image_.Release();
+}
+
+void CTitleComp::Finalize() { music_.Close(); }
+
+void CTitleComp::Update() {
+    // While the switch to the main game fades, a choice made just before the demo's count ran
+    // out must not be overtaken by the demo.
+    if (handed_over_) return;
+    ++counter_;
+    if (state_ == kSlotList)
+        UpdateSlotList();
+    else
+        UpdateMainMenu();
+    // Nobody has touched anything for long enough: show what the game looks like.
+    if (counter_ == kDemoCounter && !StartTitleDemo()) CancelToMainMenu();
+}
+
+void CTitleComp::UpdateSlotList() {
+    if (!choice_.IsDone()) {
+        if (input_->GetCount(kCancel) == 1 || mouse_->GetButton(kRightButton) == 1)
+            CancelToMainMenu();
+        return;
+    }
+    choice_.Reset();
+    state_ = kMainMenu;
+    if (!ContinueGame(cursor_)) CancelToMainMenu();
+}
+
+void CTitleComp::UpdateMainMenu() {
+    if (counter_ < kMenuCounter &&
+        (input_->GetCount(kDecide) == 1 || mouse_->GetButton(kLeftButton) == 1))
+        counter_ = kMenuCounter;
+    if (counter_ == kMenuCounter) ShowMainMenu();
+    if (!choice_.IsDone()) return;
+    choice_.Reset();
+    if (cursor_ == kNewGame) {
+        if (!StartNewGame()) CancelToMainMenu();
+    } else if (cursor_ == kContinue) {
+        ShowSlotList();
+    }
+}
+
+void CTitleComp::ShowMainMenu() {
+    cursor_ = 0;
+    CSelectEvent& list = select_window();
+    list.SetNormalTexture(&menu_board_);
+    list.SetHoverTexture(&menu_board_on_);
+    list.SetSize(kMenuBoard.width, kMenuBoard.height);
+    StartSelect(&choice_, kMenuX, kMenuY, &cursor_, const_cast<const char**>(kMenuLabels), 0);
+}
+
+void CTitleComp::ShowSlotList() {
+    BuildSlotList();
+    cursor_ = 0;
+    state_ = kSlotList;
+    CSelectEvent& list = select_window();
+    list.SetPosition(kSlotX, kSlotY);
+    list.SetItems(slots_.data(), kSlots, &cursor_, kSlots);
+    list.SetNormalTexture(&slot_board_);
+    list.SetHoverTexture(&slot_board_on_);
+    list.SetSize(kSlotBoard.width, kSlotBoard.height);
+    list.Start(&choice_);
+}
+
+void CTitleComp::BuildSlotList() {
+    for (int i = 0; i < kSlots; ++i) {
+        MenuEntry& entry = slots_[static_cast<std::size_t>(i)];
+        char path[128];
+        std::snprintf(path, sizeof path, "dat/scd%02d.sav", i);
+        char label[128];
+        char time[32];
+        // The slot is dated by its first file; without it there is nothing to continue.
+        const std::optional<std::int64_t> modified = gamepath::ModificationTime(path);
+        std::tm local{};
+        const std::time_t seconds = modified ? static_cast<std::time_t>(*modified) : 0;
+        if (modified && localtime_r(&seconds, &local)) {
+            entry.enabled = 1;
+            std::snprintf(label, sizeof label, "記録 %d： %d/%d/%d", i + 1, local.tm_year + 1900,
+                          local.tm_mon + 1, local.tm_mday);
+            std::snprintf(time, sizeof time, "%d:%02d", local.tm_hour, local.tm_min);
+        } else {
+            entry.enabled = 0;
+            std::snprintf(label, sizeof label, "記録 %d： --------", i + 1);
+            std::snprintf(time, sizeof time, "---");
+        }
+        entry.label = label;
+        entry.second_text = time;
+    }
+}
+
+void CTitleComp::CancelToMainMenu() {
+    state_ = kMainMenu;
+    StopSelect();
+    counter_ = kMenuCounter - 1;
+}
+
+CQZGameComponent* CTitleComp::FindMainGame(const char* what) {
+    CQZGameComponent* game = mediator_->FindComponent(kMainGame);
+    if (!game) DebugOutput(std::string("TitleComp: no VemuComp for ") + what + "\n");
+    return game;
+}
+
+void CTitleComp::HandOver() {
+    handed_over_ = true;
+    mediator_->ChangeComponent(kMainGame, 2, 0);
+}
+
+void CTitleComp::StopMusic() {
+    music_.Stop();
+    music_.Close();
+}
+
+bool CTitleComp::StartNewGame() {
+    if (!FindMainGame("a new game")) return false;
+    StopMusic();
+    // The main game component takes over here: start kit 1, then PrepareNewGame.
+    HandOver();
+    return true;
+}
+
+bool CTitleComp::ContinueGame(int slot) {
+    if (!FindMainGame("continuing")) return false;
+    StopMusic();
+    // The main game component takes over here: start kit 1, PrepareNewGame, then LoadGame(slot).
+    (void)slot;
+    HandOver();
+    return true;
+}
+
+bool CTitleComp::StartTitleDemo() {
+    if (!FindMainGame("the title demo")) return false;
+    // The demo may have interrupted the slot list; coming back shows the main menu.
+    state_ = kMainMenu;
+    // The main game component takes over here: StartTitleDemo. The title music plays on.
+    HandOver();
+    return true;
+}
+
+void CTitleComp::Draw() {
+    graphics_->DrawTexture(0, 0, &image_);
+    if (counter_ < 1) return;
+    DEffect effect;
+    effect.x = kLogoX;
+    effect.y = 0;
+    effect.width = DEffect::kImageSize;
+    effect.red = effect.green = effect.blue = 255;
+    if (counter_ < kMenuCounter) {
+        // The logo opens from its middle line as it fades in.
+        effect.alpha = static_cast<std::uint8_t>(counter_);
+        effect.height = static_cast<std::uint16_t>(logo_.GetHeight() * counter_ / kMenuCounter);
+    } else {
+        effect.alpha = 255;
+        effect.height = DEffect::kImageSize;
+    }
+    graphics_->DrawEffect(&effect, &logo_);
+}
