@@ -47,7 +47,7 @@ bool XdgShell::Open(const std::string& path_or_url_utf8) {
     // for it to close; the window thread must not stand still that long, so after a short
     // wait the launch counts as done and the process is reaped later.
     constexpr int kStepMs = 10;
-    for (int waited = 0; waited < kVerdictWaitMs; waited += kStepMs) {
+    for (int waited = 0; waited < verdict_wait_ms_; waited += kStepMs) {
         int status = 0;
         const pid_t r = waitpid(pid, &status, WNOHANG);
         if (r == pid) return WIFEXITED(status) && WEXITSTATUS(status) == 0;

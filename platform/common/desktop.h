@@ -19,10 +19,12 @@ public:
     // How long Open waits for xdg-open's verdict before it counts the launch as done.
     static constexpr int kVerdictWaitMs = 1000;
 
+    explicit XdgShell(int verdict_wait_ms = kVerdictWaitMs) : verdict_wait_ms_(verdict_wait_ms) {}
     ~XdgShell() override;
     bool Open(const std::string& path_or_url_utf8) override;
 
 private:
+    int verdict_wait_ms_;
     // Reaps the launches that outlived the wait and have ended since.
     void ReapFinished();
     std::vector<int> running_;
