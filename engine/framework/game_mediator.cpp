@@ -91,7 +91,7 @@ int CQZGameMediator::Run() {
         graphics_->EndScene();
         graphics_->Present();
     }
-    return result_;
+    return quit_requested_ ? 3 : result_;
 }
 
 void CQZGameMediator::SwitchComponent() {

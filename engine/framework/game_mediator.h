@@ -33,6 +33,8 @@ public:
     // One frame; returns 1 in the frame in which a component asked for the deferred start.
     int Run();
     void RequestDeferredStart() { result_ = 1; }
+    // A component that cannot run asks the frame to quit; every later frame returns 3.
+    void RequestQuit() { quit_requested_ = true; }
 
     bool StartEvent(WaitHandle* handle, CGameEvent* event);
     void StopEvent(CGameEvent* event);
@@ -91,6 +93,7 @@ private:
     int transition_phase_ = 0;
     int switch_argument_ = 0;
     int result_ = 0;
+    bool quit_requested_ = false;
     CDirectGraphics* graphics_;
     CDirectInput* input_;
     CQZGameComponent* current_ = nullptr;

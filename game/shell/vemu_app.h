@@ -7,6 +7,7 @@
 #include "engine/framework/engine_runtime.h"
 #include "game/ending/ending_component.h"
 #include "game/logo/logo_component.h"
+#include "game/main/vemu_comp.h"
 #include "game/shell/main_frame.h"
 #include "game/shell/vemu_doc.h"
 #include "game/title/title_component.h"
@@ -36,6 +37,7 @@ private:
     ScriptRuntime script_;
     // The game's components, registered by the frame.
     CLogoComp logo_;
+    CVemuComp game_;
     CTitleComp title_;
     CEndingComp ending_;
     CVemuDoc document_;

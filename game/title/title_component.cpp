@@ -9,6 +9,7 @@
 #include "engine/framework/mouse_event.h"
 #include "engine/graphics/direct_graphics.h"
 #include "engine/input/direct_input.h"
+#include "game/main/vemu_comp.h"
 
 namespace {
 
@@ -174,8 +175,8 @@ void CTitleComp::CancelToMainMenu() {
     counter_ = kMenuCounter - 1;
 }
 
-CQZGameComponent* CTitleComp::FindMainGame(const char* what) {
-    CQZGameComponent* game = mediator_->FindComponent(kMainGame);
+CVemuComp* CTitleComp::FindMainGame(const char* what) {
+    auto* game = dynamic_cast<CVemuComp*>(mediator_->FindComponent(kMainGame));
     if (!game) DebugOutput(std::string("TitleComp: no VemuComp for ") + what + "\n");
     return game;
 }
@@ -191,29 +192,34 @@ void CTitleComp::StopMusic() {
 }
 
 bool CTitleComp::StartNewGame() {
-    if (!FindMainGame("a new game")) return false;
+    CVemuComp* game = FindMainGame("a new game");
+    if (!game) return false;
     StopMusic();
-    // The main game component takes over here: start kit 1, then PrepareNewGame.
+    game->set_start_kit(1);
+    game->PrepareNewGame();
     HandOver();
     return true;
 }
 
 bool CTitleComp::ContinueGame(int slot) {
-    if (!FindMainGame("continuing")) return false;
+    CVemuComp* game = FindMainGame("continuing");
+    if (!game) return false;
+    game->set_start_kit(1);
+    game->PrepareNewGame();
+    if (!game->LoadGame(slot)) {
+        // Nothing half-loaded may be played: the title stays, with its music.
+        ShowMessageBox("ロードできません", "ごめんねエラー");
+        return false;
+    }
     StopMusic();
-    // The main game component takes over here: start kit 1, PrepareNewGame, then LoadGame(slot).
-    (void)slot;
     HandOver();
     return true;
 }
 
 bool CTitleComp::StartTitleDemo() {
-    if (!FindMainGame("the title demo")) return false;
-    // The demo may have interrupted the slot list; coming back shows the main menu.
+    // The demo's sketches are still to come: the title goes back to its menu.
     state_ = kMainMenu;
-    // The main game component takes over here: StartTitleDemo. The title music plays on.
-    HandOver();
-    return true;
+    return false;
 }
 
 void CTitleComp::Draw() {

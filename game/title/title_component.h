@@ -11,6 +11,8 @@
 #include "engine/graphics/font.h"
 #include "engine/graphics/texture.h"
 
+class CVemuComp;
+
 class CTitleComp : public CQZNVLComponent {
 public:
     static constexpr const char* kName = "TitleComp";
@@ -50,7 +52,7 @@ private:
     bool StartNewGame();
     bool ContinueGame(int slot);
     bool StartTitleDemo();
-    CQZGameComponent* FindMainGame(const char* what);
+    CVemuComp* FindMainGame(const char* what);
     void HandOver();
     void StopMusic();
 

@@ -1,0 +1,91 @@
+// The pictures, portraits and sound effects of the main game, by role, and the music table.
+// The component owns one of each; the loaders fill them in a fixed order at initialisation.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "engine/graphics/texture.h"
+#include "engine/sound/wave.h"
+
+inline constexpr std::uint32_t kPictureColorKey = 0xFF00FF00;
+
+// The heroine's pictures: idle, two blink frames, and two frames of each kind of work.
+enum HeroinePicture : int {
+    kBlink1 = 0,
+    kBlink2,
+    kHand1,
+    kHand2,
+    kRoast1,
+    kRoast2,
+    kBoil1,
+    kBoil2,
+    kFry1,
+    kFry2,
+    kHeroinePictureCount
+};
+
+struct SceneTextures {
+    DTexture life, magic, heroine_idle;
+    std::array<DTexture, kHeroinePictureCount> heroine;
+    DTexture back_shop, front_shop;
+    DTexture cursor_held, cursor;  // cursor01, cursor02
+    DTexture page_up, page_down;
+    DTexture message_window;
+    DTexture item_board, item_board_on, item_board2, item_board2_on, item_board3, item_board3_on;
+    DTexture ribbon;
+    DTexture moon, sun, name_board, paper, shop_frame;
+    DTexture character_frame, gauge, background;
+    // get, name, consume and kind; each an on and an off picture.
+    std::array<DTexture, 8> buttons;
+    std::array<DTexture, 10> digits;  // resources 134 to 143
+    DTexture icon_year, icon_month, icon_day, icon_colon, icon_money;
+};
+
+inline constexpr int kCharacterCount = 23;
+inline constexpr int kExpressionCount = 7;
+enum Expression : int {
+    kNormal = 0,
+    kSmile = 1,
+    kGlad = 2,
+    kTear = 3,
+    kAnger = 4,
+    kAnnoy = 5,
+    kAmaze = 6,
+};
+
+// Character by expression; a null entry falls back to the character's normal picture.
+struct PortraitTable {
+    std::array<std::array<DTexture*, kExpressionCount>, kCharacterCount> table{};
+    std::vector<std::unique_ptr<DTexture>> pictures;
+};
+
+// The twelve effects of the main game, by file, and the switch sound that the lists, the icon
+// buttons and the number entry share.
+enum SoundEffect : int {
+    kSoundSelectOn = 0,
+    kSoundSelectOff,
+    kSoundGet,
+    kSoundChin,
+    kSoundBell,
+    kSoundRooster,
+    kSoundAhead,
+    kSoundBuy,
+    kSoundHand,
+    kSoundRoast,
+    kSoundBoil,
+    kSoundFry,
+    kSoundEffectCount
+};
+
+struct SoundEffects {
+    std::array<DWave, kSoundEffectCount> effects;
+    DWave switch_sound;
+    DWave spare;  // the thirteenth effect object stays empty
+};
+
+// Music ids 1 to 16; those without a MIDI file play nothing in the game's music mode.
+inline constexpr int kMusicIdCount = 16;
+// The MIDI file of a music id, or null when the id plays nothing.
+const char* MusicFileOf(int id);

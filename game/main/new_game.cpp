@@ -1,0 +1,138 @@
+#include "engine/framework/game_mediator.h"
+#include "game/food/food_def.h"
+#include "game/main/vemu_comp.h"
+#include "game/rules/daily.h"
+#include "game/rules/pantry.h"
+
+namespace {
+
+// What the pantry holds on the first morning, five units each.
+const char* const kStartingFoods[] = {"ゼルバワラビ", "ゼルゼルダケ", "卵", "ミルク", "小麦粉"};
+constexpr float kStartingAmount = 5.0f;
+
+}  // namespace
+
+void CVemuComp::ResetPortraitState() {
+    previous_portrait_ = nullptr;
+    portrait_fade_ = 0;
+    portrait_handle_ = nullptr;
+    speaker_ = 3;
+}
+
+void CVemuComp::NewGameReset() {
+    PlayState& s = state_;
+
+    // Whatever the last play-through left in the running values goes with it.
+    s.mastered.clear();
+    s.reputation = 10.0f;
+    cut_ins_ = {};
+    s.owned_item_flags = {};
+    s.recovery_factor = s.fatigue_factor = s.cooking_time_factor = s.customer_factor = 1.0f;
+    window_kind_ = 0;
+    known_recipes_ = reward_num_ = 0;
+    number_entry_index_ = play_screen_index_ = -1;
+    ResetPortraitState();
+    s.first = 1;
+    s.chain_resolved = 0;
+    s.menu_offer_suppressed = 0;
+    kitchen_.UsePlayerPantry();
+    s.state_dream = 0;
+    music_carries_over_ = 0;
+    s.minutes_since_story_check = 0;
+    s.new_day = 1;
+    s.align_type = 0;
+    s.last_levelup_method = 0;
+    s.cooking_minutes = 0;
+    s.month_ended = 0;
+    s.specialty_bonus = 0;
+    s.status_text.clear();
+    contest_ = {};
+    contest_dish_.reset();
+    made_dish_.reset();
+    candidate_dish_.reset();
+    chosen_menu_slot_ = -1;
+    shown_cooking_method_ = 0;
+    pot_row_under_pointer_ = -1;
+
+    for (std::size_t i = 0; i < icons_.size(); ++i)
+        icons_[i].SetPressed(static_cast<int>(i) == s.align_type);
+    ResetDailyFlags(s);
+
+    s.ferment_flag = 0;
+    s.share_flags = {};
+    s.place_flags = {};
+    s.place_flags[kPlaceShop] = 1;
+    s.place_flags[kPlaceArchitect] = 1;
+
+    mediator_->SetValue("narfmet", 0);
+    mediator_->SetValue("ending", 0);
+    s.story_stage = 0;
+    s.state_dream = s.state_memory_food = s.state_king_event = s.state_further = 0;
+    s.state_day_cnt = 0;
+
+    mediator_->SetValue("money", 10000, true);
+    s.money = 10000;
+    s.shown_money = s.money;
+
+    s.menu_max = 1;
+    s.contests_won = 0;
+    s.stamina = 100.0f;
+    s.max_stamina = 100;
+    s.text_speed = 4;
+    SetTextSpeed(s.text_speed);
+    s.align_type = 0;
+    s.income = s.expenses = 0;
+
+    s.clock = GameClock{};
+    screen_id_ = screen_after_id_ = 0;
+    stack_.clear();
+    screen_cursor_ = 0;
+    frame_counter_ = 0;
+
+    s.utensil_level.fill(1);
+    s.skill_level.fill(1);
+    s.skill_exp.fill(0.0f);
+    s.spare = 0;
+    s.liberty_boxes = 5;
+    current_event_ = nullptr;
+
+    for (auto& slot : s.equipped) slot.reset();
+    if (start_kit_ == 1) mediator_->SetValue("level", 1);
+
+    ResetFoodCatalogueProgress();
+    // A recipe's last dish belongs to the play-through that cooked it.
+    for (const auto& recipe : book_.recipes) recipe->last_result.reset();
+    // What the last play-through mastered goes; the base goods stay on sale.
+    for (const auto& def : GlobalFoodCatalogue()) def->mastered = 0;
+    for (int list = 1; list <= 4; ++list)
+        for (FoodDef* def : food_goods_[static_cast<std::size_t>(list)])
+            if (def) def->mastered = 1;
+
+    for (const char* name : kStartingFoods)
+        if (FoodDef* def = FindFoodDef(name)) AddFood(kitchen_, def, kStartingAmount);
+
+    for (const char* name : {"lv_normal", "lv_wide", "lv_explode", "lv_option"})
+        mediator_->SetValue(name, 1);
+    for (const char* name : {"exp_normal", "exp_wide", "exp_explode", "exp_option"})
+        mediator_->SetValue(name, 0);
+}
+
+void CVemuComp::ClearGameState() {
+    kitchen_.pantry().clear();
+    kitchen_.selection.clear();
+    kitchen_.menu.clear();
+    mediator_->items().Clear();
+}
+
+void CVemuComp::PrepareNewGame() {
+    kitchen_.UsePlayerPantry();
+    ClearGameState();
+    // A pantry left from a contest that play never came back from goes too.
+    kitchen_.contest_pantry.clear();
+    NewGameReset();
+}
+
+void CVemuComp::StartTitleDemo() {
+    PushScreen(kScreenStory, -1);
+    cut_ins_ = {};
+}

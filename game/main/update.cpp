@@ -1,0 +1,68 @@
+#include "engine/framework/game_mediator.h"
+#include "game/main/vemu_comp.h"
+
+void CVemuComp::Update() {
+    UpdatePortraitFade();
+    ++frame_counter_;
+    for (CutIn& cut_in : cut_ins_)
+        if (cut_in.counter != 0) ++cut_in.counter;
+    if (window_kind_ == 2) RecallListCursor(&choice_window_);
+    // The gauge cannot show more than the maximum; drawing only reads the state.
+    if (static_cast<float>(state_.max_stamina) < state_.stamina)
+        state_.stamina = static_cast<float>(state_.max_stamina);
+    DispatchScreen();
+    EaseShownMoney();
+}
+
+void CVemuComp::UpdatePortraitFade() {
+    if (portrait_fade_ == 0) return;
+    if (++portrait_fade_ <= 25) return;
+    portrait_fade_ = 0;
+    if (portrait_handle_) portrait_handle_->Signal();
+}
+
+void CVemuComp::EaseShownMoney() {
+    int& shown = state_.shown_money;
+    const int money = state_.money;
+    if (shown == money) return;
+    const long long gap = static_cast<long long>(money) - shown;
+    long long step = (gap < 0 ? -gap : gap) / 10;
+    if (step < 1) step = 1;
+    shown = static_cast<int>(gap > 0 ? shown + step : shown - step);
+}
+
+void CVemuComp::DispatchScreen() {
+    switch (screen_id_) {
+        case kScreenStart:
+            StartOfPlay();
+            break;
+        case kScreenAfterDishMade:
+            AfterDishMadeDone();
+            break;
+        case kScreenWaitForMessage:
+            WaitForMessage();
+            break;
+        case kScreenStory:
+            RunCurrentEvent();
+            break;
+        default:
+            // The other screens' handlers come with their screens.
+            break;
+    }
+}
+
+void CVemuComp::StartOfPlay() {
+    PushScreen(kScreenMainCommands, -1);
+    // The opening comes with the story; until then play starts on the main commands.
+}
+
+void CVemuComp::AfterDishMadeDone() {
+    MarkMenuFoods();
+    ReplaceScreen(kScreenCooking);
+    // The story scheduler takes the minutes that cooking let pass once it exists.
+    if (state_.minutes_since_story_check != 0) state_.minutes_since_story_check = 0;
+}
+
+void CVemuComp::WaitForMessage() {
+    if (handles_.message.IsDone()) PopScreen();
+}

@@ -1,0 +1,175 @@
+#include "game/main/vemu_comp.h"
+
+#include <string>
+
+#include "engine/common/system.h"
+#include "engine/framework/game_mediator.h"
+#include "engine/framework/mouse_event.h"
+#include "game/data/data_files.h"
+#include "game/data/file_key.h"
+#include "game/food/food_def.h"
+
+namespace {
+
+constexpr unsigned kMessageColor = 0xFF523E14;
+constexpr const char* kFontFace = "ＭＳ Ｐゴシック";
+
+// The three sort buttons of the pantry list, in the order of the sort modes.
+struct IconButton {
+    int x, y;
+    int on, off;  // indexes into the button pictures
+};
+constexpr IconButton kIconButtons[3] = {{150, 315, 0, 1}, {205, 315, 2, 3}, {260, 315, 4, 5}};
+constexpr int kIconWidth = 52, kIconHeight = 25;
+
+// The goods of the food shops and the rarer food goods, by list.
+struct GoodsList {
+    int list;
+    std::initializer_list<const char*> names;
+};
+const GoodsList kFoodGoods[] = {
+    {1, {"トマト", "タマネギ", "キャベツ", "シイタケ"}},
+    {2, {"りんご", "いちご", "レモン"}},
+    {3, {"卵", "鶏肉", "豚肉", "牛肉"}},
+    {4, {"砂糖", "ミルク", "小麦粉", "米"}},
+    {5, {"唐辛子", "にがり", "胡椒", "バジル", "万能酵母", "かんすい"}},
+    {6, {"大豆", "中豆", "小豆"}},
+    {7, {"楽園りんご", "化け猫の骨", "エメラルドキャベツ", "おおとろ", "メモリーパロット"}},
+};
+// Lists 1 to 4 are what the four food shops sell from the start.
+constexpr int kBaseGoodsLists = 4;
+
+}  // namespace
+
+CVemuComp::CVemuComp() {
+    SetName(kName);
+    start_kit_ = 1;
+    music_volume_ = effect_volume_ = 100;
+    music_mode_ = 1;
+}
+
+CVemuComp::~CVemuComp() = default;
+
+void CVemuComp::Initialize() {
+    LoadTextures();
+    LoadSoundEffects();
+    mediator_->SetFadeTexture(&textures_.background);
+    mouse_->SetCursorTexture(&textures_.cursor, 0);
+    mouse_->SetCursorTexture(&textures_.cursor_held, 1);
+    mouse_->SetHotSpot(6, 22);
+    mediator_->SetFileKey(vemu::kFileKey.data());
+    for (int i = 0; i < 3; ++i) {
+        CIconEvent& icon = icons_[static_cast<std::size_t>(i)];
+        const IconButton& button = kIconButtons[i];
+        icon.SetRect(button.x, button.y, kIconWidth, kIconHeight);
+        icon.SetNormalTexture(&textures_.buttons[static_cast<std::size_t>(button.off)]);
+        icon.SetHoverTexture(&textures_.buttons[static_cast<std::size_t>(button.on)]);
+        icon.SetPressedTexture(&textures_.buttons[static_cast<std::size_t>(button.on)]);
+        icon.SetClickSound(&sounds_.switch_sound);
+    }
+    SetMessagePosition(200, 360);
+    font16_.Create(16, kFontFace, true);
+    font12_.Create(12, kFontFace, true);
+    font14_.Create(14, kFontFace, true);
+    font18_.Create(18, kFontFace, true);
+    SetDefaultFont(&font16_);
+    InitializeWindows();
+
+    std::string missing;
+    if (!LoadDataFiles(book_)) missing = "data";
+    if (missing.empty()) {
+        auto need = [&missing](const char* name) {
+            if (FindFoodDef(name)) return;
+            if (!missing.empty()) missing += "、";
+            missing += name;
+        };
+        for (const GoodsList& goods : kFoodGoods)
+            for (const char* name : goods.names) need(name);
+        for (const char* name : {"ゼルバワラビ", "ゼルゼルダケ", "キャトレモネ", "メモルボイルド"})
+            need(name);
+        if (!missing.empty()) {
+            // The data cannot carry a play-through: say what it lacks and stop here, rather
+            // than fail on an empty lookup in the middle of the game.
+            ShowMessageBox((missing + " がありません").c_str(), "Error");
+        }
+    }
+    if (!missing.empty()) {
+        mediator_->RequestQuit();
+        return;
+    }
+    FillFoodGoods();
+    memory_food_first_ = FindFoodDef("キャトレモネ");
+    memory_food_second_ = FindFoodDef("メモルボイルド");
+    initialized_ = true;
+    NewGameReset();
+}
+
+void CVemuComp::InitializeWindows() {
+    CSelectEvent& base = select_window();
+    struct Window {
+        CSelectEvent* list;
+        DTexture* board;
+        DTexture* board_on;
+        int width;
+        bool arrows;
+    };
+    const Window kWindows[] = {
+        {&base, &textures_.item_board, &textures_.item_board_on, 256, false},
+        {&list_window_, &textures_.item_board, &textures_.item_board_on, 256, true},
+        {&choice_window_, &textures_.item_board2, &textures_.item_board2_on, 128, false},
+    };
+    for (const Window& window : kWindows) {
+        CSelectEvent& list = *window.list;
+        list.SetTextStyle(kMessageColor, &font16_);
+        list.SetCursorSound(&sounds_.switch_sound);
+        list.SetNormalTexture(window.board);
+        list.SetHoverTexture(window.board_on);
+        list.SetSize(window.width, 36);
+        list.EnableMouse(true);
+        if (window.arrows) list.SetPageArrows(&textures_.page_up, &textures_.page_down);
+    }
+    SetSelectSound(&sounds_.switch_sound);
+    shop_window_.SetUnit("クル");
+    shop_window_.SetFont(&font16_, kMessageColor);
+    shop_window_.SetCursorSound(&sounds_.switch_sound);
+    shop_window_.SetArrowTextures(&textures_.page_up, &textures_.page_down);
+    number_entry_.EnableMouse(true);
+}
+
+bool CVemuComp::FillFoodGoods() {
+    for (auto& goods : food_goods_) goods.clear();
+    for (const GoodsList& goods : kFoodGoods) {
+        std::vector<FoodDef*>& list = food_goods_[static_cast<std::size_t>(goods.list)];
+        for (const char* name : goods.names) list.push_back(FindFoodDef(name));
+        if (goods.list <= kBaseGoodsLists)
+            for (FoodDef* def : list) def->mastered = 1;
+    }
+    return true;
+}
+
+void CVemuComp::Finalize() {
+    contest_dish_.reset();
+    ClearGameState();
+    for (auto& goods : item_goods_) goods.clear();
+    owned_goods_items_.clear();
+    for (auto& goods : food_goods_) goods.clear();
+    book_.Clear();
+    ClearFoodCatalogue();
+    candidate_dish_.reset();
+    made_dish_.reset();
+    entries_.clear();
+    second_entries_.clear();
+    for (auto& slot : state_.equipped) slot.reset();
+    music_event_.Close();
+    initialized_ = false;
+}
+
+void CVemuComp::OnLeave() {
+    mediator_->StopSceneEvents();
+    if (music_carries_over_ != 1) {
+        music_event_.Stop();
+        music_event_.Close();
+    }
+}
+
+void CVemuComp::OnReset() { mediator_->ChangeComponent("TitleComp", 2, 0); }

@@ -1,0 +1,251 @@
+// The main game component: it holds the play-through (plain state the rules work on), the
+// screen stack with its per-frame dispatch, the story event in progress, and the media, message
+// helpers and drawing of the play screen. Its methods live in the files of their concern in
+// this folder.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/framework/icon_event.h"
+#include "engine/framework/input_number_event.h"
+#include "engine/framework/menu_entry.h"
+#include "engine/framework/music_event.h"
+#include "engine/framework/nvl_component.h"
+#include "engine/framework/select_event.h"
+#include "engine/framework/shop_event.h"
+#include "engine/framework/wait_handle.h"
+#include "engine/graphics/font.h"
+#include "game/data/recipe_book.h"
+#include "game/main/draw_state.h"
+#include "game/main/media_tables.h"
+#include "game/main/screen_ids.h"
+#include "game/rules/play_state.h"
+
+class CItem;
+
+class CVemuComp : public CQZNVLComponent {
+public:
+    static constexpr const char* kName = "VemuComp";
+    // The story event run on the story screen, one call per frame.
+    using StoryEvent = void (CVemuComp::*)();
+
+    CVemuComp();
+    ~CVemuComp() override;
+
+    // --- lifecycle (vemu_comp.cpp, new_game.cpp) ---
+    void Initialize() override;
+    void Finalize() override;
+    void OnLeave() override;
+    void OnReset() override;
+    void Update() override;
+    void Draw() override;
+    // False (with a message naming what is missing) when the data lacks a name the game needs.
+    bool initialized() const { return initialized_; }
+    void NewGameReset();
+    void ClearGameState();
+    void PrepareNewGame();
+    void StartTitleDemo();
+    // Loading a save slot; false when the slot cannot be read.
+    bool LoadGame(int slot);
+
+    // --- screen stack and builder (screen_stack.cpp, screen_builder.cpp) ---
+    int PushScreen(int id, int cursor = -1);
+    int PopScreen();
+    int ReplaceScreen(int id);
+    int OpenScreen(int id);
+    void ShowChoiceList(MenuEntry* entries, int count);
+
+    // --- media (media.cpp) ---
+    bool LoadTextures();
+    bool LoadSoundEffects();
+    bool PlayBgm(WaitHandle* handle, int id);
+    DTexture* GetPortrait(int character, int expression);
+    DWave& Sound(SoundEffect effect) { return sounds_.effects[effect]; }
+
+    // --- message, portrait and choice helpers (messages.cpp) ---
+    bool ShowMessage(WaitHandle* handle, const char* text, bool close_when_done);
+    void ChangePortrait(WaitHandle* handle, int character, int expression);
+    bool AskYesNo(WaitHandle* handle);
+    bool AskChoice2(WaitHandle* handle, const char* first, const char* second);
+    bool AskChoice3(WaitHandle* handle, const char* first, const char* second, const char* third);
+    static void ResizeMenuEntries(std::vector<MenuEntry>& entries, int count);
+    void BuildDishChoiceList(std::vector<MenuEntry>& entries);
+    int RecallListCursor(CSelectEvent* list);
+    int DrawNumber(int x, int y, int value);
+
+    // --- drawing (draw*.cpp) ---
+    void DrawFoodInfo(const Food& food);
+    void DrawDishInfo(const Food& food);
+    int DrawCompositionLines(int x, int y, int depth, const FoodNode& node, int& hide,
+                             bool& all_fit);
+
+    // --- rules of play, forwarded to game/rules (rules_bridge.cpp) ---
+    void StartFrameCounter(int index, DTexture* picture);
+    void MarkMenuFoods();
+
+    // --- story (the story engine runs the current event on the story screen) ---
+    void RunCurrentEvent();
+    void SetCurrentEvent(StoryEvent event) { current_event_ = event; }
+    StoryEvent current_event() const { return current_event_; }
+
+    // --- state, read by the screens, the story and the tests ---
+    PlayState& state() { return state_; }
+    const PlayState& state() const { return state_; }
+    Kitchen& kitchen() { return kitchen_; }
+    RecipeBook& book() { return book_; }
+    const std::vector<ScreenEntry>& screen_stack() const { return stack_; }
+    int screen_id() const { return screen_id_; }
+    int screen_cursor() const { return screen_cursor_; }
+    void set_screen_cursor(int cursor) { screen_cursor_ = cursor; }
+    int frame_counter() const { return frame_counter_; }
+    int choice_result() const { return choice_result_; }
+    int speaker() const { return speaker_; }
+    int expression() const { return expression_; }
+    int window_kind() const { return window_kind_; }
+    int start_kit() const { return start_kit_; }
+    void set_start_kit(int kit) { start_kit_ = kit; }
+    bool music_carries_over() const { return music_carries_over_ != 0; }
+    void set_music_carries_over(bool carries) { music_carries_over_ = carries ? 1 : 0; }
+    CSelectEvent& list_window() { return list_window_; }
+    CSelectEvent& choice_window() { return choice_window_; }
+    CShopEvent& shop_window() { return shop_window_; }
+    CInputNumberEvent& number_entry() { return number_entry_; }
+    CMusicEvent& music() { return music_event_; }
+    std::array<CIconEvent, 3>& icon_buttons() { return icons_; }
+    std::vector<MenuEntry>& entries() { return entries_; }
+    std::vector<MenuEntry>& second_entries() { return second_entries_; }
+    int entry_count() const { return entry_count_; }
+    SceneTextures& textures() { return textures_; }
+    PortraitTable& portraits() { return portraits_; }
+    SoundEffects& sounds() { return sounds_; }
+    DFont& message_font() { return font16_; }
+    DFont& small_font() { return font12_; }
+    DFont& panel_font() { return font14_; }
+    DFont& large_font() { return font18_; }
+
+    // The wait handles by role.
+    struct Handles {
+        WaitHandle music;  // music, fades and timed waits
+        WaitHandle message;
+        WaitHandle list;  // the list window and the yes/no and choice windows
+        WaitHandle spare1;
+        WaitHandle spare2;
+        WaitHandle portrait;
+    };
+    Handles& handles() { return handles_; }
+
+    // A dish panel reads these; each is owned here, so no panel can read a freed dish.
+    std::unique_ptr<Food>& made_dish() { return made_dish_; }
+    std::unique_ptr<Food>& contest_dish() { return contest_dish_; }
+    std::unique_ptr<MenuDish>& candidate_dish() { return candidate_dish_; }
+    int chosen_menu_slot() const { return chosen_menu_slot_; }
+    void set_chosen_menu_slot(int slot) { chosen_menu_slot_ = slot; }
+
+    // Contest state: whether a contest runs, its judges, the rival's score and the votes.
+    struct Contest {
+        std::uint8_t running = 0;
+        std::array<int, 3> judges{};
+        int rival_score = 0;
+        int votes = 0;
+    };
+    Contest& contest() { return contest_; }
+
+    // Picture cut-ins of the title demo; while a counter is not 0 it counts up each frame.
+    struct CutIn {
+        DTexture* picture = nullptr;
+        int counter = 0;
+    };
+    std::array<CutIn, 2>& cut_ins() { return cut_ins_; }
+
+    int shown_cooking_method() const { return shown_cooking_method_; }
+    void set_shown_cooking_method(int method) { shown_cooking_method_ = method; }
+    int pot_row_under_pointer() const { return pot_row_under_pointer_; }
+    void set_pot_row_under_pointer(int row) { pot_row_under_pointer_ = row; }
+
+    // The food goods of the shops (lists 1 to 7) and the item goods (8, 9, 11, 12).
+    static constexpr int kGoodsLists = 13;
+    std::vector<FoodDef*>& food_goods(int list) { return food_goods_[list]; }
+    std::vector<CItem*>& item_goods(int list) { return item_goods_[list]; }
+
+private:
+    void InitializeWindows();
+    bool FillFoodGoods();
+    bool LookUpStoryFoods();
+    void ResetPortraitState();
+    void UpdatePortraitFade();
+    void EaseShownMoney();
+    void DispatchScreen();
+    void StartOfPlay();        // screen 0
+    void AfterDishMadeDone();  // screen 15
+    void WaitForMessage();     // screen 18
+    void OpenNotice(const char* text);
+    void OpenPrompt(const char* text);
+
+    // The play-through.
+    PlayState state_;
+    Kitchen kitchen_;
+    RecipeBook book_;
+    const FoodDef* memory_food_first_ = nullptr;   // キャトレモネ
+    const FoodDef* memory_food_second_ = nullptr;  // メモルボイルド
+
+    StoryEvent current_event_ = nullptr;
+    std::vector<ScreenEntry> stack_;
+    int screen_id_ = 0;
+    int screen_after_id_ = 0;
+    int screen_cursor_ = 0;
+    int frame_counter_ = 0;
+    int number_entry_index_ = -1;
+    int play_screen_index_ = -1;
+
+    DFont font16_, font12_, font14_, font18_;
+    CSelectEvent list_window_;
+    CSelectEvent choice_window_;
+    int window_kind_ = 0;
+    CShopEvent shop_window_;
+    CInputNumberEvent number_entry_;
+    CMusicEvent music_event_;
+    std::array<CIconEvent, 3> icons_;
+    std::vector<MenuEntry> entries_;
+    std::vector<MenuEntry> second_entries_;
+    int entry_count_ = 0;
+    int choice_result_ = 0;
+    Handles handles_;
+
+    std::unique_ptr<Food> made_dish_;
+    std::unique_ptr<Food> contest_dish_;
+    std::unique_ptr<MenuDish> candidate_dish_;
+    int chosen_menu_slot_ = -1;
+    Contest contest_;
+    int known_recipes_ = 0;
+    int reward_num_ = 0;
+    std::uint8_t music_carries_over_ = 0;
+    int start_kit_ = 1;
+    int music_mode_ = 1;
+    int music_volume_ = 100;
+    int effect_volume_ = 100;
+
+    SceneTextures textures_;
+    PortraitTable portraits_;
+    SoundEffects sounds_;
+
+    // The speaking character's portrait and its cross-fade to a new expression.
+    int speaker_ = 3;
+    int expression_ = 0;
+    DTexture* previous_portrait_ = nullptr;
+    int portrait_fade_ = 0;
+    WaitHandle* portrait_handle_ = nullptr;
+
+    std::array<CutIn, 2> cut_ins_{};
+    int shown_cooking_method_ = 0;
+    int pot_row_under_pointer_ = -1;
+    PlayDrawState draw_state_;
+
+    std::array<std::vector<FoodDef*>, kGoodsLists> food_goods_;
+    std::array<std::vector<CItem*>, kGoodsLists> item_goods_;
+    std::vector<std::unique_ptr<CItem>> owned_goods_items_;
+
+    bool initialized_ = false;
+};
