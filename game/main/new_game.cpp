@@ -56,7 +56,7 @@ void CVemuComp::NewGameReset() {
 
     for (std::size_t i = 0; i < icons_.size(); ++i)
         icons_[i].SetPressed(static_cast<int>(i) == s.align_type);
-    ResetDailyFlags(s);
+    ResetDailyFlags();
 
     s.ferment_flag = 0;
     s.share_flags = {};
@@ -109,7 +109,7 @@ void CVemuComp::NewGameReset() {
             if (def) def->mastered = 1;
 
     for (const char* name : kStartingFoods)
-        if (FoodDef* def = FindFoodDef(name)) AddFood(kitchen_, def, kStartingAmount);
+        if (FoodDef* def = FindFoodDef(name)) AddFood(def, kStartingAmount);
 
     for (const char* name : {"lv_normal", "lv_wide", "lv_explode", "lv_option"})
         mediator_->SetValue(name, 1);

@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/framework/icon_event.h"
@@ -83,6 +84,19 @@ public:
                              bool& all_fit);
 
     // --- rules of play, forwarded to game/rules (rules_bridge.cpp) ---
+    void AddSkillExp(int method, float experience);
+    double PrepSpeed(int method) const;
+    int PrepTime(int method, int work) const;
+    void ResetDailyFlags();
+    void UpdateMemoryFoodState();
+    Food* StoreFood(std::unique_ptr<Food> food, float amount);
+    int AddFood(FoodDef* def, float amount);
+    float TakeFromPantry(int index, float amount);
+    Food* FindPantryFood(std::string_view name) const;
+    void ClearPantry();
+    Food* AddToSelection(std::unique_ptr<Food> food, float amount);
+    void TakeOneFromSelection(int index);
+    void DiscardSelection();
     void StartFrameCounter(int index, DTexture* picture);
     void MarkMenuFoods();
 
