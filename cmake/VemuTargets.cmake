@@ -71,7 +71,8 @@ function(vemu_test name)
     VEMU_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}"
     VEMU_GAME_DIR="${VEMU_GAME_DIR}")
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} vemu_test_support GTest::gtest_main GTest::gtest GTest::gmock)
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+  # Parameterised cases are named by their generator; their values would only add bytes.
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     PROPERTIES ENVIRONMENT "VEMU_GAME_DIR=${VEMU_GAME_DIR}")
 endfunction()

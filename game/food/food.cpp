@@ -18,7 +18,8 @@ FoodNode::FoodNode(const FoodNode& other)
       quality(other.quality),
       method(other.method),
       children(CopyFoodNodes(other.children)),
-      flag(other.flag) {}
+      flag(other.flag),
+      in_pantry(other.in_pantry) {}
 
 void FoodNode::Scale(float factor) {
     amount *= factor;

@@ -66,6 +66,9 @@ struct FoodNode {
     // 1 for the node made from a catalogue entry and for a dish's own node: the dish panel lists
     // such a node as one line and the others greyed, followed by their children.
     std::uint8_t flag = 0;
+    // Set by the menu check when the pantry in use holds this node's ingredient: serving then
+    // takes it from there instead of preparing it from its children. Not saved.
+    std::uint8_t in_pantry = 0;
 };
 
 class Food {

@@ -1,6 +1,9 @@
 // The platform layer's own services: settings, the C runtime generator, files, the manual clock.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 
@@ -98,6 +101,21 @@ TEST(HeadlessBackend, AnInnerBackendGivesTheOuterOneBack) {
     EXPECT_EQ(platform::Current().window, &outer.window);
 }
 
+// Ends a test handler that wrote its pid to the file, and reaps it.
+void EndHandler(const std::string& pid_file) {
+    pid_t pid = 0;
+    for (int tries = 0; tries < 500 && pid <= 0; ++tries) {
+        std::vector<std::uint8_t> bytes;
+        if (platform::ReadWholeFile(pid_file, bytes) && !bytes.empty() && bytes.back() == '\n')
+            pid = static_cast<pid_t>(std::atoi(std::string(bytes.begin(), bytes.end()).c_str()));
+        else
+            usleep(10000);
+    }
+    ASSERT_GT(pid, 0) << "the handler left no pid";
+    EXPECT_EQ(kill(pid, SIGKILL), 0);
+    waitpid(pid, nullptr, 0);
+}
+
 // xdg-open's exit status is the verdict, but one that keeps running (it runs the handler itself
 // when there is no desktop session) must not hold the window thread.
 TEST(XdgShell, ReportsTheHandlersVerdictWithoutWaitingForItToClose) {
@@ -106,15 +124,21 @@ TEST(XdgShell, ReportsTheHandlersVerdictWithoutWaitingForItToClose) {
     const std::string saved = old_path ? old_path : "";
     setenv("PATH", (folder.path() + ":/usr/bin:/bin").c_str(), 1);
     // The quick handlers get a long wait, so a loaded machine cannot turn their verdict into a
-    // timeout; the handler that keeps running gets a short one.
+    // timeout; the handler that keeps running gets a short one. It leaves its pid behind, so the
+    // test can end it once checked rather than leave it holding the test's output for 30 s.
+    const std::string pid_file = folder.path() + "/handler.pid";
+    const std::string lasting = "echo $$ > '" + pid_file + "'\nexec sleep 30";
     struct Case {
-        const char* body;
+        std::string body;
         bool opened;
         int wait_ms;
-    } cases[] = {{"exit 0", true, 10000}, {"exit 3", false, 10000}, {"exec sleep 30", true, 300}};
+        bool keeps_running;
+    } cases[] = {{"exit 0", true, 10000, false},
+                 {"exit 3", false, 10000, false},
+                 {lasting, true, 300, true}};
     platform::SystemClock clock;
     for (const Case& c : cases) {
-        const std::string script = std::string("#!/bin/sh\n") + c.body + "\n";
+        const std::string script = "#!/bin/sh\n" + c.body + "\n";
         ASSERT_TRUE(
             platform::WriteWholeFile(folder.path() + "/xdg-open", script.data(), script.size()));
         chmod((folder.path() + "/xdg-open").c_str(), 0755);
@@ -123,6 +147,7 @@ TEST(XdgShell, ReportsTheHandlersVerdictWithoutWaitingForItToClose) {
         EXPECT_EQ(shell.Open("manual/index.html"), c.opened) << c.body;
         EXPECT_LT(clock.Milliseconds() - start, static_cast<std::uint32_t>(c.wait_ms) + 2000u)
             << c.body;
+        if (c.keeps_running) EndHandler(pid_file);
     }
     setenv("PATH", saved.c_str(), 1);
 }

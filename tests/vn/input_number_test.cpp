@@ -18,6 +18,8 @@ struct EntryCase {
     int want_value, want_digit;
     bool finished, cancelled;
 };
+// Test names and failure messages show the case by its name, not its bytes.
+void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
 
 class NumberEntryScript : public ::testing::TestWithParam<EntryCase> {};
 

@@ -42,6 +42,8 @@ struct TypingCase {
     bool no_fast_forward;
     std::vector<Mark> marks;
 };
+// Test names and failure messages show the case by its name, not its bytes.
+void PrintTo(const TypingCase& c, std::ostream* os) { *os << c.name; }
 
 std::string Repeat(const char8_t* utf8, int n) {
     std::string out;
