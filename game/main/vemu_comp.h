@@ -97,8 +97,29 @@ public:
     Food* AddToSelection(std::unique_ptr<Food> food, float amount);
     void TakeOneFromSelection(int index);
     void DiscardSelection();
+    void ApplyFatigue(float load);
+    void RecoverStamina(float time);
+    void PrepStep(int method, float amount, int unit_weight);
+    int ChangeMoney(int amount);
+    void AddMoney(int amount);
+    int RestaurantRank() const;
+    void BuildShopStatusText();
+    int GetHonorThreshold() const;
+    void ShiftHonor(const Food& dish, int amount);
+    MenuDish* PickMenuDish() const;
+    bool ServeDish(const MenuDish& dish);
+    void UpdateMenuAvailability();
+    bool AnyServableDish() const;
+    bool IsDishOnMenu(std::string_view name) const;
+    Recipe* FindRecipe(std::string_view name) const;
+    bool PantryHasFood(const FoodDef* def) const;
+    int FindMenuSlotOfDef(const Food& food) const;
+    int CountKnownRecipes() const;
     void StartFrameCounter(int index, DTexture* picture);
     void MarkMenuFoods();
+    // Dish valuation; the contest score and the value for money of a dish.
+    int DishScore(const Food& dish) const;
+    int DishValuePercent(const Food& dish) const;
 
     // --- story (the story engine runs the current event on the story screen) ---
     void RunCurrentEvent();
