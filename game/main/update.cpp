@@ -1,5 +1,6 @@
 #include "engine/framework/game_mediator.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/money.h"
 
 void CVemuComp::Update() {
     UpdatePortraitFade();
@@ -11,7 +12,7 @@ void CVemuComp::Update() {
     if (static_cast<float>(state_.max_stamina) < state_.stamina)
         state_.stamina = static_cast<float>(state_.max_stamina);
     DispatchScreen();
-    EaseShownMoney();
+    ::EaseShownMoney(state_);
 }
 
 void CVemuComp::UpdatePortraitFade() {
@@ -19,16 +20,6 @@ void CVemuComp::UpdatePortraitFade() {
     if (++portrait_fade_ <= 25) return;
     portrait_fade_ = 0;
     if (portrait_handle_) portrait_handle_->Signal();
-}
-
-void CVemuComp::EaseShownMoney() {
-    int& shown = state_.shown_money;
-    const int money = state_.money;
-    if (shown == money) return;
-    const long long gap = static_cast<long long>(money) - shown;
-    long long step = (gap < 0 ? -gap : gap) / 10;
-    if (step < 1) step = 1;
-    shown = static_cast<int>(gap > 0 ? shown + step : shown - step);
 }
 
 void CVemuComp::DispatchScreen() {

@@ -211,7 +211,6 @@ private:
     bool LookUpStoryFoods();
     void ResetPortraitState();
     void UpdatePortraitFade();
-    void EaseShownMoney();
     void DispatchScreen();
     void StartOfPlay();        // screen 0
     void AfterDishMadeDone();  // screen 15

@@ -32,3 +32,12 @@ void AddMoney(PlayState& state, CQZSharedData& values, int amount) {
     else
         state.expenses -= amount;
 }
+
+void EaseShownMoney(PlayState& state) {
+    int& shown = state.shown_money;
+    if (shown == state.money) return;
+    const long long gap = static_cast<long long>(state.money) - shown;
+    long long step = (gap < 0 ? -gap : gap) / 10;
+    if (step < 1) step = 1;
+    shown = static_cast<int>(gap > 0 ? shown + step : shown - step);
+}

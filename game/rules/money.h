@@ -11,3 +11,6 @@ int ShopExpansionCost(int level);
 int ChangeMoney(PlayState& state, CQZSharedData& values, int amount);
 // ChangeMoney, booked as this month's income (a gain) or expenses (a payment).
 void AddMoney(PlayState& state, CQZSharedData& values, int amount);
+// One frame of the money figure on screen catching up with the money: a tenth of the gap, at
+// least 1, never past it.
+void EaseShownMoney(PlayState& state);

@@ -1,6 +1,8 @@
 // Money and the month's books, the restaurant's rank and status text, and reputation.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "engine/common/system.h"
 #include "game/rules/honour.h"
 #include "game/rules/money.h"
@@ -32,6 +34,29 @@ TEST(Money, AddMoneyBooksIncomeAndExpensesChangeMoneyBooksNothing) {
     EXPECT_EQ(state.income, 300);
     EXPECT_EQ(state.expenses, 120);
     EXPECT_TRUE(values.FindEntry("money")->guarded);
+}
+
+TEST(Money, ShownMoneyEasesByATenthOfTheGapAndArrivesOnTheEightyFirstFrame) {
+    PlayState state;
+    state.shown_money = 0;
+    state.money = 10000;
+    std::vector<int> shown;
+    for (int frame = 1; frame <= 81; ++frame) {
+        EaseShownMoney(state);
+        shown.push_back(state.shown_money);
+    }
+    EXPECT_EQ((std::vector<int>{shown.begin(), shown.begin() + 5}),
+              (std::vector<int>{1000, 1900, 2710, 3439, 4095}));
+    EXPECT_EQ(shown[61], 9981);  // from here on it moves by 1
+    EXPECT_EQ(shown[79], 9999);
+    EXPECT_EQ(shown[80], 10000);
+
+    // Down as well, and never past the money.
+    state.money = 9995;
+    EaseShownMoney(state);
+    EXPECT_EQ(state.shown_money, 9999);
+    for (int i = 0; i < 10; ++i) EaseShownMoney(state);
+    EXPECT_EQ(state.shown_money, 9995);
 }
 
 class ShopRankTest : public RulesTest {
