@@ -1,16 +1,9 @@
 #include "engine/framework/game_mediator.h"
 #include "game/food/food_def.h"
+#include "game/main/required_foods.h"
 #include "game/main/vemu_comp.h"
 #include "game/rules/daily.h"
 #include "game/rules/pantry.h"
-
-namespace {
-
-// What the pantry holds on the first morning, five units each.
-const char* const kStartingFoods[] = {"ゼルバワラビ", "ゼルゼルダケ", "卵", "ミルク", "小麦粉"};
-constexpr float kStartingAmount = 5.0f;
-
-}  // namespace
 
 void CVemuComp::ResetPortraitState() {
     previous_portrait_ = nullptr;

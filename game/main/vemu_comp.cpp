@@ -8,6 +8,7 @@
 #include "game/data/data_files.h"
 #include "game/data/file_key.h"
 #include "game/food/food_def.h"
+#include "game/main/required_foods.h"
 
 namespace {
 
@@ -21,23 +22,6 @@ struct IconButton {
 };
 constexpr IconButton kIconButtons[3] = {{150, 315, 0, 1}, {205, 315, 2, 3}, {260, 315, 4, 5}};
 constexpr int kIconWidth = 52, kIconHeight = 25;
-
-// The goods of the food shops and the rarer food goods, by list.
-struct GoodsList {
-    int list;
-    std::initializer_list<const char*> names;
-};
-const GoodsList kFoodGoods[] = {
-    {1, {"トマト", "タマネギ", "キャベツ", "シイタケ"}},
-    {2, {"りんご", "いちご", "レモン"}},
-    {3, {"卵", "鶏肉", "豚肉", "牛肉"}},
-    {4, {"砂糖", "ミルク", "小麦粉", "米"}},
-    {5, {"唐辛子", "にがり", "胡椒", "バジル", "万能酵母", "かんすい"}},
-    {6, {"大豆", "中豆", "小豆"}},
-    {7, {"楽園りんご", "化け猫の骨", "エメラルドキャベツ", "おおとろ", "メモリーパロット"}},
-};
-// Lists 1 to 4 are what the four food shops sell from the start.
-constexpr int kBaseGoodsLists = 4;
 
 }  // namespace
 
@@ -75,31 +59,20 @@ void CVemuComp::Initialize() {
     SetDefaultFont(&font16_);
     InitializeWindows();
 
-    std::string missing;
-    if (!LoadDataFiles(book_)) missing = "data";
-    if (missing.empty()) {
-        auto need = [&missing](const char* name) {
-            if (FindFoodDef(name)) return;
-            if (!missing.empty()) missing += "、";
-            missing += name;
-        };
-        for (const GoodsList& goods : kFoodGoods)
-            for (const char* name : goods.names) need(name);
-        for (const char* name : {"ゼルバワラビ", "ゼルゼルダケ", "キャトレモネ", "メモルボイルド"})
-            need(name);
-        if (!missing.empty()) {
-            // The data cannot carry a play-through: say what it lacks and stop here, rather
-            // than fail on an empty lookup in the middle of the game.
-            ShowMessageBox((missing + " がありません").c_str(), "Error");
-        }
+    if (!LoadDataFiles(book_)) {
+        // The loader has said which file failed; there is no game without it.
+        mediator_->RequestQuit();
+        return;
     }
+    const std::vector<std::string> missing = MissingRequiredFoods();
     if (!missing.empty()) {
+        ShowMessageBox(MissingNamesMessage(missing).c_str(), "Error");
         mediator_->RequestQuit();
         return;
     }
     FillFoodGoods();
-    memory_food_first_ = FindFoodDef("キャトレモネ");
-    memory_food_second_ = FindFoodDef("メモルボイルド");
+    memory_food_first_ = FindFoodDef(kMemoryFoodFirst);
+    memory_food_second_ = FindFoodDef(kMemoryFoodSecond);
     initialized_ = true;
     NewGameReset();
 }
@@ -138,7 +111,7 @@ void CVemuComp::InitializeWindows() {
 
 bool CVemuComp::FillFoodGoods() {
     for (auto& goods : food_goods_) goods.clear();
-    for (const GoodsList& goods : kFoodGoods) {
+    for (const FoodGoodsList& goods : kFoodGoodsLists) {
         std::vector<FoodDef*>& list = food_goods_[static_cast<std::size_t>(goods.list)];
         for (const char* name : goods.names) list.push_back(FindFoodDef(name));
         if (goods.list <= kBaseGoodsLists)

@@ -1,0 +1,41 @@
+// The names the game itself looks up in the catalogue are checked before play can need them.
+#include "game/main/required_foods.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/common/sjis.h"
+#include "game/data/data_files.h"
+#include "tests/food/food_fixture.h"
+
+namespace {
+
+using food_test::CatalogueTest;
+using testing_support::Utf8;
+
+std::string Sjis(const char8_t* text) { return sjis::FromUtf8(Utf8(text)); }
+
+TEST_F(CatalogueTest, AnEmptyCatalogueLacksEveryRequiredNameOnce) {
+    const std::vector<std::string> missing = MissingRequiredFoods();
+    // 卵, ミルク and 小麦粉 are both goods and starting foods: each is named once.
+    EXPECT_EQ(missing.size(), 33u);
+    EXPECT_EQ(missing.front(), Sjis(u8"トマト"));
+    EXPECT_EQ(missing.back(), Sjis(u8"メモルボイルド"));
+    EXPECT_EQ(MissingNamesMessage({Sjis(u8"卵"), Sjis(u8"米")}), Sjis(u8"卵、米 がありません"));
+}
+
+TEST_F(CatalogueTest, TheBuiltDataHoldsEveryRequiredName) {
+    testing_support::EngineWorld world;
+    world.backend.services().folders.game = VEMU_GAME_DIR;
+    RecipeBook book;
+    ASSERT_TRUE(LoadDataFiles(book));
+    EXPECT_TRUE(MissingRequiredFoods().empty());
+}
+
+TEST_F(CatalogueTest, OnlyTheLackingNamesAreReported) {
+    Entry(Sjis(u8"トマト"), Sjis(u8"夏野菜").c_str());
+    const std::vector<std::string> missing = MissingRequiredFoods();
+    EXPECT_EQ(missing.size(), 32u);
+    EXPECT_EQ(missing.front(), Sjis(u8"タマネギ"));
+}
+
+}  // namespace
