@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "game/rules/money.h"
 #include "game/rules/pantry.h"
 
 namespace {
@@ -26,7 +27,7 @@ float TakeFromStock(Pantry& scratch, const std::string& name, float need) {
 }  // namespace
 
 bool BuyForNode(PlayState& state, Kitchen& kitchen, Pantry& scratch, const FoodNode& node,
-                float factor, const MoneyChange& add_money) {
+                float factor, CQZSharedData& values) {
     FoodDef* def = node.def;
     if (!def || node.amount <= 0.0f) return true;
     float need = TakeFromStock(scratch, def->name, factor * node.amount);
@@ -38,16 +39,16 @@ bool BuyForNode(PlayState& state, Kitchen& kitchen, Pantry& scratch, const FoodN
         if (units <= 0) return true;
         const std::int64_t cost = static_cast<std::int64_t>(def->price) * units;
         if (state.money < cost) return false;
-        add_money(static_cast<int>(-cost));
+        AddMoney(state, values, static_cast<int>(-cost));
         AddFood(kitchen, def, static_cast<float>(units));
         return true;
     }
     for (const std::unique_ptr<FoodNode>& child : node.children)
-        BuyForNode(state, kitchen, scratch, *child, need / node.amount, add_money);
+        BuyForNode(state, kitchen, scratch, *child, need / node.amount, values);
     return false;
 }
 
-bool AutoPurchase(PlayState& state, Kitchen& kitchen, const MoneyChange& add_money) {
+bool AutoPurchase(PlayState& state, Kitchen& kitchen, CQZSharedData& values) {
     Pantry scratch;
     for (const std::unique_ptr<Food>& food : kitchen.pantry())
         scratch.push_back(std::make_unique<Food>(*food, food->amount));
@@ -57,8 +58,7 @@ bool AutoPurchase(PlayState& state, Kitchen& kitchen, const MoneyChange& add_mon
         if (dish->restock <= 0) continue;
         restocking = true;
         for (const std::unique_ptr<FoodNode>& node : dish->children)
-            BuyForNode(state, kitchen, scratch, *node, static_cast<float>(dish->restock),
-                       add_money);
+            BuyForNode(state, kitchen, scratch, *node, static_cast<float>(dish->restock), values);
     }
     return restocking;
 }

@@ -1,6 +1,7 @@
 #include "game/economy/shares.h"
 
 #include "game/food/food_def.h"
+#include "game/rules/menu_queries.h"
 #include "game/rules/pantry.h"
 
 namespace {
@@ -16,7 +17,7 @@ constexpr std::array<ShareRecord, kShareCount> kShares = {{
 
 bool KnownRecipeIsA(const RecipeBook& book, const char* product) {
     for (const std::unique_ptr<Recipe>& recipe : book.recipes)
-        if (recipe->def && recipe->def->known && IsInCategory(recipe->def, product)) return true;
+        if (recipe->def && recipe->def->known && FoodDefIsA(recipe->def, product)) return true;
     return false;
 }
 

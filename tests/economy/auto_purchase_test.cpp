@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "game/economy/auto_purchase.h"
-#include "game/rules/pantry.h"
 #include "tests/economy/economy_fixture.h"
 
 namespace {
@@ -10,25 +9,27 @@ namespace {
 class AutoPurchaseTest : public economy_test::EconomyTest {
 protected:
     AutoPurchaseTest() {
-        state.money = 10000;
+        SetMoney(10000);
         dish = Entry("スープ", "洋食");
     }
-    bool Purchase() { return AutoPurchase(state, kitchen, pay); }
+    void SetMoney(int money) {
+        values.SetValue("money", money, true);
+        state.money = money;
+    }
+    bool Purchase() { return AutoPurchase(state, kitchen, values); }
+    MenuDish* Restocked(FoodDef* def, int restock) {
+        MenuDish* dish = OnMenu(def);
+        dish->restock = restock;
+        return dish;
+    }
     FoodDef* OnSale(const char* name, int price) {
         FoodDef* def = Entry(name, "野菜", 10, price);
         def->mastered = 1;
         return def;
     }
-    float Held(const char* name) {
-        Food* food = FindPantryFood(kitchen, name);
-        return food ? food->amount : 0.0f;
-    }
 
     FoodDef* dish = nullptr;
-    MoneyChange pay = [this](int amount) {
-        state.money += amount;
-        if (amount < 0) state.expenses -= amount;
-    };
+    CQZSharedData values;
 };
 
 TEST_F(AutoPurchaseTest, WholeUnitsAreBoughtForWhatTheStockLacks) {
@@ -47,11 +48,11 @@ TEST_F(AutoPurchaseTest, WholeUnitsAreBoughtForWhatTheStockLacks) {
         kitchen.pantry().clear();
         kitchen.menu.clear();
         ClearFoodCatalogue();
-        state.money = 10000;
+        SetMoney(10000);
         FoodDef* onion = OnSale("タマネギ", 100);
         FoodDef* soup = Entry("スープ", "洋食");
         if (c.stock > 0.0f) Stock(onion, c.stock);
-        Part(OnMenu(soup, c.restock)->children, onion, c.amount);
+        Part(Restocked(soup, c.restock)->children, onion, c.amount);
 
         EXPECT_TRUE(Purchase()) << c.amount;
         EXPECT_FLOAT_EQ(Held("タマネギ"), c.stock + c.bought) << c.amount;
@@ -61,7 +62,7 @@ TEST_F(AutoPurchaseTest, WholeUnitsAreBoughtForWhatTheStockLacks) {
 
 TEST_F(AutoPurchaseTest, NoRestockCountBuysNothingAndSaysSo) {
     FoodDef* onion = OnSale("タマネギ", 100);
-    Part(OnMenu(dish, 0)->children, onion, 1.0f);
+    Part(Restocked(dish, 0)->children, onion, 1.0f);
     EXPECT_FALSE(Purchase());
     EXPECT_TRUE(kitchen.pantry().empty());
     EXPECT_EQ(state.money, 10000);
@@ -70,7 +71,7 @@ TEST_F(AutoPurchaseTest, NoRestockCountBuysNothingAndSaysSo) {
 TEST_F(AutoPurchaseTest, WhatCannotBePaidForIsSkippedAndTheRestBought) {
     FoodDef* truffle = OnSale("トリュフ", 6000);
     FoodDef* onion = OnSale("タマネギ", 100);
-    MenuDish* soup = OnMenu(dish, 2);
+    MenuDish* soup = Restocked(dish, 2);
     Part(soup->children, truffle, 1.0f);  // 12000: too dear
     Part(soup->children, onion, 1.0f);
     EXPECT_TRUE(Purchase());
@@ -83,8 +84,8 @@ TEST_F(AutoPurchaseTest, WhatCannotBePaidForIsSkippedAndTheRestBought) {
 TEST_F(AutoPurchaseTest, DishesShareTheStockAndThePantryKeepsIt) {
     FoodDef* onion = OnSale("タマネギ", 100);
     Stock(onion, 3.0f);
-    Part(OnMenu(dish, 2)->children, onion, 1.0f);
-    Part(OnMenu(Entry("サラダ", "洋食"), 1)->children, onion, 2.0f);
+    Part(Restocked(dish, 2)->children, onion, 1.0f);
+    Part(Restocked(Entry("サラダ", "洋食"), 1)->children, onion, 2.0f);
     EXPECT_TRUE(Purchase());
     // The stock counts once: the second dish buys what the first left short. Purchases and
     // stock are both still in the real pantry.
@@ -96,7 +97,7 @@ TEST_F(AutoPurchaseTest, APartNotOnSaleIsBoughtForThroughItsOwnParts) {
     FoodDef* onion = OnSale("タマネギ", 100);
     FoodDef* broth = Entry("ブイヨン", "調味料");
     Stock(broth, 2.0f);
-    FoodNode* part = Part(OnMenu(dish, 3)->children, broth, 2.0f);
+    FoodNode* part = Part(Restocked(dish, 3)->children, broth, 2.0f);
     Part(part->children, onion, 0.5f);
     // 6 broth needed, 2 held: the 4 missing are 2 × the broth's parts, one onion.
     EXPECT_TRUE(Purchase());
@@ -108,9 +109,9 @@ TEST_F(AutoPurchaseTest, APartNotOnSaleIsBoughtForThroughItsOwnParts) {
 TEST_F(AutoPurchaseTest, APartOfNoAmountNeedsNothing) {
     FoodDef* onion = OnSale("タマネギ", 100);
     FoodDef* broth = Entry("ブイヨン", "調味料");
-    FoodNode* part = Part(OnMenu(dish, 3)->children, broth, 0.0f);
+    FoodNode* part = Part(Restocked(dish, 3)->children, broth, 0.0f);
     Part(part->children, onion, 0.5f);
-    Part(OnMenu(Entry("サラダ", "洋食"), 1)->children, onion, 0.0f);
+    Part(Restocked(Entry("サラダ", "洋食"), 1)->children, onion, 0.0f);
     EXPECT_TRUE(Purchase());
     EXPECT_TRUE(kitchen.pantry().empty());
     EXPECT_EQ(state.money, 10000);
@@ -120,11 +121,11 @@ TEST_F(AutoPurchaseTest, BuyingOneNodeSaysWhetherItsNeedIsMet) {
     FoodDef* onion = OnSale("タマネギ", 4000);
     FoodNode node(onion, 1.0f, 10, 100, 0, 1);
     Pantry scratch;
-    EXPECT_TRUE(BuyForNode(state, kitchen, scratch, node, 2.0f, pay));   // 8000 of 10000
-    EXPECT_FALSE(BuyForNode(state, kitchen, scratch, node, 1.0f, pay));  // 4000 of 2000
+    EXPECT_TRUE(BuyForNode(state, kitchen, scratch, node, 2.0f, values));   // 8000 of 10000
+    EXPECT_FALSE(BuyForNode(state, kitchen, scratch, node, 1.0f, values));  // 4000 of 2000
     EXPECT_FLOAT_EQ(Held("タマネギ"), 2.0f);
     scratch.push_back(Food::FromDef(onion));
-    EXPECT_TRUE(BuyForNode(state, kitchen, scratch, node, 1.0f, pay));  // from the stock
+    EXPECT_TRUE(BuyForNode(state, kitchen, scratch, node, 1.0f, values));  // from the stock
     EXPECT_EQ(state.money, 2000);
 }
 

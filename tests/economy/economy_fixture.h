@@ -1,49 +1,24 @@
-// The economy works on a plain play state, kitchen and item bag; the catalogue fixture gives
-// the entries.
+// The economy works on the plain play state and kitchen of the rules, with an item bag beside
+// them.
 #pragma once
 
-#include <memory>
-
 #include "engine/data/item_bag.h"
-#include "game/economy/item_table.h"
-#include "game/rules/play_state.h"
-#include "tests/food/food_fixture.h"
+#include "game/rules/pantry.h"
+#include "tests/rules/rules_fixture.h"
 
 namespace economy_test {
 
-class EconomyTest : public food_test::CatalogueTest {
+class EconomyTest : public rules_test::RulesTest {
 protected:
-    // A pantry food of the entry, as bought.
-    Food* Stock(FoodDef* def, float amount, int days = 5) {
-        auto food = Food::FromDef(def);
-        food->amount = amount;
-        food->days = days;
-        kitchen.pantry().push_back(std::move(food));
-        return kitchen.pantry().back().get();
-    }
-    // A menu dish of the entry with no parts yet; Part() adds them.
-    MenuDish* OnMenu(FoodDef* def, int restock = 0) {
-        auto dish = std::make_unique<MenuDish>();
-        dish->name = def->name;
-        dish->def = def;
-        dish->restock = restock;
-        kitchen.menu.push_back(std::move(dish));
-        return kitchen.menu.back().get();
-    }
-    static FoodNode* Part(FoodNodeList& parts, FoodDef* def, float amount) {
-        parts.push_back(std::make_unique<FoodNode>(def, amount, 10, 100, 0, 1));
-        return parts.back().get();
-    }
-    void Wear(int slot, const char* name) {
-        state.equipped[static_cast<std::size_t>(slot)] = CreateItemByName(name);
-    }
     int BagCount(const char* name) {
         const int index = bag.FindItemIndex(name);
         return index < 0 ? 0 : bag.GetEntryAt(index)->count;
     }
+    float Held(const char* name) {
+        const Food* food = FindPantryFood(kitchen, name);
+        return food ? food->amount : 0.0f;
+    }
 
-    PlayState state;
-    Kitchen kitchen;
     CItemBag bag;
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "game/economy/item_table.h"
 #include "game/economy/owned_items.h"
 #include "tests/economy/economy_fixture.h"
 

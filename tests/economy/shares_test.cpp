@@ -16,10 +16,6 @@ protected:
     SharesTest() {
         for (const ShareRecord& share : ShareTable()) Entry(share.product, "調味料");
     }
-    float Held(const char* name) {
-        Food* food = FindPantryFood(kitchen, name);
-        return food ? food->amount : 0.0f;
-    }
     // A recipe of the book whose dish is an entry under `parent`.
     Recipe* Known(const char* name, const FoodCategory* parent, bool known = true) {
         auto recipe = std::make_unique<Recipe>();
