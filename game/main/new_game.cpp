@@ -1,4 +1,5 @@
 #include "engine/framework/game_mediator.h"
+#include "game/economy/item_table.h"
 #include "game/food/food_def.h"
 #include "game/main/required_foods.h"
 #include "game/main/vemu_comp.h"
@@ -90,7 +91,11 @@ void CVemuComp::NewGameReset() {
     current_event_ = nullptr;
 
     for (auto& slot : s.equipped) slot.reset();
-    if (start_kit_ == 1) mediator_->SetValue("level", 1);
+    if (start_kit_ == 1) {
+        mediator_->SetValue("level", 1);
+        for (const WornItem& worn : kStartKitWorn)
+            s.equipped[static_cast<std::size_t>(worn.slot)] = CreateItemByName(worn.name);
+    }
 
     ResetFoodCatalogueProgress();
     // A recipe's last dish belongs to the play-through that cooked it.
@@ -104,6 +109,8 @@ void CVemuComp::NewGameReset() {
     for (const char* name : kStartingFoods)
         if (FoodDef* def = FindFoodDef(name)) AddFood(def, kStartingAmount);
 
+    for (const char* name : kStartKitOwned) GiveItem(name, 1);
+
     for (const char* name : {"lv_normal", "lv_wide", "lv_explode", "lv_option"})
         mediator_->SetValue(name, 1);
     for (const char* name : {"exp_normal", "exp_wide", "exp_explode", "exp_option"})
@@ -114,7 +121,7 @@ void CVemuComp::ClearGameState() {
     kitchen_.pantry().clear();
     kitchen_.selection.clear();
     kitchen_.menu.clear();
-    mediator_->items().Clear();
+    ClearItemBag();
 }
 
 void CVemuComp::PrepareNewGame() {

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "game/economy/item_table.h"
+#include "game/economy/shares.h"
 #include "game/food/food_def.h"
+#include "game/rules/play_state.h"
 
 const FoodGoodsList kFoodGoodsLists[7] = {
     {1, {"トマト", "タマネギ", "キャベツ", "シイタケ"}},
@@ -13,6 +16,25 @@ const FoodGoodsList kFoodGoodsLists[7] = {
     {6, {"大豆", "中豆", "小豆"}},
     {7, {"楽園りんご", "化け猫の骨", "エメラルドキャベツ", "おおとろ", "メモリーパロット"}},
 };
+
+const ItemGoodsList kItemGoodsLists[4] = {
+    {8,
+     {"客寄せパンダ", "快眠ブレスレット", "オイルポット", "ガッツリング", "魔法の壺", "水晶の窯"}},
+    {9, {"鉄のナベ", "銀のナベ", "金のナベ", "ラードポット", "ドリームポット"}},
+    {11,
+     {"フリスエプロン", "毛皮のコート", "魔法のベスト", "白のエプロン", "鉛の靴", "羽の靴",
+      "風の靴", "翼の靴", "銀の髪飾り"}},
+    {12,
+     {"アクセル", "フレイムカッター", "エクスプロード", "トレーサー", "スリーピング",
+      "サンダーレイ"}},
+};
+
+const WornItem kStartKitWorn[5] = {
+    {kEquipMagic1, "マジックシード"},   {kEquipMagic1 + 1, "キノコの根性"},
+    {kEquipClothing, "エプロン"},       {kEquipShoes, "革の靴"},
+    {kEquipAccessory1, "赤いスカーフ"},
+};
+const char* const kStartKitOwned[2] = {"包丁", "フライパン"};
 
 const char* const kStartingFoods[5] = {"ゼルバワラビ", "ゼルゼルダケ", "卵", "ミルク", "小麦粉"};
 
@@ -28,6 +50,16 @@ std::vector<std::string> MissingRequiredFoods() {
     for (const char* name : kStartingFoods) need(name);
     need(kMemoryFoodFirst);
     need(kMemoryFoodSecond);
+    for (const std::string& name : MissingShareProducts())
+        if (std::find(missing.begin(), missing.end(), name) == missing.end())
+            missing.push_back(name);
+    auto need_item = [&missing](const char* name) {
+        if (!FindItemRow(name)) missing.emplace_back(name);
+    };
+    for (const ItemGoodsList& goods : kItemGoodsLists)
+        for (const char* name : goods.names) need_item(name);
+    for (const WornItem& worn : kStartKitWorn) need_item(worn.name);
+    for (const char* name : kStartKitOwned) need_item(name);
     return missing;
 }
 

@@ -1,6 +1,7 @@
-// The catalogue entries the game names in its own code: the shops' goods, the first morning's
-// pantry and the dishes the story waits for. They are checked once, when the main game starts,
-// so that data without one of them is refused there instead of failing in the middle of play.
+// The catalogue entries and items the game names in its own code: the shops' goods, the first
+// morning's pantry and kit, the share products and the dishes the story waits for. They are checked
+// once, when the main game starts, so that data without one of them is refused there instead of
+// failing in the middle of play.
 #pragma once
 
 #include <initializer_list>
@@ -23,7 +24,22 @@ inline constexpr float kStartingAmount = 5.0f;
 inline constexpr const char* kMemoryFoodFirst = "キャトレモネ";
 inline constexpr const char* kMemoryFoodSecond = "メモルボイルド";
 
-// Every required name the catalogue lacks, in the order above, each once.
+// The item shops' goods, by list (8, 9, 11 and 12; list 10 stays empty).
+struct ItemGoodsList {
+    int list;
+    std::initializer_list<const char*> names;
+};
+extern const ItemGoodsList kItemGoodsLists[4];
+
+// What a new game wears (by slot) and owns.
+struct WornItem {
+    int slot;
+    const char* name;
+};
+extern const WornItem kStartKitWorn[5];
+extern const char* const kStartKitOwned[2];
+
+// Every required name the catalogue or the item table lacks, in the order above, each once.
 std::vector<std::string> MissingRequiredFoods();
 // "A、B がありません" for the message box.
 std::string MissingNamesMessage(const std::vector<std::string>& names);

@@ -7,6 +7,7 @@
 #include "engine/framework/mouse_event.h"
 #include "game/data/data_files.h"
 #include "game/data/file_key.h"
+#include "game/economy/item_table.h"
 #include "game/food/food_def.h"
 #include "game/main/required_foods.h"
 
@@ -71,6 +72,7 @@ void CVemuComp::Initialize() {
         return;
     }
     FillFoodGoods();
+    FillItemGoods();
     memory_food_first_ = FindFoodDef(kMemoryFoodFirst);
     memory_food_second_ = FindFoodDef(kMemoryFoodSecond);
     initialized_ = true;
@@ -118,6 +120,18 @@ bool CVemuComp::FillFoodGoods() {
             for (FoodDef* def : list) def->mastered = 1;
     }
     return true;
+}
+
+void CVemuComp::FillItemGoods() {
+    for (auto& goods : item_goods_) goods.clear();
+    owned_goods_items_.clear();
+    for (const ItemGoodsList& goods : kItemGoodsLists) {
+        for (const char* name : goods.names) {
+            owned_goods_items_.push_back(CreateItemByName(name));
+            item_goods_[static_cast<std::size_t>(goods.list)].push_back(
+                owned_goods_items_.back().get());
+        }
+    }
 }
 
 void CVemuComp::Finalize() {

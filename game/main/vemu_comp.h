@@ -117,6 +117,18 @@ public:
     int CountKnownRecipes() const;
     void StartFrameCounter(int index, DTexture* picture);
     void MarkMenuFoods();
+
+    // --- items and the pantry list, forwarded to game/economy (economy_bridge.cpp) ---
+    void GiveItem(std::string_view name, int count);
+    bool ApplyOwnedItemEffect(const CItem& item);
+    void ClearItemBag();
+    int OwnedCount(const CItem& item);
+    void AddFamiliarity(const Food& food, int count);
+    int IncomeTax() const;
+    int AssetTax() const;
+    void BuildPantryList(std::vector<MenuEntry>& entries);
+    bool AutoPurchase();
+    bool DeliverShareGoods();
     // Dish valuation; the contest score and the value for money of a dish.
     int DishScore(const Food& dish) const;
     int DishValuePercent(const Food& dish) const;
@@ -208,6 +220,7 @@ public:
 private:
     void InitializeWindows();
     bool FillFoodGoods();
+    void FillItemGoods();
     bool LookUpStoryFoods();
     void ResetPortraitState();
     void UpdatePortraitFade();
