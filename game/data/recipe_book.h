@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/food/food.h"
@@ -39,6 +40,9 @@ inline constexpr int kPlainIngredientCount = 78;
 // Reference value of a "=" row.
 inline constexpr int kReferenceAsIs = -1;
 
+// The foods in the pot, in the order they went in.
+using FoodPot = std::vector<std::unique_ptr<Food>>;
+
 struct RecipeIngredient {
     std::string name;     // an entry or a category name
     float amount = 0.0f;  // grams per unit of the dish
@@ -55,6 +59,15 @@ struct Recipe {
     int naming = kNamingPlain;
     std::vector<std::unique_ptr<RecipeIngredient>> rows;
     std::unique_ptr<Food> last_result;  // the last dish cooked by it, null until then
+
+    // How well the pot fits this recipe when cooked by `method` (game/cooking/recipe_match.cpp):
+    // -1 when it cannot be made that way, otherwise 512 for each row the pot fills, divided by
+    // one more than the 必要 rows left empty, plus 511 when the pot holds the dish itself.
+    int Match(int method, const FoodPot& pot) const;
+    // The row of exactly that name, or null.
+    RecipeIngredient* FindIngredient(std::string_view name) const;
+    // The first row naming the entry or one of its categories, or null.
+    RecipeIngredient* FindIngredientFor(const FoodDef* def) const;
 };
 
 struct BonusTriple {

@@ -1,0 +1,33 @@
+// What the game clock moves when it runs: the calendar and its counters in the play state, and
+// at each new day the pantry in use, which ages, and the menu.
+#pragma once
+
+#include "game/data/recipe_book.h"
+#include "game/rules/play_state.h"
+
+// The sound of a new morning, for the caller to play when ClockEvents::rooster is set.
+inline constexpr const char* kRoosterSound = "dat\\cockzelba.wav";
+// The catalogue entry spoiled food turns into; the game cannot start without it.
+inline constexpr const char* kRotEntryName = "腐敗物";
+// The item that keeps every stored food fresh.
+inline constexpr const char* kWitchFridgeName = "魔女の冷蔵庫";
+
+struct ClockWorld {
+    PlayState& state;
+    Kitchen& kitchen;
+    const RecipeBook& book;  // its fermentation recipes turn spoiling food into dishes
+    FoodDef* rot_entry = nullptr;
+    bool witch_fridge = false;  // the bag holds kWitchFridgeName
+};
+
+// What happened while the clock ran, for the caller to show.
+struct ClockEvents {
+    bool rooster = false;  // the hour passed 5 o'clock
+    int new_days = 0;      // days begun
+
+    ClockEvents& operator+=(const ClockEvents& other) {
+        rooster = rooster || other.rooster;
+        new_days += other.new_days;
+        return *this;
+    }
+};
