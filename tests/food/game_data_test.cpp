@@ -11,6 +11,9 @@
 #include "engine/common/game_path.h"
 #include "engine/common/sjis.h"
 #include "engine/data/cipher_stream.h"
+#include "game/cooking/dish_name.h"
+#include "game/cooking/dish_resolver.h"
+#include "game/cooking/recipe_match.h"
 #include "game/data/data_files.h"
 #include "game/data/file_key.h"
 #include "game/food/ingredient_names.h"
@@ -52,47 +55,42 @@ protected:
         return it != index.end() && it->second < kPlainIngredientCount;
     }
 
-    // Recipe matching as the cooking does it: the recipe with the greatest total whose rows
-    // the pot satisfies, the earliest on a tie.
-    static int Match(const Recipe& recipe, int method,
-                     const std::vector<std::unique_ptr<Food>>& pot) {
-        if ((method & recipe.method_mask) == 0) return -1;
-        int own = 0;
-        for (const auto& food : pot)
-            if (food->FindDef(recipe.name)) own = 511;
-        int matched = 0, missing = 0;
-        std::set<const FoodDef*> used;
-        for (const auto& row : recipe.rows) {
-            FoodDef* found = nullptr;
-            for (const auto& food : pot)
-                if ((found = food->FindDef(row->name, &used))) break;
-            if (found) {
-                ++matched;
-                used.insert(found);
-            } else if (row->requirement == kRequirementMust) {
-                return -1;
-            } else if (row->requirement == kRequirementNeeded) {
-                ++missing;
-            }
-        }
-        return matched * 512 / (missing + 1) + own;
-    }
     const Recipe* Best(int method, std::vector<const char*> names) {
-        std::vector<std::unique_ptr<Food>> pot;
+        FoodPot pot;
         for (const char* name : names) {
             FoodDef* def = Def(name);
             if (def == nullptr) return nullptr;
             pot.push_back(Food::FromDef(def));
         }
-        return Best(method, pot);
+        return FindBestRecipe(book, method, pot);
     }
-    const Recipe* Best(int method, const std::vector<std::unique_ptr<Food>>& pot) const {
-        const Recipe* best = nullptr;
-        for (const auto& recipe : book.recipes) {
-            if (best != nullptr && recipe->total <= best->total) continue;
-            if (Match(*recipe, method, pot) > 0) best = recipe.get();
+    // One bought unit for each row up to a requirement, each of another entry: the row's own
+    // entry, or the first plain ingredient in its category.
+    FoodPot RowPot(const Recipe& recipe, int up_to) const {
+        FoodPot pot;
+        std::set<const FoodDef*> used;
+        for (const auto& row : recipe.rows) {
+            if (row->requirement > up_to) continue;
+            FoodDef* pick = FindFoodDef(row->name);
+            if (pick == nullptr || used.count(pick) != 0) {
+                pick = nullptr;
+                for (const auto& def : GlobalFoodCatalogue())
+                    if (IsIngredient(def.get()) && used.count(def.get()) == 0 &&
+                        IsInCategory(def.get(), row->name)) {
+                        pick = def.get();
+                        break;
+                    }
+            }
+            if (pick == nullptr) break;
+            used.insert(pick);
+            pot.push_back(Food::FromDef(pick));
         }
-        return best;
+        return pot;
+    }
+    static int FirstMethod(const Recipe& recipe) {
+        for (int method : {1, 2, 4, 8, 32, 64})
+            if (recipe.method_mask & method) return method;
+        return 0;
     }
     void ExpectCooks(int method, std::vector<const char*> pot, const char* dish) {
         const Recipe* best = Best(method, pot);
@@ -337,32 +335,60 @@ TEST_F(GameDataTest, EveryRecipeComesOutOfAPotOfItsOwnRows) {
         bool cooks = false;
         // The rows it cannot do without, then the 必要 ones too, then all of them.
         for (int up_to : {kRequirementMust, kRequirementNeeded, kRequirementOptional}) {
-            std::vector<std::unique_ptr<Food>> pot;
-            std::set<const FoodDef*> used;
-            for (const auto& row : recipe.rows) {
-                if (row->requirement > up_to) continue;
-                FoodDef* pick = FindFoodDef(row->name);
-                if (pick == nullptr || used.count(pick) != 0) {
-                    pick = nullptr;
-                    for (const auto& def : GlobalFoodCatalogue())
-                        if (IsIngredient(def.get()) && used.count(def.get()) == 0 &&
-                            IsInCategory(def.get(), row->name)) {
-                            pick = def.get();
-                            break;
-                        }
-                }
-                if (pick == nullptr) break;
-                used.insert(pick);
-                pot.push_back(Food::FromDef(pick));
-            }
+            FoodPot pot = RowPot(recipe, up_to);
             for (int method : {1, 2, 4, 8, 32, 64}) {
                 if ((recipe.method_mask & method) == 0) continue;
-                const Recipe* best = Best(method, pot);
+                const Recipe* best = FindBestRecipe(book, method, pot);
                 if (best != nullptr && best->def == recipe.def) cooks = true;
                 outcome += " " + (best ? U(best->name) : std::string("nothing"));
             }
         }
         EXPECT_TRUE(cooks) << U(recipe.name) << " #" << i << ": its own rows cook" << outcome;
+    }
+}
+
+TEST_F(GameDataTest, EveryRecipeResolvesFromItsOwnRows) {
+    for (std::size_t i = kPlainIngredientCount; i < book.recipes.size(); ++i) {
+        const Recipe& recipe = *book.recipes[i];
+        SCOPED_TRACE(U(recipe.name));
+        FoodPot pot = RowPot(recipe, kRequirementOptional);
+        ASSERT_FALSE(pot.empty());
+        auto dish = ResolveDish(book, FirstMethod(recipe), &recipe, pot);
+        ASSERT_TRUE(dish);
+        EXPECT_EQ(dish->def, recipe.def);
+        EXPECT_GT(dish->amount, 0.0f);
+        EXPECT_GE(dish->taste, 0);
+        EXPECT_GE(dish->cost, 0);
+        EXPECT_FALSE(dish->name.empty());
+        EXPECT_LE(dish->name.size(), kDishNameLimit);
+    }
+}
+
+TEST_F(GameDataTest, TheOpeningsDishIsNamedPlainly) {
+    FoodPot pot;
+    pot.push_back(Food::FromDef(Def("ゼルバワラビ")));
+    pot.push_back(Food::FromDef(Def("ゼルゼルダケ")));
+    const Recipe* recipe = FindBestRecipe(book, kMethodBake, pot);
+    ASSERT_NE(recipe, nullptr);
+    auto dish = ResolveDish(book, kMethodBake, recipe, pot);
+    ASSERT_TRUE(dish);
+    EXPECT_EQ(U(dish->name), U("ゼルバ炒め"));
+}
+
+TEST_F(GameDataTest, EveryBonusRuleAppliesToSomeDishOfItsTarget) {
+    for (const auto& rule : book.bonuses) {
+        SCOPED_TRACE(U(rule->prefix) + " for " + U(rule->target));
+        bool applied = false;
+        for (std::size_t i = kPlainIngredientCount; i < book.recipes.size() && !applied; ++i) {
+            const Recipe& recipe = *book.recipes[i];
+            if (rule->target != "全" && !IsInCategory(recipe.def, rule->target)) continue;
+            FoodPot pot = RowPot(recipe, kRequirementOptional);
+            for (const BonusTriple& triple : rule->triples)
+                pot.push_back(Food::FromDef(Def(triple.ingredient.c_str())));
+            auto dish = ResolveDish(book, FirstMethod(recipe), &recipe, pot);
+            applied = dish && dish->name.find(rule->prefix) != std::string::npos;
+        }
+        EXPECT_TRUE(applied) << "no dish of its target takes it";
     }
 }
 
