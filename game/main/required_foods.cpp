@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/clock/spoiling.h"
 #include "game/economy/item_table.h"
 #include "game/economy/shares.h"
 #include "game/food/food_def.h"
@@ -50,6 +51,7 @@ std::vector<std::string> MissingRequiredFoods() {
     for (const char* name : kStartingFoods) need(name);
     need(kMemoryFoodFirst);
     need(kMemoryFoodSecond);
+    for (const std::string& name : MissingSpoilingEntries()) missing.push_back(name);
     for (const std::string& name : MissingShareProducts())
         if (std::find(missing.begin(), missing.end(), name) == missing.end())
             missing.push_back(name);

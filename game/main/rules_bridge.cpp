@@ -82,7 +82,3 @@ int CVemuComp::FindMenuSlotOfDef(const Food& food) const {
     return ::FindMenuSlotOfDef(kitchen_, food);
 }
 int CVemuComp::CountKnownRecipes() const { return ::CountKnownRecipes(book_); }
-
-// Dish valuation comes with cooking; until then no dish scores.
-int CVemuComp::DishScore(const Food& /*dish*/) const { return 0; }
-int CVemuComp::DishValuePercent(const Food& /*dish*/) const { return 0; }

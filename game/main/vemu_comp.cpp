@@ -5,6 +5,7 @@
 #include "engine/common/system.h"
 #include "engine/framework/game_mediator.h"
 #include "engine/framework/mouse_event.h"
+#include "game/clock/clock_world.h"
 #include "game/data/data_files.h"
 #include "game/data/file_key.h"
 #include "game/economy/item_table.h"
@@ -75,6 +76,7 @@ void CVemuComp::Initialize() {
     FillItemGoods();
     memory_food_first_ = FindFoodDef(kMemoryFoodFirst);
     memory_food_second_ = FindFoodDef(kMemoryFoodSecond);
+    rot_entry_ = FindFoodDef(kRotEntryName);
     initialized_ = true;
     NewGameReset();
 }

@@ -129,9 +129,25 @@ public:
     void BuildPantryList(std::vector<MenuEntry>& entries);
     bool AutoPurchase();
     bool DeliverShareGoods();
-    // Dish valuation; the contest score and the value for money of a dish.
-    int DishScore(const Food& dish) const;
+
+    // --- cooking and valuation, forwarded to game/cooking (cooking_bridge.cpp) ---
+    Recipe* FindBestRecipe(int method, const FoodPot& pot) const;
+    std::unique_ptr<Food> ResolveDish(int method, const Recipe* recipe, FoodPot& pot) const;
+    // The dish the method makes of the pot; the caller owns it and discards the pot.
+    std::unique_ptr<Food> PrepareDish(int method);
+    int Tastiness(const Food& food) const;
     int DishValuePercent(const Food& dish) const;
+    double DishAppeal(const Food& dish) const;
+    int DishScore(const Food& dish) const;
+    const char* DishRating(const Food& dish) const;
+    static bool Chance(double percent);
+    void BuildMethodMenu(std::vector<MenuEntry>& entries);
+
+    // --- the game clock, forwarded to game/clock (clock_bridge.cpp) ---
+    void AddMinutes(int minutes);
+    void AddHours(int hours);
+    void AddDays(int days);
+    void RotFoods();
 
     // --- story (the story engine runs the current event on the story screen) ---
     void RunCurrentEvent();
@@ -237,6 +253,7 @@ private:
     RecipeBook book_;
     const FoodDef* memory_food_first_ = nullptr;   // キャトレモネ
     const FoodDef* memory_food_second_ = nullptr;  // メモルボイルド
+    FoodDef* rot_entry_ = nullptr;                 // what spoiled food becomes
 
     StoryEvent current_event_ = nullptr;
     std::vector<ScreenEntry> stack_;
