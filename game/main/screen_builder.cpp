@@ -8,7 +8,6 @@
 
 #include "engine/framework/game_mediator.h"
 #include "game/main/vemu_comp.h"
-#include "game/rules/pantry.h"
 
 namespace {
 
@@ -91,19 +90,9 @@ const char* const kNoFoods = "食材がありません";
 const char* const kNoMenu = "メニューがありません";
 const char* const kIngredientsGone = "材料がなくなりました";
 
-// Rules of play that a screen works out as it opens. They are called here by name, and they
-// act once the rules are in: until then the status text stays as it is and every menu dish
-// keeps the servable flag it has.
-void BuildShopStatusText(CVemuComp& /*game*/) {}
-void UpdateMenuAvailability(CVemuComp& /*game*/) {}
-
-// The cooking screen's second list, the methods for the pot, in the second entry array.
+// The cooking screen's second list, the methods for the pot, in the second entry array. It
+// comes with the cooking screen; until then the pot has no method list.
 void BuildMethodList(CVemuComp& /*game*/) {}
-
-bool AnyServableDish(const Kitchen& kitchen) {
-    return std::any_of(kitchen.menu.begin(), kitchen.menu.end(),
-                       [](const auto& dish) { return dish && dish->servable; });
-}
 
 // "『name』が" and how much of it: whole units, or 少し below one.
 std::string DishMadeNotice(const Food& dish) {
@@ -134,7 +123,7 @@ int CVemuComp::OpenScreen(int id) {
 
     switch (id) {
         case kScreenMainCommands:
-            BuildShopStatusText(*this);
+            BuildShopStatusText();
             list_window_.SetTop(0);
             break;
         case kScreenPawnShop:
@@ -144,7 +133,7 @@ int CVemuComp::OpenScreen(int id) {
             }
             break;
         case kScreenSelling:
-            UpdateMenuAvailability(*this);
+            UpdateMenuAvailability();
             break;
         case kScreenCooking:
             if (kitchen_.selection.empty() && kitchen_.pantry().empty()) {
@@ -153,7 +142,7 @@ int CVemuComp::OpenScreen(int id) {
             }
             break;
         case kScreenMenu:
-            UpdateMenuAvailability(*this);
+            UpdateMenuAvailability();
             if (kitchen_.menu.empty()) {
                 OpenNotice(kNoMenu);
                 return 1;
@@ -202,7 +191,7 @@ int CVemuComp::OpenScreen(int id) {
         case kScreenSelling:
             if (kitchen_.menu.empty())
                 OpenNotice(kNoMenu);
-            else if (!AnyServableDish(kitchen_))
+            else if (!AnyServableDish())
                 OpenNotice(kIngredientsGone);
             return 1;
         case kScreenCookingInProgress:
@@ -213,7 +202,7 @@ int CVemuComp::OpenScreen(int id) {
             if (made_dish_) {
                 ShowMessage(&handles_.message, DishMadeNotice(*made_dish_).c_str(), true);
                 mediator_->StopEventsWaitingOn(&handles_.list);
-                DiscardSelection(kitchen_);
+                DiscardSelection();
             }
             return 1;
         default:

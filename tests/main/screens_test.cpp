@@ -46,10 +46,18 @@ TEST_F(MainGameTest, PoppingTheBottomScreenLeavesItOpenAsItIs) {
     EXPECT_EQ(game.screen_cursor(), 3);
 }
 
-TEST_F(MainGameTest, TheMainCommandsAskWhatToDo) {
+TEST_F(MainGameTest, TheMainCommandsAskWhatToDoAndRateTheShopAnew) {
     EXPECT_EQ(Message(), "何をしますか？");
+    EXPECT_EQ(game.state().status_text, "【小さな食堂】");
     EXPECT_EQ(game.window_kind(), 1);
     EXPECT_TRUE(world.mediator().IsRunning(&game.list_window()));
+
+    // Coming back to them from another screen rates the shop again.
+    game.state().contests_won = 10;
+    game.PushScreen(kScreenShopList);
+    game.PopScreen();
+    EXPECT_EQ(game.state().status_text, "【普通の食堂】");
+    EXPECT_EQ(Message(), "何をしますか？");
 }
 
 TEST_F(MainGameTest, TheStockExchangeJoinsTheShopsOnceTheFirstShareIsHeld) {
@@ -107,23 +115,20 @@ TEST_F(MainGameTest, WithNoFoodsTheNoticeGoesBackToTheScreenBelowOnceRead) {
     EXPECT_EQ(Message(), "何をしますか？");
 }
 
-TEST_F(MainGameTest, ServableMenuDishesMeanNoNoticeAtTheSellingScreen) {
-    auto dish = std::make_unique<MenuDish>();
-    dish->name = "オムレツ";
-    MenuDish* on_menu = dish.get();
-    game.kitchen().menu.push_back(std::move(dish));
-    for (std::uint8_t servable : {0, 1}) {
-        SCOPED_TRACE(servable ? "servable" : "not servable");
-        on_menu->servable = servable;
-        game.PushScreen(kScreenSelling);
-        if (servable) {
-            EXPECT_EQ(game.screen_id(), kScreenSelling);
-        } else {
-            EXPECT_EQ(game.screen_id(), kScreenWaitForMessage);
-            EXPECT_EQ(Message(), "材料がなくなりました");
-        }
-        game.PopScreen();
-    }
+TEST_F(MainGameTest, SellingStartsOnlyWhileAMenuDishCanBeServed) {
+    game.kitchen().menu.push_back(
+        std::make_unique<MenuDish>(*Food::FromDef(FindFoodDef("卵")), 1.0f));
+    // The new game's pantry holds eggs.
+    game.PushScreen(kScreenSelling);
+    EXPECT_EQ(game.screen_id(), kScreenSelling);
+    EXPECT_TRUE(game.kitchen().menu[0]->servable);
+    game.PopScreen();
+
+    game.kitchen().pantry().clear();
+    game.PushScreen(kScreenSelling);
+    EXPECT_EQ(game.screen_id(), kScreenWaitForMessage);
+    EXPECT_EQ(Message(), "材料がなくなりました");
+    EXPECT_FALSE(game.kitchen().menu[0]->servable);
 }
 
 TEST_F(MainGameTest, TheMadeDishIsAnnouncedInWholeUnitsOrAsALittle) {
