@@ -7,12 +7,18 @@
 #include <string>
 
 #include "engine/framework/game_mediator.h"
+#include "game/economy/pantry_list.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
 
 // Fills a list's entry array and returns its length.
 using ListBuilder = int (*)(CVemuComp& game, std::vector<MenuEntry>& entries);
+
+int BuildPantryRows(CVemuComp& game, std::vector<MenuEntry>& entries) {
+    BuildPantryList(game.kitchen(), game.state().align_type, entries);
+    return static_cast<int>(entries.size());
+}
 
 int BuildKeepWhichDishList(CVemuComp& game, std::vector<MenuEntry>& entries) {
     game.BuildDishChoiceList(entries);
@@ -49,7 +55,8 @@ const ScreenPlan kPlans[kScreenCount] = {
     /* 6 stock exchange */ {kShowList | kMouse, "どの銘柄を買いますか？"},
     /* 7 pawn shop */ {0, "何を売りますか？"},
     /* 8 selling */ {kStopMessageWaiters},
-    /* 9 cooking */ {kShowList | kHideChoiceCursor | kStartIcons, "食材を選んでください"},
+    /* 9 cooking */
+    {kShowList | kHideChoiceCursor | kStartIcons, "食材を選んでください", BuildPantryRows},
     /* 10 cooking in progress */ {kStopMessageWaiters},
     /* 11 dish made */ {},
     /* 12 add to the menu */ {kStopListWaiters | kAskYesNo, "メニューに追加しますか？"},
@@ -58,14 +65,15 @@ const ScreenPlan kPlans[kScreenCount] = {
     {kShowList, "同じメニューがあります\nどちらのメニューを削除しますか？", BuildKeepWhichDishList},
     /* 15 */ {},
     /* 16 menu */ {kShowList | kHideChoiceCursor, "メニューを選んでください"},
-    /* 17 add a dish to the menu */ {kShowList, "メニューに登録する料理を選んでください"},
+    /* 17 add a dish to the menu */
+    {kShowList, "メニューに登録する料理を選んでください", BuildPantryRows},
     /* 18 */ {},
     /* 19 story */ {kStopListWaiters},
     /* 20 in-game menu */ {kShowList, "何をしますか？"},
     /* 21 ingredient dictionary */ {kShowList},
     /* 22 recipe book */ {kShowList},
     /* 23 contest hall */ {},
-    /* 24 contest dish */ {kShowList, "提出する料理を選んでください"},
+    /* 24 contest dish */ {kShowList, "提出する料理を選んでください", BuildPantryRows},
     /* 25 owned items */ {kShowList | kStartIcons, "所持品を選んでください"},
     /* 26 outing */ {kStopMessageWaiters},
     /* 27 */ {},

@@ -179,3 +179,19 @@ TEST_F(MainGameTest, TheAddToMenuQuestionOpensTheYesNoWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace main_test;
+
+TEST_F(MainGameTest, CookingListsThePantryUnderItsPrompt) {
+    game.PushScreen(kScreenCooking);
+    EXPECT_EQ(game.screen_id(), kScreenCooking);
+    EXPECT_EQ(Message(), "食材を選んでください");
+    // The five starting ingredients.
+    EXPECT_EQ(game.entry_count(), 5);
+    EXPECT_EQ(game.list_window().GetCount(), 5);
+    EXPECT_FALSE(game.choice_window().IsCursorShown());
+}
+
+}  // namespace
