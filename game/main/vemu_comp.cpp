@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr unsigned kMessageColor = 0xFF523E14;
 constexpr const char* kFontFace = "ＭＳ Ｐゴシック";
 
 // The three sort buttons of the pantry list, in the order of the sort modes.
@@ -32,6 +31,8 @@ CVemuComp::CVemuComp() {
     start_kit_ = 1;
     music_volume_ = effect_volume_ = 100;
     music_mode_ = 1;
+    yes_no_[0].label = "はい";
+    yes_no_[1].label = "いいえ";
 }
 
 CVemuComp::~CVemuComp() = default;

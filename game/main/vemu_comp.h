@@ -30,6 +30,8 @@ class CItem;
 class CVemuComp : public CQZNVLComponent {
 public:
     static constexpr const char* kName = "VemuComp";
+    // The colour of every message, prompt and list text.
+    static constexpr unsigned kMessageColor = 0xFF523E14;
     // The story event run on the story screen, one call per frame.
     using StoryEvent = void (CVemuComp::*)();
 
@@ -167,6 +169,8 @@ public:
     int choice_result() const { return choice_result_; }
     int speaker() const { return speaker_; }
     int expression() const { return expression_; }
+    // Frames into the portrait cross-fade, 0 while none runs.
+    int portrait_fade() const { return portrait_fade_; }
     int window_kind() const { return window_kind_; }
     int start_kit() const { return start_kit_; }
     void set_start_kit(int kit) { start_kit_ = kit; }
@@ -232,6 +236,9 @@ public:
     static constexpr int kGoodsLists = 13;
     std::vector<FoodDef*>& food_goods(int list) { return food_goods_[list]; }
     std::vector<CItem*>& item_goods(int list) { return item_goods_[list]; }
+    // The goods list the open shop sells from (an index into the lists above).
+    int goods_in_use() const { return goods_in_use_; }
+    void set_goods_in_use(int list) { goods_in_use_ = list; }
 
 private:
     void InitializeWindows();
@@ -276,6 +283,9 @@ private:
     std::vector<MenuEntry> second_entries_;
     int entry_count_ = 0;
     int choice_result_ = 0;
+    // The rows of the yes/no window and of the two- and three-answer questions.
+    std::array<MenuEntry, 2> yes_no_;
+    std::array<MenuEntry, 3> answers_{};
     Handles handles_;
 
     std::unique_ptr<Food> made_dish_;
@@ -309,7 +319,11 @@ private:
 
     std::array<std::vector<FoodDef*>, kGoodsLists> food_goods_;
     std::array<std::vector<CItem*>, kGoodsLists> item_goods_;
+    int goods_in_use_ = 1;
     std::vector<std::unique_ptr<CItem>> owned_goods_items_;
 
     bool initialized_ = false;
 };
+
+// The speaker name of a character id; empty for an id without one.
+const char* CharacterName(int id);
