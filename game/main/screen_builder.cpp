@@ -98,9 +98,8 @@ const char* const kNoFoods = "食材がありません";
 const char* const kNoMenu = "メニューがありません";
 const char* const kIngredientsGone = "材料がなくなりました";
 
-// The cooking screen's second list, the methods for the pot, in the second entry array. It
-// comes with the cooking screen; until then the pot has no method list.
-void BuildMethodList(CVemuComp& /*game*/) {}
+// The cooking screen's second list: the methods the utensils offer for the pot.
+void BuildMethodList(CVemuComp& game) { game.BuildMethodMenu(game.second_entries()); }
 
 // "『name』が" and how much of it: whole units, or 少し below one.
 std::string DishMadeNotice(const Food& dish) {
