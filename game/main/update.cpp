@@ -22,26 +22,6 @@ void CVemuComp::UpdatePortraitFade() {
     if (portrait_handle_) portrait_handle_->Signal();
 }
 
-void CVemuComp::DispatchScreen() {
-    switch (screen_id_) {
-        case kScreenStart:
-            StartOfPlay();
-            break;
-        case kScreenAfterDishMade:
-            AfterDishMadeDone();
-            break;
-        case kScreenWaitForMessage:
-            WaitForMessage();
-            break;
-        case kScreenStory:
-            RunCurrentEvent();
-            break;
-        default:
-            // The other screens' handlers come with their screens.
-            break;
-    }
-}
-
 void CVemuComp::StartOfPlay() {
     PushScreen(kScreenMainCommands, -1);
     // The opening comes with the story; until then play starts on the main commands.

@@ -151,6 +151,48 @@ public:
     void AddDays(int days);
     void RotFoods();
 
+    // --- the screens' per-frame handlers, by screen id (screen_dispatch.cpp gathers them) ---
+    using ScreenHandler = void (CVemuComp::*)();
+    struct ScreenHandlerRow {
+        int screen;
+        ScreenHandler handler;
+    };
+    // The main game's own screens (update.cpp).
+    void StartOfPlay();        // 0
+    void AfterDishMadeDone();  // 15
+    void WaitForMessage();     // 18
+    // The play screens (game/screens/).
+    void MainCommandsScreen();
+    void DestinationsScreen();
+    void ShopListScreen();
+    void ToolShopScreen();
+    void PawnShopScreen();
+    void CookingScreen();
+    void CookingInProgressScreen();
+    void MenuFullScreen();
+    void KeepWhichDishScreen();
+    void AddDishToMenuScreen();
+    void GameMenuScreen();
+    void IngredientDictionaryScreen();
+    void RecipeBookScreen();
+    void ContestDishScreen();
+    void OwnedItemsScreen();
+    void OutingScreen();
+    void RestingScreen();
+    void EquipmentScreen();
+    // The settings screens (game/screens/).
+    void SettingsScreen();
+    void TextSpeedScreen();
+    void MusicVolumeScreen();
+    void EffectVolumeScreen();
+    // Buying, selling and the menu (game/economy/ screens).
+    void FoodShopScreen();
+    void StockExchangeScreen();
+    void SellingScreen();
+    void AfterDishMade();
+    void AddToMenuAnswer();
+    void MenuScreen();
+
     // --- story (the story engine runs the current event on the story screen) ---
     void RunCurrentEvent();
     void SetCurrentEvent(StoryEvent event) { current_event_ = event; }
@@ -248,9 +290,6 @@ private:
     void ResetPortraitState();
     void UpdatePortraitFade();
     void DispatchScreen();
-    void StartOfPlay();        // screen 0
-    void AfterDishMadeDone();  // screen 15
-    void WaitForMessage();     // screen 18
     void OpenNotice(const char* text);
     void OpenPrompt(const char* text);
 
