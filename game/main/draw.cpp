@@ -1,7 +1,65 @@
+// The play screen, drawn once a frame under the running events (lists, message text, fades,
+// the pointer). Drawing reads the play state and never changes it; what it animates on its own
+// is kept in PlayDrawState.
+#include "game/main/draw_text.h"
 #include "game/main/vemu_comp.h"
 
-// The play screen's drawing: to be written.
-void CVemuComp::Draw() {}
-void CVemuComp::DrawFoodInfo(const Food&) {}
-void CVemuComp::DrawDishInfo(const Food&) {}
-int CVemuComp::DrawCompositionLines(int, int, int, const FoodNode&, int&, bool&) { return 0; }
+namespace {
+
+constexpr int kPortraitX = 20, kPortraitY = 337;
+constexpr int kPortraitFadeFrames = 25;
+constexpr std::uint32_t kNameShadowColor = 0xFF404040;
+constexpr std::uint32_t kNameColor = 0xFFFFFF80;
+// The cut-in's bottom edge sits below the screen, so only its top part shows.
+constexpr int kCutInX = 320, kCutInBottom = 660;
+constexpr int kCutInFadeFrames = 50;
+
+// The speaker's name; the empty name until the message helpers give the characters theirs.
+const char* SpeakerName(int /*character*/) { return ""; }
+
+}  // namespace
+
+void CVemuComp::Draw() {
+    DrawShopView();
+    if (screen_id_ == kScreenCooking) DrawPot();
+    const DEffect paper = play_draw::PictureEffect(290, 155, 196);
+    graphics_->DrawEffect(&paper, &textures_.paper);
+    graphics_->DrawTexture(26, 8, &textures_.name_board);
+    DrawStaminaGauge();
+    DrawSunAndMoon();
+    DrawDateBar();
+    DrawCutIn();
+    graphics_->DrawTexture(160, 325, &textures_.message_window);
+    DrawInfoPanel();
+    DrawPortrait();
+}
+
+void CVemuComp::DrawCutIn() {
+    const CutIn& cut_in = cut_ins_[1];
+    if (cut_in.counter == 0 || !cut_in.picture) return;
+    const int y = kCutInBottom - cut_in.picture->GetHeight();
+    if (cut_in.counter < kCutInFadeFrames) {
+        const DEffect effect =
+            play_draw::PictureEffect(kCutInX, y, static_cast<std::uint8_t>(5 * cut_in.counter));
+        graphics_->DrawEffect(&effect, cut_in.picture);
+    } else {
+        graphics_->DrawTexture(kCutInX, y, cut_in.picture);
+    }
+}
+
+void CVemuComp::DrawPortrait() {
+    DTexture* picture = GetPortrait(speaker_, expression_);
+    const char* name = SpeakerName(speaker_);
+    if (picture) {
+        graphics_->DrawTexture(kPortraitX, kPortraitY, picture);
+        graphics_->DrawText(139, 446, name, kNameShadowColor, &font16_, play_draw::kRightFormat);
+    }
+    if (portrait_fade_ != 0 && previous_portrait_) {
+        const int alpha = 255 - 255 * portrait_fade_ / kPortraitFadeFrames;
+        const DEffect fade = play_draw::PictureEffect(
+            kPortraitX, kPortraitY, static_cast<std::uint8_t>(alpha < 0 ? 0 : alpha));
+        graphics_->DrawEffect(&fade, previous_portrait_);
+    }
+    graphics_->DrawText(138, 445, name, kNameColor, &font16_, play_draw::kRightFormat);
+    graphics_->DrawTexture(20, 326, &textures_.character_frame);
+}

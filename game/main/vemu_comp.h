@@ -292,6 +292,18 @@ private:
     void DispatchScreen();
     void OpenNotice(const char* text);
     void OpenPrompt(const char* text);
+    // The steps of Draw (draw*.cpp).
+    void DrawShopView();
+    void DrawHeroine();
+    void DrawPot();
+    void DrawStaminaGauge();
+    void DrawSunAndMoon();
+    void DrawDateBar();
+    void DrawCutIn();
+    void DrawInfoPanel();
+    void DrawStatusPanel();
+    void DrawSellingView();
+    void DrawPortrait();
 
     // The play-through.
     PlayState state_;

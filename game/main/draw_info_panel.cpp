@@ -1,0 +1,122 @@
+// The panel beside the list: what the row under the cursor is about, or the shop's status on
+// the main commands. A panel is drawn only for something that exists: an empty list, a cursor
+// outside it, a missing dish or item draws none.
+#include "engine/framework/game_mediator.h"
+#include "game/main/draw_text.h"
+#include "game/main/vemu_comp.h"
+
+namespace {
+
+using play_draw::kMessageColor;
+
+// The shop's rank, 1 until the rules of play give the component theirs.
+int ShownRestaurantRank(const PlayState& /*state*/) { return 1; }
+// The catalogue-entry and item panels come with the shops and the items; until then they draw
+// nothing.
+void EntryInfoPanel(const FoodDef& /*entry*/) {}
+void ItemInfoPanel(const CItem* /*item*/) {}
+
+template <typename T>
+T* At(const std::vector<std::unique_ptr<T>>& list, int index) {
+    if (index < 0 || index >= static_cast<int>(list.size())) return nullptr;
+    return list[static_cast<std::size_t>(index)].get();
+}
+
+// The list entry under the cursor, or null.
+const MenuEntry* EntryAtCursor(CVemuComp& game) {
+    const int cursor = game.screen_cursor();
+    const std::vector<MenuEntry>& entries = game.entries();
+    if (cursor < 0 || cursor >= static_cast<int>(entries.size())) return nullptr;
+    return &entries[static_cast<std::size_t>(cursor)];
+}
+
+// The dish the dish panel shows on the screens about the made dish and the menu, or null.
+const Food* ShownDish(CVemuComp& game) {
+    const Menu& menu = game.kitchen().menu;
+    const int cursor = game.screen_cursor();
+    switch (game.screen_id()) {
+        case kScreenDishMade:
+        case kScreenAddToMenu:
+            return game.made_dish() ? game.candidate_dish().get() : nullptr;
+        case kScreenMenu:
+        case kScreenMenuFull:
+            return At(menu, cursor);
+        case kScreenKeepWhichDish:
+            return cursor == 0 ? At(menu, game.chosen_menu_slot()) : game.candidate_dish().get();
+        default:
+            return nullptr;
+    }
+}
+
+// The skills with a row on the status panel, in their order; 混ぜる has none.
+struct SkillRow {
+    MethodSlot slot;
+    const char* label;
+};
+constexpr SkillRow kSkillRows[] = {
+    {kSlotProcess, "加工レベル"}, {kSlotBake, "焼き物レベル"},  {kSlotBoil, "煮物レベル"},
+    {kSlotFry, "揚げ物レベル"},   {kSlotFerment, "発酵レベル"},
+};
+
+}  // namespace
+
+void CVemuComp::DrawInfoPanel() {
+    const MenuEntry* entry = EntryAtCursor(*this);
+    switch (screen_id_) {
+        case kScreenCooking:
+        case kScreenContestDish:
+        case kScreenAddDishToMenu:
+            if (const Food* food = entry ? At(kitchen_.pantry(), entry->value) : nullptr)
+                DrawFoodInfo(*food);
+            return;
+        case kScreenIngredientDictionary:
+        case kScreenRecipeBook: {
+            const int offset = screen_id_ == kScreenRecipeBook ? kPlainIngredientCount : 0;
+            const Recipe* recipe =
+                screen_cursor_ >= 0 ? At(book_.recipes, screen_cursor_ + offset) : nullptr;
+            if (!recipe || !recipe->def || !recipe->def->known) return;
+            if (recipe->last_result)
+                DrawDishInfo(*recipe->last_result);
+            else
+                EntryInfoPanel(*recipe->def);
+            return;
+        }
+        case kScreenMainCommands:
+            DrawStatusPanel();
+            return;
+        case kScreenSelling:
+            DrawSellingView();
+            return;
+        case kScreenOwnedItems:
+            if (CItem* item = entry ? mediator_->items().GetItemAt(entry->value) : nullptr)
+                ItemInfoPanel(item);
+            return;
+        case kScreenPawnShop:
+            if (CItem* item = shop_window_.GetSelectedItem()) ItemInfoPanel(item);
+            return;
+        default:
+            if (const Food* dish = ShownDish(*this)) DrawDishInfo(*dish);
+            return;
+    }
+}
+
+void CVemuComp::DrawStatusPanel() {
+    DFont* font = &font14_;
+    auto label = [&](int x, int y, const char* text) {
+        graphics_->DrawText(x, y, text, kMessageColor, font, play_draw::kLineFormat);
+    };
+    label(310, 165, "店舗レベル");
+    play_draw::DrawValue(*graphics_, 438, 165, ShownRestaurantRank(state_), nullptr, font);
+    label(479, 165, "評判");
+    play_draw::DrawValue(*graphics_, 575, 165, static_cast<int>(state_.reputation), nullptr, font);
+    label(326, 185, state_.status_text.c_str());
+    // Only the skills past level 1 take a row, one under the other without gaps.
+    int y = 205;
+    for (const SkillRow& row : kSkillRows) {
+        const int level = state_.skill_level[static_cast<std::size_t>(row.slot)];
+        if (level <= 1) continue;
+        label(310, y, row.label);
+        play_draw::DrawValue(*graphics_, 438, y, level, nullptr, font);
+        y += 20;
+    }
+}

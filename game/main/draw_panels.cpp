@@ -1,0 +1,125 @@
+// The food and dish panels beside the list: a title, a description and rows of label, value
+// and unit; the dish panel adds what the dish was made of, scrolling in a loop when it is long.
+#include <string>
+
+#include "engine/common/numbers.h"
+#include "game/main/draw_text.h"
+#include "game/main/vemu_comp.h"
+
+namespace {
+
+using play_draw::kMessageColor;
+
+constexpr int kTitleX = 310, kLabelX = 326, kValueX = 438, kRatingX = 474;
+
+// Until dish valuation comes, the tastiness row shows 0 and the rating row no word.
+int PanelTastiness(const Food& /*food*/) { return 0; }
+const char* PanelRating(const Food& /*food*/) { return ""; }
+
+// The title, the description and the rows a food and a dish panel have in common.
+void DrawFoodRows(CDirectGraphics& g, DFont* font, const Food& food) {
+    auto label = [&](int x, int y, const char* text) {
+        g.DrawText(x, y, text, kMessageColor, font, play_draw::kLineFormat);
+    };
+    label(kTitleX, 165, food.name.c_str());
+    if (food.def) label(kTitleX, 190, food.def->description.c_str());
+    label(kLabelX, 210, "価格");
+    play_draw::DrawValue(g, kValueX, 210, food.Price(), " クル", font);
+    label(kLabelX, 230, "おいしさ");
+    play_draw::DrawValue(g, kValueX, 230, PanelTastiness(food), " pts", font);
+    label(kLabelX, 250, "量");
+    const int unit_grams = food.def ? static_cast<int>(food.def->unit_weight) : 0;
+    play_draw::DrawValue(g, kValueX, 250, unit_grams, " グラム", font);
+    label(kLabelX, 270, "【 総合");
+    g.DrawText(kRatingX, 270, (std::string(PanelRating(food)) + " 】").c_str(), kMessageColor, font,
+               play_draw::kRightFormat);
+}
+
+// The composition ticker: lines start at line 3 of the panel, 18 pixels apart; a line below
+// y = 320 does not fit.
+constexpr int kTickerX = 310, kTickerTop = 170, kLineHeight = 18, kFirstLine = 3;
+constexpr int kTickerBottom = 320;
+constexpr int kStillFrames = 25;
+constexpr int kLoopGap = 2;
+constexpr int kDepthIndent = 10, kLeafIndent = 180;
+// Within two pixels of the first line's place.
+constexpr int kLoopRestartY = kTickerTop + kLineHeight * kFirstLine + 2;
+
+}  // namespace
+
+void CVemuComp::DrawFoodInfo(const Food& food) {
+    DrawFoodRows(*graphics_, &font14_, food);
+    graphics_->DrawText(kLabelX, 290, "賞味期限残り", kMessageColor, &font14_,
+                        play_draw::kLineFormat);
+    if (food.days < 999)
+        play_draw::DrawValue(*graphics_, kValueX, 290, food.days, " 日", &font14_);
+    else
+        graphics_->DrawText(kValueX, 290, "-", kMessageColor, &font14_, play_draw::kRightFormat);
+}
+
+void CVemuComp::DrawDishInfo(const Food& food) {
+    DrawFoodRows(*graphics_, &font14_, food);
+    PlayDrawState& ticker = draw_state_;
+    if (ticker.ticker_dish != &food) {
+        ticker.ticker_dish = &food;
+        ticker.ticker_frames = 0;
+        ticker.ticker_hidden = 0;
+    }
+    const int scroll =
+        ticker.ticker_frames < kStillFrames ? 0 : ticker.ticker_frames - kStillFrames;
+    int line = kFirstLine;
+    int hide = ticker.ticker_hidden;
+    bool all_fit = true;
+    auto draw_list = [&] {
+        for (const auto& child : food.children)
+            if (child)
+                line += DrawCompositionLines(kTickerX, kTickerTop + kLineHeight * line - scroll, 0,
+                                             *child, hide, all_fit);
+    };
+    draw_list();
+    if (scroll == 0 && all_fit) return;  // a list that fits stands still
+    ++ticker.ticker_frames;
+    // A line is hidden once it has begun to leave the top.
+    if (scroll % kLineHeight == 1) ++ticker.ticker_hidden;
+    if (!all_fit) return;
+    // The whole list has risen into the panel: a second copy follows two lines below, and when
+    // it reaches the first copy's place the ticker starts over there, without a jump.
+    line += kLoopGap;
+    hide -= kLoopGap;
+    const int second_copy_y = kTickerTop + kLineHeight * line - scroll;
+    draw_list();
+    if (second_copy_y < kLoopRestartY) {
+        ticker.ticker_frames = kStillFrames;
+        ticker.ticker_hidden = 0;
+    }
+}
+
+// `hide` counts the lines still to hide at the top; each line this call takes is taken off it.
+int CVemuComp::DrawCompositionLines(int x, int y, int depth, const FoodNode& node, int& hide,
+                                    bool& all_fit) {
+    if (y > kTickerBottom) {
+        all_fit = false;
+        return 0;
+    }
+    const char* name = node.def ? node.def->name.c_str() : "";
+    const int grams = node.def ? static_cast<int>(node.def->unit_weight * node.amount) : 0;
+    const std::string text = grams > 0 ? std::string(name) + " " + IntToString(grams) + " g"
+                                       : std::string(name) + " 少々";
+    --hide;
+    const bool shown = hide < 0;
+    if (node.flag != 0) {
+        if (shown)
+            graphics_->DrawText(x + kLeafIndent + kDepthIndent * depth, y, text.c_str(),
+                                kMessageColor, &font14_, play_draw::kLineFormat);
+        return 1;
+    }
+    if (shown)
+        graphics_->DrawText(x + kLeafIndent + kDepthIndent * depth, y, text.c_str(),
+                            play_draw::kGreyColor, &font14_, play_draw::kLineFormat);
+    int lines = 1;
+    for (const auto& child : node.children)
+        if (child)
+            lines +=
+                DrawCompositionLines(x, y + kLineHeight * lines, depth + 1, *child, hide, all_fit);
+    return lines;
+}

@@ -1,0 +1,40 @@
+#include "game/main/draw_text.h"
+
+#include <string>
+
+#include "engine/common/numbers.h"
+#include "engine/common/sjis.h"
+
+namespace play_draw {
+
+DEffect PictureEffect(int x, int y, std::uint8_t alpha) {
+    DEffect effect;
+    effect.x = static_cast<std::int16_t>(x);
+    effect.y = static_cast<std::int16_t>(y);
+    effect.width = effect.height = DEffect::kImageSize;
+    effect.rotation = 0.0f;
+    effect.alpha = alpha;
+    effect.red = effect.green = effect.blue = 255;
+    return effect;
+}
+
+void DrawName(CDirectGraphics& graphics, std::string_view name, const NameLayout& layout,
+              std::uint32_t color, DFont* font) {
+    if (name.size() <= kNameLineBytes) {
+        graphics.DrawText(layout.x, layout.y, std::string(name).c_str(), color, font, kLineFormat);
+        return;
+    }
+    // Cutting inside a two-byte character would show two broken glyphs, one on each line.
+    const std::size_t cut = sjis::CutPosition(name, kNameLineBytes);
+    graphics.DrawText(layout.first_x, layout.first_y, std::string(name.substr(0, cut)).c_str(),
+                      color, font, kLineFormat);
+    graphics.DrawText(layout.rest_x, layout.rest_y, std::string(name.substr(cut)).c_str(), color,
+                      font, kLineFormat);
+}
+
+void DrawValue(CDirectGraphics& graphics, int x, int y, int value, const char* unit, DFont* font) {
+    graphics.DrawText(x, y, IntToString(value).c_str(), kMessageColor, font, kRightFormat);
+    if (unit) graphics.DrawText(x, y, unit, kMessageColor, font, kLineFormat);
+}
+
+}  // namespace play_draw
