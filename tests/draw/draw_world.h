@@ -1,0 +1,98 @@
+// The real main game component in a headless engine world on the build's game folder, with a
+// draw recorder. A test sets the play state directly and draws one frame of the component.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/framework/game_mediator.h"
+#include "engine/graphics/draw_recorder.h"
+#include "game/food/food_def.h"
+#include "game/main/vemu_comp.h"
+#include "tests/support/engine_world.h"
+
+namespace draw_test {
+
+class DrawWorld : public testing_support::EngineWorld {
+public:
+    DrawWorld() {
+        backend.services().folders.game = VEMU_GAME_DIR;
+        backend.services().folders.data = data.path();
+        runtime.graphics.Init(nullptr, true);
+        runtime.input.Init(nullptr);
+        runtime.mediator.InitializeComponents();
+        runtime.graphics.SetDrawRecorder(&recorder);
+        runtime.mediator.RegisterComponent(&game);
+        game.Initialize();
+        runtime.mediator.ChangeComponent(CVemuComp::kName, 0, 0);
+    }
+    ~DrawWorld() {
+        runtime.graphics.SetDrawRecorder(nullptr);
+        game.Finalize();
+    }
+
+    // Whole frames through the mediator: the component's update, then every draw.
+    void Frames(int n) {
+        for (int i = 0; i < n; ++i) {
+            recorder.Clear();
+            runtime.mediator.Run();
+        }
+    }
+    // Frames until the sun and moon's bob is 0.
+    void FramesUntilTheBobRests() {
+        while (game.frame_counter() % 64 != 16) Frames(1);
+    }
+    // One drawing of the component alone; the recorder keeps its draws.
+    const std::vector<DrawOp>& Draw() {
+        recorder.Clear();
+        game.Draw();
+        return recorder.ops;
+    }
+    void OnScreen(int id, int cursor = 0) {
+        game.PushScreen(id);
+        game.set_screen_cursor(cursor);
+    }
+
+    // The draws of a picture (plain or by effect), in order.
+    std::vector<DrawOp> DrawsOf(const DTexture& picture) const {
+        std::vector<DrawOp> out;
+        for (const DrawOp& op : recorder.ops)
+            if (op.kind != DrawOp::Kind::Text && op.texture == picture.GetIndex())
+                out.push_back(op);
+        return out;
+    }
+    // The first text drawn at (x, y), if any.
+    std::optional<DrawOp> TextAt(int x, int y) const {
+        for (const DrawOp& op : recorder.ops)
+            if (op.kind == DrawOp::Kind::Text && op.x == x && op.y == y) return op;
+        return std::nullopt;
+    }
+    bool Drew(const std::string& text) const {
+        for (const DrawOp& op : recorder.OfKind(DrawOp::Kind::Text))
+            if (op.text == text) return true;
+        return false;
+    }
+
+    // A food of a catalogue entry; `name` replaces the entry's name when given.
+    static std::unique_ptr<Food> FoodOf(const char* entry, const char* name = nullptr) {
+        FoodDef* def = FindFoodDef(entry);
+        EXPECT_NE(def, nullptr) << "no entry " << entry;
+        if (!def) return std::make_unique<Food>();
+        std::unique_ptr<Food> food = Food::FromDef(def);
+        if (name) food->name = name;
+        return food;
+    }
+    static std::unique_ptr<MenuDish> DishOf(const char* entry, const char* name = nullptr) {
+        return std::make_unique<MenuDish>(*FoodOf(entry, name), 1.0f);
+    }
+
+    testing_support::TempFolder data;
+    DrawRecorder recorder;
+    CVemuComp game;
+};
+
+}  // namespace draw_test

@@ -1,0 +1,19 @@
+// The first frame of a new game's first day, compared with its golden picture.
+#include <gtest/gtest.h>
+
+#include "tests/draw/draw_world.h"
+#include "tests/support/golden.h"
+
+namespace draw_test {
+namespace {
+
+TEST(GoldenFrameTest, DayOneOnTheMainCommands) {
+    DrawWorld world;
+    world.game.PrepareNewGame();
+    world.Frames(3);
+    ASSERT_EQ(world.game.screen_id(), kScreenMainCommands);
+    EXPECT_TRUE(MatchesGolden("draw/golden/day_one", world.runtime.graphics.Pixels(), 640, 480));
+}
+
+}  // namespace
+}  // namespace draw_test
