@@ -13,35 +13,16 @@
 #include "engine/graphics/draw_recorder.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
-#include "tests/support/engine_world.h"
+#include "tests/title/title_world.h"
 
 namespace draw_test {
 
-class DrawWorld : public testing_support::EngineWorld {
+// The title tests' world (game folder, data folder, devices, recorder) with the real component.
+class DrawWorld : public title_test::GameWorld {
 public:
-    DrawWorld() {
-        backend.services().folders.game = VEMU_GAME_DIR;
-        backend.services().folders.data = data.path();
-        runtime.graphics.Init(nullptr, true);
-        runtime.input.Init(nullptr);
-        runtime.mediator.InitializeComponents();
-        runtime.graphics.SetDrawRecorder(&recorder);
-        runtime.mediator.RegisterComponent(&game);
-        game.Initialize();
-        runtime.mediator.ChangeComponent(CVemuComp::kName, 0, 0);
-    }
-    ~DrawWorld() {
-        runtime.graphics.SetDrawRecorder(nullptr);
-        game.Finalize();
-    }
+    DrawWorld() { Enter(game); }
+    ~DrawWorld() { game.Finalize(); }
 
-    // Whole frames through the mediator: the component's update, then every draw.
-    void Frames(int n) {
-        for (int i = 0; i < n; ++i) {
-            recorder.Clear();
-            runtime.mediator.Run();
-        }
-    }
     // Frames until the sun and moon's bob is 0.
     void FramesUntilTheBobRests() {
         while (game.frame_counter() % 64 != 16) Frames(1);
@@ -90,8 +71,6 @@ public:
         return std::make_unique<MenuDish>(*FoodOf(entry, name), 1.0f);
     }
 
-    testing_support::TempFolder data;
-    DrawRecorder recorder;
     CVemuComp game;
 };
 

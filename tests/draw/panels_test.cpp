@@ -75,34 +75,37 @@ INSTANTIATE_TEST_SUITE_P(
                   [](DrawWorld& world) { world.game.set_chosen_menu_slot(0); }, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(FoodPanelTest, TheKeepingTimeShowsDaysOrADashForever) {
+// The food panel of the cooking screen's first row.
+class FoodPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        StockKitchen(world);
+        world.OnScreen(kScreenCooking, 0);
+    }
+    Food& food() { return *world.game.kitchen().pantry()[0]; }
     DrawWorld world;
-    StockKitchen(world);
-    world.OnScreen(kScreenCooking, 0);
-    Food& food = *world.game.kitchen().pantry()[0];
-    food.days = 998;
+};
+
+TEST_F(FoodPanelTest, TheKeepingTimeShowsDaysOrADashForever) {
+    food().days = 998;
     world.Draw();
     ASSERT_TRUE(world.TextAt(438, 290));
     EXPECT_EQ(world.TextAt(438, 290)->text, "998");
     EXPECT_TRUE(world.Drew(" 日"));
-    food.days = 999;
+    food().days = 999;
     world.Draw();
     ASSERT_TRUE(world.TextAt(438, 290));
     EXPECT_EQ(world.TextAt(438, 290)->text, "-");
     EXPECT_FALSE(world.Drew(" 日"));
 }
 
-TEST(FoodPanelTest, TheWeightIsThatOfOneUnitWhateverTheAmount) {
-    DrawWorld world;
-    StockKitchen(world);
-    world.OnScreen(kScreenCooking, 0);
-    Food& food = *world.game.kitchen().pantry()[0];
-    food.amount = 5.0f;
+TEST_F(FoodPanelTest, TheWeightIsThatOfOneUnitWhateverTheAmount) {
+    food().amount = 5.0f;
     world.Draw();
     ASSERT_TRUE(world.TextAt(438, 250));
     EXPECT_EQ(world.TextAt(438, 250)->text,
-              std::to_string(static_cast<int>(food.def->unit_weight)));
-    EXPECT_EQ(world.TextAt(310, 190)->text, food.def->description);
+              std::to_string(static_cast<int>(food().def->unit_weight)));
+    EXPECT_EQ(world.TextAt(310, 190)->text, food().def->description);
 }
 
 TEST(StatusPanelTest, OnlySkillsPastLevelOneTakeARowWithoutGaps) {
