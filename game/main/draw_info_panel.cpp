@@ -9,8 +9,6 @@ namespace {
 
 using play_draw::kMessageColor;
 
-// The shop's rank, 1 until the rules of play give the component theirs.
-int ShownRestaurantRank(const PlayState& /*state*/) { return 1; }
 // The catalogue-entry and item panels come with the shops and the items; until then they draw
 // nothing.
 void EntryInfoPanel(const FoodDef& /*entry*/) {}
@@ -106,7 +104,7 @@ void CVemuComp::DrawStatusPanel() {
         graphics_->DrawText(x, y, text, kMessageColor, font, play_draw::kLineFormat);
     };
     label(310, 165, "店舗レベル");
-    play_draw::DrawValue(*graphics_, 438, 165, ShownRestaurantRank(state_), nullptr, font);
+    play_draw::DrawValue(*graphics_, 438, 165, RestaurantRank(), nullptr, font);
     label(479, 165, "評判");
     play_draw::DrawValue(*graphics_, 575, 165, static_cast<int>(state_.reputation), nullptr, font);
     label(326, 185, state_.status_text.c_str());
