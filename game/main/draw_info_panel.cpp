@@ -93,6 +93,8 @@ void CVemuComp::DrawInfoPanel() {
             if (CItem* item = shop_window_.GetSelectedItem()) ItemInfoPanel(item);
             return;
         default:
+            // The food shop's, the tool shop's and the equipment's panels come with the goods
+            // list in use and the equipment's phases.
             if (const Food* dish = ShownDish(*this)) DrawDishInfo(*dish);
             return;
     }
