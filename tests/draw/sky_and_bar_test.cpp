@@ -103,7 +103,7 @@ TEST(DateBarTest, ANegativeAmountKeepsItsIconLeftOfTheMinus) {
     // Everything drawn for the amount lies between the icon and x = 590.
     int leftmost = 590;
     for (const DrawOp& op : world.recorder.ops)
-        if (op.y == 18 && op.x > 482 && op.x < 590 && op.texture != icons[0].texture)
+        if (op.y >= 18 && op.y < 34 && op.x > 482 && op.x < 590 && op.texture != icons[0].texture)
             leftmost = std::min(leftmost, static_cast<int>(op.x));
     EXPECT_LT(icons[0].x, leftmost);
     EXPECT_LE(icons[0].x, 575 - 10 * 4);  // a minus and three digits
