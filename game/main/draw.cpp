@@ -14,9 +14,6 @@ constexpr std::uint32_t kNameColor = 0xFFFFFF80;
 constexpr int kCutInX = 320, kCutInBottom = 660;
 constexpr int kCutInFadeFrames = 50;
 
-// The speaker's name; the empty name until the message helpers give the characters theirs.
-const char* SpeakerName(int /*character*/) { return ""; }
-
 }  // namespace
 
 void CVemuComp::Draw() {
@@ -49,7 +46,7 @@ void CVemuComp::DrawCutIn() {
 
 void CVemuComp::DrawPortrait() {
     DTexture* picture = GetPortrait(speaker_, expression_);
-    const char* name = SpeakerName(speaker_);
+    const char* name = CharacterName(speaker_);
     if (picture) {
         graphics_->DrawTexture(kPortraitX, kPortraitY, picture);
         graphics_->DrawText(139, 446, name, kNameShadowColor, &font16_, play_draw::kRightFormat);

@@ -12,12 +12,9 @@ using play_draw::kMessageColor;
 
 constexpr int kTitleX = 310, kLabelX = 326, kValueX = 438, kRatingX = 474;
 
-// Until dish valuation comes, the tastiness row shows 0 and the rating row no word.
-int PanelTastiness(const Food& /*food*/) { return 0; }
-const char* PanelRating(const Food& /*food*/) { return ""; }
-
 // The title, the description and the rows a food and a dish panel have in common.
-void DrawFoodRows(CDirectGraphics& g, DFont* font, const Food& food) {
+void DrawFoodRows(CDirectGraphics& g, DFont* font, const Food& food, int tastiness,
+                  const char* rating) {
     auto label = [&](int x, int y, const char* text) {
         g.DrawText(x, y, text, kMessageColor, font, play_draw::kLineFormat);
     };
@@ -26,13 +23,13 @@ void DrawFoodRows(CDirectGraphics& g, DFont* font, const Food& food) {
     label(kLabelX, 210, "価格");
     play_draw::DrawValue(g, kValueX, 210, food.Price(), " クル", font);
     label(kLabelX, 230, "おいしさ");
-    play_draw::DrawValue(g, kValueX, 230, PanelTastiness(food), " pts", font);
+    play_draw::DrawValue(g, kValueX, 230, tastiness, " pts", font);
     label(kLabelX, 250, "量");
     const int unit_grams = food.def ? static_cast<int>(food.def->unit_weight) : 0;
     play_draw::DrawValue(g, kValueX, 250, unit_grams, " グラム", font);
     label(kLabelX, 270, "【 総合");
-    g.DrawText(kRatingX, 270, (std::string(PanelRating(food)) + " 】").c_str(), kMessageColor, font,
-               play_draw::kRightFormat);
+    g.DrawText(kRatingX, 270, (std::string(rating ? rating : "") + " 】").c_str(), kMessageColor,
+               font, play_draw::kRightFormat);
 }
 
 // The composition ticker: lines start at line 3 of the panel, 18 pixels apart; a line below
@@ -48,7 +45,7 @@ constexpr int kLoopRestartY = kTickerTop + kLineHeight * kFirstLine + 2;
 }  // namespace
 
 void CVemuComp::DrawFoodInfo(const Food& food) {
-    DrawFoodRows(*graphics_, &font14_, food);
+    DrawFoodRows(*graphics_, &font14_, food, Tastiness(food), DishRating(food));
     graphics_->DrawText(kLabelX, 290, "賞味期限残り", kMessageColor, &font14_,
                         play_draw::kLineFormat);
     if (food.days < 999)
@@ -58,7 +55,7 @@ void CVemuComp::DrawFoodInfo(const Food& food) {
 }
 
 void CVemuComp::DrawDishInfo(const Food& food) {
-    DrawFoodRows(*graphics_, &font14_, food);
+    DrawFoodRows(*graphics_, &font14_, food, Tastiness(food), DishRating(food));
     PlayDrawState& ticker = draw_state_;
     if (ticker.ticker_dish != &food) {
         ticker.ticker_dish = &food;

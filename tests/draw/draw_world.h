@@ -33,8 +33,11 @@ public:
         game.Draw();
         return recorder.ops;
     }
+    // Opens the screen as the game does (its opening may rebuild the list and the menu's
+    // flags, so a test sets those afterwards) and puts the cursor there.
     void OnScreen(int id, int cursor = 0) {
         game.PushScreen(id);
+        EXPECT_EQ(game.screen_id(), id) << "the screen did not open";
         game.set_screen_cursor(cursor);
     }
 
@@ -67,6 +70,7 @@ public:
         if (name) food->name = name;
         return food;
     }
+    // The new game's pantry holds eggs, so a dish of eggs can be served and selling opens.
     static std::unique_ptr<MenuDish> DishOf(const char* entry, const char* name = nullptr) {
         return std::make_unique<MenuDish>(*FoodOf(entry, name), 1.0f);
     }

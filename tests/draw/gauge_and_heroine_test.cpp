@@ -110,6 +110,7 @@ TEST(HeroineTest, AtWorkSheShowsTheMethodsPicturesAndNeverBlinks) {
     };
     for (const Work& c : kCases) {
         DrawWorld world;
+        world.game.kitchen().menu.push_back(DrawWorld::DishOf("卵"));
         world.OnScreen(c.screen);
         world.game.set_shown_cooking_method(c.method);
         const SceneTextures& t = world.game.textures();

@@ -52,8 +52,8 @@ TEST(NameSplitTest, ThePotSplitsLongNamesOnACharacterBoundary) {
 TEST(NameSplitTest, TheSellingViewSplitsLongNamesOnACharacterBoundary) {
     for (const SplitCase& c : kSplits) {
         DrawWorld world;
+        world.game.kitchen().menu.push_back(DrawWorld::DishOf("卵", c.text.c_str()));
         world.OnScreen(kScreenSelling);
-        world.game.kitchen().menu.push_back(DrawWorld::DishOf("トマト", c.text.c_str()));
         world.Draw();
         ExpectName(world, c, {42, 72}, {42, 64}, {50, 80});
     }
@@ -82,11 +82,11 @@ TEST(PotTest, TheRowUnderThePointerPulsesAndEachRowShowsItsWeight) {
 
 TEST(SellingViewTest, PlacesShowTheirDishTheHighlightFadesAndTheKitchenIsBusy) {
     DrawWorld world;
-    world.OnScreen(kScreenSelling);
     world.game.state().menu_max = 3;
     Menu& menu = world.game.kitchen().menu;
-    menu.push_back(DrawWorld::DishOf("トマト", "売れた"));
-    menu.push_back(DrawWorld::DishOf("トマト", "品切れ"));
+    menu.push_back(DrawWorld::DishOf("卵", "売れた"));
+    menu.push_back(DrawWorld::DishOf("卵", "品切れ"));
+    world.OnScreen(kScreenSelling);
     menu[0]->servable = 1;
     menu[0]->sale_highlight = 5;
     menu[1]->servable = 0;
@@ -113,9 +113,11 @@ TEST(SellingViewTest, PlacesShowTheirDishTheHighlightFadesAndTheKitchenIsBusy) {
     EXPECT_EQ(world.TextAt(42, 72)->color, 0xFF523E14u);
 }
 
-TEST(SellingViewTest, AnEmptyMenuShowsNoPlaces) {
+TEST(SellingViewTest, AMenuEmptiedWhileSellingShowsNoPlaces) {
     DrawWorld world;
+    world.game.kitchen().menu.push_back(DrawWorld::DishOf("卵"));
     world.OnScreen(kScreenSelling);
+    world.game.kitchen().menu.clear();
     world.game.state().menu_max = 4;
     world.game.state().cooking_minutes = 10;
     world.Draw();

@@ -11,10 +11,10 @@ namespace {
 // Every panel starts with a title line at (310, 165).
 bool PanelShown(const DrawWorld& world) { return world.TextAt(310, 165).has_value(); }
 
-// A pantry of one tomato listed at row 0, and a menu of one dish.
-void StockKitchen(DrawWorld& world) {
-    world.game.kitchen().pantry().push_back(DrawWorld::FoodOf("トマト"));
-    world.game.kitchen().menu.push_back(DrawWorld::DishOf("トマト", "トマトサラダ"));
+// A menu of one dish, then the screen, listing one row: the pantry's first food.
+void OpenWithOneRow(DrawWorld& world, int screen, int cursor) {
+    world.game.kitchen().menu.push_back(DrawWorld::DishOf("卵", "オムレツ"));
+    world.OnScreen(screen, cursor);
     CVemuComp::ResizeMenuEntries(world.game.entries(), 1);
     world.game.entries()[0].value = 0;
 }
@@ -33,8 +33,7 @@ class PanelTest : public ::testing::TestWithParam<PanelCase> {};
 TEST_P(PanelTest, APanelIsDrawnOnlyForSomethingThatExists) {
     const PanelCase& c = GetParam();
     DrawWorld world;
-    StockKitchen(world);
-    world.OnScreen(c.screen, c.cursor);
+    OpenWithOneRow(world, c.screen, c.cursor);
     if (c.arrange) c.arrange(world);
     world.Draw();
     EXPECT_EQ(PanelShown(world), c.shown);
@@ -78,10 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The food panel of the cooking screen's first row.
 class FoodPanelTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        StockKitchen(world);
-        world.OnScreen(kScreenCooking, 0);
-    }
+    void SetUp() override { OpenWithOneRow(world, kScreenCooking, 0); }
     Food& food() { return *world.game.kitchen().pantry()[0]; }
     DrawWorld world;
 };

@@ -11,8 +11,7 @@ constexpr int kLineX = 310 + 180;
 
 // A dish on the menu screen whose composition lists `lines` entries, one line each.
 MenuDish& ShowDishOf(DrawWorld& world, int lines) {
-    world.OnScreen(kScreenMenu, 0);
-    world.game.kitchen().menu.push_back(DrawWorld::DishOf("トマト", "ごった煮"));
+    world.game.kitchen().menu.push_back(DrawWorld::DishOf("卵", "ごった煮"));
     MenuDish& dish = *world.game.kitchen().menu.back();
     dish.children.clear();
     int added = 0;
@@ -22,6 +21,7 @@ MenuDish& ShowDishOf(DrawWorld& world, int lines) {
         dish.children.push_back(std::make_unique<FoodNode>(def.get(), 1.0f, 0, 100, 0, 1));
         ++added;
     }
+    world.OnScreen(kScreenMenu, 0);
     return dish;
 }
 
