@@ -88,7 +88,6 @@ void CVemuComp::NewGameReset() {
     s.skill_exp.fill(0.0f);
     s.spare = 0;
     s.liberty_boxes = 5;
-    current_event_ = nullptr;
 
     for (auto& slot : s.equipped) slot.reset();
     if (start_kit_ == 1) {
@@ -127,12 +126,14 @@ void CVemuComp::ClearGameState() {
 void CVemuComp::PrepareNewGame() {
     kitchen_.UsePlayerPantry();
     ClearGameState();
+    ResetEventStates();
     // A pantry left from a contest that play never came back from goes too.
     kitchen_.contest_pantry.clear();
     NewGameReset();
 }
 
 void CVemuComp::StartTitleDemo() {
-    PushScreen(kScreenStory, -1);
+    ResetEventStates();
+    StartStoryEvent(StoryEvent::kTitleDemo);
     cut_ins_ = {};
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "engine/framework/shop_event.h"
 #include "engine/framework/wait_handle.h"
 #include "engine/graphics/font.h"
+#include "events/runtime/story_runner.h"
 #include "game/data/recipe_book.h"
 #include "game/main/draw_state.h"
 #include "game/main/media_tables.h"
@@ -32,8 +34,8 @@ public:
     static constexpr const char* kName = "VemuComp";
     // The colour of every message, prompt and list text.
     static constexpr unsigned kMessageColor = 0xFF523E14;
-    // The story event run on the story screen, one call per frame.
-    using StoryEvent = void (CVemuComp::*)();
+    // The scene that plays a story row, one pass per frame on the story screen.
+    using StoryScene = StoryTask (CVemuComp::*)();
 
     CVemuComp();
     ~CVemuComp() override;
@@ -193,10 +195,18 @@ public:
     void AddToMenuAnswer();
     void MenuScreen();
 
-    // --- story (the story engine runs the current event on the story screen) ---
+    // --- story: the current event runs on the story screen (story.cpp; the rows' scenes are
+    // in events/story_table.cpp) ---
+    // Pushes the story screen (or puts it in place of the top one) with a fresh scene of the
+    // row; false when the row has no scene yet or the current event waits on a screen it pushed.
+    bool StartStoryEvent(StoryEvent row, bool replace = false);
     void RunCurrentEvent();
-    void SetCurrentEvent(StoryEvent event) { current_event_ = event; }
-    StoryEvent current_event() const { return current_event_; }
+    // No scene resumes from a step of an earlier play.
+    void ResetEventStates();
+    bool story_live() const { return story_.live(); }
+    std::optional<StoryEvent> last_story_row() const { return story_.last_row(); }
+    // One line of a speaker: the portrait (with its cross-fade), then the message.
+    StoryTask Say(std::string text, int character, int expression);
 
     // --- state, read by the screens, the story and the tests ---
     PlayState& state() { return state_; }
@@ -313,7 +323,6 @@ private:
     const FoodDef* memory_food_second_ = nullptr;  // メモルボイルド
     FoodDef* rot_entry_ = nullptr;                 // what spoiled food becomes
 
-    StoryEvent current_event_ = nullptr;
     std::vector<ScreenEntry> stack_;
     int screen_id_ = 0;
     int screen_after_id_ = 0;
@@ -374,6 +383,23 @@ private:
     std::vector<std::unique_ptr<CItem>> owned_goods_items_;
 
     bool initialized_ = false;
+
+    // The story screen's driver. Last, so that live scenes go before the handles they wait on.
+    class StoryBridge final : public StoryHost {
+    public:
+        explicit StoryBridge(CVemuComp& game) : game_(game) {}
+        void PushScreen(int id) override { game_.PushScreen(id, -1); }
+        void PopScreen() override { game_.PopScreen(); }
+        void ReplaceScreen(int id) override { game_.ReplaceScreen(id); }
+        bool IsScreenOnTop(int id) const override { return game_.screen_id_ == id; }
+        void SetSpeaker(int character) override { game_.speaker_ = character; }
+        StoryTask MakeStoryEvent(StoryEvent row) override;
+
+    private:
+        CVemuComp& game_;
+    };
+    StoryBridge story_bridge_{*this};
+    StoryRunner story_{story_bridge_};
 };
 
 // The speaker name of a character id; empty for an id without one.
