@@ -207,6 +207,21 @@ public:
     std::optional<StoryEvent> last_story_row() const { return story_.last_row(); }
     // One line of a speaker: the portrait (with its cross-fade), then the message.
     StoryTask Say(std::string text, int character, int expression);
+    struct StorySceneRow {
+        StoryEvent row;
+        StoryScene scene;
+    };
+
+    // The day's scenes, the story scheduler, the morning and the month (events/day/,
+    // events/scheduler/, events/morning/, events/month/).
+
+    // The contests (events/contest/).
+
+    // The visitors (events/visitors/).
+
+    // The story chains (events/chains/).
+
+    // The title demo (events/demo/).
 
     // --- state, read by the screens, the story and the tests ---
     PlayState& state() { return state_; }

@@ -1,0 +1,15 @@
+// Which scene of the main game plays each story row. Each group of scenes lists its own rows
+// in its own folder; the story table gathers them.
+#pragma once
+
+#include <span>
+
+#include "game/main/vemu_comp.h"
+
+using StorySceneRows = std::span<const CVemuComp::StorySceneRow>;
+
+StorySceneRows DayScenes();
+StorySceneRows ContestScenes();
+StorySceneRows VisitorScenes();
+StorySceneRows ChainScenes();
+StorySceneRows DemoScenes();
