@@ -8,6 +8,7 @@
 #include "engine/framework/game_mediator.h"
 #include "engine/framework/mouse_event.h"
 #include "engine/graphics/direct_graphics.h"
+#include "game/economy/item_table.h"
 
 namespace {
 
@@ -78,9 +79,15 @@ TEST(PlayHarness, SetUpHelpersWorkOnTheGamesOwnState) {
     EXPECT_FLOAT_EQ(egg->amount, 8.0f);
     EXPECT_EQ(play.kitchen().pantry().size(), rows);
 
-    CItem* knife = play.AddToBag(u8"包丁", 5);
-    EXPECT_EQ(play.AddToBag(u8"包丁", 5, 2), knife);
+    // The new game's knife is in the bag: two more join it. A lasting item has its effect.
+    CItem* knife = play.AddToBag(u8"包丁", 2);
+    ASSERT_NE(knife, nullptr);
     EXPECT_EQ(play.mediator().items().GetItemCount(knife), 3);
+    ASSERT_NE(play.AddToBag(u8"招き猫"), nullptr);
+    EXPECT_FLOAT_EQ(play.state().customer_factor, 1.2f);
+    CItem* shoes = play.Wear(kEquipShoes, u8"羽の靴");
+    ASSERT_NE(shoes, nullptr);
+    EXPECT_EQ(shoes->kind, kItemShoes);
 
     // The stack of a game not yet on its first screen gets the main commands below.
     play.game().NewGameReset();

@@ -33,13 +33,8 @@ TEST_F(StartOfPlay, ANewGameOpensDayOneOnTheMainCommands) {
     EXPECT_EQ(play.mediator().GetValue("money", 0), 10000);
     EXPECT_EQ(play.game().screen_stack().size(), 1u);
     EXPECT_TRUE(play.MessageBoxes().empty());
-}
-
-// Screen 1 shows the shop's status and asks what to do.
-TEST_F(StartOfPlay, DayOneShowsTheShopStatusAndThePrompt) {
-    ASSERT_TRUE(play.NewGame());
-    ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
-    EXPECT_EQ(play.state().status_text, Sjis(u8"【小さな食堂】"));
+    // The main commands show the shop's status and ask what to do.
+    EXPECT_EQ(s.status_text, Sjis(u8"【小さな食堂】"));
     EXPECT_TRUE(play.RunUntilMessage(u8"何をしますか？", 10));
 }
 
@@ -53,8 +48,9 @@ TEST_F(StartOfPlay, F2AndANewGameGiveTheSameFreshStateAsTheFirst) {
     play.SetDate(2006, 3, 14, 21, 30);
     play.AddToPantry(u8"トマト", 3.0f);
     play.AddToMenu(u8"卵", 2.0f);
-    play.AddToBag(u8"包丁", 5, 2);
-    play.Wear(kEquipShoes, u8"羽の靴", 3);
+    play.AddToBag(u8"包丁", 2);
+    play.AddToBag(u8"七福神");
+    play.Wear(kEquipShoes, u8"羽の靴");
     play.OpenPlace(kPlaceForest);
     play.SetShare(0);
     play.SetStoryStage(4);

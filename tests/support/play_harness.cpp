@@ -7,6 +7,7 @@
 #include "engine/framework/game_mediator.h"
 #include "engine/framework/mouse_event.h"
 #include "engine/graphics/direct_graphics.h"
+#include "game/economy/item_table.h"
 #include "game/food/food_def.h"
 #include "game/rules/pantry.h"
 #include "platform/virtual_keys.h"
@@ -279,28 +280,17 @@ MenuDish* PlayHarness::AddToMenu(const char8_t* name, float amount) {
     return kitchen().menu.back().get();
 }
 
-namespace {
-
-std::unique_ptr<CItem> MakeItem(const char8_t* name, int kind) {
-    auto item = std::make_unique<CItem>();
-    item->SetName(Sjis(name).c_str());
-    item->kind = kind;
-    return item;
+CItem* PlayHarness::AddToBag(const char8_t* name, int count) {
+    const std::string item = Sjis(name);
+    EXPECT_NE(FindItemRow(item), nullptr) << testing_support::Utf8(name) << " is no item";
+    game().GiveItem(item, count);
+    return mediator().items().GetItemAt(mediator().items().FindItemIndex(item.c_str()));
 }
 
-}  // namespace
-
-CItem* PlayHarness::AddToBag(const char8_t* name, int kind, int count) {
-    std::unique_ptr<CItem> item = MakeItem(name, kind);
-    CItem* held = mediator().items().AddItem(item.get(), count);
-    // The bag keeps the new item unless one of that name was there already.
-    if (held == item.get()) item.release();
-    return held;
-}
-
-CItem* PlayHarness::Wear(int slot, const char8_t* name, int kind) {
+CItem* PlayHarness::Wear(int slot, const char8_t* name) {
     auto& worn = state().equipped[static_cast<std::size_t>(slot)];
-    worn = MakeItem(name, kind);
+    worn = CreateItemByName(Sjis(name));
+    EXPECT_NE(worn, nullptr) << testing_support::Utf8(name) << " is no item";
     return worn.get();
 }
 

@@ -105,8 +105,9 @@ public:
     // Adds `amount` units of a catalogue entry to the pantry in use.
     Food* AddToPantry(const char8_t* name, float amount);
     MenuDish* AddToMenu(const char8_t* name, float amount);
-    CItem* AddToBag(const char8_t* name, int kind, int count = 1);
-    CItem* Wear(int slot, const char8_t* name, int kind);
+    // Items come from the item table by name; the bag's item takes the effects of owning it.
+    CItem* AddToBag(const char8_t* name, int count = 1);
+    CItem* Wear(int slot, const char8_t* name);
     void OpenPlace(int place, bool open = true);
     void SetShare(int share, bool owned = true);
     void SetStoryStage(int stage);
