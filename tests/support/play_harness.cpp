@@ -66,11 +66,11 @@ PlayHarness::~PlayHarness() {
     app_.reset();
 }
 
-CVemuComp& PlayHarness::game() {
+CVemuComp& PlayHarness::game() const {
     return *dynamic_cast<CVemuComp*>(mediator().FindComponent(CVemuComp::kName));
 }
 
-CTitleComp& PlayHarness::title() {
+CTitleComp& PlayHarness::title() const {
     return *dynamic_cast<CTitleComp*>(mediator().FindComponent(CTitleComp::kName));
 }
 
@@ -125,11 +125,11 @@ void PlayHarness::Wheel(int notches) {
 }
 
 const char* PlayHarness::CurrentComponent() const {
-    const CQZGameComponent* current = app_->runtime().mediator.GetCurrentComponent();
+    const CQZGameComponent* current = mediator().GetCurrentComponent();
     return current ? current->GetName() : "";
 }
 
-bool PlayHarness::Switching() const { return app_->runtime().mediator.GetTransitionMode() != 0; }
+bool PlayHarness::Switching() const { return mediator().GetTransitionMode() != 0; }
 
 std::vector<std::string> PlayHarness::Texts() const {
     std::vector<std::string> out;
@@ -137,14 +137,11 @@ std::vector<std::string> PlayHarness::Texts() const {
     return out;
 }
 
-std::string PlayHarness::Message() const {
-    auto* self = const_cast<PlayHarness*>(this);
-    return Utf8Of(self->game().message_output().GetText());
-}
+std::string PlayHarness::Message() const { return Utf8Of(game().message_output().GetText()); }
 
 std::vector<std::string> PlayHarness::ChoiceRows() const {
     std::vector<std::string> rows;
-    for (const CSelectEvent* list : RunningLists(const_cast<PlayHarness*>(this)->mediator())) {
+    for (const CSelectEvent* list : RunningLists(mediator())) {
         const MenuEntry* entries = list->GetEntries();
         for (int i = 0; entries && i < list->GetCount(); ++i)
             rows.push_back(Utf8Of(entries[i].label) + (entries[i].enabled ? "" : " (disabled)"));
@@ -153,8 +150,7 @@ std::vector<std::string> PlayHarness::ChoiceRows() const {
 }
 
 std::string PlayHarness::Report() const {
-    auto* self = const_cast<PlayHarness*>(this);
-    const CVemuComp& game = self->game();
+    const CVemuComp& game = this->game();
     std::ostringstream out;
     out << "after " << frames_run_ << " frames, component " << CurrentComponent()
         << (Switching() ? " (switching)" : "") << ", screen " << game.screen_id() << ", stack [";

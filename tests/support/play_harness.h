@@ -77,12 +77,13 @@ public:
     std::string Report() const;
 
     // --- reading the game ---
-    CVemuApp& app() { return *app_; }
-    CVemuComp& game();
-    CTitleComp& title();
-    PlayState& state() { return game().state(); }
-    Kitchen& kitchen() { return game().kitchen(); }
-    CQZGameMediator& mediator() { return app_->runtime().mediator; }
+    // The harness is a handle on the game: reading through a const one still reaches it.
+    CVemuApp& app() const { return *app_; }
+    CVemuComp& game() const;
+    CTitleComp& title() const;
+    PlayState& state() const { return game().state(); }
+    Kitchen& kitchen() const { return game().kitchen(); }
+    CQZGameMediator& mediator() const { return app_->runtime().mediator; }
     const char* CurrentComponent() const;
     bool Switching() const;
     int frames_run() const { return frames_run_; }
