@@ -118,7 +118,7 @@ void PutComponent(Writer& put, CVemuComp& game) {
     put("window kind", game.window_kind());
     put("start kit", game.start_kit());
     put("music carries over", game.music_carries_over());
-    put("current event", game.current_event() != nullptr);
+    put("story live", game.story_live());
     put("contest running", static_cast<int>(game.contest().running));
     put("contest judges", game.contest().judges);
     put("contest rival score", game.contest().rival_score);
