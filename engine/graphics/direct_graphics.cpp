@@ -72,6 +72,7 @@ void CDirectGraphics::Release() {
 
 void CDirectGraphics::Clear() {
     if (clear_color_ == 0x00FFFFFFu) return;  // "clear the depth buffer only"
+    if (null_target_) return;
     std::fill(framebuffer_.begin(), framebuffer_.end(), clear_color_);
 }
 
@@ -192,6 +193,7 @@ void CDirectGraphics::DrawTextureRect(int x, int y, DTexture* texture, int src_x
         quad.v0 = src_y * kv;
         quad.v1 = (src_y + src_height) * kv;
     }
+    if (null_target_) return;
     Surface surface{framebuffer_.data(), kScreenWidth, kScreenHeight};
     raster::DrawQuad(surface, image, quad);
 }
@@ -222,6 +224,7 @@ void CDirectGraphics::DrawTexture(int x, int y, DTexture* texture) {
         quad.u1 = image->width;
         quad.v1 = image->height;
     }
+    if (null_target_) return;
     Surface surface{framebuffer_.data(), kScreenWidth, kScreenHeight};
     raster::DrawQuad(surface, image, quad);
 }
@@ -298,7 +301,7 @@ void CDirectGraphics::DrawTextRect(const TextRect& rect, const char* text, std::
                                    DFont* font, unsigned format) {
     RecordText(rect.left, rect.top, rect, text, argb, font, format);
     FontRenderer* renderer = RendererFor(font);
-    if (!text || !*text || !renderer || (argb >> 24) == 0) return;
+    if (!text || !*text || !renderer || (argb >> 24) == 0 || null_target_) return;
     ClipRect clip{0, 0, kScreenWidth, kScreenHeight};
     if (!(format & DT_NOCLIP))
         clip = {std::max(0, rect.left), std::max(0, rect.top), std::min(kScreenWidth, rect.right),

@@ -117,6 +117,10 @@ public:
 
     // When set, every draw operation is also recorded there (null: none).
     void SetDrawRecorder(DrawRecorder* recorder) { recorder_ = recorder; }
+    // A null target records and presents as usual but writes no pixel: long headless runs keep
+    // every frame drawn (fades advance only in drawn frames) without paying for the pixels.
+    void SetNullTarget(bool null_target) { null_target_ = null_target; }
+    bool IsNullTarget() const { return null_target_; }
 
     // The picture as it stands (what Present shows).
     const std::uint32_t* Pixels() const { return framebuffer_.data(); }
@@ -150,5 +154,6 @@ private:
     DrawState draw_state_;
     std::unique_ptr<GlyphSource> glyphs_;
     DrawRecorder* recorder_ = nullptr;
+    bool null_target_ = false;
     std::vector<std::uint32_t> framebuffer_;
 };

@@ -184,6 +184,31 @@ TEST_F(Drawing, RecorderSeesEveryDrawWithItsArguments) {
     EXPECT_EQ(recorder.ops[2].format, DT_RIGHT);
 }
 
+TEST_F(Drawing, ANullTargetRecordsEveryDrawButLeavesThePictureAsItWas) {
+    Fill(kGrey);
+    DrawRecorder recorder;
+    gfx->SetDrawRecorder(&recorder);
+    gfx->SetNullTarget(true);
+    DTexture texture;
+    LoadPattern(texture);
+    gfx->SetClearColor(kRed);
+    gfx->Clear();
+    gfx->DrawTexture(3, 4, &texture);
+    DEffect e;
+    e.width = 640, e.height = 480, e.alpha = 255, e.red = 255;
+    gfx->DrawEffect(&e, nullptr);
+    gfx->DrawText(10, 10, "abc", kWhite, nullptr, 0);
+    EXPECT_EQ(recorder.ops.size(), 3u);
+    for (int y : {0, 4, 10, 479})
+        for (int x : {0, 3, 10, 639}) EXPECT_EQ(gfx->PixelAt(x, y), kGrey) << x << "," << y;
+
+    // Back on a real target the same draw lands.
+    gfx->SetNullTarget(false);
+    gfx->DrawText(10, 10, "abc", kWhite, nullptr, 0);
+    EXPECT_EQ(gfx->PixelAt(10, 10), kWhite);
+    gfx->SetDrawRecorder(nullptr);
+}
+
 // The box font: a single-byte character is a box half the height wide.
 TEST_F(Drawing, TextRightAlignedAtSixHundredAndWordWrapped) {
     Fill(kGrey);

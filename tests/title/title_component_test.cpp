@@ -1,5 +1,6 @@
-// The title: the logo opening, the menu, the save-slot list, cancelling it, and the hand-overs to
-// the main game (new game, continue, the demo), with and without the main game being there.
+// The title: the logo opening, the menu, the save-slot list, cancelling it, the hand-overs to the
+// real main game (new game, continue) with and without it being there, and the way back to the
+// menu at the count where the demo is to start.
 #include "game/title/title_component.h"
 
 #include <sys/stat.h>
@@ -120,54 +121,52 @@ TEST_F(TitleTest, TheTitlePlaysItsOwnMusicFromTheStart) {
     EXPECT_TRUE(world.mediator().IsRunning(&title.music()));
 }
 
-TEST_F(TitleTest, UntouchedTheDemoStartsAtCounter1000) {
-    world.AddMainGame();
-    EnterTitle();
-    world.Frames(kDemoFrame - 1);
+// The demo's sketches are still to come: where it would start, the title goes back to its menu,
+// whether or not the main game is there, and its music goes on.
+void ExpectTheMenuAgainAtCounter1000(GameWorld& world, CTitleComp& title) {
+    world.Frames(CTitleComp::kDemoCounter - CTitleComp::kEnterCounter - 1);
+    EXPECT_TRUE(world.mediator().IsRunning(&title.select_window()));
+    world.Frames(1);
+    EXPECT_EQ(title.counter(), CTitleComp::kMenuCounter - 1);
+    EXPECT_EQ(title.state(), CTitleComp::kMainMenu);
     EXPECT_FALSE(world.Switching());
     world.Frames(1);
-    EXPECT_EQ(title.counter(), CTitleComp::kDemoCounter);
-    EXPECT_EQ(world.mediator().GetTransitionMode(), 2);
+    EXPECT_TRUE(world.mediator().IsRunning(&title.select_window()));
+    EXPECT_EQ(title.select_window().GetCount(), 2);
     world.Frames(40);
-    EXPECT_EQ(world.main_game.entered, 1);
-    // The demo is a show of the game: the title's music goes on under it.
+    EXPECT_FALSE(world.Switching());
+    EXPECT_EQ(world.main_game.entered, 0);
     ASSERT_NE(title.music().sound(), nullptr);
     EXPECT_EQ(title.music().sound()->GetState(), CQZSound::kPlaying);
 }
 
-TEST_F(TitleTest, TheDemoAlsoInterruptsTheSlotListAndTheTitleComesBackToItsMenu) {
+TEST_F(TitleTest, UntouchedTheTitleGoesBackToItsMenuAtCounter1000) {
+    world.AddMainGame();
+    EnterTitle();
+    ExpectTheMenuAgainAtCounter1000(world, title);
+}
+
+TEST_F(TitleTest, WithoutTheMainGameCounter1000AlsoGoesBackToTheMenu) {
+    EnterTitle();
+    ExpectTheMenuAgainAtCounter1000(world, title);
+}
+
+TEST_F(TitleTest, AtCounter1000TheSlotListAlsoGivesWayToTheMenu) {
     world.AddMainGame();
     EnterTitle();
     OpenSlotList();
     world.Frames(CTitleComp::kDemoCounter - title.counter() - 1);
-    EXPECT_FALSE(world.Switching());
+    EXPECT_EQ(title.state(), CTitleComp::kSlotList);
     world.Frames(1);
-    EXPECT_EQ(title.counter(), CTitleComp::kDemoCounter);
-    EXPECT_TRUE(world.Switching());
-    world.Frames(40);
-    EXPECT_EQ(world.main_game.entered, 1);
+    EXPECT_EQ(title.state(), CTitleComp::kMainMenu);
     EXPECT_FALSE(world.mediator().IsRunning(&title.select_window()));
-
-    // Back from the demo (F2 in the game): the menu opens again as on a first visit.
-    world.mediator().ChangeComponent(CTitleComp::kName, 0, 0);
-    EXPECT_EQ(title.state(), CTitleComp::kMainMenu);
-    world.Frames(kMenuFrame);
-    EXPECT_TRUE(MenuShown());
-    EXPECT_EQ(title.select_window().GetCount(), 2);
-}
-
-TEST_F(TitleTest, WithoutTheMainGameTheDemoLeavesTheTitleUsable) {
-    EnterTitle();
-    OpenSlotList();
-    world.Frames(CTitleComp::kDemoCounter - title.counter());
-    EXPECT_EQ(HandOverLines(), 1);
-    EXPECT_EQ(title.counter(), CTitleComp::kMenuCounter - 1);
-    EXPECT_EQ(title.state(), CTitleComp::kMainMenu);
+    EXPECT_FALSE(world.Switching());
+    // The menu opens again as on a first visit, and the count starts over.
     world.Frames(1);
     EXPECT_TRUE(MenuShown());
     EXPECT_EQ(title.select_window().GetCount(), 2);
-    ASSERT_NE(title.music().sound(), nullptr);
-    EXPECT_EQ(title.music().sound()->GetState(), CQZSound::kPlaying);
+    EXPECT_EQ(title.counter(), CTitleComp::kMenuCounter);
+    EXPECT_EQ(HandOverLines(), 0);
 }
 
 TEST_F(TitleTest, CancellingTheSlotListRebuildsTheMenuAndRestartsTheCount) {
@@ -189,12 +188,12 @@ TEST_F(TitleTest, CancellingTheSlotListRebuildsTheMenuAndRestartsTheCount) {
         EXPECT_TRUE(MenuShown());
         EXPECT_EQ(title.select_window().GetCount(), 2);
         EXPECT_FALSE(world.Switching());
-        // The demo comes 746 frames after the cancel.
+        // The count reaches 1000 again 746 frames after the cancel.
         world.Frames(CTitleComp::kDemoCounter - CTitleComp::kMenuCounter - 1);
-        EXPECT_FALSE(world.Switching());
+        EXPECT_EQ(title.counter(), CTitleComp::kDemoCounter - 1);
         world.Frames(1);
-        EXPECT_TRUE(world.Switching());
-        world.Frames(40);
+        EXPECT_EQ(title.counter(), CTitleComp::kMenuCounter - 1);
+        EXPECT_FALSE(world.Switching());
         world.mediator().ChangeComponent(CTitleComp::kName, 0, 0);
     }
 }
@@ -271,10 +270,16 @@ TEST_F(SlotListTest, ASlotIsDatedByItsFirstFileAndAMissingOneCannotBeChosen) {
     world.Tap(kDown);
     world.Press(kDecide);
     EXPECT_EQ(title.cursor(), 2);
-    EXPECT_TRUE(world.Switching());
-    EXPECT_EQ(title.music().sound(), nullptr);
+    // A one-byte file is no save game: nothing half-loaded is played, and the title stays.
+    ASSERT_EQ(world.backend.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(world.backend.dialogs.boxes[0].text, testing_support::Utf8(u8"ロードできません"));
+    EXPECT_EQ(world.backend.dialogs.boxes[0].caption, testing_support::Utf8(u8"ごめんねエラー"));
+    EXPECT_FALSE(world.Switching());
+    ASSERT_NE(title.music().sound(), nullptr);
+    EXPECT_EQ(title.music().sound()->GetState(), CQZSound::kPlaying);
     world.Frames(40);
-    EXPECT_EQ(world.main_game.entered, 1);
+    EXPECT_EQ(world.main_game.entered, 0);
+    EXPECT_TRUE(MenuShown());
 }
 
 TEST_F(SlotListTest, WithoutTheMainGameContinuingStaysOnTheTitleWithItsMusic) {
@@ -308,6 +313,11 @@ TEST_F(TitleTest, NewGameHandsOverOnlyWhenTheMainGameIsThere) {
     world.Frames(40);
     EXPECT_EQ(world.main_game.entered, 1);
     EXPECT_EQ(HandOverLines(), 1);
+    // The main game took over with a fresh play-through.
+    EXPECT_EQ(world.mediator().GetCurrentComponent(), &world.main_game);
+    EXPECT_EQ(world.main_game.start_kit(), 1);
+    EXPECT_EQ(world.main_game.state().money, 10000);
+    EXPECT_GT(world.main_game.frame_counter(), 0);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // A headless engine with the game folder of the build tree, an empty data folder for the save
 // slots, a started graphics device with a draw recorder, input and the mouse event running, and
-// optionally a stand-in for the main game component that counts its entries.
+// optionally the real main game component, which also counts its entries.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include "engine/common/sjis.h"
 #include "engine/framework/game_mediator.h"
 #include "engine/graphics/draw_recorder.h"
+#include "game/main/vemu_comp.h"
 #include "platform/virtual_keys.h"
 #include "tests/support/engine_world.h"
 
@@ -32,13 +33,12 @@ inline int KeyOf(int button) {
 
 inline std::string Sjis(const char8_t* utf8) { return sjis::FromUtf8(testing_support::Utf8(utf8)); }
 
-class MainGameStandIn : public CQZGameComponent {
+class CountingMainGame : public CVemuComp {
 public:
-    MainGameStandIn() { SetName("VemuComp"); }
-    void Initialize() override {}
-    void Finalize() override {}
-    void Update() override {}
-    void OnEnter(int) override { ++entered; }
+    void OnEnter(int argument) override {
+        ++entered;
+        CVemuComp::OnEnter(argument);
+    }
     int entered = 0;
 };
 
@@ -52,7 +52,10 @@ public:
         runtime.mediator.InitializeComponents();
         runtime.graphics.SetDrawRecorder(&recorder);
     }
-    ~GameWorld() { runtime.graphics.SetDrawRecorder(nullptr); }
+    ~GameWorld() {
+        if (main_game.initialized()) main_game.Finalize();
+        runtime.graphics.SetDrawRecorder(nullptr);
+    }
 
     CQZGameMediator& mediator() { return runtime.mediator; }
 
@@ -63,7 +66,11 @@ public:
         component.Initialize();
         mediator().ChangeComponent(component.GetName(), 0, 0);
     }
-    void AddMainGame() { mediator().RegisterComponent(&main_game); }
+    // Registers and initialises the main game, as the deferred start does.
+    void AddMainGame() {
+        mediator().RegisterComponent(&main_game);
+        main_game.Initialize();
+    }
 
     // Runs frames; the recorder keeps only the draws of the last one.
     void Frames(int n) {
@@ -101,7 +108,7 @@ public:
 
     testing_support::TempFolder data;
     DrawRecorder recorder;
-    MainGameStandIn main_game;
+    CountingMainGame main_game;
 };
 
 }  // namespace title_test

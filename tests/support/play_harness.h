@@ -1,0 +1,131 @@
+// The whole game on the headless backend, played by a test: the real application object with
+// the build's game folder, a fresh data folder for the save slots and the manual clock. A frame
+// moves the clock 20 ms on and handles the messages that it posts, so nothing ever waits in
+// real time. Input goes in as held keys, key messages and pointer moves; the run-until helpers
+// give up after a number of frames with a report of where the game stands.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/graphics/draw_recorder.h"
+#include "game/shell/vemu_app.h"
+#include "tests/support/engine_world.h"
+
+namespace play_test {
+
+// The eight virtual buttons: 0 to 3 are the directions, 4 decides and 5 cancels.
+enum Button { kUp = 0, kDown, kLeft, kRight, kDecide, kCancel, kButton6, kButton7 };
+
+// Long enough for any single step of play (a component switch takes 64 frames).
+inline constexpr int kFrameLimit = 2000;
+
+// A UTF-8 literal as the game's CP932 text.
+std::string Sjis(const char8_t* utf8);
+
+class PlayHarness : public testing_support::HeadlessBackendInstalled {
+public:
+    // Builds and starts the game: after the constructor the logo is current.
+    PlayHarness();
+    ~PlayHarness();
+    PlayHarness(const PlayHarness&) = delete;
+    PlayHarness& operator=(const PlayHarness&) = delete;
+
+    // --- the clock ---
+    // One 20 ms tick, with every message it posts handled; the recorder keeps this frame's
+    // draws only.
+    void Frame();
+    void Frames(int n);
+    // Without pixels every frame is still drawn (fades finish only in drawn frames), into a
+    // null target: for long runs that look at the draws or the state only.
+    void SetPixels(bool pixels);
+    // Seeds the game's random sequence (the start-up seeds it from the wall clock).
+    void Seed(unsigned seed);
+
+    // --- input ---
+    void Hold(Button button, bool held);
+    // Holds the button for `frames` frames, then lets go and runs one frame more, so that the
+    // next press is a fresh one.
+    void Press(Button button, int frames = 1);
+    // A key message, as the window sends it (F1 to F4, Esc), handled at once.
+    void PressKey(int virtual_key);
+    void MovePointer(int x, int y);
+    // Holds a mouse button (0 left, 1 right) for `frames` frames, then one frame released.
+    void Click(int which = 0, int frames = 1);
+    // Wheel notches: positive away from the player.
+    void Wheel(int notches);
+
+    // --- running until something happens; each gives up after `limit` frames ---
+    // Logo and title, then はじめから: stops on the main game's first frame.
+    [[nodiscard]] testing::AssertionResult NewGame();
+    // The message window's text contains `text` (UTF-8).
+    [[nodiscard]] testing::AssertionResult RunUntilMessage(const char8_t* text,
+                                                           int limit = kFrameLimit);
+    // The main game is current with `screen` on top of its stack.
+    [[nodiscard]] testing::AssertionResult RunUntilScreen(int screen, int limit = kFrameLimit);
+    // Waits for a running list with an enabled row of that label (UTF-8), moves its cursor
+    // there and decides.
+    [[nodiscard]] testing::AssertionResult Choose(const char8_t* label, int limit = kFrameLimit);
+    // The component of that name is current (the switch to it has happened).
+    [[nodiscard]] testing::AssertionResult RunUntilComponent(const char* name,
+                                                             int limit = kFrameLimit);
+    // Where the game stands: component, screen, stack, message and the rows of the running
+    // lists, in UTF-8.
+    std::string Report() const;
+
+    // --- reading the game ---
+    // The harness is a handle on the game: reading through a const one still reaches it.
+    CVemuApp& app() const { return *app_; }
+    CVemuComp& game() const;
+    CTitleComp& title() const;
+    PlayState& state() const { return game().state(); }
+    Kitchen& kitchen() const { return game().kitchen(); }
+    CQZGameMediator& mediator() const { return app_->runtime().mediator; }
+    const char* CurrentComponent() const;
+    bool Switching() const;
+    int frames_run() const { return frames_run_; }
+    // The last frame's draws, and its texts in UTF-8.
+    const DrawRecorder& draws() const { return recorder_; }
+    std::vector<std::string> Texts() const;
+    // The message window's whole text, in UTF-8 ("" when none was shown).
+    std::string Message() const;
+    // The labels of the rows of every running list, in UTF-8.
+    std::vector<std::string> ChoiceRows() const;
+    const std::vector<platform::MessageBoxRecord>& MessageBoxes() const {
+        return backend.dialogs.boxes;
+    }
+    const std::vector<std::string>& DebugLines() const { return backend.debug.lines; }
+    const std::string& data_folder() const { return data_.path(); }
+
+    // --- building a play state directly (names in UTF-8) ---
+    void SetMoney(int money);
+    void SetDate(int year, int month, int day, int hour = 7, int minute = 0);
+    // Adds `amount` units of a catalogue entry to the pantry in use.
+    Food* AddToPantry(const char8_t* name, float amount);
+    MenuDish* AddToMenu(const char8_t* name, float amount);
+    // Items come from the item table by name; the bag's item takes the effects of owning it.
+    CItem* AddToBag(const char8_t* name, int count = 1);
+    CItem* Wear(int slot, const char8_t* name);
+    void OpenPlace(int place, bool open = true);
+    void SetShare(int share, bool owned = true);
+    void SetStoryStage(int stage);
+    void SetContestsWon(int contests);
+    // Puts the screen on top of the stack as the game opens it; an empty stack gets the main
+    // commands below it.
+    void ShowScreen(int screen);
+
+private:
+    void Pump();
+    template <typename Done>
+    testing::AssertionResult RunUntil(Done done, int limit, const std::string& what);
+
+    testing_support::TempFolder data_;
+    std::unique_ptr<CVemuApp> app_;
+    DrawRecorder recorder_;
+    int frames_run_ = 0;
+};
+
+}  // namespace play_test
