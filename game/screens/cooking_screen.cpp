@@ -94,6 +94,7 @@ void CVemuComp::CookingScreen() {
         return;
     }
 
+    RecallListCursor(&list_window_);
     if (ApplySortIcons()) return;
     const int cancel_held =
         std::max(input_->GetCount(kCancelButton), mouse_->GetButton(kRightMouse));

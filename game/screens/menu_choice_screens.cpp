@@ -45,6 +45,8 @@ void CVemuComp::KeepWhichDishScreen() {
             menu.push_back(std::move(candidate_dish_));
     }
     candidate_dish_.reset();
+    // The slot has been dealt with: a later dish must not take it again.
+    chosen_menu_slot_ = -1;
     message_output().Stop();
     PopScreen();
 }
