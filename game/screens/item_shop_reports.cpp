@@ -19,16 +19,23 @@ int ClampToInt(double value) {
     return static_cast<int>(value);
 }
 
+// The goods and the quantity of a deal once the shop window has ended; null while it runs, and
+// after a deal of nothing (the screen is popped then).
+CItem* FinishedDeal(CVemuComp& game, int& quantity) {
+    if (!game.handles().list.IsDone()) return nullptr;
+    CItem* item = game.shop_window().GetSelectedItem();
+    quantity = game.shop_window().GetResultQuantity();
+    if (quantity > 0 && item) return item;
+    game.PopScreen();
+    return nullptr;
+}
+
 }  // namespace
 
 void CVemuComp::ToolShopScreen() {
-    if (!handles_.list.IsDone()) return;
-    CItem* item = shop_window_.GetSelectedItem();
-    const int quantity = shop_window_.GetResultQuantity();
-    if (quantity <= 0 || !item) {
-        PopScreen();
-        return;
-    }
+    int quantity = 0;
+    CItem* item = FinishedDeal(*this, quantity);
+    if (!item) return;
     sounds_.effects[kSoundBuy].Play(0, 0);
     AddMoney(ClampToInt(-static_cast<double>(item->price) * quantity));
     // The name first: giving the item may make the shop's record the bag's.
@@ -40,13 +47,9 @@ void CVemuComp::ToolShopScreen() {
 }
 
 void CVemuComp::PawnShopScreen() {
-    if (!handles_.list.IsDone()) return;
-    CItem* item = shop_window_.GetSelectedItem();
-    const int quantity = shop_window_.GetResultQuantity();
-    if (quantity <= 0 || !item) {
-        PopScreen();
-        return;
-    }
+    int quantity = 0;
+    CItem* item = FinishedDeal(*this, quantity);
+    if (!item) return;
     char text[160];
     std::snprintf(text, sizeof text, "『%s』を %d ヶ売りました", item->GetName(), quantity);
     const double proceeds = std::trunc(static_cast<double>(item->price) * quantity * kSellFactor);
