@@ -47,6 +47,7 @@ void CVemuComp::NewGameReset() {
     chosen_menu_slot_ = -1;
     shown_cooking_method_ = 0;
     pot_row_under_pointer_ = -1;
+    play_screens_ = PlayScreenState{};
 
     for (std::size_t i = 0; i < icons_.size(); ++i)
         icons_[i].SetPressed(static_cast<int>(i) == s.align_type);

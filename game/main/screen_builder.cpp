@@ -9,6 +9,7 @@
 #include "engine/framework/game_mediator.h"
 #include "game/economy/pantry_list.h"
 #include "game/main/vemu_comp.h"
+#include "game/screens/play_lists.h"
 
 namespace {
 
@@ -47,8 +48,8 @@ struct ScreenPlan {
 // list, a rule to work out first) also have a step of their own in OpenScreen.
 const ScreenPlan kPlans[kScreenCount] = {
     /* 0 */ {},
-    /* 1 main commands */ {kShowList, "何をしますか？"},
-    /* 2 destinations */ {kShowList, "どこに行きますか？"},
+    /* 1 main commands */ {kShowList, "何をしますか？", BuildMainCommandList},
+    /* 2 destinations */ {kShowList, "どこに行きますか？", BuildDestinationList},
     /* 3 shop list */ {kStopListWaiters, "どの店に行きますか？"},
     /* 4 food shop */ {kShowList | kMouse, "何を買いますか？"},
     /* 5 tool shop */ {0, "何を買いますか？"},
@@ -69,20 +70,20 @@ const ScreenPlan kPlans[kScreenCount] = {
     {kShowList, "メニューに登録する料理を選んでください", BuildPantryRows},
     /* 18 */ {},
     /* 19 story */ {kStopListWaiters},
-    /* 20 in-game menu */ {kShowList, "何をしますか？"},
-    /* 21 ingredient dictionary */ {kShowList},
-    /* 22 recipe book */ {kShowList},
+    /* 20 in-game menu */ {kShowList, "何をしますか？", BuildGameMenuList},
+    /* 21 ingredient dictionary */ {kShowList, nullptr, BuildIngredientDictionaryList},
+    /* 22 recipe book */ {kShowList, nullptr, BuildRecipeBookList},
     /* 23 contest hall */ {},
     /* 24 contest dish */ {kShowList, "提出する料理を選んでください", BuildPantryRows},
-    /* 25 owned items */ {kShowList | kStartIcons, "所持品を選んでください"},
+    /* 25 owned items */ {kShowList | kStartIcons, "所持品を選んでください", BuildOwnedItemList},
     /* 26 outing */ {kStopMessageWaiters},
     /* 27 */ {},
     /* 28 */ {},
-    /* 29 equipment */ {kShowList, "装備品を選んでください"},
-    /* 30 settings */ {kShowList, "設定項目を選んでください"},
-    /* 31 text speed */ {kShowList, "速さを選んでください"},
-    /* 32 music volume */ {kShowList, "音楽の音量を選んでください"},
-    /* 33 effect volume */ {kShowList, "効果音の音量を選んでください"},
+    /* 29 equipment */ {kShowList, "装備品を選んでください", BuildEquipmentSlotList},
+    /* 30 settings */ {kShowList, "設定項目を選んでください", BuildSettingsList},
+    /* 31 text speed */ {kShowList, "速さを選んでください", BuildTextSpeedList},
+    /* 32 music volume */ {kShowList, "音楽の音量を選んでください", BuildVolumeList},
+    /* 33 effect volume */ {kShowList, "効果音の音量を選んでください", BuildVolumeList},
 };
 
 // The shops of the shopping street; the stock exchange joins them once the first share is held.
@@ -98,8 +99,13 @@ const char* const kNoFoods = "食材がありません";
 const char* const kNoMenu = "メニューがありません";
 const char* const kIngredientsGone = "材料がなくなりました";
 
-// The cooking screen's second list: the methods the utensils offer for the pot.
-void BuildMethodList(CVemuComp& game) { game.BuildMethodMenu(game.second_entries()); }
+// The cooking screen's second list: the methods the utensils offer for the pot, in the method
+// window beside it.
+void BuildMethodList(CVemuComp& game) {
+    std::vector<MenuEntry>& methods = game.second_entries();
+    game.BuildMethodMenu(methods);
+    game.OpenMethodWindow(methods.data(), static_cast<int>(methods.size()));
+}
 
 // "『name』が" and how much of it: whole units, or 少し below one.
 std::string DishMadeNotice(const Food& dish) {

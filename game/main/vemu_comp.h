@@ -182,6 +182,45 @@ public:
     void OutingScreen();
     void RestingScreen();
     void EquipmentScreen();
+    // What the play screens keep from frame to frame, and their helpers (game/screens/).
+    struct PlayScreenState {
+        int cooking_phase = 0;   // 0 choosing foods, 1 choosing the method
+        int cooking_frames = 0;  // frames on the cooking-in-progress screen
+        int method_cursor = 0;
+        WaitHandle method_handle;
+        int equipment_phase = 0;  // 0 choosing the slot, 1 choosing what to wear there
+        int equipment_slot = 0;
+        int contest_phase = 0;  // 0 choosing, 1 asking, 2 waiting for the answer
+        int contest_food = -1;  // the pantry row offered for the contest
+        // The tool shop sells two goods lists as one.
+        std::vector<CItem*> tool_shop_goods;
+        // Until the story engine starts events, the last one a screen asked for.
+        std::string requested_story_event;
+    };
+    PlayScreenState& play_screens() { return play_screens_; }
+    // The method window: the choice window beside the pot, on its own cursor and handle.
+    void OpenMethodWindow(MenuEntry* entries, int count);
+    // Stand-in until the story engine's scheduler: the callers still take the minutes back.
+    void ScheduleStory() {}
+    int music_volume() const { return music_volume_; }
+    int effect_volume() const { return effect_volume_; }
+
+private:
+    // Stand-in until the story engine starts events: only remembers which one was asked for.
+    void RequestStoryEvent(const char* name) { play_screens_.requested_story_event = name; }
+    // Virtual button 5 or the right button, pressed in this frame.
+    bool ListCancelled() const;
+    bool ButtonPressed(int button) const;
+    // The list convention: cancel pops (false); once the list is decided, true with the value of
+    // the row.
+    bool ListDecision(int& value);
+    // The sort icons of the owned items and the pantry: true when the order changed.
+    bool ApplySortIcons();
+    void ReturnPotItem(int index);
+    void StartCooking(int method);
+    PlayScreenState play_screens_;
+
+public:
     // The settings screens (game/screens/).
     void SettingsScreen();
     void TextSpeedScreen();

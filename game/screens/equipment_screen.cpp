@@ -1,0 +1,110 @@
+// The equipment: first the slot, then what to wear in it from the bag (or nothing).
+#include <array>
+#include <string>
+
+#include "engine/data/item_bag.h"
+#include "engine/framework/devices.h"
+#include "engine/framework/game_mediator.h"
+#include "game/economy/item_table.h"
+#include "game/economy/owned_items.h"
+#include "game/main/vemu_comp.h"
+#include "game/screens/play_lists.h"
+
+namespace {
+
+// The screen shows the first four slots; the magic slots stay as they are.
+struct SlotRow {
+    const char* prefix;
+    int kind;
+};
+constexpr std::array<SlotRow, 4> kSlotRows = {{
+    {"防具　", kItemClothing},
+    {"靴　　", kItemShoes},
+    {"装飾　", kItemAccessory},
+    {"装飾　", kItemAccessory},
+}};
+
+int KindOfSlot(int slot) {
+    return slot >= 0 && slot < static_cast<int>(kSlotRows.size())
+               ? kSlotRows[static_cast<std::size_t>(slot)].kind
+               : kItemMagic;
+}
+
+constexpr int kTakeOff = -1;
+enum EquipmentPhase : int { kChooseSlot = 0, kChooseItem = 1 };
+
+}  // namespace
+
+int BuildEquipmentSlotList(CVemuComp& game, std::vector<MenuEntry>& entries) {
+    entries.clear();
+    for (std::size_t slot = 0; slot < kSlotRows.size(); ++slot) {
+        MenuEntry entry;
+        entry.label = kSlotRows[slot].prefix;
+        if (const auto& worn = game.state().equipped[slot]) entry.label += worn->GetName();
+        entry.value = static_cast<int>(slot);
+        entries.push_back(std::move(entry));
+    }
+    return static_cast<int>(entries.size());
+}
+
+int BuildEquipmentCandidates(CItemBag& bag, int kind, std::vector<MenuEntry>& entries) {
+    entries.clear();
+    MenuEntry none;
+    none.value = kTakeOff;
+    entries.push_back(none);
+    for (int i = 0; i < bag.GetSize(); ++i) {
+        const CItemBagEntry* bagged = bag.GetEntryAt(i);
+        if (!bagged || !bagged->item || bagged->item->kind != kind) continue;
+        MenuEntry entry;
+        entry.label = bagged->item->GetName();
+        entry.second_text = std::to_string(bagged->count);
+        entry.value = i;
+        entries.push_back(std::move(entry));
+    }
+    return static_cast<int>(entries.size());
+}
+
+void CVemuComp::EquipmentScreen() {
+    PlayScreenState& play = play_screens_;
+    RecallListCursor(&list_window_);
+    if (play.equipment_phase == kChooseSlot) {
+        if (ListCancelled()) {
+            PopScreen();
+            return;
+        }
+        if (!handles_.list.IsDone() || screen_cursor_ < 0 || screen_cursor_ >= entry_count_) return;
+        play.equipment_slot = screen_cursor_;
+        entry_count_ =
+            BuildEquipmentCandidates(mediator_->items(), KindOfSlot(play.equipment_slot), entries_);
+        screen_cursor_ = 0;
+        ShowChoiceList(entries_.data(), entry_count_);
+        ShowMessage(&handles_.message, "交換する装備品を選んでください", false);
+        play.equipment_phase = kChooseItem;
+        return;
+    }
+
+    if (ListCancelled()) {
+        play.equipment_phase = kChooseSlot;
+        screen_cursor_ = play.equipment_slot;
+        ReplaceScreen(kScreenEquipment);
+        return;
+    }
+    if (!handles_.list.IsDone() || screen_cursor_ < 0 || screen_cursor_ >= entry_count_) return;
+    std::unique_ptr<CItem>* slot = EquipSlot(state_, play.equipment_slot);
+    const int value = entries_[static_cast<std::size_t>(screen_cursor_)].value;
+    CItemBag& bag = mediator_->items();
+    if (slot && value == kTakeOff) {
+        if (*slot) GiveItem((*slot)->GetName(), 1);
+        slot->reset();
+    } else if (slot) {
+        CItem* bagged = bag.GetItemAt(value);
+        std::unique_ptr<CItem> worn = bagged ? CreateItemByName(bagged->GetName()) : nullptr;
+        if (worn && RemoveOwnedItem(state_, bag, *bagged, 1)) {
+            if (*slot) GiveItem((*slot)->GetName(), 1);
+            *slot = std::move(worn);
+        }
+    }
+    play.equipment_phase = kChooseSlot;
+    screen_cursor_ = play.equipment_slot;
+    ReplaceScreen(kScreenEquipment);
+}

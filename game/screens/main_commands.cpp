@@ -1,0 +1,135 @@
+// The day's commands and where the player can go: the main commands, the destinations and the
+// in-game menu.
+#include <array>
+
+#include "game/main/vemu_comp.h"
+#include "game/screens/play_lists.h"
+
+namespace {
+
+// Selling and going out wait for the day: from 22:00 to before 7:00 they cannot be chosen.
+bool IsNight(const GameClock& clock) { return clock.hour > 21 || clock.hour < 7; }
+
+enum MainCommand : int { kCook, kSell, kMenu, kRest, kGoOut, kPlan };
+const char* const kCommands[] = {"料理を作る", "販売する", "メニューを見る",
+                                 "休む",       "外出する", "作戦"};
+
+constexpr int kNightFromHour = 22;
+
+struct Place {
+    const char* label;
+    int value;
+    int flag;
+};
+// In the order the list shows them; the value says what going there does.
+constexpr std::array<Place, kPlaceFlagCount> kPlaces = {{
+    {"商店街", 0, kPlaceShop},
+    {"建築事務所", 2, kPlaceArchitect},
+    {"料理大会", 1, kPlaceCompetition},
+    {"ナルフの家", 4, kPlaceNarf},
+    {"マナの森", 3, kPlaceForest},
+    {"エブラの洞窟", 5, kPlaceCave},
+    {"氷の城", 6, kPlaceIce},
+}};
+enum PlaceValue : int { kGoShopping = 0, kGoContest = 1, kGoArchitect = 2, kFirstOutingPlace = 3 };
+
+enum GameMenuValue : int { kEquip, kOwnedItems, kRecipeBook, kFoodBook, kSave, kSettings };
+
+struct GameMenuRow {
+    const char* label;
+    int value;
+    int book_flag;  // -1 when the row is always there
+};
+constexpr GameMenuRow kGameMenu[] = {
+    {"装備", kEquip, -1},       {"所持品", kOwnedItems, -1}, {"レシピ帳", kRecipeBook, 0},
+    {"食材辞典", kFoodBook, 1}, {"セーブ", kSave, -1},       {"設定", kSettings, -1},
+};
+
+MenuEntry Entry(const char* label, int value) {
+    MenuEntry entry;
+    entry.label = label;
+    entry.value = value;
+    return entry;
+}
+
+}  // namespace
+
+int BuildMainCommandList(CVemuComp& game, std::vector<MenuEntry>& entries) {
+    entries.clear();
+    const bool night = IsNight(game.state().clock);
+    for (int i = 0; i < static_cast<int>(std::size(kCommands)); ++i) {
+        entries.push_back(Entry(kCommands[i], i));
+        if (night && (i == kSell || i == kGoOut)) entries.back().enabled = 0;
+    }
+    return static_cast<int>(entries.size());
+}
+
+int BuildDestinationList(CVemuComp& game, std::vector<MenuEntry>& entries) {
+    entries.clear();
+    for (const Place& place : kPlaces)
+        if (game.state().place_flags[static_cast<std::size_t>(place.flag)])
+            entries.push_back(Entry(place.label, place.value));
+    return static_cast<int>(entries.size());
+}
+
+int BuildGameMenuList(CVemuComp& game, std::vector<MenuEntry>& entries) {
+    entries.clear();
+    for (const GameMenuRow& row : kGameMenu)
+        if (row.book_flag < 0 ||
+            game.state().owned_item_flags[static_cast<std::size_t>(row.book_flag)])
+            entries.push_back(Entry(row.label, row.value));
+    return static_cast<int>(entries.size());
+}
+
+void CVemuComp::MainCommandsScreen() {
+    RecallListCursor(&list_window_);
+    if (!handles_.list.IsDone()) return;
+    switch (screen_cursor_) {
+        case kCook:
+            PushScreen(kScreenCooking);
+            break;
+        case kSell:
+            PushScreen(kScreenSelling);
+            break;
+        case kMenu:
+            PushScreen(kScreenMenu);
+            break;
+        case kRest:
+            PushScreen(kScreenResting);
+            if (state_.clock.hour >= kNightFromHour) RequestStoryEvent("NightEvent");
+            break;
+        case kGoOut:
+            PushScreen(kScreenDestinations);
+            break;
+        case kPlan:
+            PushScreen(kScreenGameMenu);
+            break;
+        default:
+            break;
+    }
+}
+
+void CVemuComp::DestinationsScreen() {
+    int value = 0;
+    if (!ListDecision(value)) return;
+    if (value == kGoShopping)
+        PushScreen(kScreenShopList);
+    else if (value == kGoContest)
+        PushScreen(kScreenContestHall);
+    else if (value == kGoArchitect)
+        RequestStoryEvent("ExpandShopEvent");
+    else if (value >= kFirstOutingPlace)
+        PushScreen(kScreenOuting);
+}
+
+void CVemuComp::GameMenuScreen() {
+    int value = 0;
+    if (!ListDecision(value)) return;
+    static constexpr int kScreens[] = {
+        kScreenEquipment, kScreenOwnedItems, kScreenRecipeBook, kScreenIngredientDictionary, -1,
+        kScreenSettings};
+    if (value == kSave)
+        RequestStoryEvent("SaveEvent");
+    else if (value >= 0 && value < static_cast<int>(std::size(kScreens)))
+        PushScreen(kScreens[value]);
+}

@@ -1,0 +1,69 @@
+// Going out: the heroine gathers what she finds, five minutes a frame, until the player calls
+// her back or the night does.
+#include <iterator>
+#include <string>
+
+#include "engine/common/system.h"
+#include "engine/framework/mouse_event.h"
+#include "game/food/food_def.h"
+#include "game/main/vemu_comp.h"
+
+namespace {
+
+// The finds of a draw of 50; the third draws again from 40. The place does not change them.
+const char* const kFirstFinds[] = {"ゼルバワラビ", "ゼルゼルダケ"};
+constexpr int kDrawAgain = 2;
+const char* const kSecondFinds[] = {"いちご", "りんご",     "タケノコ",  "シイタケ",
+                                    "大豆",   "ジャガイモ", "ココロの実"};
+constexpr int kFirstDraw = 50, kSecondDraw = 40;
+
+constexpr float kOutingLoad = 0.2f;
+constexpr int kMinutesPerFrame = 5;
+constexpr int kCancelButton = 5, kDecideButton = 4, kRightMouse = 1;
+
+const char* DrawFind() {
+    const int r = Rand() % kFirstDraw;
+    if (r < kDrawAgain) return kFirstFinds[r];
+    if (r != kDrawAgain) return nullptr;
+    const int s = Rand() % kSecondDraw;
+    return s < static_cast<int>(std::size(kSecondFinds)) ? kSecondFinds[s] : nullptr;
+}
+
+bool IsNight(const GameClock& clock) { return clock.hour > 21 || clock.hour < 7; }
+
+}  // namespace
+
+void CVemuComp::OutingScreen() {
+    if (IsNight(state_.clock)) {
+        // Back from the destinations as well as from the outing.
+        if (state_.stamina > 0.0f) {
+            if (!handles_.message.IsDone()) return;
+            PopScreen();
+            PopScreen();
+            ShowMessage(&handles_.message, "いま戻りました", true);
+        } else {
+            PopScreen();
+            PopScreen();
+            RequestStoryEvent("WakeAfterCollapseEvent");
+        }
+        return;
+    }
+    if (ButtonPressed(kCancelButton) || ButtonPressed(kDecideButton) ||
+        mouse_->GetButton(kRightMouse) == 1) {
+        SetCloseWhenDone(false);
+        PopScreen();
+        return;
+    }
+    ApplyFatigue(kOutingLoad);
+    if (const char* find = DrawFind()) {
+        sounds_.effects[kSoundGet].Play(0, 0);
+        AddFood(FindFoodDef(find), 1.0f);
+        const std::string line = std::string(find) + "を手に入れました\n";
+        ShowOrAppendMessage(&handles_.message, line.c_str(), kMessageColor, &font16_);
+    }
+    AddMinutes(kMinutesPerFrame);
+    if (state_.minutes_since_story_check != 0) {
+        ScheduleStory();
+        state_.minutes_since_story_check = 0;
+    }
+}

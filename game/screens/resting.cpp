@@ -1,0 +1,42 @@
+// Resting: stamina comes back while the clock runs, until the player gets up or the morning,
+// lunch or dinner comes.
+#include "engine/framework/mouse_event.h"
+#include "game/main/vemu_comp.h"
+
+namespace {
+
+constexpr float kRestTime = 0.25f;
+constexpr int kMinutesPerFrame = 5;
+constexpr int kCancelButton = 5, kDecideButton = 4, kRightMouse = 1;
+constexpr int kMorning = 7, kLunch = 12, kDinner = 18;
+
+bool Crossed(int before, int after, int hour) { return before < hour && after >= hour; }
+
+}  // namespace
+
+void CVemuComp::RestingScreen() {
+    if (ButtonPressed(kCancelButton) || ButtonPressed(kDecideButton) ||
+        mouse_->GetButton(kRightMouse) == 1) {
+        PopScreen();
+        return;
+    }
+    RecoverStamina(kRestTime);
+    const int before = state_.clock.hour;
+    AddMinutes(kMinutesPerFrame);
+    if (state_.minutes_since_story_check != 0) {
+        ScheduleStory();
+        state_.minutes_since_story_check = 0;
+    }
+    const int after = state_.clock.hour;
+    if (Crossed(before, after, kMorning)) {
+        PopScreen();
+        screen_cursor_ = 0;
+        RequestStoryEvent("MorningRoutineEvent");
+    } else if (Crossed(before, after, kLunch)) {
+        PopScreen();
+        ShowMessage(&handles_.message, "ランチタイムです", true);
+    } else if (Crossed(before, after, kDinner)) {
+        PopScreen();
+        ShowMessage(&handles_.message, "ディナータイムです", true);
+    }
+}

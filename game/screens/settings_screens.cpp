@@ -1,0 +1,82 @@
+// The settings: the message window's text speed and the volumes of music and sound effects.
+// Each choice goes back to the settings list before it takes effect.
+#include <iterator>
+
+#include "engine/framework/devices.h"
+#include "engine/sound/direct_show.h"
+#include "engine/sound/direct_sound.h"
+#include "game/main/vemu_comp.h"
+#include "game/screens/play_lists.h"
+
+namespace {
+
+struct Choice {
+    const char* label;
+    int value;
+};
+// Frames per character step: smaller is faster.
+constexpr Choice kTextSpeeds[] = {{"遅い", 4}, {"普通", 2}, {"速い", 1}};
+constexpr Choice kVolumes[] = {{"最大", 100}, {"普通", 75}, {"静か", 60}, {"なし", 0}};
+const char* const kSettings[] = {"文字表示速度", "音楽の音量", "効果音の音量"};
+constexpr int kSettingScreens[] = {kScreenTextSpeed, kScreenMusicVolume, kScreenEffectVolume};
+
+template <std::size_t N>
+int BuildChoices(const Choice (&choices)[N], std::vector<MenuEntry>& entries) {
+    entries.clear();
+    for (const Choice& choice : choices) {
+        MenuEntry entry;
+        entry.label = choice.label;
+        entry.value = choice.value;
+        entries.push_back(std::move(entry));
+    }
+    return static_cast<int>(entries.size());
+}
+
+}  // namespace
+
+int BuildSettingsList(CVemuComp& /*game*/, std::vector<MenuEntry>& entries) {
+    entries.clear();
+    for (int i = 0; i < static_cast<int>(std::size(kSettings)); ++i) {
+        MenuEntry entry;
+        entry.label = kSettings[i];
+        entry.value = kSettingScreens[i];
+        entries.push_back(std::move(entry));
+    }
+    return static_cast<int>(entries.size());
+}
+
+int BuildTextSpeedList(CVemuComp& /*game*/, std::vector<MenuEntry>& entries) {
+    return BuildChoices(kTextSpeeds, entries);
+}
+
+int BuildVolumeList(CVemuComp& /*game*/, std::vector<MenuEntry>& entries) {
+    return BuildChoices(kVolumes, entries);
+}
+
+void CVemuComp::SettingsScreen() {
+    if (int screen = 0; ListDecision(screen)) PushScreen(screen);
+}
+
+void CVemuComp::TextSpeedScreen() {
+    if (int speed = 0; ListDecision(speed)) {
+        PopScreen();
+        state_.text_speed = speed;
+        SetTextSpeed(speed);
+    }
+}
+
+void CVemuComp::MusicVolumeScreen() {
+    if (int volume = 0; ListDecision(volume)) {
+        PopScreen();
+        music_volume_ = volume;
+        GetDirectShow()->SetVolume(static_cast<double>(volume));
+    }
+}
+
+void CVemuComp::EffectVolumeScreen() {
+    if (int volume = 0; ListDecision(volume)) {
+        PopScreen();
+        effect_volume_ = volume;
+        sound_->SetVolume(volume);
+    }
+}

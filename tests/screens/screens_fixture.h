@@ -1,0 +1,47 @@
+// The main game run to its main commands, with helpers to open a play screen and answer it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/framework/game_mediator.h"
+#include "platform/virtual_keys.h"
+#include "tests/main/main_fixture.h"
+
+namespace screens_test {
+
+class PlayScreenTest : public main_test::MainGameTest {
+protected:
+    // Chooses a row of the open list as the player does.
+    void Choose(int row) {
+        game.set_screen_cursor(row);
+        world.Tap(main_test::kDecide);
+    }
+    void SetClock(int hour, int minute) {
+        game.state().clock.hour = hour;
+        game.state().clock.minute = minute;
+    }
+    void HoldKey(int key, bool held) { world.backend.window.HoldKey(key, held); }
+    void PressKey(int key) {
+        HoldKey(key, true);
+        world.Frames(1);
+        HoldKey(key, false);
+        world.Frames(1);
+    }
+    std::vector<std::string> Labels() const {
+        std::vector<std::string> labels;
+        const CSelectEvent& list = const_cast<CVemuComp&>(game).list_window();
+        for (int i = 0; i < list.GetCount(); ++i) labels.push_back(list.GetEntries()[i].label);
+        return labels;
+    }
+    std::vector<std::string> PantryNames() const {
+        std::vector<std::string> names;
+        for (const auto& food : const_cast<CVemuComp&>(game).kitchen().pantry())
+            names.push_back(food->name);
+        return names;
+    }
+    const std::string& RequestedEvent() { return game.play_screens().requested_story_event; }
+    CItemBag& Bag() { return world.mediator().items(); }
+};
+
+}  // namespace screens_test
