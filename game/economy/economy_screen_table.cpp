@@ -1,4 +1,13 @@
 #include "game/main/screen_dispatch.h"
 
-// Buying, selling and the menu join the dispatch here as they are built.
-ScreenHandlerRows EconomyScreenHandlers() { return {}; }
+ScreenHandlerRows EconomyScreenHandlers() {
+    static const CVemuComp::ScreenHandlerRow kRows[] = {
+        {kScreenFoodShop, &CVemuComp::FoodShopScreen},
+        {kScreenStockExchange, &CVemuComp::StockExchangeScreen},
+        {kScreenSelling, &CVemuComp::SellingScreen},
+        {kScreenDishMade, &CVemuComp::AfterDishMade},
+        {kScreenAddToMenu, &CVemuComp::AddToMenuAnswer},
+        {kScreenMenu, &CVemuComp::MenuScreen},
+    };
+    return kRows;
+}

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/framework/game_mediator.h"
+#include "game/economy/economy_lists.h"
 #include "game/economy/pantry_list.h"
 #include "game/main/vemu_comp.h"
 #include "game/screens/play_lists.h"
@@ -51,9 +52,9 @@ const ScreenPlan kPlans[kScreenCount] = {
     /* 1 main commands */ {kShowList, "何をしますか？", BuildMainCommandList},
     /* 2 destinations */ {kShowList, "どこに行きますか？", BuildDestinationList},
     /* 3 shop list */ {kStopListWaiters, "どの店に行きますか？"},
-    /* 4 food shop */ {kShowList | kMouse, "何を買いますか？"},
+    /* 4 food shop */ {kShowList | kMouse, "何を買いますか？", BuildFoodShopGoods},
     /* 5 tool shop */ {0, "何を買いますか？"},
-    /* 6 stock exchange */ {kShowList | kMouse, "どの銘柄を買いますか？"},
+    /* 6 stock exchange */ {kShowList | kMouse, "どの銘柄を買いますか？", BuildShareGoods},
     /* 7 pawn shop */ {0, "何を売りますか？"},
     /* 8 selling */ {kStopMessageWaiters},
     /* 9 cooking */
@@ -61,11 +62,12 @@ const ScreenPlan kPlans[kScreenCount] = {
     /* 10 cooking in progress */ {kStopMessageWaiters},
     /* 11 dish made */ {},
     /* 12 add to the menu */ {kStopListWaiters | kAskYesNo, "メニューに追加しますか？"},
-    /* 13 menu full */ {kShowList, "メニューがいっぱいです\nどのメニューと置き換えますか？"},
+    /* 13 menu full */
+    {kShowList, "メニューがいっぱいです\nどのメニューと置き換えますか？", BuildMenuRows},
     /* 14 keep which dish */
     {kShowList, "同じメニューがあります\nどちらのメニューを削除しますか？", BuildKeepWhichDishList},
     /* 15 */ {},
-    /* 16 menu */ {kShowList | kHideChoiceCursor, "メニューを選んでください"},
+    /* 16 menu */ {kShowList | kHideChoiceCursor, "メニューを選んでください", BuildMenuRows},
     /* 17 add a dish to the menu */
     {kShowList, "メニューに登録する料理を選んでください", BuildPantryRows},
     /* 18 */ {},

@@ -87,6 +87,10 @@ public:
     int DrawCompositionLines(int x, int y, int depth, const FoodNode& node, int& hide,
                              bool& all_fit);
 
+    // --- the item and catalogue-entry panels (game/economy/) ---
+    void ItemInfoPanel(const CItem& item);
+    void DrawEntryInfo(const FoodDef& def);
+
     // --- rules of play, forwarded to game/rules (rules_bridge.cpp) ---
     void AddSkillExp(int method, float experience);
     double PrepSpeed(int method) const;

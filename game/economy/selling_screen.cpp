@@ -1,0 +1,81 @@
+// Selling: while the shop is open, every frame is five minutes in which a customer may come in
+// and order a dish of the menu, once or a few times over.
+#include <string>
+
+#include "engine/common/system.h"
+#include "game/economy/customers.h"
+#include "game/economy/screen_input.h"
+
+namespace {
+
+using namespace economy_screens;
+
+constexpr int kFrameMinutes = 5;
+constexpr float kSellingFatigue = 0.1f;
+// A customer orders again while the count stays below a new throw of a die.
+constexpr int kOrderDie = 6;
+constexpr int kHighlightFrames = 25;
+
+std::string SoldText(const std::string& name, int sold) {
+    if (sold == 1) return "『" + name + "』が売れました\n";
+    return "『" + name + "』が " + std::to_string(sold) + "ヶ 売れました\n";
+}
+
+}  // namespace
+
+void CVemuComp::SellingScreen() {
+    if (!IsShopOpen(state_.clock)) {
+        shown_cooking_method_ = 0;
+        if (handles_.message.state != WaitHandle::kWaiting) {
+            PopScreen();
+            ShowMessage(&handles_.message, "閉店時間になりました", true);
+        }
+        return;
+    }
+    if (FreshPress(kDecideButton) || FreshPress(kCancelButton) || FreshRightClick()) {
+        PopScreen();
+        return;
+    }
+    ApplyFatigue(kSellingFatigue);
+
+    Menu& menu = kitchen_.menu;
+    if (state_.cooking_minutes == 0 && !kitchen_.pantry().empty() && !menu.empty()) {
+        const int chance = CustomerChance(state_, RestaurantRank());
+        MenuDish& dish = *menu[static_cast<unsigned>(Rand()) % menu.size()];
+        int sold = 0;
+        while (dish.servable && Rand() % 100 < chance && Chance(DishAppeal(dish))) {
+            // A dish that could not be served after all is neither paid nor counted.
+            if (!ServeDish(dish)) break;
+            UpdateMenuAvailability();
+            ++sold;
+            if (sold >= Rand() % kOrderDie + 1) break;
+        }
+        if (sold > 0) {
+            Sound(kSoundGet).Play(0, 0);
+            AddMoney(dish.Price() * sold);
+            shown_cooking_method_ = dish.method_code;
+            AddFamiliarity(dish, sold);
+            ShiftHonor(dish, sold);
+            SetCloseWhenDone(true);
+            ShowOrAppendMessage(&handles_.message, SoldText(dish.name, sold).c_str(), kMessageColor,
+                                &font16_);
+            dish.sale_highlight = 1;
+        }
+    }
+
+    AddMinutes(kFrameMinutes);
+    if (state_.cooking_minutes > 0) {
+        state_.cooking_minutes -= kFrameMinutes;
+        // The work is done only once the minutes run out past it; at exactly 0 the heroine
+        // still shows it.
+        if (state_.cooking_minutes < 0) {
+            state_.cooking_minutes = 0;
+            shown_cooking_method_ = 0;
+        }
+    }
+    for (const std::unique_ptr<MenuDish>& menu_dish : menu)
+        if (menu_dish->sale_highlight != 0 && ++menu_dish->sale_highlight > kHighlightFrames)
+            menu_dish->sale_highlight = 0;
+    // The story scheduler takes the minutes that selling let pass once it exists.
+    if (state_.minutes_since_story_check != 0) state_.minutes_since_story_check = 0;
+}
