@@ -9,11 +9,6 @@ namespace {
 
 using play_draw::kMessageColor;
 
-// The catalogue-entry and item panels come with the shops and the items; until then they draw
-// nothing.
-void EntryInfoPanel(const FoodDef& /*entry*/) {}
-void ItemInfoPanel(const CItem* /*item*/) {}
-
 template <typename T>
 T* At(const std::vector<std::unique_ptr<T>>& list, int index) {
     if (index < 0 || index >= static_cast<int>(list.size())) return nullptr;
@@ -76,7 +71,7 @@ void CVemuComp::DrawInfoPanel() {
             if (recipe->last_result)
                 DrawDishInfo(*recipe->last_result);
             else
-                EntryInfoPanel(*recipe->def);
+                DrawEntryInfo(*recipe->def);
             return;
         }
         case kScreenMainCommands:
@@ -87,10 +82,10 @@ void CVemuComp::DrawInfoPanel() {
             return;
         case kScreenOwnedItems:
             if (CItem* item = entry ? mediator_->items().GetItemAt(entry->value) : nullptr)
-                ItemInfoPanel(item);
+                ItemInfoPanel(*item);
             return;
         case kScreenPawnShop:
-            if (CItem* item = shop_window_.GetSelectedItem()) ItemInfoPanel(item);
+            if (CItem* item = shop_window_.GetSelectedItem()) ItemInfoPanel(*item);
             return;
         default:
             // The food shop's, the tool shop's and the equipment's panels come with the goods

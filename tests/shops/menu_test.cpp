@@ -87,7 +87,9 @@ TEST_F(MenuTest, TheAnswerToTheOfferDropsAddsReplacesOrOverfills) {
         EXPECT_EQ(game.screen_id(), c.screen_after);
         EXPECT_EQ(game.kitchen().menu.size(), c.menu_after);
         EXPECT_EQ(game.candidate_dish() != nullptr, c.candidate_kept);
-        if (c.candidate_kept) EXPECT_EQ(game.chosen_menu_slot(), 0);
+        if (c.candidate_kept) {
+            EXPECT_EQ(game.chosen_menu_slot(), 0);
+        }
         while (game.screen_stack().size() > 1) game.PopScreen();
     }
 }
