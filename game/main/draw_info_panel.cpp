@@ -30,7 +30,9 @@ const Food* ShownDish(CVemuComp& game) {
     switch (game.screen_id()) {
         case kScreenDishMade:
         case kScreenAddToMenu:
-            return game.made_dish() ? game.candidate_dish().get() : nullptr;
+            // The made dish itself goes into the pantry, which may merge it away; the candidate
+            // is its own copy.
+            return game.candidate_dish().get();
         case kScreenMenu:
         case kScreenMenuFull:
             return At(menu, cursor);

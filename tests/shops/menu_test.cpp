@@ -52,6 +52,12 @@ TEST_F(MenuTest, AReadDishGoesToThePantryAndIsOfferedForTheMenuUnlessTheStorySay
             EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands, kScreenAfterDishMade,
                                                     kScreenAddToMenu}));
             EXPECT_EQ(Message(), "メニューに追加しますか？");
+            // The question shows the dish it is about, though the made dish is in the pantry.
+            world.Frames(1);
+            bool shown = false;
+            for (const DrawOp& op : world.recorder.OfKind(DrawOp::Kind::Text))
+                shown = shown || (op.text == "卵" && op.x == 310 && op.y == 165);
+            EXPECT_TRUE(shown);
         }
         while (game.screen_stack().size() > 1) game.PopScreen();
     }
