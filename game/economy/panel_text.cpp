@@ -1,36 +1,23 @@
 #include "game/economy/panel_text.h"
 
-#include <cstdio>
-
-#include "engine/graphics/direct_graphics.h"
-#include "engine/graphics/text_format.h"
-#include "game/main/vemu_comp.h"
+#include "game/main/draw_text.h"
 
 namespace economy_panels {
 
-namespace {
-
-constexpr unsigned kLineFormat = DT_WORDBREAK | DT_EXPANDTABS;
-
-}  // namespace
-
 void PanelText::Line(int x, int y, const char* text, std::uint32_t color) const {
-    graphics.DrawText(x, y, text, color, font, kLineFormat);
+    graphics.DrawText(x, y, text, color, font, play_draw::kLineFormat);
 }
 
 void PanelText::Line(int x, int y, const char* text) const {
-    Line(x, y, text, CVemuComp::kMessageColor);
+    Line(x, y, text, play_draw::kMessageColor);
 }
 
 void PanelText::RightAligned(int x, int y, const char* text) const {
-    graphics.DrawText(x, y, text, CVemuComp::kMessageColor, font, DT_RIGHT);
+    graphics.DrawText(x, y, text, play_draw::kMessageColor, font, play_draw::kRightFormat);
 }
 
 void PanelText::Value(int y, int value, const char* unit) const {
-    char number[16];
-    std::snprintf(number, sizeof number, "%d", value);
-    RightAligned(kValueX, y, number);
-    if (unit) Line(kValueX, y, unit);
+    play_draw::DrawValue(graphics, kValueX, y, value, unit, font);
 }
 
 }  // namespace economy_panels
