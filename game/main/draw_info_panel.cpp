@@ -2,6 +2,7 @@
 // the main commands. A panel is drawn only for something that exists: an empty list, a cursor
 // outside it, a missing dish or item draws none.
 #include "engine/framework/game_mediator.h"
+#include "game/economy/owned_items.h"
 #include "game/main/draw_text.h"
 #include "game/main/vemu_comp.h"
 
@@ -13,6 +14,11 @@ template <typename T>
 T* At(const std::vector<std::unique_ptr<T>>& list, int index) {
     if (index < 0 || index >= static_cast<int>(list.size())) return nullptr;
     return list[static_cast<std::size_t>(index)].get();
+}
+template <typename T>
+T* At(const std::vector<T*>& list, int index) {
+    if (index < 0 || index >= static_cast<int>(list.size())) return nullptr;
+    return list[static_cast<std::size_t>(index)];
 }
 
 // The list entry under the cursor, or null.
@@ -89,9 +95,28 @@ void CVemuComp::DrawInfoPanel() {
         case kScreenPawnShop:
             if (CItem* item = shop_window_.GetSelectedItem()) ItemInfoPanel(*item);
             return;
+        case kScreenFoodShop:
+            if (const FoodDef* def = At(food_goods(goods_in_use_), screen_cursor_))
+                DrawEntryInfo(*def);
+            return;
+        case kScreenToolShop:
+            if (const CItem* item = At(play_screens_.tool_shop_goods, screen_cursor_))
+                ItemInfoPanel(*item);
+            return;
+        case kScreenEquipment: {
+            // The slot's worn item while a slot is chosen, then the bag's item under the cursor
+            // (the take-off row has none).
+            const CItem* item = nullptr;
+            if (play_screens_.equipment_phase == 0) {
+                const std::unique_ptr<CItem>* worn = EquipSlot(state_, screen_cursor_);
+                item = worn ? worn->get() : nullptr;
+            } else if (entry && entry->value >= 0) {
+                item = mediator_->items().GetItemAt(entry->value);
+            }
+            if (item) ItemInfoPanel(*item);
+            return;
+        }
         default:
-            // The food shop's, the tool shop's and the equipment's panels come with the goods
-            // list in use and the equipment's phases.
             if (const Food* dish = ShownDish(*this)) DrawDishInfo(*dish);
             return;
     }

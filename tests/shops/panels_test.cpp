@@ -122,3 +122,34 @@ TEST_F(PanelsTest, TheEntryPanelShowsADashForWhatKeepsForEver) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace shops_test;
+
+// The panel's title line in the last drawn frame, or "" without a panel.
+std::string PanelTitle(const DrawRecorder& recorder) {
+    for (const DrawOp& op : recorder.OfKind(DrawOp::Kind::Text))
+        if (op.x == 310 && op.y == 165) return op.text;
+    return "";
+}
+
+TEST_F(ShopsTest, TheShopsAndTheEquipmentShowThePanelOfTheRowUnderTheCursor) {
+    SetMoney(100000);
+    game.set_goods_in_use(4);
+    game.PushScreen(kScreenFoodShop);
+    world.Tap(kDown);
+    EXPECT_EQ(PanelTitle(world.recorder), "ミルク");
+    game.PopScreen();
+
+    // The equipment's first slot wears the new game's apron.
+    game.PushScreen(kScreenEquipment);
+    world.Frames(1);
+    EXPECT_EQ(PanelTitle(world.recorder), "エプロン");
+    // An empty slot shows nothing.
+    game.state().equipped[kEquipClothing].reset();
+    world.Frames(1);
+    EXPECT_EQ(PanelTitle(world.recorder), "");
+}
+
+}  // namespace
