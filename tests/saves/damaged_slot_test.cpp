@@ -200,7 +200,9 @@ TEST_F(DamagedSlotTest, AMissingCutOrChangedFileRefusesTheWholeSlotAndChangesNot
             EXPECT_FALSE(Load(5, game));
             EXPECT_EQ(Describe(game), before);
             for (const auto& [other, other_bytes] : good)
-                if (other != name) EXPECT_EQ(Bytes(other), other_bytes) << other;
+                if (other != name) {
+                    EXPECT_EQ(Bytes(other), other_bytes) << other;
+                }
             WriteBytes(name, bytes);
         }
     }
