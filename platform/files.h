@@ -11,6 +11,18 @@
 
 namespace platform {
 
+// A backend's way to make the disk fail on purpose, so tests can reach the failure paths of
+// code that writes files (running as root, a test cannot rely on file modes for that). Every
+// file write, flush and rename asks the installed one, when there is one.
+class FileFaults {
+public:
+    virtual ~FileFaults() = default;
+    // How many of the `bytes` about to be written may reach the file; fewer fails the write.
+    virtual std::size_t AllowWrite(std::size_t bytes) = 0;
+    virtual bool AllowFlush() = 0;
+    virtual bool AllowRename() = 0;
+};
+
 class File {
 public:
     enum class Mode { Read, Write };  // Write creates or truncates
@@ -27,7 +39,9 @@ public:
     bool Seek(std::int64_t offset, Whence whence);
     std::int64_t Tell() const;
     std::int64_t Size() const;
-    // Flushes and closes; false when anything written could not reach the disk.
+    // Waits until what was written is on the disk itself (fsync); false when it could not be.
+    bool Flush();
+    // Closes; false when anything written could not reach the disk.
     bool Close();
 
 private:
@@ -36,8 +50,9 @@ private:
     bool failed_ = false;
 };
 
-// Writes a file under a temporary name beside its target, and only a successful Commit puts
-// it in the target's place, so a failed save never destroys the previous file.
+// Writes a file under a temporary name beside its target, and only a successful Commit (which
+// flushes it to the disk first) puts it in the target's place, so a failed save never destroys
+// the previous file.
 class AtomicFile {
 public:
     static std::unique_ptr<AtomicFile> Create(const std::string& target);
@@ -62,6 +77,8 @@ bool FileExists(const std::string& path);
 bool IsDirectory(const std::string& path);
 bool MakeDirectories(const std::string& path);
 bool RemoveFile(const std::string& path);
+// Replaces `to` with `from` in one step (both in one folder).
+bool RenameFile(const std::string& from, const std::string& to);
 // Seconds since the Unix epoch of the last modification.
 std::optional<std::int64_t> ModificationTime(const std::string& path);
 // The folder of the running executable.

@@ -20,6 +20,8 @@
 
 namespace platform {
 
+class FileFaults;
+
 struct Rect {
     int left = 0, top = 0, right = 0, bottom = 0;
     int Width() const { return right - left; }
@@ -159,6 +161,7 @@ struct Services {
     DebugSink* debug = nullptr;
     AudioDevice* audio = nullptr;
     Joystick* joystick = nullptr;
+    FileFaults* file_faults = nullptr;  // null: the disk fails only on its own
     Folders folders;
     FontFiles fonts;
 };

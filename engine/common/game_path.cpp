@@ -55,6 +55,12 @@ bool ReadAll(std::string_view cp932_name, std::vector<std::uint8_t>& out) {
 
 bool Exists(std::string_view cp932_name) { return platform::FileExists(Resolve(cp932_name)); }
 
+bool Rename(std::string_view cp932_from, std::string_view cp932_to) {
+    return platform::RenameFile(Resolve(cp932_from), Resolve(cp932_to));
+}
+
+bool Remove(std::string_view cp932_name) { return platform::RemoveFile(Resolve(cp932_name)); }
+
 std::optional<std::int64_t> ModificationTime(std::string_view cp932_name) {
     return platform::ModificationTime(Resolve(cp932_name));
 }

@@ -28,6 +28,9 @@ std::unique_ptr<platform::File> Open(std::string_view cp932_name, platform::File
 std::unique_ptr<platform::AtomicFile> CreateAtomic(std::string_view cp932_name);
 bool ReadAll(std::string_view cp932_name, std::vector<std::uint8_t>& out);
 bool Exists(std::string_view cp932_name);
+// Puts one game file in another's place; both names must resolve into the same folder.
+bool Rename(std::string_view cp932_from, std::string_view cp932_to);
+bool Remove(std::string_view cp932_name);
 std::optional<std::int64_t> ModificationTime(std::string_view cp932_name);
 
 }  // namespace gamepath

@@ -70,6 +70,8 @@ int CQZCipherReader::Open() {
     salt_count_ = salt_count;
 
     if (!file_->Seek(8, platform::File::Whence::Begin)) return kCipherShort;
+    ahead_.clear();
+    ahead_pos_ = 0;
     end_ = 0;
     ready_ = true;
     unsigned char salt[kCipherSaltBytes];
@@ -78,12 +80,30 @@ int CQZCipherReader::Open() {
     return count < salt_count_ ? kCipherShort : kCipherOk;
 }
 
+std::size_t CQZCipherReader::ReadAhead(unsigned char* buffer, std::size_t count) {
+    constexpr std::size_t kBlock = 16384;
+    std::size_t got = 0;
+    while (got < count) {
+        if (ahead_pos_ == ahead_.size()) {
+            ahead_.resize(kBlock);
+            ahead_.resize(file_->Read(ahead_.data(), kBlock));
+            ahead_pos_ = 0;
+            if (ahead_.empty()) break;
+        }
+        const std::size_t take = std::min(count - got, ahead_.size() - ahead_pos_);
+        std::memcpy(buffer + got, ahead_.data() + ahead_pos_, take);
+        ahead_pos_ += take;
+        got += take;
+    }
+    return got;
+}
+
 int CQZCipherReader::ReadLimited(unsigned char* buffer, int* count, int limit) {
     const int asked = *count;
     *count = 0;
     if (!ready_ || !file_ || asked <= 0 || !buffer) return kCipherOk;
     const int want = std::min(asked, std::max(0, limit - position_));
-    const std::size_t got = want > 0 ? file_->Read(buffer, static_cast<std::size_t>(want)) : 0;
+    const std::size_t got = want > 0 ? ReadAhead(buffer, static_cast<std::size_t>(want)) : 0;
     Encipher(buffer, got, position_);
     *count = static_cast<int>(got);
     position_ += *count;

@@ -105,8 +105,13 @@ public:
 
 private:
     int ReadLimited(unsigned char* buffer, int* count, int limit);
+    // Fills `buffer` from the file through a read-ahead block, so that the record files' many
+    // small reads do not each cost a call into the system.
+    std::size_t ReadAhead(unsigned char* buffer, std::size_t count);
 
     std::unique_ptr<platform::File> file_;
+    std::vector<unsigned char> ahead_;  // raw bytes read from the file but not yet delivered
+    std::size_t ahead_pos_ = 0;
     int position_ = 0;
     int end_ = 1;
     bool ready_ = false;  // the lanes are rebuilt and the body may be read

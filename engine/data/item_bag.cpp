@@ -111,6 +111,9 @@ bool CItemBag::Load(const char* path) {
         if (!file.ReadInt(&count) || !item->Load(file)) return false;
         if (loaded.AddItem(item.get(), count) == item.get()) item.release();
     }
+    // The container's salt count is outside its digests: a changed one shifts the payload, which
+    // then no longer ends where the records do.
+    if (file.Remaining() != 0) return false;
     file.Close();
     if (file.Result() != kCipherOk) return false;
     entries_.swap(loaded.entries_);

@@ -1,6 +1,7 @@
 #include "engine/data/shared_data.h"
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -32,6 +33,14 @@ bool IsStorableName(const char* name) {
 CQZSharedData::CQZSharedData() { values_.reserve(64); }
 
 CQZSharedData::~CQZSharedData() = default;
+
+void CQZSharedData::Swap(CQZSharedData& other) {
+    entries_.swap(other.entries_);
+    values_.swap(other.values_);
+    std::swap(guarded_, other.guarded_);
+    std::swap(guarded_next_, other.guarded_next_);
+    std::swap(key_, other.key_);
+}
 
 CQZSharedData::Entry* CQZSharedData::Find(const char* name) {
     for (Entry& e : entries_)

@@ -45,6 +45,9 @@ public:
     bool LoadBoth(const char* plain_path, const char* guarded_path);
 
     void SetFileKey(const unsigned char* key) { key_ = key; }
+    // Exchanges every entry and value (and the key) with another store, so a store loaded on
+    // its own can take the place of the one in use.
+    void Swap(CQZSharedData& other);
 
 private:
     Entry* Find(const char* name);

@@ -89,6 +89,10 @@ public:
         return true;
     }
 
+    // The salt count at the end of a container is not covered by its digests, so a changed one
+    // shifts the payload unnoticed; a payload that does not end where its records do is refused.
+    bool AtEnd() const { return pos_ == bytes_.size(); }
+
 private:
     const Bytes& bytes_;
     std::size_t pos_ = 0;
@@ -103,7 +107,8 @@ bool ParsePlain(const char* path, const unsigned char* key, Parsed& out) {
     Bytes payload;
     if (!ReadContainer(path, key, payload)) return false;
     Parser parser(payload);
-    return parser.Names(false, out.entries) && parser.Block(4 * out.entries.size(), out.block);
+    return parser.Names(false, out.entries) && parser.Block(4 * out.entries.size(), out.block) &&
+           parser.AtEnd();
 }
 
 bool ParseGuarded(const char* path, const unsigned char* key, Parsed& out) {
@@ -113,7 +118,7 @@ bool ParseGuarded(const char* path, const unsigned char* key, Parsed& out) {
     std::uint32_t size;
     if (!parser.Names(true, out.entries) || !parser.U32(size)) return false;
     if (size % 4 != 0 || size / 4 < out.entries.size()) return false;
-    return parser.Block(size, out.block);
+    return parser.Block(size, out.block) && parser.AtEnd();
 }
 
 }  // namespace

@@ -1,4 +1,28 @@
+#include "engine/framework/game_mediator.h"
 #include "game/main/vemu_comp.h"
+#include "game/saves/save_slot.h"
+#include "game/saves/slot_files.h"
 
-// Save slots are still to come: nothing can be loaded yet.
-bool CVemuComp::LoadGame(int /*slot*/) { return false; }
+bool CVemuComp::SaveGame(int slot) {
+    SaveGameParts parts{state_,     kitchen_, book_, mediator_->values(), mediator_->items(),
+                        reward_num_};
+    return ::SaveGame(slot, parts);
+}
+
+bool CVemuComp::LoadGame(int slot) {
+    SaveGameParts parts{state_,     kitchen_, book_, mediator_->values(), mediator_->items(),
+                        reward_num_};
+    // A refused slot changes nothing, not even the music.
+    if (!::LoadGame(slot, parts)) return false;
+    PlayBgm(nullptr, 1);
+    known_recipes_ = CountKnownRecipes();
+    for (std::size_t i = 0; i < icons_.size(); ++i)
+        icons_[i].SetPressed(static_cast<int>(i) == state_.align_type);
+    SetTextSpeed(state_.text_speed);
+    return true;
+}
+
+void CVemuComp::BuildSaveSlotList() {
+    ::BuildSaveSlotList(entries_);
+    entry_count_ = static_cast<int>(entries_.size());
+}

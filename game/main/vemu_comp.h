@@ -55,6 +55,10 @@ public:
     void StartTitleDemo();
     // Loading a save slot; false when the slot cannot be read.
     bool LoadGame(int slot);
+    // Save slots (save_game.cpp, over game/saves): saving is true only when all four files
+    // are in place; the slot list fills the first entry array with the eight slots.
+    bool SaveGame(int slot);
+    void BuildSaveSlotList();
 
     // --- screen stack and builder (screen_stack.cpp, screen_builder.cpp) ---
     int PushScreen(int id, int cursor = -1);

@@ -1,15 +1,12 @@
 #include "game/title/title_component.h"
 
-#include <cstdio>
-#include <ctime>
-
-#include "engine/common/game_path.h"
 #include "engine/common/system.h"
 #include "engine/framework/game_mediator.h"
 #include "engine/framework/mouse_event.h"
 #include "engine/graphics/direct_graphics.h"
 #include "engine/input/direct_input.h"
 #include "game/main/vemu_comp.h"
+#include "game/saves/slot_files.h"
 
 namespace {
 
@@ -144,28 +141,10 @@ void CTitleComp::ShowSlotList() {
 }
 
 void CTitleComp::BuildSlotList() {
+    // Without a save there is nothing to continue.
     for (int i = 0; i < kSlots; ++i) {
         MenuEntry& entry = slots_[static_cast<std::size_t>(i)];
-        char path[128];
-        std::snprintf(path, sizeof path, "dat/scd%02d.sav", i);
-        char label[128];
-        char time[32];
-        // The slot is dated by its first file; without it there is nothing to continue.
-        const std::optional<std::int64_t> modified = gamepath::ModificationTime(path);
-        std::tm local{};
-        const std::time_t seconds = modified ? static_cast<std::time_t>(*modified) : 0;
-        if (modified && localtime_r(&seconds, &local)) {
-            entry.enabled = 1;
-            std::snprintf(label, sizeof label, "記録 %d： %d/%d/%d", i + 1, local.tm_year + 1900,
-                          local.tm_mon + 1, local.tm_mday);
-            std::snprintf(time, sizeof time, "%d:%02d", local.tm_hour, local.tm_min);
-        } else {
-            entry.enabled = 0;
-            std::snprintf(label, sizeof label, "記録 %d： --------", i + 1);
-            std::snprintf(time, sizeof time, "---");
-        }
-        entry.label = label;
-        entry.second_text = time;
+        entry.enabled = FormatSlotEntry(i, entry) ? 1 : 0;
     }
 }
 

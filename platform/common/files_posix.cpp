@@ -2,14 +2,27 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <random>
 
 #include "platform/files.h"
+#include "platform/platform.h"
 
 namespace platform {
+
+namespace {
+
+FileFaults* Faults() { return IsInstalled() ? Current().file_faults : nullptr; }
+
+bool RenameAllowed() {
+    FileFaults* faults = Faults();
+    return !faults || faults->AllowRename();
+}
+
+}  // namespace
 
 std::unique_ptr<File> File::Open(const std::string& path, Mode mode) {
     const int flags = mode == Mode::Read ? O_RDONLY : (O_WRONLY | O_CREAT | O_TRUNC);
@@ -42,10 +55,16 @@ std::size_t File::Read(void* buffer, std::size_t bytes) {
 
 std::size_t File::Write(const void* buffer, std::size_t bytes) {
     if (fd_ < 0) return 0;
+    std::size_t allowed = bytes;
+    if (FileFaults* faults = Faults()) allowed = std::min(bytes, faults->AllowWrite(bytes));
     std::size_t done = 0;
     const auto* in = static_cast<const unsigned char*>(buffer);
     while (done < bytes) {
-        const ssize_t n = ::write(fd_, in + done, bytes - done);
+        if (done == allowed) {
+            failed_ = true;
+            break;
+        }
+        const ssize_t n = ::write(fd_, in + done, allowed - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             failed_ = true;
@@ -73,6 +92,16 @@ std::int64_t File::Size() const {
     struct stat st;
     if (fd_ < 0 || ::fstat(fd_, &st) != 0) return -1;
     return st.st_size;
+}
+
+bool File::Flush() {
+    if (fd_ < 0) return false;
+    if (FileFaults* faults = Faults(); faults && !faults->AllowFlush()) {
+        failed_ = true;
+        return false;
+    }
+    if (::fsync(fd_) != 0) failed_ = true;
+    return !failed_;
 }
 
 bool File::Close() {
@@ -120,9 +149,13 @@ std::size_t AtomicFile::Write(const void* buffer, std::size_t bytes) {
 
 bool AtomicFile::Commit() {
     if (!file_) return false;
+    // Flushed before the rename: otherwise a crash soon after could leave the target renamed
+    // but empty.
+    const bool flushed = !failed_ && file_->Flush();
     const bool closed = file_->Close();
     file_.reset();
-    if (!closed || failed_ || ::rename(temporary_.c_str(), target_.c_str()) != 0) {
+    if (!flushed || !closed || failed_ || !RenameAllowed() ||
+        ::rename(temporary_.c_str(), target_.c_str()) != 0) {
         ::unlink(temporary_.c_str());
         temporary_.clear();
         return false;
@@ -182,6 +215,10 @@ bool MakeDirectories(const std::string& path) {
 }
 
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+bool RenameFile(const std::string& from, const std::string& to) {
+    return RenameAllowed() && ::rename(from.c_str(), to.c_str()) == 0;
+}
 
 std::optional<std::int64_t> ModificationTime(const std::string& path) {
     struct stat st;

@@ -127,6 +127,24 @@ std::vector<float> PulledAudioDevice::Pull(int frames) {
     return out;
 }
 
+std::size_t ScriptedFileFaults::AllowWrite(std::size_t bytes) {
+    std::size_t allowed = bytes;
+    if (write_budget_ >= 0) {
+        allowed = static_cast<std::size_t>(
+            std::min<std::int64_t>(write_budget_, static_cast<std::int64_t>(bytes)));
+        write_budget_ -= static_cast<std::int64_t>(allowed);
+    }
+    bytes_written += allowed;
+    return allowed;
+}
+
+bool ScriptedFileFaults::Allow(int& countdown, int& counter) {
+    ++counter;
+    if (countdown < 0) return true;
+    if (countdown-- > 0) return true;
+    return false;  // countdown is now -1: only this one fails
+}
+
 HeadlessBackend::HeadlessBackend() {
     services_.window = &window;
     services_.timers = &timers;
@@ -137,6 +155,7 @@ HeadlessBackend::HeadlessBackend() {
     services_.debug = &debug;
     services_.audio = &audio;
     services_.joystick = &joystick;
+    services_.file_faults = &file_faults;
     services_.folders = {".", "./user-data", "./user-config"};
 }
 

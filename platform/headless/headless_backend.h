@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/common/ini_settings.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 
 namespace platform::headless {
@@ -189,6 +190,33 @@ public:
     JoystickState state;
 };
 
+// The disk as a test wants it to fail. Until a switch is set, every write, flush and rename
+// goes through; the counters count what was asked for since the last Reset.
+class ScriptedFileFaults : public FileFaults {
+public:
+    // After `bytes` more bytes have been written, every write fails (a full disk) until Reset.
+    void FailWritesAfter(std::uint64_t bytes) { write_budget_ = static_cast<std::int64_t>(bytes); }
+    // The flush or rename after `succeed_first` successful ones fails, once.
+    void FailFlush(int succeed_first = 0) { flush_countdown_ = succeed_first; }
+    void FailRename(int succeed_first = 0) { rename_countdown_ = succeed_first; }
+    void Reset() { *this = ScriptedFileFaults(); }
+
+    std::size_t AllowWrite(std::size_t bytes) override;
+    bool AllowFlush() override { return Allow(flush_countdown_, flushes); }
+    bool AllowRename() override { return Allow(rename_countdown_, renames); }
+
+    std::uint64_t bytes_written = 0;
+    int flushes = 0;
+    int renames = 0;
+
+private:
+    static bool Allow(int& countdown, int& counter);
+
+    std::int64_t write_budget_ = -1;  // -1: no limit
+    int flush_countdown_ = -1;
+    int rename_countdown_ = -1;
+};
+
 // Owns one of each and the Services record that points at them.
 class HeadlessBackend {
 public:
@@ -210,6 +238,7 @@ public:
     RecordingDebugSink debug;
     PulledAudioDevice audio;
     ScriptedJoystick joystick;
+    ScriptedFileFaults file_faults;
 
 private:
     Services services_;

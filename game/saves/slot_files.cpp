@@ -1,0 +1,58 @@
+#include "game/saves/slot_files.h"
+
+#include <cstdio>
+#include <ctime>
+#include <optional>
+
+#include "engine/common/game_path.h"
+
+namespace {
+
+std::string SlotName(const char* pattern, int slot) {
+    char name[64];
+    std::snprintf(name, sizeof name, pattern, slot);
+    return name;
+}
+
+}  // namespace
+
+SlotFiles SlotFileNames(int slot) {
+    return {SlotName("dat/scd%02d.sav", slot), SlotName("dat/ssn%02d.sav", slot),
+            SlotName("dat/sse%02d.sav", slot), SlotName("dat/ssi%02d.sav", slot)};
+}
+
+SlotFiles SlotTemporaryNames(int slot) {
+    // Still "*.sav", so they resolve into the same folder as the files they replace.
+    return {SlotName("dat/scd%02d.new.sav", slot), SlotName("dat/ssn%02d.new.sav", slot),
+            SlotName("dat/sse%02d.new.sav", slot), SlotName("dat/ssi%02d.new.sav", slot)};
+}
+
+bool FormatSlotEntry(int slot, MenuEntry& entry) {
+    char label[128];
+    char time[32];
+    // A slot is dated by its first file, which a save puts in place last.
+    const std::optional<std::int64_t> modified =
+        gamepath::ModificationTime(SlotFileNames(slot).scd);
+    std::tm local{};
+    const std::time_t seconds = modified ? static_cast<std::time_t>(*modified) : 0;
+    const bool saved = modified && localtime_r(&seconds, &local);
+    if (saved) {
+        std::snprintf(label, sizeof label, "記録 %d： %d/%d/%d", slot + 1, local.tm_year + 1900,
+                      local.tm_mon + 1, local.tm_mday);
+        std::snprintf(time, sizeof time, "%d:%02d", local.tm_hour, local.tm_min);
+    } else {
+        std::snprintf(label, sizeof label, "記録 %d： --------", slot + 1);
+        std::snprintf(time, sizeof time, "---");
+    }
+    entry.label = label;
+    entry.second_text = time;
+    return saved;
+}
+
+void BuildSaveSlotList(std::vector<MenuEntry>& entries) {
+    entries.assign(kSaveSlotCount, MenuEntry{});
+    for (int i = 0; i < kSaveSlotCount; ++i) {
+        FormatSlotEntry(i, entries[static_cast<std::size_t>(i)]);
+        entries[static_cast<std::size_t>(i)].enabled = 1;
+    }
+}
