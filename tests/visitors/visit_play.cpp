@@ -80,7 +80,8 @@ testing::AssertionResult VisitTest::Finish(std::vector<const char8_t*> answers, 
         const bool message_waits = game().handles().message.state == WaitHandle::kWaiting &&
                                    play.mediator().IsRunning(&message);
         if (message_waits && typed_out) {
-            lines.push_back({sjis::ToUtf8(message.GetText()), game().speaker(), game().expression()});
+            lines.push_back(
+                {sjis::ToUtf8(message.GetText()), game().speaker(), game().expression()});
             play.Press(kDecide);
             continue;
         }
@@ -90,16 +91,16 @@ testing::AssertionResult VisitTest::Finish(std::vector<const char8_t*> answers, 
         }
         if (play.mediator().IsRunning(&game().choice_window())) {
             if (next_answer >= answers.size())
-                return testing::AssertionFailure() << "a question the test has no answer for; "
-                                                   << play.Report();
+                return testing::AssertionFailure()
+                       << "a question the test has no answer for; " << play.Report();
             testing::AssertionResult chosen = play.Choose(answers[next_answer++]);
             if (!chosen) return chosen;
             continue;
         }
         play.Frame();
     }
-    return testing::AssertionFailure() << "the scene did not end within " << limit << " frames; "
-                                       << play.Report();
+    return testing::AssertionFailure()
+           << "the scene did not end within " << limit << " frames; " << play.Report();
 }
 
 testing::AssertionResult VisitTest::PlaySeeded(StoryEvent row, const std::function<bool()>& wanted,
@@ -127,8 +128,6 @@ bool VisitTest::SaidInOrderOf(const std::vector<const char8_t*>& texts) const {
     return at == texts.size();
 }
 
-Food* VisitTest::InPantry(const char8_t* name) const {
-    return game().FindPantryFood(Sjis(name));
-}
+Food* VisitTest::InPantry(const char8_t* name) const { return game().FindPantryFood(Sjis(name)); }
 
 }  // namespace visit_test
