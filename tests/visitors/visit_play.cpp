@@ -43,6 +43,7 @@ testing::AssertionResult VisitTest::Play(StoryEvent row, std::vector<const char8
 testing::AssertionResult VisitTest::Start(StoryEvent row) {
     lines.clear();
     shop_screens.clear();
+    staff_roll_shown = false;
     if (!game().StartStoryEvent(row))
         return testing::AssertionFailure() << StoryEventName(row) << " did not start";
     return testing::AssertionSuccess();
