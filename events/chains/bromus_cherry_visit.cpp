@@ -2,9 +2,9 @@
 #include <span>
 
 #include "engine/common/system.h"
-#include "events/chains/chain_music.h"
 #include "events/visitors/scene_line.h"
 #include "events/visitors/sold_out.h"
+#include "events/visitors/visit_music.h"
 #include "game/main/vemu_comp.h"
 
 namespace {

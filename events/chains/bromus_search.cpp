@@ -1,6 +1,6 @@
 // ブロムス looks for チェリー: since her work at the castle she does not know him.
-#include "events/chains/chain_music.h"
 #include "events/chains/chain_stage.h"
+#include "events/visitors/visit_music.h"
 #include "game/main/vemu_comp.h"
 
 StoryTask CVemuComp::BromusSearchEvent() {

@@ -1,6 +1,6 @@
 // ブロムス has found チェリー, but she is not herself.
-#include "events/chains/chain_music.h"
 #include "events/chains/chain_stage.h"
+#include "events/visitors/visit_music.h"
 #include "game/main/vemu_comp.h"
 
 StoryTask CVemuComp::CherryFoundEvent() {

@@ -2,8 +2,8 @@
 // heals her.
 #include "engine/common/system.h"
 #include "events/chains/chain_foods.h"
-#include "events/chains/chain_music.h"
 #include "events/visitors/sold_out.h"
+#include "events/visitors/visit_music.h"
 #include "game/main/vemu_comp.h"
 
 StoryTask CVemuComp::CherryIllVisitEvent() {

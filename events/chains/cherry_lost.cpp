@@ -1,6 +1,6 @@
 // チェリー comes in alone and says nothing: the first sign that something is wrong.
-#include "events/chains/chain_music.h"
 #include "events/chains/chain_stage.h"
+#include "events/visitors/visit_music.h"
 #include "game/main/vemu_comp.h"
 
 StoryTask CVemuComp::CherryLostEvent() {

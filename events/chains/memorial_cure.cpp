@@ -1,7 +1,7 @@
 // チェリー eats メモリアル and remembers; the staff roll follows, and then the game goes on.
 #include "engine/framework/game_mediator.h"
-#include "events/chains/chain_music.h"
 #include "events/chains/chain_stage.h"
+#include "events/visitors/visit_music.h"
 #include "game/main/vemu_comp.h"
 
 namespace {

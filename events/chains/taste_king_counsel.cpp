@@ -1,9 +1,9 @@
 // The heroine asks テイストキング about チェリー: a monster's poison has taken her words, and
 // only the extract of a セイントマッシュ or a phantom dish of three ingredients can bring
 // them back.
-#include "events/chains/chain_music.h"
 #include "events/chains/chain_stage.h"
 #include "events/visitors/scene_line.h"
+#include "events/visitors/visit_music.h"
 #include "game/main/vemu_comp.h"
 
 namespace {

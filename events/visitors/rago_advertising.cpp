@@ -4,12 +4,11 @@
 #include <array>
 
 #include "engine/common/system.h"
+#include "events/visitors/visit_music.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
 
-constexpr int kMusicShop = 1;
-constexpr int kMusicRago = 8;
 constexpr float kTopReputation = 100.0f;
 
 // By answer past the first (あげない): what he is given and the range of his roll.

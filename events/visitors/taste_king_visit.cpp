@@ -5,12 +5,10 @@
 #include "engine/common/system.h"
 #include "events/visitors/rumour.h"
 #include "events/visitors/scene_line.h"
+#include "events/visitors/visit_music.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
-
-constexpr int kMusicShop = 1;
-constexpr int kMusicTasteKing = 12;
 
 constexpr std::array<const char*, 10> kHints = {
     "『ミント』に『ココロの実』を加えて発酵させると、忘れられない味のものができるらしいぞ",
