@@ -1,4 +1,18 @@
 #include "events/story_table.h"
 
-// This group's rows join the story table here as their scenes are written.
-StorySceneRows ChainScenes() { return {}; }
+StorySceneRows ChainScenes() {
+    static const CVemuComp::StorySceneRow kRows[] = {
+        {StoryEvent::kBromusCherryVisit, &CVemuComp::BromusCherryVisitEvent},
+        {StoryEvent::kCherryIllVisit, &CVemuComp::CherryIllVisitEvent},
+        {StoryEvent::kCherryLost, &CVemuComp::CherryLostEvent},
+        {StoryEvent::kBromusSearch, &CVemuComp::BromusSearchEvent},
+        {StoryEvent::kCherryFound, &CVemuComp::CherryFoundEvent},
+        {StoryEvent::kTasteKingCounsel, &CVemuComp::TasteKingCounselEvent},
+        {StoryEvent::kNarfRumour, &CVemuComp::NarfRumourEvent},
+        {StoryEvent::kNarfLasagna, &CVemuComp::NarfLasagnaEvent},
+        {StoryEvent::kNarfRequest, &CVemuComp::NarfRequestEvent},
+        {StoryEvent::kMysteryBag, &CVemuComp::MysteryBagEvent},
+        {StoryEvent::kCompanyFounding, &CVemuComp::CompanyFoundingEvent},
+    };
+    return kRows;
+}

@@ -1,4 +1,16 @@
 #include "events/story_table.h"
 
-// This group's rows join the story table here as their scenes are written.
-StorySceneRows VisitorScenes() { return {}; }
+StorySceneRows VisitorScenes() {
+    static const CVemuComp::StorySceneRow kRows[] = {
+        {StoryEvent::kNeighbourGift, &CVemuComp::NeighbourGiftEvent},
+        {StoryEvent::kOddOrderCustomer, &CVemuComp::OddOrderCustomerEvent},
+        {StoryEvent::kTasteKingVisit, &CVemuComp::TasteKingVisitEvent},
+        {StoryEvent::kMountMailVisit, &CVemuComp::MountMailVisitEvent},
+        {StoryEvent::kRagoAdvertising, &CVemuComp::RagoAdvertisingEvent},
+        {StoryEvent::kMerchantRareGoods, &CVemuComp::MerchantRareGoodsEvent},
+        {StoryEvent::kMerchantBeans, &CVemuComp::MerchantBeansEvent},
+        {StoryEvent::kMerchantLuckyGoods, &CVemuComp::MerchantLuckyGoodsEvent},
+        {StoryEvent::kMerchantPans, &CVemuComp::MerchantPansEvent},
+    };
+    return kRows;
+}

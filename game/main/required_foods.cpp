@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "events/chains/chain_foods.h"
+#include "events/visitors/visit_foods.h"
 #include "game/clock/spoiling.h"
 #include "game/economy/item_table.h"
 #include "game/economy/shares.h"
@@ -62,6 +64,9 @@ std::vector<std::string> MissingRequiredFoods() {
         for (const char* name : goods.names) need_item(name);
     for (const WornItem& worn : kStartKitWorn) need_item(worn.name);
     for (const char* name : kStartKitOwned) need_item(name);
+    // What the visitors bring and the story of Cherry's illness turns on.
+    for (const char* name : kNeighbourVegetables) need(name);
+    for (const char* name : kChainFoods) need(name);
     return missing;
 }
 

@@ -265,8 +265,44 @@ public:
     // The contests (events/contest/).
 
     // The visitors (events/visitors/).
+    StoryTask TasteKingVisitEvent();
+    StoryTask MountMailVisitEvent();
+    StoryTask RagoAdvertisingEvent();
+    // The travelling merchant's four trades, each a row of the one merchant scene.
+    StoryTask MerchantRareGoodsEvent();
+    StoryTask MerchantBeansEvent();
+    StoryTask MerchantLuckyGoodsEvent();
+    StoryTask MerchantPansEvent();
+    StoryTask MerchantEvent(int variant);
+    // The shop screen again and again until the player says no more, then the thanks.
+    StoryTask MerchantBuyLoop(int screen, std::string again, std::string thanks);
+    StoryTask OddOrderCustomerEvent();
+    StoryTask NeighbourGiftEvent();
+    // A message under the speaker shown now; one left open stays on screen under the question
+    // asked once it has been read.
+    StoryTask Tell(std::string text, bool close_when_done = true);
+    // A visitor's dish: the menu's servable marks are brought up to date first, since a night's
+    // spoiling may have left them stale. Null when nothing can be served.
+    MenuDish* PickDishForVisitor();
+    void set_choice_result(int result) { choice_result_ = result; }
 
     // The story chains (events/chains/).
+    StoryTask NarfRumourEvent();
+    StoryTask NarfLasagnaEvent();
+    StoryTask BromusCherryVisitEvent();
+    StoryTask CherryLostEvent();
+    StoryTask BromusSearchEvent();
+    StoryTask CherryFoundEvent();
+    StoryTask TasteKingCounselEvent();
+    StoryTask CherryIllVisitEvent();
+    // Played by the ill visit when the cure is at hand; it ends in the staff roll and back.
+    StoryTask MemorialCureEvent();
+    StoryTask NarfRequestEvent();
+    StoryTask MysteryBagEvent();
+    StoryTask CompanyFoundingEvent();
+    // A dish the visitor orders in its own words (prefix, name, suffix), paid and served.
+    StoryTask VisitorSale(MenuDish* dish, std::string prefix, std::string suffix, int character,
+                          int expression);
 
     // The title demo (events/demo/).
 

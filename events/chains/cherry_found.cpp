@@ -1,0 +1,20 @@
+// ブロムス has found チェリー, but she is not herself.
+#include "events/chains/chain_stage.h"
+#include "events/visitors/visit_music.h"
+#include "game/main/vemu_comp.h"
+
+StoryTask CVemuComp::CherryFoundEvent() {
+    Sound(kSoundBell).Play(0, 0);
+    PlayBgm(&handles_.music, kMusicWorry);
+    co_await Until(handles_.music);
+    co_await Say("ども……", 5, 3);
+    co_await Say("……", 6, 3);
+    co_await Say("チェリーさんはもう大丈夫なんですか？", 1, 5);
+    co_await Say("見付かったのは良かったんだけど、この調子なんだ", 5, 3);
+    co_await Say("……ぜる……ば……", 6, 3);
+    co_await Say("ずっとこうなんだ……\fいったいどうすればいいんだ……", 5, 3);
+    Sound(kSoundBell).Play(0, 0);
+    co_await Say("……チェリーさん、早く良くなるといいな", 1, 5);
+    PlayBgm(nullptr, kMusicShop);
+    state_.story_stage = kStageCureTold;
+}

@@ -1,0 +1,17 @@
+// チェリー comes in alone and says nothing: the first sign that something is wrong.
+#include "events/chains/chain_stage.h"
+#include "events/visitors/visit_music.h"
+#include "game/main/vemu_comp.h"
+
+StoryTask CVemuComp::CherryLostEvent() {
+    Sound(kSoundBell).Play(0, 0);
+    PlayBgm(nullptr, kMusicUnchanged);
+    co_await Say("いらっしゃいませ\nあっ、チェリーさん", 1, 0);
+    co_await Say("……", 6, 3);
+    co_await Say("？", 1, 5);
+    co_await Say("……", 6, 3);
+    co_await Say("どうしたんですか？\fあっ、行っちゃった\n様子が変だったけど、何かあったのかな？",
+                 1, 5);
+    PlayBgm(nullptr, kMusicShop);
+    state_.story_stage = kStageBromusSearches;
+}

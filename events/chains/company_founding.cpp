@@ -1,0 +1,66 @@
+// リバティー hears of a dish the shop invented and founds a company to sell it: the heroine
+// becomes a shareholder, her share brings the product every morning, and the stock exchange
+// opens in the shopping street.
+#include "events/chains/company_founding.h"
+
+#include "engine/common/sjis.h"
+#include "game/economy/shares.h"
+#include "game/main/vemu_comp.h"
+
+namespace {
+
+constexpr int kLiberty = 10;
+
+}  // namespace
+
+std::string CompanyOfShare(std::string_view share) {
+    std::size_t last = 0;
+    for (std::size_t at = 0; at < share.size(); at += sjis::CharLength(share, at)) last = at;
+    return std::string(share.substr(0, last));
+}
+
+StoryTask CVemuComp::CompanyFoundingEvent() {
+    const ShareRecord* found = FindFoundableShare(state_, book_);
+    if (!found) co_return;
+    const ShareRecord share = *found;
+    const std::string product = share.product;
+    const std::string company = CompanyOfShare(share.company);
+    const std::string bond = share.company;
+
+    Sound(kSoundBell).Play(0, 0);
+    co_await Say("僕は何でも屋リバティー", kLiberty, 0);
+    co_await Say("ときに、この店で『" + product + "』というものを開発したという噂は本当？",
+                 kLiberty, 0);
+    co_await Say("は、はい\n確かにそうですけれど", 1, 0);
+    co_await Say("なななんと素晴らしい！\n『" + product +
+                     "』を世の中に広めれば、ビッグなビジネスができますよ",
+                 kLiberty, 0);
+    co_await Say("是非僕に力を貸してください", kLiberty, 0);
+    co_await Say("は、はあ……", 1, 5);
+    co_await Say("もちろんただでとは言いません", kLiberty, 0);
+    co_await Say("あなたには、これから設立する『" + product + "』の会社、\n『" + company +
+                     "株式会社』のオーナーの１人になってもらうということでどうでしょう？",
+                 kLiberty, 0);
+    co_await Say("いえ、心配することは何もありません\n失敗した時の責任は全て僕が取りますから",
+                 kLiberty, 0);
+    co_await Tell("リバティーの誘いに乗りますか？", false);
+    choice_result_ = 0;
+    AskYesNo(&handles_.spare1);
+    co_await Until(handles_.spare1);
+    if (choice_result_ != 0) {
+        co_await Say("えー\nだめなのー！\f……\fまた来ます", kLiberty, 0);
+        co_return;
+    }
+    co_await Say("やった～\nでは『" + product +
+                     "』の販売権を認めてもらう代わりに\fキミが会社のオーナーの１人である証『" +
+                     bond + "』を渡すからね",
+                 kLiberty, 0);
+    Sound(kSoundGet).Play(0, 0);
+    GiveItem(bond, 1);
+    if (share.flag >= 0) state_.share_flags[static_cast<std::size_t>(share.flag)] = 1;
+    state_.share_flags[kShareExchange] = 1;
+    co_await Tell("『" + bond + "』を手に入れました");
+    co_await Tell("『" + bond + "』を持っていると、特典として毎朝『" + product + "』が届くよ\n");
+    co_await Tell("証券取引所に行って『" + bond + "』を買えば、より多くの『" + product +
+                  "』が届くから、良かったら買ってみてね\fでわでわ～");
+}

@@ -1,0 +1,22 @@
+// ナルフ's first visits: she passes on a rumour of a dish or ingredient the heroine has not met.
+#include "events/visitors/rumour.h"
+#include "game/main/vemu_comp.h"
+
+namespace {
+
+constexpr RumourWords kNarfRumour = {
+    "噂で聞いたんですけど、\n『",
+    "』っていう料理があるみたいですね",
+    "』っていう食材があるみたいですね",
+};
+
+}  // namespace
+
+StoryTask CVemuComp::NarfRumourEvent() {
+    Sound(kSoundBell).Play(0, 0);
+    co_await Say("こんにちは", 4, 0);
+    co_await Say("いらっしゃいませ\nあっ、ナルフさん", 1, 0);
+    co_await Say(SpreadRumour(book_, kNarfRumour), 4, 0);
+    co_await Say("そうなんですか", 1, 0);
+    co_await Say("面白い料理ができるのを楽しみにしていますね\fそれではごきげんよう", 4, 0);
+}

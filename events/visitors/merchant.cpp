@@ -1,0 +1,70 @@
+// モンガ, the travelling merchant, in his four trades: rare goods, beans and lucky goods sold
+// on the food shop screen, and pans on the tool shop screen, each until the player has enough.
+#include <array>
+
+#include "game/main/vemu_comp.h"
+
+namespace {
+
+constexpr int kMonga = 7;
+
+struct Trade {
+    const char* greeting;
+    const char* yes_answer;
+    const char* no_answer;
+    int goods;   // the goods list the shop screen sells from
+    int screen;  // the shop screen
+    const char* again;
+    const char* thanks;
+};
+
+enum TradeIndex : int { kRareGoods = 0, kBeans, kLuckyGoods, kPans };
+
+constexpr const char* kFoodAgain = "まだ買うカ？";
+constexpr const char* kFoodThanks = "まいどありネ";
+constexpr const char* kFoodNo = "それは残念ネ";
+
+constexpr std::array<Trade, 4> kTrades = {{
+    {"どーもどーも\fワタシ世界をまたにかけ食材を集める行商人ネ\f食材見ていってヨ",
+     "珍しいものも色々あるヨ", kFoodNo, 5, kScreenFoodShop, kFoodAgain, kFoodThanks},
+    {"どーもどーも\fワタシ豆ひとすじ豆商人\f豆買ってヨ", "マメマメヨ", kFoodNo, 6, kScreenFoodShop,
+     kFoodAgain, kFoodThanks},
+    {"どーもどーも\f幻の食材欲しくない？", "あなたとっても幸運ヨ", kFoodNo, 7, kScreenFoodShop,
+     kFoodAgain, kFoodThanks},
+    {"どーもどーも\fワタシ世界をまたにかけナベを集める行商人アルヨ\fナベ見ていってアルヨ",
+     "珍しいナベがあるヨ", "それは残念アルヨ", 9, kScreenToolShop, "まだ買うアルカ？",
+     "まいどありアルヨ"},
+}};
+
+}  // namespace
+
+StoryTask CVemuComp::MerchantRareGoodsEvent() { co_await MerchantEvent(kRareGoods); }
+StoryTask CVemuComp::MerchantBeansEvent() { co_await MerchantEvent(kBeans); }
+StoryTask CVemuComp::MerchantLuckyGoodsEvent() { co_await MerchantEvent(kLuckyGoods); }
+StoryTask CVemuComp::MerchantPansEvent() { co_await MerchantEvent(kPans); }
+
+StoryTask CVemuComp::MerchantEvent(int variant) {
+    const Trade& trade = kTrades[static_cast<std::size_t>(variant)];
+    Sound(kSoundBell).Play(0, 0);
+    ChangePortrait(nullptr, kMonga, expression_);
+    co_await Tell(trade.greeting, false);
+    screen_cursor_ = 0;
+    AskYesNo(&handles_.list);
+    co_await Until(handles_.list);
+    const bool buying = choice_result_ == 0;
+    co_await Tell(buying ? trade.yes_answer : trade.no_answer);
+    if (!buying) co_return;
+    goods_in_use_ = trade.goods;
+    co_await MerchantBuyLoop(trade.screen, trade.again, trade.thanks);
+}
+
+StoryTask CVemuComp::MerchantBuyLoop(int screen, std::string again, std::string thanks) {
+    choice_result_ = 0;
+    while (choice_result_ != 1) {
+        co_await YieldToScreen(screen);
+        co_await Tell(again, false);
+        AskYesNo(&handles_.list);
+        co_await Until(handles_.list);
+    }
+    co_await Tell(thanks);
+}

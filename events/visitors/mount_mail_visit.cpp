@@ -1,0 +1,44 @@
+// マウントメイル orders a dish and judges the shop by it: a dish worth its price doubles the
+// reputation, a poor one halves it.
+#include <algorithm>
+
+#include "events/visitors/sold_out.h"
+#include "game/main/vemu_comp.h"
+
+namespace {
+
+constexpr float kTopReputation = 100.0f;
+
+}  // namespace
+
+StoryTask CVemuComp::MountMailVisitEvent() {
+    Sound(kSoundBell).Play(0, 0);
+    co_await Say("いらっしゃいませ", 1, 0);
+    MenuDish* dish = PickDishForVisitor();
+    if (!dish) {
+        co_await Say("この店で、一番うまいものを出してもらおう", 17, 0);
+        co_await Say(kSoldOutApology, 1, 3);
+        co_await Say("ふん、とんだ無駄足だったな\n失礼する", 17, 0);
+        co_return;
+    }
+    const std::string name = dish->name;
+    co_await Say("店主、『" + name + "』をいただこうか", 17, 0);
+    co_await Say("かしこまりました", 1, 1);
+    Sound(kSoundGet).Play(0, 0);
+    AddMoney(dish->Price());
+    co_await Tell("『" + name + "』が売れました\n");
+    ServeDish(*dish);
+    UpdateMenuAvailability();
+    co_await Say("ほう、これか", 17, 0);
+    if (DishValuePercent(*dish) / 2 > GetHonorThreshold()) {
+        co_await Say("なるほど、店主よ\n噂に違わぬなかなかのものだな\nこれからも励め", 17, 1);
+        co_await Say("ありがとうございます！", 1, 2);
+        Sound(kSoundGet).Play(0, 0);
+        state_.reputation = std::min(state_.reputation * 2.0f, kTopReputation);
+        co_await Say("ぜるば堂の評判が上がりました", 1, 2);
+    } else {
+        co_await Say("ふん、噂を聞いて来てみたが、所詮はこの程度か\n時間の無駄だったな", 17, 4);
+        state_.reputation *= 0.5f;
+        co_await Say("ぜるば堂の評判が下がりました", 17, 4);
+    }
+}

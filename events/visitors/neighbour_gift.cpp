@@ -1,0 +1,30 @@
+// クレア from next door brings five of a vegetable from her garden.
+#include <array>
+
+#include "engine/common/system.h"
+#include "events/visitors/visit_foods.h"
+#include "game/main/vemu_comp.h"
+
+namespace {
+
+constexpr int kClaire = 8;
+constexpr float kGiftAmount = 5.0f;
+
+}  // namespace
+
+// The start-up check makes sure the data has each of them.
+const std::array<const char*, 10> kNeighbourVegetables = {
+    "ニンジン", "レンコン", "キャベツ", "ピーマン", "ナス",
+    "ダイコン", "もやし",   "白菜",     "ミント",   "ネギ",
+};
+
+StoryTask CVemuComp::NeighbourGiftEvent() {
+    Sound(kSoundBell).Play(0, 0);
+    ChangePortrait(nullptr, kClaire, expression_);
+    co_await Tell("こんにちは\fうちでとれた野菜なんですけど、おすそ分けに来ました");
+    const char* vegetable =
+        kNeighbourVegetables[static_cast<unsigned>(Rand()) % kNeighbourVegetables.size()];
+    Sound(kSoundGet).Play(0, 0);
+    if (FoodDef* def = FindFoodDef(vegetable)) StoreFood(Food::FromDef(def), kGiftAmount);
+    co_await Tell(std::string(vegetable) + "を 5ヶ もらいました");
+}

@@ -1,0 +1,66 @@
+// ラゴ offers to advertise the shop for pocket money; the more he is given, the better his
+// best effort can be. The money goes whatever is in the till.
+#include <algorithm>
+#include <array>
+
+#include "engine/common/system.h"
+#include "events/visitors/visit_music.h"
+#include "game/main/vemu_comp.h"
+
+namespace {
+
+constexpr float kTopReputation = 100.0f;
+
+// By answer past the first (あげない): what he is given and the range of his roll.
+struct Gift {
+    int amount;
+    int roll_range;
+};
+constexpr std::array<Gift, 2> kGifts = {{{1000, 30}, {10000, 60}}};
+
+// What his roll comes to, from the lowest roll each outcome needs.
+struct Outcome {
+    int from_roll;
+    float reputation_gain;
+    const char* text;
+};
+constexpr std::array<Outcome, 3> kOutcomes = {{
+    {0, 0.0f, "ラゴは結局\n遊び回っただけでした"},
+    {20, 15.0f, "ラゴの宣伝のおかげで\nぜるば堂の評判が上がりました"},
+    {40, 30.0f, "ラゴが本気で宣伝してくれたおかげで\nぜるば堂の評判がかなり上がりました"},
+}};
+
+const Outcome& OutcomeOf(int roll) {
+    const Outcome* reached = &kOutcomes.front();
+    for (const Outcome& outcome : kOutcomes)
+        if (roll >= outcome.from_roll) reached = &outcome;
+    return *reached;
+}
+
+}  // namespace
+
+StoryTask CVemuComp::RagoAdvertisingEvent() {
+    PlayBgm(&handles_.music, kMusicRago);
+    co_await Until(handles_.music);
+    co_await Say(
+        "ヴェム、ヴェム\n暇だからボクがお店の宣伝をしてきてあげるよ\fだからお小遣いちょうだい", 3,
+        0);
+    co_await Tell("ラゴにいくらあげますか？", false);
+    AskChoice3(&handles_.list, "あげない", "1000 クル", "10000 クル");
+    co_await Until(handles_.list);
+    const int answer = choice_result_;
+    if (answer <= 0 || answer > static_cast<int>(kGifts.size())) {
+        co_await Say("えー\nケチー", 3, 0);
+    } else {
+        const Gift& gift = kGifts[static_cast<std::size_t>(answer - 1)];
+        Sound(kSoundBuy).Play(0, 0);
+        AddMoney(-gift.amount);
+        const Outcome& outcome = OutcomeOf(Rand() % gift.roll_range);
+        co_await Say("わーい、ありがとう", 3, 0);
+        if (outcome.reputation_gain > 0.0f) Sound(kSoundGet).Play(0, 0);
+        co_await Say(outcome.text, 3, 0);
+        state_.reputation = std::min(state_.reputation + outcome.reputation_gain, kTopReputation);
+    }
+    PlayBgm(&handles_.music, kMusicShop);
+    co_await Until(handles_.music);
+}

@@ -1,0 +1,8 @@
+// One spoken line of a scene kept as data: a long exchange reads as its table of lines.
+#pragma once
+
+struct SceneLine {
+    int character;
+    int expression;
+    const char* text;
+};
