@@ -1,4 +1,11 @@
 #include "events/story_table.h"
 
-// This group's rows join the story table here as their scenes are written.
-StorySceneRows DemoScenes() { return {}; }
+namespace {
+
+constexpr CVemuComp::StorySceneRow kDemoRows[] = {
+    {StoryEvent::kTitleDemo, &CVemuComp::TitleDemoEvent},
+};
+
+}  // namespace
+
+StorySceneRows DemoScenes() { return kDemoRows; }

@@ -132,9 +132,3 @@ void CVemuComp::PrepareNewGame() {
     kitchen_.contest_pantry.clear();
     NewGameReset();
 }
-
-void CVemuComp::StartTitleDemo() {
-    ResetEventStates();
-    StartStoryEvent(StoryEvent::kTitleDemo);
-    cut_ins_ = {};
-}

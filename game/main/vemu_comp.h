@@ -305,6 +305,18 @@ public:
                           int expression);
 
     // The title demo (events/demo/).
+    StoryTask TitleDemoEvent();
+    // Set once the demo has ended or been cut short by a touch; clear from its start on.
+    static bool title_demo_ended();
+    // The pictures of the demo's cut-ins: nothing loads them, so they draw as nothing.
+    std::array<DTexture, 2>& demo_pictures() { return demo_pictures_; }
+    StoryTask PlayDemoSketch(int sketch);
+    StoryTask SayInDemo(std::string text, int character, int expression);
+    // Waits for the handle (none: only looks) and ends the demo when the player touches anything.
+    StoryTask WatchTitleDemo(const WaitHandle* until);
+    bool TitleDemoTouched() const;
+    StoryTask LeaveTitleDemo();
+    std::array<DTexture, 2> demo_pictures_;
 
     // --- state, read by the screens, the story and the tests ---
     PlayState& state() { return state_; }

@@ -196,9 +196,14 @@ bool CTitleComp::ContinueGame(int slot) {
 }
 
 bool CTitleComp::StartTitleDemo() {
-    // The demo's sketches are still to come: the title goes back to its menu.
+    CVemuComp* game = FindMainGame("the title demo");
+    if (!game) return false;
+    // Back from the demo the title opens on its menu, whichever list was up.
     state_ = kMainMenu;
-    return false;
+    // The demo is a show of the game: the title's music plays on under it.
+    game->StartTitleDemo();
+    HandOver();
+    return true;
 }
 
 void CTitleComp::Draw() {

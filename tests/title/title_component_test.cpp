@@ -1,6 +1,5 @@
-// The title: the logo opening, the menu, the save-slot list, cancelling it, the hand-overs to the
-// real main game (new game, continue) with and without it being there, and the way back to the
-// menu at the count where the demo is to start.
+// The title: the logo opening, the menu, the save-slot list, cancelling it, and the hand-overs to
+// the real main game (new game, continue, the demo), with and without it being there.
 #include "game/title/title_component.h"
 
 #include <sys/stat.h>
@@ -121,52 +120,67 @@ TEST_F(TitleTest, TheTitlePlaysItsOwnMusicFromTheStart) {
     EXPECT_TRUE(world.mediator().IsRunning(&title.music()));
 }
 
-// The demo's sketches are still to come: where it would start, the title goes back to its menu,
-// whether or not the main game is there, and its music goes on.
-void ExpectTheMenuAgainAtCounter1000(GameWorld& world, CTitleComp& title) {
-    world.Frames(CTitleComp::kDemoCounter - CTitleComp::kEnterCounter - 1);
-    EXPECT_TRUE(world.mediator().IsRunning(&title.select_window()));
-    world.Frames(1);
-    EXPECT_EQ(title.counter(), CTitleComp::kMenuCounter - 1);
-    EXPECT_EQ(title.state(), CTitleComp::kMainMenu);
-    EXPECT_FALSE(world.Switching());
-    world.Frames(1);
-    EXPECT_TRUE(world.mediator().IsRunning(&title.select_window()));
-    EXPECT_EQ(title.select_window().GetCount(), 2);
+// The main game has taken the demo on: its story screen runs the demo's scene.
+void ExpectTheDemoStarted(GameWorld& world, CTitleComp& title) {
+    EXPECT_EQ(title.counter(), CTitleComp::kDemoCounter);
+    EXPECT_EQ(world.mediator().GetTransitionMode(), 2);
+    EXPECT_TRUE(world.main_game.story_live());
+    EXPECT_EQ(world.main_game.last_story_row(), StoryEvent::kTitleDemo);
+    EXPECT_EQ(world.main_game.screen_id(), kScreenStory);
     world.Frames(40);
-    EXPECT_FALSE(world.Switching());
-    EXPECT_EQ(world.main_game.entered, 0);
+    EXPECT_EQ(world.main_game.entered, 1);
+    EXPECT_EQ(world.mediator().GetCurrentComponent(), &world.main_game);
+    // The demo is a show of the game: the title's music goes on under it.
     ASSERT_NE(title.music().sound(), nullptr);
     EXPECT_EQ(title.music().sound()->GetState(), CQZSound::kPlaying);
 }
 
-TEST_F(TitleTest, UntouchedTheTitleGoesBackToItsMenuAtCounter1000) {
+TEST_F(TitleTest, UntouchedTheDemoStartsAtCounter1000) {
     world.AddMainGame();
     EnterTitle();
-    ExpectTheMenuAgainAtCounter1000(world, title);
+    world.Frames(kDemoFrame - 1);
+    EXPECT_FALSE(world.Switching());
+    EXPECT_FALSE(world.main_game.story_live());
+    world.Frames(1);
+    ExpectTheDemoStarted(world, title);
+    EXPECT_EQ(HandOverLines(), 0);
 }
 
-TEST_F(TitleTest, WithoutTheMainGameCounter1000AlsoGoesBackToTheMenu) {
+TEST_F(TitleTest, WithoutTheMainGameCounter1000GoesBackToTheMenu) {
     EnterTitle();
-    ExpectTheMenuAgainAtCounter1000(world, title);
+    world.Frames(kDemoFrame - 1);
+    EXPECT_TRUE(world.mediator().IsRunning(&title.select_window()));
+    world.Frames(1);
+    EXPECT_EQ(world.DebugLines(),
+              std::vector<std::string>{"TitleComp: no VemuComp for the title demo\n"});
+    EXPECT_EQ(title.counter(), CTitleComp::kMenuCounter - 1);
+    EXPECT_EQ(title.state(), CTitleComp::kMainMenu);
+    EXPECT_FALSE(world.Switching());
+    world.Frames(1);
+    EXPECT_TRUE(MenuShown());
+    EXPECT_EQ(title.select_window().GetCount(), 2);
+    world.Frames(40);
+    EXPECT_FALSE(world.Switching());
+    ASSERT_NE(title.music().sound(), nullptr);
+    EXPECT_EQ(title.music().sound()->GetState(), CQZSound::kPlaying);
 }
 
-TEST_F(TitleTest, AtCounter1000TheSlotListAlsoGivesWayToTheMenu) {
+TEST_F(TitleTest, TheDemoAlsoTakesOverFromTheSlotListAndTheTitleComesBackToItsMenu) {
     world.AddMainGame();
     EnterTitle();
     OpenSlotList();
     world.Frames(CTitleComp::kDemoCounter - title.counter() - 1);
     EXPECT_EQ(title.state(), CTitleComp::kSlotList);
     world.Frames(1);
-    EXPECT_EQ(title.state(), CTitleComp::kMainMenu);
+    ExpectTheDemoStarted(world, title);
     EXPECT_FALSE(world.mediator().IsRunning(&title.select_window()));
-    EXPECT_FALSE(world.Switching());
-    // The menu opens again as on a first visit, and the count starts over.
-    world.Frames(1);
+
+    // Back from the demo: the menu opens again as on a first visit.
+    world.mediator().ChangeComponent(CTitleComp::kName, 0, 0);
+    EXPECT_EQ(title.state(), CTitleComp::kMainMenu);
+    world.Frames(kMenuFrame);
     EXPECT_TRUE(MenuShown());
     EXPECT_EQ(title.select_window().GetCount(), 2);
-    EXPECT_EQ(title.counter(), CTitleComp::kMenuCounter);
-    EXPECT_EQ(HandOverLines(), 0);
 }
 
 TEST_F(TitleTest, CancellingTheSlotListRebuildsTheMenuAndRestartsTheCount) {
@@ -188,12 +202,12 @@ TEST_F(TitleTest, CancellingTheSlotListRebuildsTheMenuAndRestartsTheCount) {
         EXPECT_TRUE(MenuShown());
         EXPECT_EQ(title.select_window().GetCount(), 2);
         EXPECT_FALSE(world.Switching());
-        // The count reaches 1000 again 746 frames after the cancel.
+        // The demo comes 746 frames after the cancel.
         world.Frames(CTitleComp::kDemoCounter - CTitleComp::kMenuCounter - 1);
-        EXPECT_EQ(title.counter(), CTitleComp::kDemoCounter - 1);
-        world.Frames(1);
-        EXPECT_EQ(title.counter(), CTitleComp::kMenuCounter - 1);
         EXPECT_FALSE(world.Switching());
+        world.Frames(1);
+        EXPECT_TRUE(world.Switching());
+        world.Frames(40);
         world.mediator().ChangeComponent(CTitleComp::kName, 0, 0);
     }
 }

@@ -1,0 +1,21 @@
+// The four sketches the title demo plays: who says what, with which face, in order.
+#pragma once
+
+#include <span>
+
+namespace title_demo {
+
+inline constexpr int kHeroine = 1;  // ヴェム
+inline constexpr int kOwner = 2;    // ゼルバ
+
+struct Line {
+    int speaker;
+    int expression;
+    const char* text;
+};
+
+enum Sketch { kApple = 0, kNewDish, kLetter, kContest, kSketchCount };
+
+std::span<const Line> SketchLines(Sketch sketch);
+
+}  // namespace title_demo
