@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "events/contest/contest_table.h"
 #include "game/clock/spoiling.h"
 #include "game/economy/item_table.h"
 #include "game/economy/shares.h"
@@ -62,6 +63,16 @@ std::vector<std::string> MissingRequiredFoods() {
         for (const char* name : goods.names) need_item(name);
     for (const WornItem& worn : kStartKitWorn) need_item(worn.name);
     for (const char* name : kStartKitOwned) need_item(name);
+    // The contests' provided ingredients and their prizes.
+    for (const char* name : kContestIngredients) need(name);
+    for (int contest = 0; contest < kContestCount; ++contest) {
+        const ContestRow& row = *FindContestRow(contest);
+        for (int choice = 0; choice < PrizeCount(row); ++choice) {
+            const ContestPrize& prize = ContestPrizeOf(row, choice);
+            if (prize.kind == PrizeKind::kFood) need(prize.name);
+            if (prize.kind == PrizeKind::kItem) need_item(prize.name);
+        }
+    }
     return missing;
 }
 
