@@ -104,6 +104,17 @@ protected:
         Answer(u8"はい");
     }
 
+    // A contest of the player's own dish from the hall: enter, hand in that pantry row, and read
+    // on to the prize's question or the end.
+    void EnterAndHandIn(int pantry_index) {
+        EnterHall();
+        ReadOn();
+        Answer(u8"はい");
+        ReadOn();
+        HandIn(pantry_index);
+        ReadOn();
+    }
+
     PlayHarness play;
     std::vector<std::string> lines;  // every message the story showed, in the game's text
 

@@ -128,12 +128,7 @@ TEST_F(ContestTest, TheThemedContestVotesOnlyOnADishOfItsTheme) {
 
     // The same contest with a 和食 dish: the vote is held, and the dish takes it.
     Dish(u8"ゼルバ炒め", kMasterTaste);
-    EnterHall();
-    ReadOn();
-    Answer(u8"はい");
-    ReadOn();
-    HandIn(0);
-    ReadOn();
+    EnterAndHandIn(0);
     EXPECT_TRUE(SaidInOrder({"ぜるば堂です", "ぜるば堂に一票を投じよう", "ぜるば堂じゃ",
                              "ぜるば堂です！\nおめでとうございます"}));
     EXPECT_EQ(game().contest().votes, 3);
@@ -144,12 +139,7 @@ TEST_F(ContestTest, TheLastContestWonAndLost) {
     play.SetMoney(1000000);
     ClearPlayerPantry();
     Dish(u8"ゼルバ炒め", kMasterTaste);
-    EnterHall();
-    ReadOn();
-    Answer(u8"はい");
-    ReadOn();
-    HandIn(0);
-    ReadOn();
+    EnterAndHandIn(0);
     // テイストキング cooks: he does not taste, and no judge speaks before マウントメイル.
     EXPECT_FALSE(Said("いただきます"));
     EXPECT_TRUE(SaidInOrder({"さて、対するヴェムの料理は……", "ゼルバ炒めです",
@@ -172,12 +162,7 @@ TEST_F(ContestTest, TheLastContestWonAndLost) {
     // Lost: the rival is named and the Taste King has the last word.
     play.SetContestsWon(11);
     Dish(u8"ゼルバ炒め", kNoTaste);
-    EnterHall();
-    ReadOn();
-    Answer(u8"はい");
-    ReadOn();
-    HandIn(0);
-    ReadOn();
+    EnterAndHandIn(0);
     EXPECT_TRUE(SaidInOrder({"テイストキングだな", "従って勝者は……",
                              "テイストキングです！\nヴェムさん残念でした", "精進せいよ"}));
     EXPECT_EQ(play.state().contests_won, 11);
