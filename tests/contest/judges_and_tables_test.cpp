@@ -161,7 +161,9 @@ TEST(ContestTable, EveryAnswerOfEveryContestHasItsPrize) {
         const ContestPrize& prize = ContestPrizeOf(*FindContestRow(c.contest), c.choice);
         EXPECT_EQ(prize.kind, c.kind);
         EXPECT_STREQ(prize.label, c.label);
-        if (c.name) EXPECT_STREQ(prize.name, c.name);
+        if (c.name) {
+            EXPECT_STREQ(prize.name, c.name);
+        }
     }
     const int money[kContestCount] = {5000,   10000, 20000,   50000,   100000,  150000,
                                       300000, 0,     1000000, 2500000, 5000000, 10000000};
@@ -169,8 +171,9 @@ TEST(ContestTable, EveryAnswerOfEveryContestHasItsPrize) {
         const ContestRow& row = *FindContestRow(contest);
         EXPECT_EQ(row.money_prize, money[contest]);
         EXPECT_EQ(PrizeCount(row), contest == 11 ? 2 : 3);
-        if (row.money_prize > 0)
+        if (row.money_prize > 0) {
             EXPECT_EQ(std::string(row.prizes[0].label), std::to_string(row.money_prize) + " クル");
+        }
     }
     EXPECT_EQ(FindContestRow(-1), nullptr);
     EXPECT_EQ(FindContestRow(kContestCount), nullptr);
