@@ -1,4 +1,9 @@
 #include "events/story_table.h"
 
-// This group's rows join the story table here as their scenes are written.
-StorySceneRows ContestScenes() { return {}; }
+StorySceneRows ContestScenes() {
+    static const CVemuComp::StorySceneRow kRows[] = {
+        {StoryEvent::kContestHall, &CVemuComp::ContestHallEvent},
+        {StoryEvent::kContest, &CVemuComp::ContestEvent},
+    };
+    return kRows;
+}

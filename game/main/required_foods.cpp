@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "events/chains/chain_foods.h"
+#include "events/contest/contest_table.h"
 #include "events/visitors/visit_foods.h"
 #include "game/clock/spoiling.h"
 #include "game/economy/item_table.h"
@@ -67,6 +68,16 @@ std::vector<std::string> MissingRequiredFoods() {
     // What the visitors bring and the story of Cherry's illness turns on.
     for (const char* name : kNeighbourVegetables) need(name);
     for (const char* name : kChainFoods) need(name);
+    // The contests' provided ingredients and their prizes.
+    for (const char* name : kContestIngredients) need(name);
+    for (int contest = 0; contest < kContestCount; ++contest) {
+        const ContestRow& row = *FindContestRow(contest);
+        for (int choice = 0; choice < PrizeCount(row); ++choice) {
+            const ContestPrize& prize = ContestPrizeOf(row, choice);
+            if (prize.kind == PrizeKind::kFood) need(prize.name);
+            if (prize.kind == PrizeKind::kItem) need_item(prize.name);
+        }
+    }
     return missing;
 }
 

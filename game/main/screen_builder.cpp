@@ -166,6 +166,11 @@ int CVemuComp::OpenScreen(int id) {
         case kScreenStory:
             SetNoFastForward(false);
             break;
+        case kScreenContestHall:
+            // The hall is a scene on the story screen, in the hall's place; when no scene can
+            // start now the player stays where the hall was chosen.
+            if (!StartStoryEvent(StoryEvent::kContestHall, true)) PopScreen();
+            return 1;
         case kScreenRecipeBook: {
             // A book of plain ingredients only has no recipes to count: 0 %, not a division.
             const long long recipes =

@@ -263,6 +263,22 @@ public:
     // events/scheduler/, events/morning/, events/month/).
 
     // The contests (events/contest/).
+    StoryTask ContestHallEvent();
+    StoryTask ContestEvent();
+    // Back from a contest to the hall's own picture.
+    StoryTask EnterContestHall();
+    StoryTask MountMailVerdict(int score);
+    StoryTask TasteKingTasting(int score);
+    StoryTask ContestVote();
+    // Puts the story screen up for the contest of the contests won; false, with the notice that
+    // none is left, once all twelve are won.
+    bool StartContest();
+    void StockContestPantry();
+    // A win's prize: the contests won go up and the answer's prize is given; its label.
+    std::string AwardContestPrize(int contest, int choice);
+    // The score the judges give the contest dish; 0 without one.
+    int ContestDishScore() const;
+    void set_choice_result(int result) { choice_result_ = result; }
 
     // The visitors (events/visitors/).
     StoryTask TasteKingVisitEvent();
@@ -373,12 +389,15 @@ public:
     int chosen_menu_slot() const { return chosen_menu_slot_; }
     void set_chosen_menu_slot(int slot) { chosen_menu_slot_ = slot; }
 
-    // Contest state: whether a contest runs, its judges, the rival's score and the votes.
+    // Contest state: whether a contest runs, its judges, the rival and his score, the votes and
+    // the entry fee the hall asks.
     struct Contest {
         std::uint8_t running = 0;
         std::array<int, 3> judges{};
         int rival_score = 0;
+        int rival = 0;
         int votes = 0;
+        int entry_fee = 0;
     };
     Contest& contest() { return contest_; }
 

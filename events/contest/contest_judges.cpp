@@ -1,0 +1,87 @@
+#include "events/contest/contest_judges.h"
+
+#include <array>
+
+#include "events/contest/contest_table.h"
+#include "game/main/vemu_comp.h"
+
+namespace {
+
+struct ScoreBandRow {
+    int lowest;  // the first score of the band
+    JudgeComment mount_mail;
+    JudgeComment taste_king;
+};
+
+constexpr std::array<ScoreBandRow, 12> kBands = {{
+    {-2147483647 - 1,
+     {"話にならんッ！\n（マウントメイルは豪快にちゃぶ台をひっくり返した）\f"
+      "二度と私の前に顔を出すな\nと言いたいところだが、今回だけは参加費に免じて許してやろう",
+      4},
+     {"……精進はこれからじゃのう", 0}},
+    {1,
+     {"ふざけるでないわ！\nなんだこれは、これが食い物か！？\f"
+      "おのれそれでよくおめおめとこの大会に出場できたものだな\n出直すがいい",
+      4},
+     {"真心は、こもっておるのう", 0}},
+    {3,
+     {"なっ、何だこれは！\n馬鹿にするにも程がある\f貴様それでも料理人か\n恥を知れ！", 4},
+     {"筋はよいぞぉ", 0}},
+    {6, {"このような代物を出すとは\n恥を知れ！", 4}, {"はぁぁぁぁぁ！\nキュピーン！", 6}},
+    {10, {"所詮はこの程度……", 0}, {"ウム、こちらもうまいぞ", 6}},
+    {16, {"まあ及第点といったところかな", 0}, {"キタキタキタッ……\nうまうまじゃ\nうまうまー", 6}},
+    {26,
+     {"……フン\n（マウントメイルはまんざらでもなさそうだ）", 0},
+     {"なななななんとこれは……\nうまいっ！\fうまいぞー！", 6}},
+    {42,
+     {"……くっ\n（マウントメイルは悔しそうだ）", 0},
+     {"ぬぅおおおお！\nこれはっ！？\fう・ま・い・ぞぉー！", 2}},
+    {68,
+     {"……むぅ\n（マウントメイルは満足気だ）", 1},
+     {"うまいっ！\nうまいぞー！\fうまいぞぉ、うまいぞぉ、うまいぞぉ\nう・ま・い・ぞぉぉぉぉぉ！",
+      2}},
+    {110,
+     {"ふおっ！\n（マウントメイルはクラッと来たようだ）", 1},
+     {"うっ、うますぎるぞぉー！\nわしも、長生きしたのう\fよくぞここまで精進した", 2}},
+    {178,
+     {"……\n（マウントメイルは涙ぐんでいる）", 1},
+     {"くはぁぁ！\n見える、見えるぞぉ！\n新しき世界\fそうよここはパラダイス\nうまいぞー！", 2}},
+    {288,
+     {"……認めざるを得ないようだな\nあなたは最高の料理人のようだ", 1},
+     {"よもやこのようなものがこの世に存在したとは\fうまいうまいぞ\nそうれ踊れや踊れ\f"
+      "生きとし生けるもの万物全てに感謝じゃ\nありがとさ～ん",
+      2}},
+}};
+
+}  // namespace
+
+int ScoreBand(int score) {
+    int band = 0;
+    while (band + 1 < static_cast<int>(kBands.size()) &&
+           score >= kBands[static_cast<std::size_t>(band) + 1].lowest)
+        ++band;
+    return band;
+}
+
+JudgeComment MountMailComment(int score) {
+    return kBands[static_cast<std::size_t>(ScoreBand(score))].mount_mail;
+}
+
+JudgeComment TasteKingComment(int score) {
+    return kBands[static_cast<std::size_t>(ScoreBand(score))].taste_king;
+}
+
+StoryTask CVemuComp::MountMailVerdict(int score) {
+    const JudgeComment comment = MountMailComment(score);
+    ChangePortrait(&handles_.portrait, kMountMail, 0);
+    co_await Until(handles_.portrait);
+    co_await Say(comment.text, kMountMail, comment.expression);
+}
+
+StoryTask CVemuComp::TasteKingTasting(int score) {
+    const JudgeComment comment = TasteKingComment(score);
+    co_await Say("いただきます", kTasteKing, 0);
+    co_await Say("こっ、これは！？", kTasteKing, 0);
+    co_await Say(comment.text, kTasteKing, comment.expression);
+    co_await Say("ごちそうさま", kTasteKing, 1);
+}

@@ -1,0 +1,167 @@
+// The contest itself, one script for all twelve: the welcome, the judges and the cooks, the
+// cooking of the provided contests, the two tastings, the vote and the outcome. The contest's
+// row and lines give what differs.
+#include <string>
+
+#include "events/contest/contest_lines.h"
+#include "events/contest/contest_table.h"
+#include "game/food/food_category.h"
+#include "game/main/vemu_comp.h"
+
+namespace {
+
+constexpr int kWinMusic = 3;                        // wiggle_gustation
+constexpr int kLossMusic = 4;                       // natch_natch
+constexpr int kWinPause = 1000, kLossPause = 1500;  // milliseconds before the winner is named
+constexpr int kVotesToWin = 2;
+constexpr int kYes = 0, kNo = 1;
+
+// The first judge the announcer brings in together with the ones after him; none for kEach.
+int FirstJointJudge(JudgeIntroduction introduction) {
+    switch (introduction) {
+        case JudgeIntroduction::kFirstThenPair:
+            return 1;
+        case JudgeIntroduction::kAllThree:
+            return 0;
+        default:
+            return kJudgeCount;
+    }
+}
+
+std::string RuleBroken(const char* category) {
+    return std::string("おーっと、しかし残念ながら\nぜるば堂の料理は『") + category +
+           "』ではありません\nこれはルール違反です";
+}
+
+}  // namespace
+
+StoryTask CVemuComp::ContestEvent() {
+    const int contest = state_.contests_won;
+    const ContestRow* row = FindContestRow(contest);
+    if (!row) co_return;
+    const ContestLines& lines = ContestLinesOf(contest);
+    const bool last = contest + 1 == kContestCount;
+    const std::string shop = row->names_heroine ? "ヴェム" : "ぜるば堂";
+    const int joint = FirstJointJudge(row->introduction);
+
+    contest_.running = 1;
+    if (row->provided) {
+        kitchen_.UseContestPantry();
+        StockContestPantry();
+    }
+    contest_.rival_score = row->rival_score;
+    contest_.rival = row->rival;
+    contest_.judges = row->judges;
+    ChangePortrait(&handles_.portrait, kAnnouncer, 0);
+    co_await Until(handles_.portrait);
+    // The hall's fade-in still runs on this handle, so the wait is refused and the welcome
+    // comes once the fade is over.
+    Wait(&handles_.music, 1000);
+    co_await Until(handles_.music);
+    co_await Say("料理大会へようこそ\fここは究極の料理を追い求める料理人達が集う場です", kAnnouncer,
+                 0);
+    co_await Say("まずは、今回の料理の判定をしてくださる、審査員の皆様を紹介させていただきます",
+                 kAnnouncer, 0);
+
+    for (int judge = 0; judge < kJudgeCount; ++judge) {
+        const auto at = static_cast<std::size_t>(judge);
+        if (judge < joint) co_await Say(lines.judge_introductions[at], kAnnouncer, 0);
+        if (judge == joint) co_await Say(lines.joint_introduction, kAnnouncer, 0);
+        co_await Say(lines.judge_greetings[at], row->judges[at], 0);
+    }
+    co_await Say(lines.cooks, kAnnouncer, 0);
+    co_await Say(lines.rival_introduction, kAnnouncer, 0);
+    co_await Say(lines.rival_greeting, row->rival, 0);
+    co_await Say("対するは、山のふもとの食堂、ぜるば堂", kAnnouncer, 0);
+    co_await Say("よろしくおねがいします", kHeroine, 0);
+    for (const char* rule : row->rules)
+        if (rule) co_await Say(rule, kAnnouncer, 0);
+
+    if (row->provided) {
+        // Neither the discard nor the menu offer while the player cooks here: either would take
+        // the story screen from the contest.
+        state_.menu_offer_suppressed = 1;
+        choice_result_ = kNo;
+        while (choice_result_ != kYes) {
+            co_await YieldToScreen(kScreenCooking);
+            ShowMessage(&handles_.message, "料理を提出しますか？", false);
+            co_await Until(handles_.message);
+            choice_result_ = kNo;
+            AskYesNo(&handles_.list);
+            co_await Until(handles_.list);
+            co_await NextFrame();
+        }
+        state_.menu_offer_suppressed = 0;
+    }
+
+    // Only a dish that the dish screen hands in takes part, and with nothing to hand in the
+    // screen is not opened at all.
+    contest_dish_.reset();
+    if (!kitchen_.pantry().empty()) co_await YieldToScreen(kScreenContestDish);
+
+    co_await Say(std::string("それでは審査を開始します\f") + lines.rival_short_name + "の料理は……",
+                 kAnnouncer, 0);
+    co_await Say(lines.rival_dish, row->rival, 0);
+    for (const SceneLine& line : lines.rival_reactions)
+        co_await Say(line.text, line.speaker, line.expression);
+
+    co_await Say("さて、対する" + shop + "の料理は……", kAnnouncer, 0);
+    if (contest_dish_) {
+        co_await Say(contest_dish_->name + "です", kHeroine, 0);
+        for (const SceneLine& line : lines.player_reactions)
+            co_await Say(line.text, line.speaker, line.expression);
+        const int score = ContestDishScore();
+        // Neither commenting judge comments on the dish of the contest he cooks in himself.
+        if (row->rival != kMountMail) co_await MountMailVerdict(score);
+        if (row->rival != kTasteKing) co_await TasteKingTasting(score);
+    } else {
+        co_await Say("おーっと、提出できる料理がないようです", kAnnouncer, 0);
+    }
+    if (row->provided) kitchen_.UsePlayerPantry();
+
+    contest_.votes = 0;
+    const bool off_theme =
+        contest_dish_ && row->category && !IsInCategory(contest_dish_->def, row->category);
+    if (off_theme) {
+        co_await Say(RuleBroken(row->category), kAnnouncer, 0);
+    } else if (contest_dish_) {
+        co_await ContestVote();
+    }
+    co_await Say("従って勝者は……", kAnnouncer, 0);
+
+    if (contest_.votes >= kVotesToWin) {
+        PlayBgm(nullptr, kWinMusic);
+        Wait(&handles_.music, kWinPause);
+        co_await Until(handles_.music);
+        co_await Say(shop + "です！\nおめでとうございます", kAnnouncer, 0);
+        ShowMessage(&handles_.message, "勝者には賞品が送られます\n次の中からひとつ選んでください",
+                    false);
+        co_await Until(handles_.message);
+        if (PrizeCount(*row) == 3)
+            AskChoice3(&handles_.list, row->prizes[0].label, row->prizes[1].label,
+                       row->prizes[2].label);
+        else
+            AskChoice2(&handles_.list, row->prizes[0].label, row->prizes[1].label);
+        co_await Until(handles_.list);
+        const std::string prize = AwardContestPrize(contest, choice_result_);
+        co_await Say(prize + "を手に入れました", kAnnouncer, 0);
+        if (last)
+            co_await Say(
+                "よくやった\nお前さん以上の料理人はもうおらんだろう\n"
+                "これからの時代は、お前さんが創っていくのだ",
+                kTasteKing, 0);
+    } else {
+        PlayBgm(nullptr, kLossMusic);
+        Wait(&handles_.music, kLossPause);
+        co_await Until(handles_.music);
+        co_await Say(std::string(lines.rival_full_name) + "です！\n" + shop + "さん残念でした",
+                     kAnnouncer, 0);
+        if (last) co_await Say("精進せいよ", kTasteKing, 0);
+    }
+    if (!last) {
+        co_await Say("また次回お会いしましょう", kAnnouncer, 0);
+        co_await Say("精進せいよ", kTasteKing, 0);
+    }
+    contest_.running = 0;
+    co_await EnterContestHall();
+}
