@@ -300,7 +300,6 @@ public:
     // A visitor's dish: the menu's servable marks are brought up to date first, since a night's
     // spoiling may have left them stale. Null when nothing can be served.
     MenuDish* PickDishForVisitor();
-    void set_choice_result(int result) { choice_result_ = result; }
 
     // The story chains (events/chains/).
     StoryTask NarfRumourEvent();
