@@ -2,6 +2,8 @@
 #include <cstdio>
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
+// After jpeglib.h: the message codes.
+#include <jerror.h>
 
 #include "engine/graphics/image_bits.h"
 #include "engine/graphics/image_codec.h"
@@ -16,7 +18,14 @@ struct ErrorManager {
 [[noreturn]] void OnError(j_common_ptr info) {
     std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
 }
-void OnMessage(j_common_ptr) {}
+// libjpeg goes on past the end of the data (the file's or a scan's), filling the rest of the
+// picture with grey, so a header of a few bytes could claim 16384 x 16384 and be decoded in
+// full: data that ends early is refused, as the other decoders refuse pixels the file does not
+// hold. Other warnings (corrupt but complete data) still decode.
+void OnMessage(j_common_ptr info, int level) {
+    const int code = info->err->msg_code;
+    if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER)) OnError(info);
+}
 
 }  // namespace
 
@@ -26,7 +35,7 @@ std::optional<Image> DecodeJpeg(std::span<const std::uint8_t> bytes) {
     ErrorManager errors{};
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = OnError;
-    errors.base.output_message = OnMessage;
+    errors.base.emit_message = OnMessage;
     // Everything that must be released after a jump lives outside the jumping scope.
     Image* image = new Image();
     if (setjmp(errors.jump)) {
@@ -49,10 +58,12 @@ std::optional<Image> DecodeJpeg(std::span<const std::uint8_t> bytes) {
     jpeg_start_decompress(&info);
     image->width = static_cast<int>(info.output_width);
     image->height = static_cast<int>(info.output_height);
-    image->pixels.assign(static_cast<std::size_t>(image->width) * image->height, 0xFF000000u);
+    // The rows grow as they are decoded, so data that ends early has taken room only for
+    // the rows it reached.
+    const std::size_t width = static_cast<std::size_t>(image->width);
     while (info.output_scanline < info.output_height) {
-        JSAMPROW row = reinterpret_cast<JSAMPROW>(
-            &image->pixels[static_cast<std::size_t>(info.output_scanline) * image->width]);
+        image->pixels.resize((info.output_scanline + std::size_t{1}) * width, 0xFF000000u);
+        JSAMPROW row = reinterpret_cast<JSAMPROW>(&image->pixels[info.output_scanline * width]);
         jpeg_read_scanlines(&info, &row, 1);
     }
     jpeg_finish_decompress(&info);
