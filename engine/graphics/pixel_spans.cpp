@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "engine/graphics/rasterizer.h"
+#include "engine/graphics/span_kernels.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -36,8 +37,9 @@ void Store(std::uint32_t* p, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m1
 __m128i Low(__m128i v) { return _mm_unpacklo_epi8(v, _mm_setzero_si128()); }
 __m128i High(__m128i v) { return _mm_unpackhi_epi8(v, _mm_setzero_si128()); }
 
-// (x + (x >> 8)) >> 8 per lane: the rounding of the scalar formulas.
-__m128i Round255(__m128i x) { return _mm_srli_epi16(_mm_add_epi16(x, _mm_srli_epi16(x, 8)), 8); }
+// (x + (x >> 8)) >> 8 per lane, the rounding of the scalar formulas, is x * 257 >> 16 (x plus
+// the whole part of x / 256, over 256, is floor(x * 257 / 256) / 256): one multiply.
+__m128i Round255(__m128i x) { return _mm_mulhi_epu16(x, _mm_set1_epi16(257)); }
 
 // Each pixel's alpha lane copied into its four lanes.
 __m128i SpreadAlpha(__m128i wide) {
@@ -55,10 +57,19 @@ __m128i BlendWide(__m128i s, __m128i d, __m128i a) {
     return _mm_or_si128(_mm_and_si128(keep, d), _mm_andnot_si128(keep, blended));
 }
 
-__m128i Blend4(__m128i src, __m128i dst) {
+// Inlined: a call per four pixels cost more than the blend.
+[[gnu::always_inline]] inline __m128i Blend4(__m128i src, __m128i dst) {
     const __m128i s_lo = Low(src), s_hi = High(src);
     return _mm_packus_epi16(BlendWide(s_lo, Low(dst), SpreadAlpha(s_lo)),
                             BlendWide(s_hi, High(dst), SpreadAlpha(s_hi)));
+}
+
+// Blend of two widened pixels with one alpha for both, neither 0 nor 255: an opaque texel
+// under a translucent tint.
+__m128i BlendWideOneAlpha(__m128i s, __m128i d, __m128i a, __m128i na) {
+    const __m128i x = _mm_add_epi16(_mm_add_epi16(_mm_mullo_epi16(s, a), _mm_mullo_epi16(d, na)),
+                                    _mm_set1_epi16(128));
+    return _mm_or_si128(Round255(x), _mm_set1_epi64x(0x00FF000000000000));
 }
 
 // Alpha bytes of four pixels equal to the given ones.
@@ -69,9 +80,7 @@ int AlphaMatches(__m128i pixels, __m128i alpha) {
 
 #endif
 
-}  // namespace
-
-void BlendSpan(std::uint32_t* dst, const std::uint32_t* src, int n) {
+void BaselineBlend(std::uint32_t* dst, const std::uint32_t* src, int n) {
     int i = 0;
 #if defined(__SSE2__)
     const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
@@ -107,29 +116,80 @@ void BlendSpan(std::uint32_t* dst, const std::uint32_t* src, int n) {
     }
 }
 
-void BlendTintedSpan(std::uint32_t* dst, const std::uint32_t* src, int n, std::uint32_t color) {
+void BaselineBlendTinted(std::uint32_t* dst, const std::uint32_t* src, int n, std::uint32_t color) {
+    const std::uint32_t tint_alpha = color >> 24;
+    if (tint_alpha == 0) return;  // every tinted texel comes out clear
     int i = 0;
 #if defined(__SSE2__)
     const __m128i tint = Low(_mm_set1_epi32(static_cast<int>(color)));
     const __m128i round = _mm_set1_epi16(128);
     const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
-    // An opaque tint on opaque texels stays opaque: the tinted texels replace the target.
-    const bool opaque_tint = (color >> 24) == 255;
+    const __m128i alpha = _mm_set1_epi16(static_cast<short>(tint_alpha));
+    const __m128i na = _mm_set1_epi16(static_cast<short>(255 - tint_alpha));
+    // A white tint scales the alpha alone: opaque texels keep their colours.
+    const bool white = (color & 0x00FFFFFFu) == 0x00FFFFFFu;
     for (; i + 4 <= n; i += 4) {
         const __m128i s = Load(src + i);
         if (AlphaMatches(s, _mm_setzero_si128()) == 0xFFFF) continue;
-        const __m128i lo = Round255(_mm_add_epi16(_mm_mullo_epi16(Low(s), tint), round));
-        const __m128i hi = Round255(_mm_add_epi16(_mm_mullo_epi16(High(s), tint), round));
-        if (opaque_tint && AlphaMatches(s, opaque) == 0xFFFF) {
+        const bool all_opaque = AlphaMatches(s, opaque) == 0xFFFF;
+        if (all_opaque && white && tint_alpha == 255) {
+            Store(dst + i, s);
+            continue;
+        }
+        __m128i lo = Low(s), hi = High(s);
+        if (!(all_opaque && white)) {
+            lo = Round255(_mm_add_epi16(_mm_mullo_epi16(lo, tint), round));
+            hi = Round255(_mm_add_epi16(_mm_mullo_epi16(hi, tint), round));
+        }
+        // Opaque texels all take the tint's alpha: the tinted texels replace the target under an
+        // opaque tint, and blend with one alpha under a translucent one.
+        if (all_opaque && tint_alpha == 255) {
             Store(dst + i, _mm_packus_epi16(lo, hi));
             continue;
         }
         const __m128i d = Load(dst + i);
+        if (all_opaque) {
+            Store(dst + i, _mm_packus_epi16(BlendWideOneAlpha(lo, Low(d), alpha, na),
+                                            BlendWideOneAlpha(hi, High(d), alpha, na)));
+            continue;
+        }
         Store(dst + i, _mm_packus_epi16(BlendWide(lo, Low(d), SpreadAlpha(lo)),
                                         BlendWide(hi, High(d), SpreadAlpha(hi))));
     }
 #endif
     for (; i < n; ++i) dst[i] = Blend(Modulate(src[i], color), dst[i]);
+}
+
+}  // namespace
+
+namespace kernels {
+
+const SpanKernels& Baseline() {
+    static const SpanKernels set{"baseline", BaselineBlend, BaselineBlendTinted};
+    return set;
+}
+
+const SpanKernels* Avx2() {
+#if defined(VEMU_SPAN_KERNELS_AVX2)
+    static const SpanKernels set{"avx2", Avx2Blend, Avx2BlendTinted};
+    if (__builtin_cpu_supports("avx2")) return &set;
+#endif
+    return nullptr;
+}
+
+const SpanKernels& Chosen() {
+    static const SpanKernels& set = Avx2() ? *Avx2() : Baseline();
+    return set;
+}
+
+}  // namespace kernels
+
+void BlendSpan(std::uint32_t* dst, const std::uint32_t* src, int n) {
+    kernels::Chosen().blend(dst, src, n);
+}
+
+void BlendTintedSpan(std::uint32_t* dst, const std::uint32_t* src, int n, std::uint32_t color) {
+    kernels::Chosen().blend_tinted(dst, src, n, color);
 }
 
 void BlendColorSpan(std::uint32_t* dst, int n, std::uint32_t color) {

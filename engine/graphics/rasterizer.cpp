@@ -31,6 +31,9 @@ int ClampInt(double v, int lo, int hi) {
     return static_cast<int>(v);
 }
 
+// A whole number well inside int's range: sums and differences of a few are exact in doubles.
+bool Whole(double v) { return v == std::floor(v) && std::fabs(v) < (1 << 29); }
+
 // Axis-aligned quads (no rotation): texel columns and rows come from lookup tables.
 void DrawAxisAligned(Surface& surface, const Image* texture, const Quad& q) {
     double x0 = q.center_x + (q.x - q.center_x) * q.scale_x;
@@ -72,12 +75,22 @@ void DrawAxisAligned(Surface& surface, const Image* texture, const Quad& q) {
                                  return b != a + 1;
                              }) == columns.end();
     }
+    // An unscaled quad one texel a pixel at whole-numbered places, as most pictures are drawn:
+    // every step of the row formula below is exact there, so a row's texel row is its offset
+    // from the quad, counted in integers without the formula's chain of doubles a row.
+    const bool whole_rows =
+        sy == 1.0 && dv == 1.0 && Whole(q.center_y) && Whole(q.y) && Whole(q.v0);
+    const int row_offset = whole_rows ? static_cast<int>(q.v0 - q.y) : 0;
+    auto texel_row = [&](int py) {
+        if (whole_rows) return std::clamp(py + row_offset, 0, th - 1);
+        const double offset = py - q.center_y;
+        const double t = (sy == 1.0 ? offset : offset / sy) + q.center_y - q.y;
+        return ClampInt(std::floor(q.v0 + t * dv), 0, th - 1);
+    };
     thread_local std::vector<std::uint32_t> row;
     if (!straight) row.resize(static_cast<std::size_t>(n));
     for (int py = py0; py < py1; ++py) {
-        const double offset = py - q.center_y;
-        const double t = (sy == 1.0 ? offset : offset / sy) + q.center_y - q.y;
-        const int ty = ClampInt(std::floor(q.v0 + t * dv), 0, th - 1);
+        const int ty = texel_row(py);
         const std::uint32_t* src = &texture->pixels[static_cast<std::size_t>(ty) * tw];
         std::uint32_t* dst = surface.pixels + static_cast<std::size_t>(py) * surface.width + px0;
         const std::uint32_t* texels = src + first_column;

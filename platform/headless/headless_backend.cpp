@@ -45,7 +45,7 @@ bool HeadlessWindow::SetFullScreen(bool full_screen) {
 
 bool HeadlessWindow::Present(const std::uint32_t* argb, int width, int height) {
     ++present_count_;
-    last_frame_.assign(argb, argb + static_cast<std::size_t>(width) * height);
+    last_frame_ = {argb, static_cast<std::size_t>(width) * height};
     if (lose_next_present_) {
         lose_next_present_ = false;
         return false;

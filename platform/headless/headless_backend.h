@@ -8,6 +8,7 @@
 #include <map>
 #include <mutex>
 #include <set>
+#include <span>
 #include <vector>
 
 #include "platform/common/ini_settings.h"
@@ -51,7 +52,10 @@ public:
     bool IsShown() const { return shown_; }
     bool IsSystemCursorHidden() const { return cursor_hidden_; }
     int PresentCount() const { return present_count_; }
-    const std::vector<std::uint32_t>& LastFrame() const { return last_frame_; }
+    // The picture last presented, read in the presenter's own buffer rather than copied (a copy
+    // a frame costs as much as a fifth of drawing a busy one): it is the frame until the next
+    // drawing, and lives as long as the graphics that presented it.
+    std::span<const std::uint32_t> LastFrame() const { return last_frame_; }
     std::size_t PendingMessages() const;
     bool QuitPosted() const { return quit_posted_; }
     int MoveCount() const { return move_count_; }
@@ -69,7 +73,7 @@ private:
     bool lose_next_present_ = false;
     int present_count_ = 0;
     int move_count_ = 0;
-    std::vector<std::uint32_t> last_frame_;
+    std::span<const std::uint32_t> last_frame_;
     std::set<int> keys_;
     bool mouse_[2] = {false, false};
     Point cursor_;

@@ -1,4 +1,5 @@
 // What the draw operations put on the 640 x 480 picture.
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -274,6 +275,19 @@ TEST_F(Drawing, LostDeviceTogglesTheModeAtTheEndOfTheFrameAndKeepsTextures) {
     EXPECT_EQ(gfx->PixelAt(0, 0), kRed);
     gfx->ToggleFullScreen();
     EXPECT_EQ(gfx->IsFullScreen(), 0);
+}
+
+TEST_F(Drawing, TheWindowShowsThePresentedPicture) {
+    DTexture texture;
+    LoadPattern(texture);
+    Fill(kGrey);
+    gfx->DrawTexture(10, 20, &texture);
+    gfx->Present();
+    const auto shown = backend.window.LastFrame();
+    ASSERT_EQ(shown.size(), 640u * 480u);
+    EXPECT_TRUE(std::equal(shown.begin(), shown.end(), Frame()));
+    EXPECT_EQ(shown[20 * 640 + 10], kRed);
+    EXPECT_EQ(backend.window.PresentCount(), 1);
 }
 
 }  // namespace
