@@ -88,17 +88,39 @@ protected:
         return rows;
     }
 
-    // Screen 24 as the player uses it: the row of that pantry index, then yes.
-    void HandIn(int pantry_index) {
-        ASSERT_TRUE(play.RunUntilScreen(kScreenContestDish)) << play.Report();
+    // Where the pantry in use holds that food (UTF-8), or -1.
+    int PantryIndex(const char8_t* name) {
+        const Pantry& pantry = game().kitchen().pantry();
+        const std::string wanted = play_test::Sjis(name);
+        for (std::size_t index = 0; index < pantry.size(); ++index)
+            if (pantry[index]->name == wanted) return static_cast<int>(index);
+        return -1;
+    }
+
+    // Decides the row of the open list that stands for that pantry index, as the player does.
+    void DecidePantryRow(int pantry_index) {
         const std::vector<MenuEntry>& rows = game().entries();
         int row = 0;
         while (row < static_cast<int>(rows.size()) &&
                rows[static_cast<std::size_t>(row)].value != pantry_index)
             ++row;
-        ASSERT_LT(row, static_cast<int>(rows.size()));
+        ASSERT_LT(row, static_cast<int>(rows.size())) << play.Report();
         game().set_screen_cursor(row);
         play.Press(kDecide);
+    }
+
+    // The cooking screen: one unit of the food of that name into the pot.
+    void PutInPot(const char8_t* name) {
+        ASSERT_EQ(game().screen_id(), kScreenCooking) << play.Report();
+        const int index = PantryIndex(name);
+        ASSERT_GE(index, 0) << sjis::ToUtf8(play_test::Sjis(name));
+        DecidePantryRow(index);
+    }
+
+    // Screen 24 as the player uses it: the row of that pantry index, then yes.
+    void HandIn(int pantry_index) {
+        ASSERT_TRUE(play.RunUntilScreen(kScreenContestDish)) << play.Report();
+        DecidePantryRow(pantry_index);
         // The question's line is read before the yes/no opens.
         for (int press = 0; press < 50 && play.ChoiceRows().empty(); ++press) play.Press(kDecide);
         Answer(u8"はい");
