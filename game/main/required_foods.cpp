@@ -4,6 +4,8 @@
 
 #include "events/chains/chain_foods.h"
 #include "events/contest/contest_table.h"
+#include "events/day/opening_dish.h"
+#include "events/month/recipe_rewards.h"
 #include "events/visitors/visit_foods.h"
 #include "game/clock/spoiling.h"
 #include "game/economy/item_table.h"
@@ -55,6 +57,10 @@ std::vector<std::string> MissingRequiredFoods() {
     need(kMemoryFoodFirst);
     need(kMemoryFoodSecond);
     for (const std::string& name : MissingSpoilingEntries()) missing.push_back(name);
+    // The day's scenes: the opening's dish, and the foods ゼルバ gives for invented recipes.
+    need(kOpeningDish);
+    for (const RecipeReward& reward : RecipeRewardTable())
+        if (reward.kind == kRewardFood) need(reward.name);
     for (const std::string& name : MissingShareProducts())
         if (std::find(missing.begin(), missing.end(), name) == missing.end())
             missing.push_back(name);
@@ -78,6 +84,9 @@ std::vector<std::string> MissingRequiredFoods() {
             if (prize.kind == PrizeKind::kItem) need_item(prize.name);
         }
     }
+    // The day's scenes: ゼルバ's rewards for invented recipes.
+    for (const RecipeReward& reward : RecipeRewardTable())
+        if (reward.kind == kRewardItem) need_item(reward.name);
     return missing;
 }
 

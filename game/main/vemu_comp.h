@@ -261,6 +261,43 @@ public:
 
     // The day's scenes, the story scheduler, the morning and the month (events/day/,
     // events/scheduler/, events/morning/, events/month/).
+    // After game time has passed: starts at most one thing, a scene or a notice.
+    void ScheduleStory();
+    StoryTask MorningEvent();
+    StoryTask NightEvent();
+    StoryTask ExpandShopEvent();
+    StoryTask DiscardIngredientsEvent();
+    StoryTask SaveEvent();
+    StoryTask FatigueEvent();
+    StoryTask WakeAfterCollapseEvent();
+    StoryTask MorningRoutineEvent();
+    StoryTask MonthlyReportEvent();
+    StoryTask RecipeRewardEvent();
+    // A notice over the screen on top: the message screen pops itself once it is read.
+    void ShowNotice(const std::string& text);
+    // A plain message (no speaker change), waited on.
+    StoryTask Tell(std::string text, bool close_when_done = true);
+    // The parts of the scenes above, each a sub-event.
+    StoryTask OpeningPrologue();
+    StoryTask OpeningBirthday();
+    StoryTask OpeningHandover();
+    StoryTask MemoryDishReminder();
+    StoryTask MorningGoods();
+    StoryTask ForestRequest();
+    StoryTask NarfDream();
+    StoryTask WhiteMagicDream();
+    StoryTask PancakeDream();
+    StoryTask KinshipDream();
+    StoryTask ManaFruitDream();
+    StoryTask SnowDream();
+    StoryTask FrozenWorldDream();
+    // Stand-ins until the save slots land (events/day/save_stand_in.cpp).
+    bool SaveGame(int slot);
+    void BuildSaveSlotList();
+    // Recipe-count rewards: the level reached, and the invented recipes last counted.
+    int reward_num() const { return reward_num_; }
+    void set_reward_num(int level) { reward_num_ = level; }
+    int known_recipes() const { return known_recipes_; }
 
     // The contests (events/contest/).
     StoryTask ContestHallEvent();
