@@ -16,11 +16,6 @@ constexpr int kRightMouse = 1;
 
 }  // namespace
 
-StoryTask CVemuComp::Tell(std::string text, bool close_when_done) {
-    ShowMessage(&handles_.message, text.c_str(), close_when_done);
-    co_await Until(handles_.message);
-}
-
 StoryTask CVemuComp::ExpandShopEvent() {
     if (state_.menu_max >= kTopShopLevel) {
         co_await Tell("これ以上店舗を拡張できません");

@@ -34,7 +34,7 @@ const char* MonthlyVerdict(int income) {
 }
 
 StoryTask CVemuComp::MonthlyReportEvent() {
-    PlayBgm(&handles_.music, 8);
+    SceneMusic(&handles_.music, 8);
     co_await Until(handles_.music);
     co_await Say("今月もおつかれさま～\n月間報告をするよ", kRago, 0);
     co_await Say(FormatLine("ぜるば堂、１ヶ月間の\n総収入は %d クル\n総支出は %d クル",
@@ -52,7 +52,7 @@ StoryTask CVemuComp::MonthlyReportEvent() {
     co_await Say(FormatLine("結果、今月の総利益は %lld クル！", profit), kRago, 0);
     co_await Say(MonthlyVerdict(state_.income), kRago, 0);
     co_await Say("さあ、また１ヶ月間頑張っていこー", kRago, 0);
-    PlayBgm(&handles_.music, 1);
+    SceneMusic(&handles_.music, 1);
     state_.income = 0;
     state_.expenses = 0;
 }

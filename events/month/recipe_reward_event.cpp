@@ -19,7 +19,7 @@ StoryTask CVemuComp::RecipeRewardEvent() {
     const unsigned threshold = RecipeRewardThreshold(book_size, reward_num_);
     const unsigned next_threshold = RecipeRewardThreshold(book_size, reward_num_ + 1);
 
-    PlayBgm(nullptr, 7);
+    SceneMusic(nullptr, 7);
     co_await Say(
         FormatLine("ヴェム、\nレシピの数が %u を超えたようだな\f褒美として俺からこれをやろう",
                    threshold),
@@ -46,5 +46,5 @@ StoryTask CVemuComp::RecipeRewardEvent() {
         co_await Say(
             "なんと、全てのレシピを極めてしまったのだな\nもはやお前を超える料理人はおらんだろう",
             kZelba, 0);
-    PlayBgm(nullptr, 1);
+    SceneMusic(nullptr, 1);
 }

@@ -20,7 +20,7 @@ StoryTask CVemuComp::NarfDream() {
 }
 
 StoryTask CVemuComp::WhiteMagicDream() {
-    PlayBgm(&handles_.music, 8);
+    SceneMusic(&handles_.music, 8);
     co_await Until(handles_.music);
     co_await Say(
         "また夢を見ました\fお母さんが開いていた白魔法の学校……\n"
@@ -35,7 +35,7 @@ StoryTask CVemuComp::WhiteMagicDream() {
     Sound(kSoundAhead).Play(0, 0);
     co_await Say("『エブラの洞窟』に行けるようになりました", kRago, 0);
     state_.place_flags[kPlaceCave] = 1;
-    PlayBgm(nullptr, 1);
+    SceneMusic(nullptr, 1);
     state_.state_memory_food = 1;
     UpdateMemoryFoodState();
 }
@@ -47,7 +47,7 @@ StoryTask CVemuComp::PancakeDream() {
 
 StoryTask CVemuComp::KinshipDream() {
     co_await Say("ナルフさんと私……\nいったいどういう関係なんだろう", kVem, 0);
-    PlayBgm(&handles_.music, 7);
+    SceneMusic(&handles_.music, 7);
     co_await Until(handles_.music);
     co_await Say(
         "ふむ、思い出したぞ\f伝説の記憶の料理は『キャトレモネ』を『メモリーパロット』と煮たものだ\n"
@@ -55,7 +55,7 @@ StoryTask CVemuComp::KinshipDream() {
         kZelba, 0);
     co_await Say("ありがとうございます、ゼルバさん", kVem, 1);
     UpdateMemoryFoodState();
-    PlayBgm(nullptr, 1);
+    SceneMusic(nullptr, 1);
 }
 
 StoryTask CVemuComp::ManaFruitDream() {
@@ -68,14 +68,14 @@ StoryTask CVemuComp::SnowDream() {
     co_await Say("雪……？\nこの暖かい国に雪が降るなんて", kVem, 5);
     co_await Say("むう……何かの前触れでなければよいが", kZelba, 0);
     // This dream has no piece of its own: the music stays as it is.
-    PlayBgm(nullptr, 0);
+    SceneMusic(nullptr, 0);
     state_.place_flags[kPlaceNarf] = 0;
-    PlayBgm(nullptr, 1);
+    SceneMusic(nullptr, 1);
 }
 
 StoryTask CVemuComp::FrozenWorldDream() {
     co_await Say("悲しい夢……\nお母さんが、遠くへ行ってしまう夢でした", kVem, 4);
-    PlayBgm(&handles_.music, 7);
+    SceneMusic(&handles_.music, 7);
     co_await Until(handles_.music);
     co_await Say(
         "ヴェム、聞いてくれ\f世界が氷に覆われて、もう１週間になる\n"
@@ -84,5 +84,5 @@ StoryTask CVemuComp::FrozenWorldDream() {
     co_await Say("お前の母ククールはフランと戦い……\nそして、二度と帰ってはこなかったのだ", kZelba,
                  0);
     co_await Say("お母さんが……\fゼルバさん、私、フランを止めに行きます！", kVem, 3);
-    PlayBgm(nullptr, 1);
+    SceneMusic(nullptr, 1);
 }

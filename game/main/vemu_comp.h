@@ -273,6 +273,9 @@ public:
     StoryTask MorningRoutineEvent();
     StoryTask MonthlyReportEvent();
     StoryTask RecipeRewardEvent();
+    // The day's scenes ask for their music here: the last piece asked for stays readable.
+    bool SceneMusic(WaitHandle* handle, int id);
+    int scene_music() const { return scene_music_; }
     // A notice over the screen on top: the message screen pops itself once it is read.
     void ShowNotice(const std::string& text);
     // A plain message (no speaker change), waited on.
@@ -520,6 +523,7 @@ private:
     Contest contest_;
     int known_recipes_ = 0;
     int reward_num_ = 0;
+    int scene_music_ = 0;
     std::uint8_t music_carries_over_ = 0;
     int start_kit_ = 1;
     int music_mode_ = 1;
