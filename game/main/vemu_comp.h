@@ -202,20 +202,14 @@ public:
         int contest_food = -1;  // the pantry row offered for the contest
         // The tool shop sells two goods lists as one.
         std::vector<CItem*> tool_shop_goods;
-        // Until the story engine starts events, the last one a screen asked for.
-        std::string requested_story_event;
     };
     PlayScreenState& play_screens() { return play_screens_; }
     // The method window: the choice window beside the pot, on its own cursor and handle.
     void OpenMethodWindow(MenuEntry* entries, int count);
-    // Stand-in until the story engine's scheduler: the callers still take the minutes back.
-    void ScheduleStory() {}
     int music_volume() const { return music_volume_; }
     int effect_volume() const { return effect_volume_; }
 
 private:
-    // Stand-in until the story engine starts events: only remembers which one was asked for.
-    void RequestStoryEvent(const char* name) { play_screens_.requested_story_event = name; }
     // Virtual button 5 or the right button, pressed in this frame.
     bool ListCancelled() const;
     bool ButtonPressed(int button) const;
