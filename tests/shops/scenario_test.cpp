@@ -36,6 +36,7 @@ testing::AssertionResult ReadUntilScreen(PlayHarness& play, int screen) {
 TEST(ShopsScenario, BuyingRestockingAndSellingUntilClosingTime) {
     PlayHarness play;
     ASSERT_TRUE(play.NewGame()) << play.Report();
+    play.SkipOpening();
     play.Seed(14);
     play.state().reputation = 100.0f;
     play.Wear(kEquipAccessory1, u8"看板娘だすき");
