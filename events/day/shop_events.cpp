@@ -2,8 +2,6 @@
 // ingredients, and saving the game.
 #include <string>
 
-#include "engine/framework/mouse_event.h"
-#include "engine/input/direct_input.h"
 #include "game/main/vemu_comp.h"
 #include "game/rules/money.h"
 
@@ -11,8 +9,6 @@ namespace {
 
 constexpr int kTopShopLevel = 8;
 constexpr int kYes = 0;
-constexpr int kCancelButton = 5;
-constexpr int kRightMouse = 1;
 
 }  // namespace
 
@@ -53,9 +49,7 @@ StoryTask CVemuComp::DiscardIngredientsEvent() {
 
 StoryTask CVemuComp::SaveEvent() {
     // Cancelling leaves at once, even after a slot was chosen: the save is then already written.
-    co_await CancelOn([this] {
-        return input_->GetCount(kCancelButton) == 1 || mouse_->GetButton(kRightMouse) == 1;
-    });
+    co_await CancelOn([this] { return ListCancelled(); });
     co_await Tell("どこにセーブしますか？", false);
     BuildSaveSlotList();
     ShowChoiceList(entries_.data(), entry_count_);
