@@ -57,10 +57,6 @@ std::vector<std::string> MissingRequiredFoods() {
     need(kMemoryFoodFirst);
     need(kMemoryFoodSecond);
     for (const std::string& name : MissingSpoilingEntries()) missing.push_back(name);
-    // The day's scenes: the opening's dish, and the foods ゼルバ gives for invented recipes.
-    need(kOpeningDish);
-    for (const RecipeReward& reward : RecipeRewardTable())
-        if (reward.kind == kRewardFood) need(reward.name);
     for (const std::string& name : MissingShareProducts())
         if (std::find(missing.begin(), missing.end(), name) == missing.end())
             missing.push_back(name);
@@ -84,9 +80,14 @@ std::vector<std::string> MissingRequiredFoods() {
             if (prize.kind == PrizeKind::kItem) need_item(prize.name);
         }
     }
-    // The day's scenes: ゼルバ's rewards for invented recipes.
-    for (const RecipeReward& reward : RecipeRewardTable())
-        if (reward.kind == kRewardItem) need_item(reward.name);
+    // The day's scenes: the opening's dish, and what ゼルバ gives for invented recipes.
+    need(kOpeningDish);
+    for (const RecipeReward& reward : RecipeRewardTable()) {
+        if (reward.kind == kRewardFood)
+            need(reward.name);
+        else
+            need_item(reward.name);
+    }
     return missing;
 }
 

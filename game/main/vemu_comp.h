@@ -272,8 +272,6 @@ public:
     int scene_music() const { return scene_music_; }
     // A notice over the screen on top: the message screen pops itself once it is read.
     void ShowNotice(const std::string& text);
-    // A plain message (no speaker change), waited on.
-    StoryTask Tell(std::string text, bool close_when_done = true);
     // The parts of the scenes above, each a sub-event.
     StoryTask OpeningPrologue();
     StoryTask OpeningBirthday();
@@ -288,9 +286,6 @@ public:
     StoryTask ManaFruitDream();
     StoryTask SnowDream();
     StoryTask FrozenWorldDream();
-    // Stand-ins until the save slots land (events/day/save_stand_in.cpp).
-    bool SaveGame(int slot);
-    void BuildSaveSlotList();
     // Recipe-count rewards: the level reached, and the invented recipes last counted.
     int reward_num() const { return reward_num_; }
     void set_reward_num(int level) { reward_num_ = level; }

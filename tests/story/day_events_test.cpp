@@ -1,4 +1,5 @@
 // The day's fixed scenes: the shop's expansion, discarding, saving, the collapses and the night.
+#include "platform/files.h"
 #include "tests/story/story_fixture.h"
 
 namespace story_test {
@@ -73,6 +74,35 @@ TEST_F(DayEventsTest, CancellingTheSaveDialogueLeavesItAndTheNextStartsAfresh) {
     EXPECT_EQ(play.Message(), Utf8Of(u8"どこにセーブしますか？"));
     play.Click(1);
     EXPECT_EQ(game().screen_id(), kScreenGameMenu);
+}
+
+TEST_F(DayEventsTest, SavingSaysWhetherTheSlotWasWritten) {
+    struct Case {
+        bool blocked;  // a plain file where the save folder goes: no one can write there
+        const char8_t* said;
+    };
+    const Case cases[] = {{false, u8"記録 3 にセーブしました"},
+                          {true, u8"記録 3 にセーブできませんでした"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blocked);
+        const std::string folder = play.data_folder() + (c.blocked ? "/blocked" : "");
+        if (c.blocked) {
+            ASSERT_TRUE(platform::MakeDirectories(folder));
+            ASSERT_TRUE(platform::WriteWholeFile(folder + "/dat", "x", 1));
+            play.backend.services().folders.data = folder;
+        }
+        game().PushScreen(kScreenGameMenu);
+        Start(StoryEvent::kSave);
+        for (int i = 0; i < 400 && play.ChoiceRows().size() < 8; ++i) ReadStep();
+        ASSERT_EQ(play.ChoiceRows().size(), 8u) << play.Report();
+        play.Press(kDown);
+        play.Press(kDown);
+        play.Press(kDecide);
+        ASSERT_TRUE(FinishScene());
+        EXPECT_EQ(transcript.lines().back().text, Utf8Of(c.said));
+        EXPECT_EQ(game().screen_id(), kScreenGameMenu);
+        game().PopScreen();
+    }
 }
 
 TEST_F(DayEventsTest, CollapsingAtHomeCostsEightHoursAndNeverLeavesStaminaNegative) {
