@@ -1,4 +1,19 @@
 #include "events/story_table.h"
 
-// This group's rows join the story table here as their scenes are written.
-StorySceneRows DayScenes() { return {}; }
+namespace {
+
+constexpr CVemuComp::StorySceneRow kDayScenes[] = {
+    {StoryEvent::kMorning, &CVemuComp::MorningEvent},
+    {StoryEvent::kNight, &CVemuComp::NightEvent},
+    {StoryEvent::kExpandShop, &CVemuComp::ExpandShopEvent},
+    {StoryEvent::kDiscardIngredients, &CVemuComp::DiscardIngredientsEvent},
+    {StoryEvent::kSave, &CVemuComp::SaveEvent},
+    {StoryEvent::kFatigue, &CVemuComp::FatigueEvent},
+    {StoryEvent::kWakeAfterCollapse, &CVemuComp::WakeAfterCollapseEvent},
+    {StoryEvent::kMorningRoutine, &CVemuComp::MorningRoutineEvent},
+    {StoryEvent::kMonthlyReport, &CVemuComp::MonthlyReportEvent},
+};
+
+}  // namespace
+
+StorySceneRows DayScenes() { return kDayScenes; }

@@ -4,6 +4,8 @@
 
 #include "events/chains/chain_foods.h"
 #include "events/contest/contest_table.h"
+#include "events/day/opening_dish.h"
+#include "events/month/recipe_rewards.h"
 #include "events/visitors/visit_foods.h"
 #include "game/clock/spoiling.h"
 #include "game/economy/item_table.h"
@@ -77,6 +79,14 @@ std::vector<std::string> MissingRequiredFoods() {
             if (prize.kind == PrizeKind::kFood) need(prize.name);
             if (prize.kind == PrizeKind::kItem) need_item(prize.name);
         }
+    }
+    // The day's scenes: the opening's dish, and what ゼルバ gives for invented recipes.
+    need(kOpeningDish);
+    for (const RecipeReward& reward : RecipeRewardTable()) {
+        if (reward.kind == kRewardFood)
+            need(reward.name);
+        else
+            need_item(reward.name);
     }
     return missing;
 }

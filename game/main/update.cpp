@@ -24,14 +24,19 @@ void CVemuComp::UpdatePortraitFade() {
 
 void CVemuComp::StartOfPlay() {
     PushScreen(kScreenMainCommands, -1);
-    // The opening comes with the story; until then play starts on the main commands.
+    if (state_.first) {
+        mediator_->StopEventsWaitingOn(&handles_.list);
+        StartStoryEvent(StoryEvent::kMorning);
+    }
 }
 
 void CVemuComp::AfterDishMadeDone() {
     MarkMenuFoods();
     ReplaceScreen(kScreenCooking);
-    // The story scheduler takes the minutes that cooking let pass once it exists.
-    if (state_.minutes_since_story_check != 0) state_.minutes_since_story_check = 0;
+    if (state_.minutes_since_story_check != 0) {
+        ScheduleStory();
+        state_.minutes_since_story_check = 0;
+    }
 }
 
 void CVemuComp::WaitForMessage() {

@@ -202,20 +202,14 @@ public:
         int contest_food = -1;  // the pantry row offered for the contest
         // The tool shop sells two goods lists as one.
         std::vector<CItem*> tool_shop_goods;
-        // Until the story engine starts events, the last one a screen asked for.
-        std::string requested_story_event;
     };
     PlayScreenState& play_screens() { return play_screens_; }
     // The method window: the choice window beside the pot, on its own cursor and handle.
     void OpenMethodWindow(MenuEntry* entries, int count);
-    // Stand-in until the story engine's scheduler: the callers still take the minutes back.
-    void ScheduleStory() {}
     int music_volume() const { return music_volume_; }
     int effect_volume() const { return effect_volume_; }
 
 private:
-    // Stand-in until the story engine starts events: only remembers which one was asked for.
-    void RequestStoryEvent(const char* name) { play_screens_.requested_story_event = name; }
     // Virtual button 5 or the right button, pressed in this frame.
     bool ListCancelled() const;
     bool ButtonPressed(int button) const;
@@ -261,6 +255,41 @@ public:
 
     // The day's scenes, the story scheduler, the morning and the month (events/day/,
     // events/scheduler/, events/morning/, events/month/).
+    // After game time has passed: starts at most one thing, a scene or a notice.
+    void ScheduleStory();
+    StoryTask MorningEvent();
+    StoryTask NightEvent();
+    StoryTask ExpandShopEvent();
+    StoryTask DiscardIngredientsEvent();
+    StoryTask SaveEvent();
+    StoryTask FatigueEvent();
+    StoryTask WakeAfterCollapseEvent();
+    StoryTask MorningRoutineEvent();
+    StoryTask MonthlyReportEvent();
+    StoryTask RecipeRewardEvent();
+    // The day's scenes ask for their music here: the last piece asked for stays readable.
+    bool SceneMusic(WaitHandle* handle, int id);
+    int scene_music() const { return scene_music_; }
+    // A notice over the screen on top: the message screen pops itself once it is read.
+    void ShowNotice(const std::string& text);
+    // The parts of the scenes above, each a sub-event.
+    StoryTask OpeningPrologue();
+    StoryTask OpeningBirthday();
+    StoryTask OpeningHandover();
+    StoryTask MemoryDishReminder();
+    StoryTask MorningGoods();
+    StoryTask ForestRequest();
+    StoryTask NarfDream();
+    StoryTask WhiteMagicDream();
+    StoryTask PancakeDream();
+    StoryTask KinshipDream();
+    StoryTask ManaFruitDream();
+    StoryTask SnowDream();
+    StoryTask FrozenWorldDream();
+    // Recipe-count rewards: the level reached, and the invented recipes last counted.
+    int reward_num() const { return reward_num_; }
+    void set_reward_num(int level) { reward_num_ = level; }
+    int known_recipes() const { return known_recipes_; }
 
     // The contests (events/contest/).
     StoryTask ContestHallEvent();
@@ -483,6 +512,7 @@ private:
     Contest contest_;
     int known_recipes_ = 0;
     int reward_num_ = 0;
+    int scene_music_ = 0;
     std::uint8_t music_carries_over_ = 0;
     int start_kit_ = 1;
     int music_mode_ = 1;

@@ -88,7 +88,7 @@ void CVemuComp::CookingScreen() {
         play.cooking_phase = 0;
         const int method = second_entries_[static_cast<std::size_t>(row)].value;
         if (method == kMethodDiscard)
-            RequestStoryEvent("DiscardIngredientsEvent");
+            StartStoryEvent(StoryEvent::kDiscardIngredients);
         else
             StartCooking(method);
         return;

@@ -96,7 +96,7 @@ void CVemuComp::MainCommandsScreen() {
             break;
         case kRest:
             PushScreen(kScreenResting);
-            if (state_.clock.hour >= kNightFromHour) RequestStoryEvent("NightEvent");
+            if (state_.clock.hour >= kNightFromHour) StartStoryEvent(StoryEvent::kNight);
             break;
         case kGoOut:
             PushScreen(kScreenDestinations);
@@ -117,7 +117,7 @@ void CVemuComp::DestinationsScreen() {
     else if (value == kGoContest)
         PushScreen(kScreenContestHall);
     else if (value == kGoArchitect)
-        RequestStoryEvent("ExpandShopEvent");
+        StartStoryEvent(StoryEvent::kExpandShop);
     else if (value >= kFirstOutingPlace)
         PushScreen(kScreenOuting);
 }
@@ -129,7 +129,7 @@ void CVemuComp::GameMenuScreen() {
         kScreenEquipment, kScreenOwnedItems, kScreenRecipeBook, kScreenIngredientDictionary, -1,
         kScreenSettings};
     if (value == kSave)
-        RequestStoryEvent("SaveEvent");
+        StartStoryEvent(StoryEvent::kSave);
     else if (value >= 0 && value < static_cast<int>(std::size(kScreens)))
         PushScreen(kScreens[value]);
 }

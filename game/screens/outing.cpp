@@ -44,7 +44,7 @@ void CVemuComp::OutingScreen() {
         } else {
             PopScreen();
             PopScreen();
-            RequestStoryEvent("WakeAfterCollapseEvent");
+            StartStoryEvent(StoryEvent::kWakeAfterCollapse);
         }
         return;
     }

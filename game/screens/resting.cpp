@@ -31,7 +31,7 @@ void CVemuComp::RestingScreen() {
     if (Crossed(before, after, kMorning)) {
         PopScreen();
         screen_cursor_ = 0;
-        RequestStoryEvent("MorningRoutineEvent");
+        StartStoryEvent(StoryEvent::kMorningRoutine);
     } else if (Crossed(before, after, kLunch)) {
         PopScreen();
         ShowMessage(&handles_.message, "ランチタイムです", true);

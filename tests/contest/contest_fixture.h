@@ -29,6 +29,7 @@ protected:
     void SetUp() override {
         play.Seed(7);
         ASSERT_TRUE(play.NewGame());
+        play.SkipOpening();
         ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
         play.OpenPlace(kPlaceCompetition);
     }

@@ -81,9 +81,10 @@ TEST_P(Interrupt, EndsTheDemoAtOnceWithNoFurtherLineAndTheTitleComesBack) {
     ASSERT_TRUE(play.Choose(u8"はじめから"));
     ASSERT_TRUE(play.RunUntilComponent(CVemuComp::kName));
     EXPECT_FALSE(play.game().story_live());
-    ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
-    EXPECT_FALSE(play.game().story_live());
-    EXPECT_EQ(play.game().screen_stack().size(), 1u);
+    // What runs then is the new game's own opening, over its main commands.
+    ASSERT_TRUE(play.RunUntilScreen(kScreenStory));
+    EXPECT_EQ(play.game().last_story_row(), StoryEvent::kMorning);
+    EXPECT_EQ(play.game().screen_stack().size(), 2u);
     EXPECT_TRUE(play.MessageBoxes().empty());
 }
 
@@ -103,6 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Touches, Interrupt, ::testing::ValuesIn(kTouches),
 
 TEST_F(DemoTest, ADemoOverAGameLeftByF2OnAnOutingLeavesThatGameAsItWas) {
     ASSERT_TRUE(play.NewGame());
+    play.SkipOpening();
     ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
     play.ShowScreen(kScreenOuting);
     const GameClock start = play.state().clock;

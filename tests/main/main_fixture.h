@@ -20,7 +20,8 @@ protected:
         ASSERT_TRUE(world.runtime.sound.Init(nullptr));
         world.Enter(game);
         ASSERT_TRUE(game.initialized());
-        // The start of play opens the main commands.
+        // These screens come after the opening: the start of play opens the main commands.
+        game.state().first = 0;
         world.Frames(1);
         ASSERT_EQ(game.screen_id(), kScreenMainCommands);
     }

@@ -22,6 +22,7 @@ protected:
 TEST_F(StartOfPlay, ANewGameOpensDayOneOnTheMainCommands) {
     play.Seed(1);
     ASSERT_TRUE(play.NewGame());
+    play.SkipOpening();
     ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
     const PlayState& s = play.state();
     EXPECT_EQ(s.clock.year, 2006);
@@ -43,6 +44,7 @@ TEST_F(StartOfPlay, F2AndANewGameGiveTheSameFreshStateAsTheFirst) {
     const PlaySnapshot fresh = TakeSnapshot(play.game());
 
     // A day's worth of changes made straight on the state, as later screens would make them.
+    play.SkipOpening();
     ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
     play.SetMoney(123);
     play.SetDate(2006, 3, 14, 21, 30);

@@ -34,11 +34,11 @@ TEST_F(PlayScreenTest, SellingAndGoingOutWaitForTheDayAndRestingAtNightStartsThe
     for (int hour : {21, 22}) {
         SCOPED_TRACE(hour);
         SetClock(hour, 0);
-        game.play_screens().requested_story_event.clear();
+        ForgetRequestedEvent();
         game.ReplaceScreen(kScreenMainCommands);
         Choose(3);
         EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands, kScreenResting}));
-        EXPECT_EQ(RequestedEvent(), hour == 22 ? "NightEvent" : "");
+        EXPECT_EQ(RequestedEvent(), hour == 22 ? "Night" : "");
         game.PopScreen();
     }
 }
@@ -48,7 +48,11 @@ TEST_F(PlayScreenTest, TheDestinationsListOnlyTheOpenPlacesInTheirOrder) {
     EXPECT_EQ(Message(), "どこに行きますか？");
     EXPECT_EQ(Labels(), (std::vector<std::string>{"商店街", "建築事務所"}));
     Choose(1);
-    EXPECT_EQ(RequestedEvent(), "ExpandShopEvent");
+    EXPECT_EQ(RequestedEvent(), "ExpandShop");
+    EXPECT_EQ(StackIds(),
+              (std::vector<int>{kScreenMainCommands, kScreenDestinations, kScreenStory}));
+    game.ResetEventStates();
+    game.PopScreen();
     game.PopScreen();
 
     game.state().place_flags.fill(1);
@@ -116,8 +120,8 @@ TEST_F(PlayScreenTest, AnOutingEndsAtTheFirstCheckAfterTenAtNight) {
     game.PushScreen(kScreenDestinations);
     game.PushScreen(kScreenOuting);
     world.Frames(1);
-    EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands}));
-    EXPECT_EQ(RequestedEvent(), "WakeAfterCollapseEvent");
+    EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands, kScreenStory}));
+    EXPECT_EQ(RequestedEvent(), "WakeAfterCollapse");
 }
 
 TEST_F(PlayScreenTest, TheSecondDrawOfAnOutingFindsTheHeartFruit) {
@@ -147,14 +151,14 @@ TEST_F(PlayScreenTest, RestingEndsWhenTheMorningLunchOrDinnerComes) {
         const char* event;
         const char* notice;
     };
-    const Case kCases[] = {{6, "MorningRoutineEvent", "何をしますか？"},
+    const Case kCases[] = {{6, "MorningRoutine", "何をしますか？"},
                            {11, "", "ランチタイムです"},
                            {17, "", "ディナータイムです"}};
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.hour);
         SetClock(c.hour, 50);
         game.state().stamina = 10.0f;
-        game.play_screens().requested_story_event.clear();
+        ForgetRequestedEvent();
         game.set_screen_cursor(4);
         game.PushScreen(kScreenResting);
         world.Frames(1);
@@ -163,12 +167,19 @@ TEST_F(PlayScreenTest, RestingEndsWhenTheMorningLunchOrDinnerComes) {
         world.Frames(1);
         EXPECT_EQ(game.state().clock.hour, c.hour + 1);
         EXPECT_EQ(game.state().clock.minute, 0);
-        EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands}));
+        // The morning's scene plays on the story screen over the main commands.
+        if (*c.event)
+            EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands, kScreenStory}));
+        else
+            EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands}));
         EXPECT_EQ(RequestedEvent(), c.event);
-        EXPECT_EQ(Message(), c.notice);
+        if (!*c.event) EXPECT_EQ(Message(), c.notice);
         EXPECT_GT(game.state().stamina, 10.0f);
         if (*c.event) {
-            EXPECT_EQ(game.screen_cursor(), 0);
+            // The main commands come back on their first row after the morning.
+            EXPECT_EQ(game.screen_stack().back().saved_cursor, 0);
+            game.ResetEventStates();
+            game.PopScreen();
         }
     }
 }

@@ -1,6 +1,7 @@
 // The main game run to its main commands, with helpers to open a play screen and answer it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,7 +41,12 @@ protected:
             names.push_back(food->name);
         return names;
     }
-    const std::string& RequestedEvent() { return game.play_screens().requested_story_event; }
+    // The story row a screen last asked for ("" when none was, since the last forgetting).
+    std::string RequestedEvent() const {
+        const std::optional<StoryEvent> row = game.last_story_row();
+        return row && *row != StoryEvent::kCount ? StoryEventName(*row) : "";
+    }
+    void ForgetRequestedEvent() { game.StartStoryEvent(StoryEvent::kCount); }
     CItemBag& Bag() { return world.mediator().items(); }
 };
 

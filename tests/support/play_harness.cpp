@@ -252,6 +252,13 @@ testing::AssertionResult PlayHarness::NewGame() {
         kFrameLimit, "first frame of the main game");
 }
 
+void PlayHarness::SkipOpening() {
+    CVemuComp& g = game();
+    g.ResetEventStates();
+    g.state().first = 0;
+    while (g.screen_stack().size() > 1 && g.screen_id() != kScreenMainCommands) g.PopScreen();
+}
+
 void PlayHarness::SetMoney(int money) {
     state().money = state().shown_money = money;
     mediator().SetValue("money", money, true);

@@ -61,6 +61,9 @@ public:
     // --- running until something happens; each gives up after `limit` frames ---
     // Logo and title, then はじめから: stops on the main game's first frame.
     [[nodiscard]] testing::AssertionResult NewGame();
+    // For tests of what comes after the opening: drops the opening scene that a new game
+    // starts and leaves the main commands on top, with the lesson over.
+    void SkipOpening();
     // The message window's text contains `text` (UTF-8).
     [[nodiscard]] testing::AssertionResult RunUntilMessage(const char8_t* text,
                                                            int limit = kFrameLimit);

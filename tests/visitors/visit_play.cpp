@@ -29,6 +29,7 @@ unsigned SeedWhere(const std::function<bool()>& wanted) {
 void VisitTest::SetUp() {
     play.SetPixels(false);
     ASSERT_TRUE(play.NewGame());
+    play.SkipOpening();
     ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
     game().SetTextSpeed(1);
 }

@@ -1,0 +1,10 @@
+// The dish of the opening lesson, and the two ingredients it is cooked from.
+#pragma once
+
+class CVemuComp;
+
+inline constexpr const char* kOpeningDish = "ゼルバ炒め";
+inline constexpr const char* kOpeningIngredients[2] = {"ゼルバワラビ", "ゼルゼルダケ"};
+
+// The player has cooked the lesson's dish.
+bool OpeningDishKnown(const CVemuComp& game);

@@ -1,0 +1,84 @@
+// The morning after a night's rest: a dream, for a game that carries one; the greeting; the
+// goods of the shares and the purchase for the menu; on the first morning ゼルバ's errand to
+// the forest; and now and then one of his tips.
+#include <array>
+
+#include "engine/common/system.h"
+#include "events/morning/morning_tips.h"
+#include "game/main/vemu_comp.h"
+
+namespace {
+
+constexpr int kVem = 1, kZelba = 2, kRago = 3;
+
+// The dream of each odd "state_dream"; after it the value moves on to the next even one.
+struct Dream {
+    int state;
+    CVemuComp::StoryScene scene;
+};
+constexpr std::array<Dream, 7> kDreams = {{
+    {1, &CVemuComp::NarfDream},
+    {3, &CVemuComp::WhiteMagicDream},
+    {5, &CVemuComp::PancakeDream},
+    {7, &CVemuComp::KinshipDream},
+    {9, &CVemuComp::ManaFruitDream},
+    {11, &CVemuComp::SnowDream},
+    {13, &CVemuComp::FrozenWorldDream},
+}};
+
+CVemuComp::StoryScene DreamOf(int state) {
+    for (const Dream& dream : kDreams)
+        if (dream.state == state) return dream.scene;
+    return nullptr;
+}
+
+}  // namespace
+
+StoryTask CVemuComp::MorningRoutineEvent() {
+    UpdateMemoryFoodState();
+    if (const StoryScene dream = DreamOf(state_.state_dream)) {
+        ++state_.state_dream;
+        state_.state_day_cnt = 0;
+        co_await (this->*dream)();
+    }
+    if (Rand() % 2 == 0) {
+        PlayVoice("voice\\good_morning1.wav");
+        co_await Say("おはようございます", kVem, 1);
+    } else {
+        PlayVoice("voice\\good_morning2.wav");
+        co_await Say("おはようございます\n今日も１日、頑張りましょう", kVem, 1);
+    }
+    co_await MorningGoods();
+    if (!state_.place_flags[kPlaceForest]) co_await ForestRequest();
+    if (const char* tip = MorningTip(Rand() % kMorningTipDraws)) co_await Say(tip, kZelba, 0);
+}
+
+StoryTask CVemuComp::MorningGoods() {
+    bool shown = false;
+    if (DeliverShareGoods()) {
+        Sound(kSoundGet).Play(0, 0);
+        ShowMessage(&handles_.message, "材料が届きました\n", true);
+        shown = true;
+    }
+    if (AutoPurchase()) {
+        Sound(kSoundGet).Play(0, 0);
+        // Joins the delivery's message while that is still on screen.
+        ShowOrAppendMessage(&handles_.message, "材料を仕入れました", kMessageColor, &font16_);
+        shown = true;
+    }
+    // Read before the next line takes the window.
+    if (shown) co_await Until(handles_.message);
+}
+
+StoryTask CVemuComp::ForestRequest() {
+    co_await Say(
+        "そういえば、ゼルバ炒めに使う『ゼルバワラビ』と『ゼルゼルダケ』が\n"
+        "残り少なくなってきたな\f"
+        "どちらも『マナの森』に生えておる\n時間のあるときに採ってきてはくれんか",
+        kZelba, 0);
+    co_await Say("分かりました『マナの森』にですね\nあれは町のお店では売ってませんからね", kVem, 0);
+    co_await Say("ただし、無理に深入りせんようにな", kZelba, 0);
+    Sound(kSoundAhead).Play(0, 0);
+    co_await Say("『マナの森』に行けるようになりました", kRago, 0);
+    state_.place_flags[kPlaceForest] = 1;
+}

@@ -1,0 +1,97 @@
+// A new game on the headless harness, past its opening, with a transcript of what the story
+// shows and helpers that read the story's messages and answer its questions.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game/main/vemu_comp.h"
+#include "tests/support/play_harness.h"
+#include "tests/support/story_transcript.h"
+
+namespace story_test {
+
+using namespace play_test;
+
+class StoryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(play.NewGame());
+        play.SkipOpening();
+        Run(2);
+    }
+
+    CVemuComp& game() { return play.game(); }
+    PlayState& state() { return play.state(); }
+
+    // One frame, looked at by the transcript.
+    void Step() {
+        play.Frame();
+        transcript.Sample(game());
+    }
+    void Run(int frames) {
+        for (int i = 0; i < frames; ++i) Step();
+    }
+    // A message on screen, waiting to be read (or for its next page).
+    bool MessageWaiting() {
+        return game().handles().message.state == WaitHandle::kWaiting &&
+               play.mediator().IsRunning(&game().message_output());
+    }
+    // One frame, reading a message that waits (a press and a release).
+    void ReadStep() {
+        const bool read = MessageWaiting();
+        if (read) play.Hold(kDecide, true);
+        Step();
+        if (read) {
+            play.Hold(kDecide, false);
+            Step();
+        }
+    }
+    // Reads every message until the story screen has gone; false when it is still there.
+    bool FinishScene(int limit = 4000) {
+        for (int frame = 0; frame < limit; ++frame) {
+            if (game().screen_id() != kScreenStory && !game().story_live()) return true;
+            ReadStep();
+        }
+        ADD_FAILURE() << "the scene did not end; " << play.Report();
+        return false;
+    }
+    // Reads messages until a question offers the answer (UTF-8), then gives it.
+    testing::AssertionResult Answer(const char8_t* label, int limit = 2000) {
+        const std::string wanted(reinterpret_cast<const char*>(label));
+        for (int frame = 0; frame < limit; ++frame) {
+            for (const std::string& row : play.ChoiceRows())
+                if (row == wanted) return play.Choose(label);
+            ReadStep();
+        }
+        return testing::AssertionFailure() << "no question offered it; " << play.Report();
+    }
+    // Reads a notice until its message screen has gone.
+    bool FinishNotice(int limit = 2000) {
+        for (int frame = 0; frame < limit; ++frame) {
+            if (game().screen_id() != kScreenWaitForMessage) return true;
+            ReadStep();
+        }
+        ADD_FAILURE() << "the notice stayed; " << play.Report();
+        return false;
+    }
+    static std::string Utf8Of(const char8_t* text) {
+        return std::string(reinterpret_cast<const char*>(text));
+    }
+    // Starts a scene from the main commands, as its screen would.
+    void Start(StoryEvent row) {
+        transcript.Clear();
+        ASSERT_TRUE(game().StartStoryEvent(row)) << StoryEventName(row);
+    }
+    std::string Lines() const {
+        std::string all;
+        for (const TranscriptEntry& entry : transcript.lines()) all += Describe(entry) + "\n";
+        return all;
+    }
+
+    PlayHarness play;
+    StoryTranscript transcript;
+};
+
+}  // namespace story_test

@@ -1,0 +1,92 @@
+#include "tests/support/story_transcript.h"
+
+#include <algorithm>
+
+#include "engine/common/sjis.h"
+#include "engine/common/system.h"
+#include "game/main/vemu_comp.h"
+
+namespace play_test {
+
+TranscriptEntry Line(int speaker, int expression, const char8_t* text) {
+    return {TranscriptEntry::kLine, speaker, expression, 0,
+            std::string(reinterpret_cast<const char*>(text))};
+}
+TranscriptEntry Music(int id) { return {TranscriptEntry::kMusic, 0, 0, id, {}}; }
+TranscriptEntry Sound(int effect) { return {TranscriptEntry::kSound, 0, 0, effect, {}}; }
+
+void StoryTranscript::Sample(CVemuComp& game) {
+    if (game.scene_music() != last_music_) {
+        if (last_music_ != -1) entries_.push_back(Music(game.scene_music()));
+        last_music_ = game.scene_music();
+    }
+    playing_.resize(kSoundEffectCount, false);
+    for (int effect = 0; effect < kSoundEffectCount; ++effect) {
+        const bool playing = game.Sound(static_cast<SoundEffect>(effect)).IsPlaying();
+        if (playing && !playing_[static_cast<std::size_t>(effect)])
+            entries_.push_back(Sound(effect));
+        playing_[static_cast<std::size_t>(effect)] = playing;
+    }
+    // The story's own lines and its notices; not the prompts of the screens it goes back to.
+    const bool story =
+        game.screen_id() == kScreenStory || game.screen_id() == kScreenWaitForMessage;
+    const std::string& text = game.GetMessageText();
+    if (story && text != last_text_ && !text.empty() &&
+        game.handles().message.state == WaitHandle::kWaiting)
+        entries_.push_back(
+            {TranscriptEntry::kLine, game.speaker(), game.expression(), 0, sjis::ToUtf8(text)});
+    last_text_ = text;
+}
+
+std::vector<TranscriptEntry> StoryTranscript::lines() const {
+    std::vector<TranscriptEntry> lines;
+    for (const TranscriptEntry& entry : entries_)
+        if (entry.kind == TranscriptEntry::kLine) lines.push_back(entry);
+    return lines;
+}
+
+std::vector<int> StoryTranscript::music() const {
+    std::vector<int> ids;
+    for (const TranscriptEntry& entry : entries_)
+        if (entry.kind == TranscriptEntry::kMusic) ids.push_back(entry.id);
+    return ids;
+}
+
+bool StoryTranscript::HasSound(int effect) const {
+    return std::any_of(entries_.begin(), entries_.end(), [effect](const TranscriptEntry& e) {
+        return e.kind == TranscriptEntry::kSound && e.id == effect;
+    });
+}
+
+bool StoryTranscript::HasLine(const char8_t* text) const {
+    const std::string wanted(reinterpret_cast<const char*>(text));
+    return std::any_of(entries_.begin(), entries_.end(), [&wanted](const TranscriptEntry& e) {
+        return e.kind == TranscriptEntry::kLine && e.text.find(wanted) != std::string::npos;
+    });
+}
+
+std::string Describe(const TranscriptEntry& entry) {
+    switch (entry.kind) {
+        case TranscriptEntry::kLine:
+            return "(" + std::to_string(entry.speaker) + ", " + std::to_string(entry.expression) +
+                   ") " + entry.text;
+        case TranscriptEntry::kMusic:
+            return "music " + std::to_string(entry.id);
+        case TranscriptEntry::kSound:
+            return "sound " + std::to_string(entry.id);
+    }
+    return "?";
+}
+
+unsigned SeedFor(std::initializer_list<std::pair<int, int>> draws) {
+    for (unsigned seed = 1;; ++seed) {
+        Srand(seed);
+        const bool all = std::all_of(draws.begin(), draws.end(), [](const auto& draw) {
+            const int value = Rand() % draw.first;
+            return draw.second < 0 || value == draw.second;
+        });
+        if (all) return seed;
+    }
+}
+
+}  // namespace play_test
