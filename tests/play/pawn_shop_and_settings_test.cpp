@@ -19,6 +19,7 @@ protected:
     void SetUp() override {
         play.Seed(5);
         ASSERT_TRUE(play.NewGame());
+        play.SkipOpening();
         ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
     }
     PlayHarness play;

@@ -105,6 +105,7 @@ protected:
     static void SetUpTestSuite() {
         play_ = new PlayHarness;
         ASSERT_TRUE(play_->NewGame());
+        play_->SkipOpening();
         ASSERT_TRUE(play_->RunUntilScreen(kScreenMainCommands));
         CVemuComp& game = play_->game();
         game.CQZNVLComponent::ShowMessage(&message_, Sjis(u8"今日もがんばろう").c_str(), 0xFF000000,

@@ -30,6 +30,7 @@ TEST(SaveAndContinue, TheTitleListsTheSavedSlotAndContinuingRestoresThatGame) {
     PlayHarness play;
     play.Seed(3);
     ASSERT_TRUE(play.NewGame());
+    play.SkipOpening();
     ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
     play.SetMoney(4321);
     play.SetDate(2006, 2, 17, 15, 35);
