@@ -77,6 +77,29 @@ TEST_F(MorningTest, ATipComesForDrawsBelowTwelveOnly) {
     }
 }
 
+TEST_F(MorningTest, BothDeliveriesAreReadBeforeTheNextLine) {
+    state().place_flags[kPlaceForest] = 1;
+    const auto sugar = [&] {
+        const Food* food = game().FindPantryFood(Sjis(u8"砂糖"));
+        return food ? food->amount : 0.0f;
+    };
+    const float before = sugar();
+    ASSERT_NE(play.AddToBag(u8"甘粉商事株", 2), nullptr);
+    MenuDish* dish = play.AddToMenu(u8"ゼルバ炒め", 1.0f);
+    ASSERT_NE(dish, nullptr);
+    dish->restock = 2;
+    // The greeting, the goods, then one of ゼルバ's tips: the goods must not give way to it.
+    play.Seed(SeedFor({{2, 0}, {24, 0}}));
+    Start(StoryEvent::kMorningRoutine);
+    ASSERT_TRUE(FinishScene());
+    const auto lines = transcript.lines();
+    ASSERT_EQ(lines.size(), 3u) << Lines();
+    EXPECT_EQ(lines[0].text, Utf8Of(u8"おはようございます"));
+    EXPECT_EQ(lines[1].text, Utf8Of(u8"材料が届きました\n材料を仕入れました"));
+    EXPECT_EQ(lines[2].speaker, 2);
+    EXPECT_EQ(sugar(), before + 2.0f);
+}
+
 TEST_F(MorningTest, DreamsOfALoadedGameMoveTheirStoryOn) {
     state().place_flags[kPlaceForest] = 1;
     state().state_dream = 1;
