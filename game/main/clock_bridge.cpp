@@ -13,19 +13,23 @@ void Announce(CVemuComp& game, const ClockEvents& events) {
 
 }  // namespace
 
+ClockWorld CVemuComp::MakeClockWorld() {
+    return {state_, kitchen_, book_, rot_entry_, HoldsWitchFridge(mediator_->items())};
+}
+
 void CVemuComp::AddMinutes(int minutes) {
-    ClockWorld world{state_, kitchen_, book_, rot_entry_, HoldsWitchFridge(mediator_->items())};
+    ClockWorld world = MakeClockWorld();
     Announce(*this, ::AddMinutes(world, minutes));
 }
 void CVemuComp::AddHours(int hours) {
-    ClockWorld world{state_, kitchen_, book_, rot_entry_, HoldsWitchFridge(mediator_->items())};
+    ClockWorld world = MakeClockWorld();
     Announce(*this, ::AddHours(world, hours));
 }
 void CVemuComp::AddDays(int days) {
-    ClockWorld world{state_, kitchen_, book_, rot_entry_, HoldsWitchFridge(mediator_->items())};
+    ClockWorld world = MakeClockWorld();
     Announce(*this, ::AddDays(world, days));
 }
 void CVemuComp::RotFoods() {
-    ClockWorld world{state_, kitchen_, book_, rot_entry_, HoldsWitchFridge(mediator_->items())};
+    ClockWorld world = MakeClockWorld();
     ::RotFoods(world);
 }

@@ -24,7 +24,6 @@ void CVemuComp::NewGameReset() {
     s.recovery_factor = s.fatigue_factor = s.cooking_time_factor = s.customer_factor = 1.0f;
     window_kind_ = 0;
     known_recipes_ = reward_num_ = 0;
-    number_entry_index_ = play_screen_index_ = -1;
     ResetPortraitState();
     s.first = 1;
     s.chain_resolved = 0;
@@ -79,7 +78,7 @@ void CVemuComp::NewGameReset() {
     s.income = s.expenses = 0;
 
     s.clock = GameClock{};
-    screen_id_ = screen_after_id_ = 0;
+    screen_id_ = 0;
     stack_.clear();
     screen_cursor_ = 0;
     frame_counter_ = 0;

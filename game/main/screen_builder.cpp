@@ -129,7 +129,6 @@ std::string DishMadeNotice(const Food& dish) {
 }  // namespace
 
 int CVemuComp::OpenScreen(int id) {
-    number_entry_index_ = -1;
     screen_id_ = id;
     StopSelect();
     if (id < 0 || id >= kScreenCount) return 1;

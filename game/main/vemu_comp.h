@@ -21,6 +21,7 @@
 #include "engine/framework/wait_handle.h"
 #include "engine/graphics/font.h"
 #include "events/runtime/story_runner.h"
+#include "game/clock/clock_world.h"
 #include "game/data/recipe_book.h"
 #include "game/main/draw_state.h"
 #include "game/main/media_tables.h"
@@ -451,6 +452,8 @@ public:
 
 private:
     void InitializeWindows();
+    // What the clock rules move: the play state, the pantry in use and the book's fermentation.
+    ClockWorld MakeClockWorld();
     bool FillFoodGoods();
     void FillItemGoods();
     bool LookUpStoryFoods();
@@ -482,11 +485,8 @@ private:
 
     std::vector<ScreenEntry> stack_;
     int screen_id_ = 0;
-    int screen_after_id_ = 0;
     int screen_cursor_ = 0;
     int frame_counter_ = 0;
-    int number_entry_index_ = -1;
-    int play_screen_index_ = -1;
 
     DFont font16_, font12_, font14_, font18_;
     CSelectEvent list_window_;
