@@ -7,9 +7,7 @@ int RandomCellOffset() {
     return CFieldCharacter::kCellSize - CFieldCharacter::kCellSize * (Rand() % 3);
 }
 
-int Toward(int from, int to) {
-    return from < to ? from + 1 : from > to ? from - 1 : from;
-}
+int Toward(int from, int to) { return from < to ? from + 1 : from > to ? from - 1 : from; }
 }  // namespace
 
 void FieldRandomStep(CFieldCharacter& character) {

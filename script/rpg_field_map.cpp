@@ -6,15 +6,9 @@ namespace {
 CDirectGraphics* g_field_graphics = nullptr;
 }  // namespace
 
-CRPGFieldMap::CRPGFieldMap() {
-    g_field_graphics = GetDirectGraphics();
-}
+CRPGFieldMap::CRPGFieldMap() { g_field_graphics = GetDirectGraphics(); }
 
 // Forgotten with the map, so that nothing keeps a device that may be gone.
-CRPGFieldMap::~CRPGFieldMap() {
-    g_field_graphics = nullptr;
-}
+CRPGFieldMap::~CRPGFieldMap() { g_field_graphics = nullptr; }
 
-CDirectGraphics* CRPGFieldMap::Graphics() {
-    return g_field_graphics;
-}
+CDirectGraphics* CRPGFieldMap::Graphics() { return g_field_graphics; }

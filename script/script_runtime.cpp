@@ -11,17 +11,13 @@ ScriptRuntime::Announcement::Announcement(ScriptRuntime* runtime) : previous(g_r
     g_runtime = runtime;
 }
 
-ScriptRuntime::Announcement::~Announcement() {
-    g_runtime = previous;
-}
+ScriptRuntime::Announcement::~Announcement() { g_runtime = previous; }
 
 ScriptRuntime::ScriptRuntime() : announcement_(this) {}
 
 ScriptRuntime::~ScriptRuntime() = default;
 
-ScriptRuntime* ScriptRuntime::Current() {
-    return g_runtime;
-}
+ScriptRuntime* ScriptRuntime::Current() { return g_runtime; }
 
 CVirtualMachine* GetVirtualMachine() {
     if (!g_runtime) {

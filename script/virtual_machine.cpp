@@ -56,9 +56,7 @@ void CVirtualMachine::ActivateContext(CVMContext* context) {
     active_.Insert(context, key ? key : ++context_serial_);
 }
 
-void CVirtualMachine::DeactivateContext(CVMContext* context) {
-    active_.Erase(context);
-}
+void CVirtualMachine::DeactivateContext(CVMContext* context) { active_.Erase(context); }
 
 void CVirtualMachine::CreateProcess(std::int32_t first, std::int32_t second) {
     if (!factory_) return;
@@ -69,9 +67,7 @@ void CVirtualMachine::AddProcess(CVMProcess* process) {
     processes_.Insert(process, ++process_serial_);
 }
 
-void CVirtualMachine::RemoveProcess(CVMProcess* process) {
-    processes_.Erase(process);
-}
+void CVirtualMachine::RemoveProcess(CVMProcess* process) { processes_.Erase(process); }
 
 void CVirtualMachine::SetVariable(const std::string& name, const std::string& value) {
     if (current_) {

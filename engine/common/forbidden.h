@@ -9,9 +9,9 @@
 // are not affected. (<chrono> is not among them: GCC 12's C++20 <chrono> holds a "\u00b5s"
 // literal that CP932 cannot encode, so code compiled for CP932 cannot include it; time comes
 // from the platform's clock instead.)
+#include <stdlib.h>  // also reached by the SIMD intrinsics headers (through <mm_malloc.h>)
 #include <cstdio>
 #include <cstdlib>
-#include <stdlib.h>  // also reached by the SIMD intrinsics headers (through <mm_malloc.h>)
 #include <ctime>
 #ifdef __cplusplus
 #include <algorithm>  // std::random_shuffle calls rand

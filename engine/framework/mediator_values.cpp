@@ -1,13 +1,17 @@
 // The mediator's forwarding of named values and items to its embedded store and bag.
 #include "engine/framework/game_mediator.h"
 
-int CQZGameMediator::GetValue(const char* name, int fallback) { return values_.GetValue(name, fallback); }
+int CQZGameMediator::GetValue(const char* name, int fallback) {
+    return values_.GetValue(name, fallback);
+}
 
 void CQZGameMediator::SetValue(const char* name, int value, bool guarded) {
     values_.SetValue(name, value, guarded);
 }
 
-bool CQZGameMediator::AddValue(const char* name, int delta) { return values_.AddValue(name, delta); }
+bool CQZGameMediator::AddValue(const char* name, int delta) {
+    return values_.AddValue(name, delta);
+}
 
 bool CQZGameMediator::SaveValues(const char* plain_path, const char* guarded_path) {
     if (plain_path && !values_.SavePlain(plain_path)) return false;

@@ -11,7 +11,8 @@ CVemuApp::~CVemuApp() {
 
 bool CVemuApp::InitInstance() {
     document_.OnNewDocument();
-    frame_ = std::make_unique<CMainFrame>(CMainFrame::Components{&logo_, {&game_, &title_, &ending_}});
+    frame_ =
+        std::make_unique<CMainFrame>(CMainFrame::Components{&logo_, {&game_, &title_, &ending_}});
     frame_->PreCreateWindow();
     platform::Window* window = platform::Current().window;
     window->Show();
