@@ -33,8 +33,10 @@ constexpr double kOutsiderFactor = 1.5;
 
 }  // namespace
 
+const char* JudgeSpecialty(int judge) { return MannerOf(judge).specialty; }
+
 int JudgeThreshold(int judge, int rival_score, const FoodCategory* dish) {
-    const char* specialty = MannerOf(judge).specialty;
+    const char* specialty = JudgeSpecialty(judge);
     if (!specialty) return rival_score;
     const double factor = IsInCategory(dish, specialty) ? kSpecialtyFactor : kOutsiderFactor;
     return static_cast<int>(static_cast<double>(rival_score) * factor);

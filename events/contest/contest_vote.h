@@ -6,6 +6,9 @@
 
 struct FoodCategory;
 
+// The kind of dish a judge knows best (a category name), or null when he has none.
+const char* JudgeSpecialty(int judge);
+
 // The score a judge asks of the player's dish: the rival's, lowered for a dish of the judge's own
 // specialty and raised for any other when he has one. `dish` may be null (no specialty met).
 int JudgeThreshold(int judge, int rival_score, const FoodCategory* dish);

@@ -1,6 +1,7 @@
 #include "game/clock/spoiling.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "game/cooking/dish_resolver.h"
 #include "game/cooking/recipe_match.h"
@@ -65,9 +66,3 @@ void RotFoods(ClockWorld& world) {
 }
 
 bool HoldsWitchFridge(const CItemBag& bag) { return bag.FindItemIndex(kWitchFridgeName) >= 0; }
-
-std::vector<std::string> MissingSpoilingEntries() {
-    std::vector<std::string> missing;
-    if (FindFoodDef(kRotEntryName) == nullptr) missing.emplace_back(kRotEntryName);
-    return missing;
-}

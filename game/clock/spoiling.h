@@ -2,9 +2,6 @@
 // recipe fits it alone, and rots otherwise.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "engine/data/item_bag.h"
 #include "game/clock/clock_world.h"
 
@@ -14,5 +11,3 @@
 void RotFoods(ClockWorld& world);
 
 bool HoldsWitchFridge(const CItemBag& bag);
-// The catalogue entries spoiling needs that the catalogue lacks, for the start-up error.
-std::vector<std::string> MissingSpoilingEntries();

@@ -51,10 +51,3 @@ const ShareRecord* FindFoundableShare(const PlayState& state, const RecipeBook& 
         if (!IsShareAvailable(state, share) && KnownRecipeIsA(book, share.product)) return &share;
     return nullptr;
 }
-
-std::vector<std::string> MissingShareProducts() {
-    std::vector<std::string> missing;
-    for (const ShareRecord& share : kShares)
-        if (!FindFoodDef(share.product)) missing.emplace_back(share.product);
-    return missing;
-}

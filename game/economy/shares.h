@@ -4,8 +4,6 @@
 #pragma once
 
 #include <array>
-#include <string>
-#include <vector>
 
 #include "engine/data/item_bag.h"
 #include "game/data/recipe_book.h"
@@ -39,5 +37,3 @@ bool DeliverShareGoods(const PlayState& state, Kitchen& kitchen, CItemBag& bag);
 // The first company not yet founded whose product is, or is a kind of, the dish or ingredient
 // of a recipe the player knows; null when there is none.
 const ShareRecord* FindFoundableShare(const PlayState& state, const RecipeBook& book);
-// The products the catalogue lacks, for the start-up check that the data can carry the game.
-std::vector<std::string> MissingShareProducts();

@@ -46,6 +46,41 @@ const char* const kMusicNames[kMusicIdCount + 1] = {
     "lets_cooking",   "theme_of_vemu",  "zelba_blues",         "dreamin_mush",     "theme_of_narf",
     "zingiber_mioga", "merriment_town", "delicious_yyoo",      "umaizo2",          "royal_palace",
     "held_memories",  "sweet_and_sweet"};
+// In the order they load; the switch sound is not one of the numbered effects.
+constexpr int kSwitchSound = -1;
+struct EffectFile {
+    int effect;
+    const char* file;
+};
+constexpr EffectFile kEffectFiles[] = {
+    {kSoundSelectOn, "dat\\select_on.wav"},
+    {kSoundSelectOff, "dat\\select_off.wav"},
+    {kSwitchSound, "dat\\switch.wav"},
+    {kSoundGet, "dat\\get.wav"},
+    {kSoundChin, "dat\\chin.wav"},
+    {kSoundBell, "dat\\bell.wav"},
+    {kSoundRooster, "dat\\cockzelba.wav"},
+    {kSoundAhead, "dat\\ahead.wav"},
+    {kSoundBuy, "dat\\buy.wav"},
+    {kSoundHand, "dat\\hand.wav"},
+    {kSoundRoast, "dat\\roast.wav"},
+    {kSoundBoil, "dat\\boil.wav"},
+    {kSoundFry, "dat\\fry.wav"},
+};
+
+bool HasOwnPicture(const PortraitFiles& files, int expression) {
+    if (expression == kNormal) return true;
+    for (int e : files.expressions)
+        if (e == expression) return true;
+    return false;
+}
+
+std::string OwnPortraitFile(const PortraitFiles& files, int expression) {
+    std::string file = std::string("dat\\") + files.stem;
+    if (expression != kNormal) file += std::string("_") + kExpressionWords[expression];
+    return file + ".bmp";
+}
+
 // These two exist only in the other music format.
 bool HasMidiFile(int id) { return id >= 1 && id <= kMusicIdCount && id != 14 && id != 16; }
 
@@ -55,6 +90,21 @@ struct NamedTexture {
 };
 
 }  // namespace
+
+std::string PortraitFileOf(int character, int expression) {
+    if (character < 0 || character >= kCharacterCount) return {};
+    const PortraitFiles& files = kPortraits[character];
+    if (!files.stem) return {};
+    const bool own =
+        expression >= 0 && expression < kExpressionCount && HasOwnPicture(files, expression);
+    return OwnPortraitFile(files, own ? expression : kNormal);
+}
+
+const char* SoundFileOf(SoundEffect effect) {
+    for (const EffectFile& named : kEffectFiles)
+        if (named.effect == effect) return named.file;
+    return nullptr;
+}
 
 const char* MusicFileOf(int id) {
     if (!HasMidiFile(id)) return nullptr;
@@ -115,11 +165,8 @@ bool CVemuComp::LoadTextures() {
         const PortraitFiles& files = kPortraits[c];
         if (!files.stem) continue;
         auto add = [&](int expression) {
-            std::string file = std::string("dat\\") + files.stem;
-            if (expression != kNormal) file += std::string("_") + kExpressionWords[expression];
-            file += ".bmp";
             auto picture = std::make_unique<DTexture>();
-            load(*picture, file.c_str());
+            load(*picture, OwnPortraitFile(files, expression).c_str());
             portraits_.table[c][expression] = picture.get();
             portraits_.pictures.push_back(std::move(picture));
         };
@@ -140,27 +187,12 @@ bool CVemuComp::LoadTextures() {
 }
 
 bool CVemuComp::LoadSoundEffects() {
-    struct Effect {
-        DWave* wave;
-        const char* file;
-    };
-    SoundEffects& s = sounds_;
-    const Effect kInOrder[] = {
-        {&s.effects[kSoundSelectOn], "dat\\select_on.wav"},
-        {&s.effects[kSoundSelectOff], "dat\\select_off.wav"},
-        {&s.switch_sound, "dat\\switch.wav"},
-        {&s.effects[kSoundGet], "dat\\get.wav"},
-        {&s.effects[kSoundChin], "dat\\chin.wav"},
-        {&s.effects[kSoundBell], "dat\\bell.wav"},
-        {&s.effects[kSoundRooster], "dat\\cockzelba.wav"},
-        {&s.effects[kSoundAhead], "dat\\ahead.wav"},
-        {&s.effects[kSoundBuy], "dat\\buy.wav"},
-        {&s.effects[kSoundHand], "dat\\hand.wav"},
-        {&s.effects[kSoundRoast], "dat\\roast.wav"},
-        {&s.effects[kSoundBoil], "dat\\boil.wav"},
-        {&s.effects[kSoundFry], "dat\\fry.wav"},
-    };
-    for (const Effect& effect : kInOrder) effect.wave->Load(effect.file);
+    for (const EffectFile& named : kEffectFiles) {
+        DWave& wave = named.effect == kSwitchSound
+                          ? sounds_.switch_sound
+                          : sounds_.effects[static_cast<std::size_t>(named.effect)];
+        wave.Load(named.file);
+    }
     return true;
 }
 

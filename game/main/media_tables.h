@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "engine/graphics/texture.h"
@@ -60,6 +61,9 @@ struct PortraitTable {
     std::array<std::array<DTexture*, kExpressionCount>, kCharacterCount> table{};
     std::vector<std::unique_ptr<DTexture>> pictures;
 };
+// The picture file a portrait shows: the expression's own, or the character's normal one when
+// the expression has none; empty for a character without pictures.
+std::string PortraitFileOf(int character, int expression);
 
 // The twelve effects of the main game, by file, and the switch sound that the lists, the icon
 // buttons and the number entry share.
@@ -78,6 +82,9 @@ enum SoundEffect : int {
     kSoundFry,
     kSoundEffectCount
 };
+
+// The wave file of an effect.
+const char* SoundFileOf(SoundEffect effect);
 
 struct SoundEffects {
     std::array<DWave, kSoundEffectCount> effects;

@@ -1,7 +1,7 @@
 #include "engine/framework/game_mediator.h"
 #include "game/economy/item_table.h"
 #include "game/food/food_def.h"
-#include "game/main/required_foods.h"
+#include "game/main/goods_lists.h"
 #include "game/main/vemu_comp.h"
 #include "game/rules/daily.h"
 #include "game/rules/pantry.h"

@@ -10,7 +10,8 @@
 #include "game/data/file_key.h"
 #include "game/economy/item_table.h"
 #include "game/food/food_def.h"
-#include "game/main/required_foods.h"
+#include "game/main/goods_lists.h"
+#include "game/main/required_names.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ void CVemuComp::Initialize() {
         mediator_->RequestQuit();
         return;
     }
-    const std::vector<std::string> missing = MissingRequiredFoods();
+    const std::vector<std::string> missing = MissingRequiredNames(book_);
     if (!missing.empty()) {
         ShowMessageBox(MissingNamesMessage(missing).c_str(), "Error");
         mediator_->RequestQuit();

@@ -1,20 +1,17 @@
 // Going out: the heroine gathers what she finds, five minutes a frame, until the player calls
 // her back or the night does.
-#include <iterator>
 #include <string>
 
 #include "engine/common/system.h"
 #include "engine/framework/mouse_event.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
+#include "game/screens/outing_finds.h"
 
 namespace {
 
-// The finds of a draw of 50; the third draws again from 40. The place does not change them.
-const char* const kFirstFinds[] = {"ゼルバワラビ", "ゼルゼルダケ"};
-constexpr int kDrawAgain = 2;
-const char* const kSecondFinds[] = {"いちご", "りんご",     "タケノコ",  "シイタケ",
-                                    "大豆",   "ジャガイモ", "ココロの実"};
+// The first finds on a draw of 50, then one draw that draws again from 40.
+constexpr int kDrawAgain = static_cast<int>(kOutingFirstFinds.size());
 constexpr int kFirstDraw = 50, kSecondDraw = 40;
 
 constexpr float kOutingLoad = 0.2f;
@@ -23,10 +20,12 @@ constexpr int kCancelButton = 5, kDecideButton = 4, kRightMouse = 1;
 
 const char* DrawFind() {
     const int r = Rand() % kFirstDraw;
-    if (r < kDrawAgain) return kFirstFinds[r];
+    if (r < kDrawAgain) return kOutingFirstFinds[static_cast<std::size_t>(r)];
     if (r != kDrawAgain) return nullptr;
     const int s = Rand() % kSecondDraw;
-    return s < static_cast<int>(std::size(kSecondFinds)) ? kSecondFinds[s] : nullptr;
+    return s < static_cast<int>(kOutingSecondFinds.size())
+               ? kOutingSecondFinds[static_cast<std::size_t>(s)]
+               : nullptr;
 }
 
 bool IsNight(const GameClock& clock) { return clock.hour > 21 || clock.hour < 7; }

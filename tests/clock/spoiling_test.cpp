@@ -101,11 +101,7 @@ TEST_F(SpoilingTest, WhatASpoiledFoodBecomesCanJoinAFoodStillToBeAged) {
     EXPECT_FLOAT_EQ(kitchen.pantry()[0]->amount, 2.0f);
 }
 
-TEST_F(SpoilingTest, TheRotEntryIsAStartUpNeed) {
-    EXPECT_TRUE(MissingSpoilingEntries().empty());
-    ClearFoodCatalogue();
-    EXPECT_EQ(MissingSpoilingEntries(), (std::vector<std::string>{"腐敗物"}));
-
+TEST_F(SpoilingTest, TheWitchFridgeIsFoundInTheBagByName) {
     CItemBag bag;
     EXPECT_FALSE(HoldsWitchFridge(bag));
     auto* fridge = new CItem;

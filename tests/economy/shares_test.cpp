@@ -78,12 +78,4 @@ TEST_F(SharesTest, ACompanyCanBeFoundedForAKnownKindOfItsProduct) {
     EXPECT_EQ(FindFoundableShare(state, book), nullptr);
 }
 
-TEST_F(SharesTest, TheStartUpCheckNamesEveryProductTheCatalogueLacks) {
-    EXPECT_TRUE(MissingShareProducts().empty());
-    ClearFoodCatalogue();
-    Entry("砂糖", "調味料");
-    Entry("酢", "調味料");
-    EXPECT_EQ(MissingShareProducts(), (std::vector<std::string>{"醤油", "味噌", "酒", "チーズ"}));
-}
-
 }  // namespace

@@ -16,7 +16,10 @@
 #include "game/cooking/recipe_match.h"
 #include "game/data/data_files.h"
 #include "game/data/file_key.h"
+#include "game/economy/shares.h"
 #include "game/food/ingredient_names.h"
+#include "game/main/goods_lists.h"
+#include "game/main/required_names.h"
 #include "tests/food/food_fixture.h"
 
 namespace {
@@ -261,65 +264,47 @@ TEST_F(GameDataTest, BonusRulesNameRealEntriesAndTargets) {
 }
 
 TEST_F(GameDataTest, EveryNameTheGameAndTheStoryUseExists) {
-    const struct {
-        FoodShop shop;
-        std::vector<const char*> goods;
-    } shops[] = {
-        {FoodShop::kGreengrocer, {"トマト", "タマネギ", "キャベツ", "シイタケ"}},
-        {FoodShop::kFruiterer, {"りんご", "いちご", "レモン"}},
-        {FoodShop::kButcher, {"卵", "鶏肉", "豚肉", "牛肉"}},
-        {FoodShop::kGrocer, {"砂糖", "ミルク", "小麦粉", "米"}},
-    };
-    for (const auto& shop : shops) {
-        auto slice = ShopIngredientNames(shop.shop);
-        for (const char* name : shop.goods) {
+    // The base goods are on sale from the start, each in its own shop's part of the table.
+    const FoodShop base_shops[kBaseGoodsLists] = {FoodShop::kGreengrocer, FoodShop::kFruiterer,
+                                                  FoodShop::kButcher, FoodShop::kGrocer};
+    for (int list = 0; list < kBaseGoodsLists; ++list) {
+        auto slice = ShopIngredientNames(base_shops[list]);
+        for (const char* name : kFoodGoodsLists[list].names) {
             bool found = false;
             for (const char* in_slice : slice) found = found || std::string(in_slice) == name;
             EXPECT_TRUE(found) << U(name) << " is not in its shop's part of the table";
         }
     }
-    const std::vector<const char*> ingredients = {
-        // merchants
-        "唐辛子", "にがり", "胡椒", "バジル", "万能酵母", "かんすい", "大豆", "中豆", "小豆",
-        "楽園りんご", "化け猫の骨", "エメラルドキャベツ", "おおとろ", "メモリーパロット",
-        // new game and outings
-        "ゼルバワラビ", "ゼルゼルダケ", "卵", "ミルク", "小麦粉", "タケノコ", "ジャガイモ",
-        "ココロの実",
-        // the contest pantry
-        "小麦粉", "米", "大豆", "ミルク", "卵", "砂糖", "キャベツ", "ニンジン", "タマネギ", "ナス",
-        "ピーマン", "トマト", "もやし", "シイタケ", "タケノコ", "白菜", "りんご", "いちご",
-        "レモン", "鶏肉", "豚肉", "牛肉", "エビ", "カニ", "唐辛子", "にがり", "万能酵母",
-        "かんすい",
-        // the neighbour's gift
-        "ニンジン", "レンコン", "キャベツ", "ピーマン", "ナス", "ダイコン", "もやし", "白菜",
-        "ミント", "ネギ",
-        // recipe-count rewards and the story
-        "万能酵母", "ミント", "クミン", "月光もやし", "黄金小麦粉", "楽園りんご", "白銀米",
-        "エメラルドキャベツ", "バーメメント", "メモリーパロット", "腐敗物"};
-    for (const char* name : ingredients) {
-        FoodDef* def = Def(name);
-        if (def) {
-            EXPECT_TRUE(IsIngredient(def)) << U(name) << " should be a plain ingredient";
-        }
-    }
-    const std::vector<const char*> dishes = {
-        "ゼルバ炒め", "キャトレモネ", "メモルボイルド", "メモリアル", "マインドミント",
-        "ラザニア",   "醤油",         "味噌",           "酒",         "酢",
-        "チーズ",     "生クリーム",   "パン",           "豆腐",       "フライ",
-        "ロコモコ",   "ごはん",       "玉子焼き"};
-    for (const char* name : dishes) {
-        FoodDef* def = Def(name);
-        if (def) {
-            EXPECT_FALSE(RecipesOf(def).empty()) << U(name) << " should be a dish";
-        }
-    }
-    for (const char* name : {"醤油", "味噌", "酒", "酢", "チーズ"}) {
-        FoodDef* def = Def(name);
+    const RequiredNames& names = RequiredNameTable();
+    for (const RequiredFood& food : names.foods) {
+        FoodDef* def = Def(food.name);
         if (!def) continue;
+        if (food.role == FoodRole::kIngredient) {
+            EXPECT_TRUE(IsIngredient(def)) << U(food.name) << " should be a plain ingredient";
+        }
+        if (food.role == FoodRole::kDish) {
+            EXPECT_FALSE(RecipesOf(def).empty()) << U(food.name) << " should be a dish";
+        }
+    }
+    for (const ShareRecord& share : ShareTable()) {
+        FoodDef* def = Def(share.product);
+        if (!def || IsIngredient(def)) continue;
         bool ferments = false;
         for (const Recipe* recipe : RecipesOf(def))
             ferments |= (recipe->method_mask & kMethodFerment) != 0;
-        EXPECT_TRUE(ferments) << U(name) << " is a share product and should ferment";
+        EXPECT_TRUE(ferments) << U(share.product) << " is a share product and should ferment";
+    }
+    // The contests' rules and the judges' tastes each need a dish that its own rows cook.
+    for (const char* category : names.categories) {
+        bool cooks = false;
+        for (std::size_t i = kPlainIngredientCount; i < book.recipes.size() && !cooks; ++i) {
+            const Recipe& recipe = *book.recipes[i];
+            if (!IsInCategory(recipe.def, category)) continue;
+            const Recipe* best =
+                FindBestRecipe(book, FirstMethod(recipe), RowPot(recipe, kRequirementOptional));
+            cooks = best != nullptr && best->def == recipe.def;
+        }
+        EXPECT_TRUE(cooks) << "no dish of " << U(category) << " can be cooked";
     }
     if (FoodDef* lasagne = Def("ラザニア")) {
         EXPECT_TRUE(IsInCategory(lasagne, "洋食"));

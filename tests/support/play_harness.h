@@ -28,8 +28,9 @@ std::string Sjis(const char8_t* utf8);
 
 class PlayHarness : public testing_support::HeadlessBackendInstalled {
 public:
-    // Builds and starts the game: after the constructor the logo is current.
-    PlayHarness();
+    // Builds and starts the game: after the constructor the logo is current. The game folder
+    // is the build's unless a test made one of its own.
+    explicit PlayHarness(const std::string& game_folder = VEMU_GAME_DIR);
     ~PlayHarness();
     PlayHarness(const PlayHarness&) = delete;
     PlayHarness& operator=(const PlayHarness&) = delete;

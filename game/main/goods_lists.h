@@ -1,12 +1,8 @@
-// The catalogue entries and items the game names in its own code: the shops' goods, the first
-// morning's pantry and kit, the share products and the dishes the story waits for. They are checked
-// once, when the main game starts, so that data without one of them is refused there instead of
-// failing in the middle of play.
+// The shops' goods, the first morning's pantry and kit, and the two recipes the memory dish's
+// story waits for. The start-up name check (required_names.h) reads them from here.
 #pragma once
 
 #include <initializer_list>
-#include <string>
-#include <vector>
 
 // Goods of the food shops (lists 1 to 4) and of the rarer food lists (5 to 7).
 struct FoodGoodsList {
@@ -38,8 +34,3 @@ struct WornItem {
 };
 extern const WornItem kStartKitWorn[5];
 extern const char* const kStartKitOwned[2];
-
-// Every required name the catalogue or the item table lacks, in the order above, each once.
-std::vector<std::string> MissingRequiredFoods();
-// "A、B がありません" for the message box.
-std::string MissingNamesMessage(const std::vector<std::string>& names);

@@ -1,0 +1,188 @@
+#include "game/main/required_names.h"
+
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+
+#include "events/chains/chain_foods.h"
+#include "events/contest/contest_table.h"
+#include "events/contest/contest_vote.h"
+#include "events/day/opening_dish.h"
+#include "events/month/recipe_rewards.h"
+#include "events/visitors/visit_foods.h"
+#include "game/clock/clock_world.h"
+#include "game/data/recipe_book.h"
+#include "game/economy/item_table.h"
+#include "game/economy/shares.h"
+#include "game/food/food_category.h"
+#include "game/food/food_def.h"
+#include "game/main/goods_lists.h"
+#include "game/screens/outing_finds.h"
+
+namespace {
+
+// Dishes the story's lines name to the player without any code looking them up: the Taste
+// King's hints, and the memory dish's second ingredient that he tells of.
+constexpr const char* kToldDishes[] = {"マインドミント", "生クリーム", "パン",   "豆腐",
+                                       "フライ",         "ロコモコ",   "ごはん", "玉子焼き"};
+
+// Accessories and furniture whose effects the rules test by name.
+constexpr const char* kEffectItems[] = {kWitchFridgeName,   "ガッツリング", "超ガッツリング",
+                                        "快眠ブレスレット", "看板娘だすき", "客寄せパンダ",
+                                        "招き猫",           "七福神"};
+
+// Characters 1 to 19 with every expression their scenes show. An expression without a picture
+// of its own shows the normal one, so the title demo's faces of ゼルバ need none.
+const RequiredPortrait kPortraits[] = {
+    {1, {kNormal, kSmile, kGlad, kTear, kAnger, kAnnoy, kAmaze}},
+    {2, {kNormal, kTear, kAnger, kAnnoy, kAmaze}},
+    {3, {kNormal}},
+    {4, {kNormal}},
+    {5, {kNormal, kSmile, kTear}},
+    {6, {kNormal, kSmile, kTear}},
+    {7, {kNormal}},
+    {8, {kNormal}},
+    {9, {kNormal}},
+    {10, {kNormal}},
+    {11, {kNormal}},
+    {12, {kNormal}},
+    {13, {kNormal}},
+    {14, {kNormal}},
+    {15, {kNormal}},
+    {16, {kNormal}},
+    {17, {kNormal, kSmile, kAnger}},
+    {18, {kNormal, kSmile, kGlad, kAmaze}},
+    {19, {kNormal}},
+};
+
+// Every piece the game plays; 14 and 16 have no file in the music mode the game runs in.
+constexpr int kMusic[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15};
+
+constexpr SoundEffect kStoryEffects[] = {kSoundBell,  kSoundGet,       kSoundBuy,
+                                         kSoundAhead, kSoundSelectOff, kSoundRooster};
+
+template <typename T>
+void AddOnce(std::vector<T>& list, const char* name) {
+    for (const T& held : list)
+        if (std::string_view(held) == name) return;
+    list.push_back(name);
+}
+
+class FoodList {
+public:
+    explicit FoodList(std::vector<RequiredFood>& foods) : foods_(foods) {}
+    void Add(const char* name, FoodRole role) {
+        for (const RequiredFood& held : foods_)
+            if (std::string_view(held.name) == name) return;
+        foods_.push_back({name, role});
+    }
+    template <typename Names>
+    void AddAll(const Names& names, FoodRole role) {
+        for (const char* name : names) Add(name, role);
+    }
+
+private:
+    std::vector<RequiredFood>& foods_;
+};
+
+void AddFoods(std::vector<RequiredFood>& foods) {
+    FoodList list(foods);
+    const FoodRole plain = FoodRole::kIngredient;
+    for (const FoodGoodsList& goods : kFoodGoodsLists) list.AddAll(goods.names, plain);
+    list.AddAll(kStartingFoods, plain);
+    list.AddAll(kOutingFirstFinds, plain);
+    list.AddAll(kOutingSecondFinds, plain);
+    list.AddAll(kContestIngredients, plain);
+    for (int contest = 0; contest < kContestCount; ++contest) {
+        const ContestRow& row = *FindContestRow(contest);
+        for (int choice = 0; choice < PrizeCount(row); ++choice) {
+            const ContestPrize& prize = ContestPrizeOf(row, choice);
+            if (prize.kind == PrizeKind::kFood) list.Add(prize.name, plain);
+        }
+    }
+    list.AddAll(kNeighbourVegetables, plain);
+    for (const RecipeReward& reward : RecipeRewardTable())
+        if (reward.kind == kRewardFood) list.Add(reward.name, plain);
+    list.Add(kBarmement, plain);
+    list.Add(kRotEntryName, plain);
+
+    const FoodRole dish = FoodRole::kDish;
+    list.Add(kOpeningDish, dish);
+    list.Add(kMemoryFoodFirst, dish);
+    list.Add(kMemoryFoodSecond, dish);
+    list.Add(kLasagna, dish);
+    list.Add(kMemorial, dish);
+    list.AddAll(kToldDishes, dish);
+    for (const ShareRecord& share : ShareTable()) list.Add(share.product, FoodRole::kEither);
+}
+
+void AddItems(std::vector<const char*>& items) {
+    for (const ItemGoodsList& goods : kItemGoodsLists)
+        for (const char* name : goods.names) AddOnce(items, name);
+    for (const WornItem& worn : kStartKitWorn) AddOnce(items, worn.name);
+    for (const char* name : kStartKitOwned) AddOnce(items, name);
+    for (int contest = 0; contest < kContestCount; ++contest) {
+        const ContestRow& row = *FindContestRow(contest);
+        for (int choice = 0; choice < PrizeCount(row); ++choice) {
+            const ContestPrize& prize = ContestPrizeOf(row, choice);
+            if (prize.kind == PrizeKind::kItem) AddOnce(items, prize.name);
+        }
+    }
+    for (const RecipeReward& reward : RecipeRewardTable())
+        if (reward.kind == kRewardItem) AddOnce(items, reward.name);
+    for (const ShareRecord& share : ShareTable()) AddOnce(items, share.company);
+    for (const char* name : kEffectItems) AddOnce(items, name);
+}
+
+void AddCategories(std::vector<const char*>& categories) {
+    for (int contest = 0; contest < kContestCount; ++contest)
+        if (const char* rule = FindContestRow(contest)->category) AddOnce(categories, rule);
+    for (int contest = 0; contest < kContestCount; ++contest)
+        for (int judge : FindContestRow(contest)->judges)
+            if (const char* specialty = JudgeSpecialty(judge)) AddOnce(categories, specialty);
+}
+
+RequiredNames BuildTable() {
+    RequiredNames names;
+    AddFoods(names.foods);
+    AddItems(names.items);
+    AddCategories(names.categories);
+    names.portraits.assign(std::begin(kPortraits), std::end(kPortraits));
+    names.music.assign(std::begin(kMusic), std::end(kMusic));
+    names.effects.assign(std::begin(kStoryEffects), std::end(kStoryEffects));
+    return names;
+}
+
+bool HoldsCookedDish(const RecipeBook& book, const char* category) {
+    return std::any_of(book.recipes.begin(), book.recipes.end(), [category](const auto& recipe) {
+        return recipe->method_mask != 0 && recipe->def && IsInCategory(recipe->def, category);
+    });
+}
+
+}  // namespace
+
+const RequiredNames& RequiredNameTable() {
+    static const RequiredNames table = BuildTable();
+    return table;
+}
+
+std::vector<std::string> MissingRequiredNames(const RecipeBook& book) {
+    const RequiredNames& table = RequiredNameTable();
+    std::vector<std::string> missing;
+    for (const RequiredFood& food : table.foods)
+        if (!FindFoodDef(food.name)) missing.emplace_back(food.name);
+    for (const char* item : table.items)
+        if (!FindItemRow(item)) missing.emplace_back(item);
+    for (const char* category : table.categories)
+        if (!HoldsCookedDish(book, category)) missing.emplace_back(category);
+    return missing;
+}
+
+std::string MissingNamesMessage(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) {
+        if (!text.empty()) text += "、";
+        text += name;
+    }
+    return text + " がありません";
+}
