@@ -132,7 +132,9 @@ TEST_F(DemoTest, TheQuotedLinesAppearByteForByteWithTheirSpeakers) {
                                             [&](const Shown& s) { return s.text == text; });
             ASSERT_NE(found, shown.end());
             EXPECT_EQ(found->speaker, quoted.speaker);
-            if (quoted.expression >= 0) EXPECT_EQ(found->expression, quoted.expression);
+            if (quoted.expression >= 0) {
+                EXPECT_EQ(found->expression, quoted.expression);
+            }
         }
     }
     EXPECT_TRUE(play.MessageBoxes().empty());

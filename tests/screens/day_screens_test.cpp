@@ -173,7 +173,9 @@ TEST_F(PlayScreenTest, RestingEndsWhenTheMorningLunchOrDinnerComes) {
         else
             EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands}));
         EXPECT_EQ(RequestedEvent(), c.event);
-        if (!*c.event) EXPECT_EQ(Message(), c.notice);
+        if (!*c.event) {
+            EXPECT_EQ(Message(), c.notice);
+        }
         EXPECT_GT(game.state().stamina, 10.0f);
         if (*c.event) {
             // The main commands come back on their first row after the morning.

@@ -25,7 +25,9 @@ TEST_F(DayEventsTest, TheShopGrowsOnlyWhenMoneyIsLeftOver) {
         state().menu_max = c.level;
         play.SetMoney(c.money);
         Start(StoryEvent::kExpandShop);
-        if (c.answer) ASSERT_TRUE(Answer(c.answer));
+        if (c.answer) {
+            ASSERT_TRUE(Answer(c.answer));
+        }
         ASSERT_TRUE(FinishScene());
         EXPECT_EQ(transcript.lines().back().text, Utf8Of(c.last));
         EXPECT_EQ(state().menu_max, c.level_after);

@@ -73,7 +73,9 @@ TEST_F(MorningTest, ATipComesForDrawsBelowTwelveOnly) {
         const auto lines = transcript.lines();
         ASSERT_EQ(lines.size(), draw < 12 ? 2u : 1u) << Lines();
         EXPECT_EQ(lines[0].text, Utf8Of(u8"おはようございます\n今日も１日、頑張りましょう"));
-        if (draw < 12) EXPECT_EQ(lines[1].speaker, 2);
+        if (draw < 12) {
+            EXPECT_EQ(lines[1].speaker, 2);
+        }
     }
 }
 

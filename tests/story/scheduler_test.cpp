@@ -169,7 +169,9 @@ TEST_F(SchedulerTest, EachDrawStartsItsVisitAndTakesItsFlag) {
             EXPECT_EQ(asked, *c.started) << StoryEventName(asked);
         else
             EXPECT_EQ(asked, StoryEvent::kCount) << StoryEventName(asked);
-        if (c.flag >= 0) EXPECT_EQ(state().visit_flags[static_cast<std::size_t>(c.flag)], 1);
+        if (c.flag >= 0) {
+            EXPECT_EQ(state().visit_flags[static_cast<std::size_t>(c.flag)], 1);
+        }
         EXPECT_EQ(state().story_stage, c.stage_after);
     }
 }
