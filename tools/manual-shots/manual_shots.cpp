@@ -40,14 +40,35 @@ private:
     bool Shows(const char8_t* text) const {
         return play_.Message().find(testing_support::Utf8(text)) != std::string::npos;
     }
-    // Lets the message window write its page out, then a little more for the picture.
-    void Settle() {
+    // Lets the message window write its text out (up to a full page) within `limit` frames.
+    void WriteOut(int limit) {
         const CMessageOutEvent& message = play_.game().message_output();
         for (int frame = 0;
-             frame < 400 && message.GetPosition() < message.GetLength() && !message.IsPageFull();
+             frame < limit && message.GetPosition() < message.GetLength() && !message.IsPageFull();
              ++frame)
             play_.Frame();
+    }
+    // The text written out, then a little more for the picture.
+    void Settle() {
+        WriteOut(400);
         play_.Frames(20);
+    }
+    // Goes out to the place, takes the picture of its offer with the answers and says no.
+    void DeclineOffer(const char8_t* place, const char8_t* question, const char* shot) {
+        Must(play_.Choose(u8"外出する"), shot);
+        Must(play_.Choose(place), shot);
+        Must(PlayUntil([&] { return Shows(question) && !play_.ChoiceRows().empty(); }, 300), shot);
+        Settle();
+        Shot(shot);
+        Must(play_.Choose(u8"いいえ"), shot);
+        BackTo(kScreenMainCommands);
+    }
+    // Chooses the row, waits for the screen it opens and takes its picture.
+    void Visit(const char8_t* row, int screen, const char* shot) {
+        Must(play_.Choose(row), shot);
+        Must(play_.RunUntilScreen(screen), shot);
+        Settle();
+        Shot(shot);
     }
     // Runs the day until `done`, reading on through whatever scene the day brings meanwhile
     // (a visitor, a morning); a question takes the answer the cursor is on.
@@ -110,14 +131,8 @@ void ShotScript::Run() {
     Shot("main_commands");
 
     // Shopping: the street, a food shop and the quantity of a purchase.
-    Must(play_.Choose(u8"外出する"), "going out");
-    Must(play_.RunUntilScreen(kScreenDestinations), "the destinations");
-    Settle();
-    Shot("destinations");
-    Must(play_.Choose(u8"商店街"), "the shopping street");
-    Must(play_.RunUntilScreen(kScreenShopList), "the shop list");
-    Settle();
-    Shot("shops");
+    Visit(u8"外出する", kScreenDestinations, "destinations");
+    Visit(u8"商店街", kScreenShopList, "shops");
     Must(play_.Choose(u8"八百屋"), "the greengrocer");
     Must(play_.RunUntilScreen(kScreenFoodShop), "the greengrocer's goods");
     play_.Frames(10);
@@ -157,10 +172,7 @@ void ShotScript::Run() {
     Must(play_.Choose(u8"はい"), "the dish onto the menu");
     BackTo(kScreenMainCommands);
 
-    Must(play_.Choose(u8"メニューを見る"), "the menu");
-    Must(play_.RunUntilScreen(kScreenMenu), "the menu screen");
-    Settle();
-    Shot("menu");
+    Visit(u8"メニューを見る", kScreenMenu, "menu");
     play_.Press(kDecide);
     Must(play_.RunUntilMessage(u8"メニュー設定"), "the menu's actions");
     Settle();
@@ -190,47 +202,20 @@ void ShotScript::Run() {
     Shot("resting");
     BackTo(kScreenMainCommands);
 
-    // The architect's offer to make the shop larger.
-    Must(play_.Choose(u8"外出する"), "going out to the architect");
-    Must(play_.Choose(u8"建築事務所"), "the architect's office");
-    Must(PlayUntil([&] { return Shows(u8"拡張しますか？") && !play_.ChoiceRows().empty(); }, 300),
-         "the architect's offer");
-    Settle();
-    Shot("architect");
-    Must(play_.Choose(u8"いいえ"), "not yet");
-    BackTo(kScreenMainCommands);
-
-    // The contest hall. The Taste King's visit that opens it comes by chance; when it has not
-    // come yet, the hall is opened as his visit opens it.
+    // The architect's offer to make the shop larger, and the contest hall's. The Taste King's
+    // visit that opens the hall comes by chance; when it has not come yet, the hall is opened
+    // as his visit opens it.
+    DeclineOffer(u8"建築事務所", u8"拡張しますか？", "architect");
     if (!play_.state().place_flags[kPlaceCompetition]) play_.OpenPlace(kPlaceCompetition);
-    Must(play_.Choose(u8"外出する"), "going out to the hall");
-    Must(play_.Choose(u8"料理大会"), "the contest hall");
-    Must(PlayUntil([&] { return Shows(u8"参加しますか？") && !play_.ChoiceRows().empty(); }, 300),
-         "the hall's offer");
-    Settle();
-    Shot("contest_hall");
-    Must(play_.Choose(u8"いいえ"), "not this time");
-    BackTo(kScreenMainCommands);
+    DeclineOffer(u8"料理大会", u8"参加しますか？", "contest_hall");
 
     // The in-game menu: equipment, items, saving and the settings.
-    Must(play_.Choose(u8"作戦"), "the in-game menu");
-    Must(play_.RunUntilScreen(kScreenGameMenu), "the in-game menu's list");
-    Settle();
-    Shot("strategy");
-    Must(play_.Choose(u8"装備"), "the equipment");
-    Must(play_.RunUntilScreen(kScreenEquipment), "the equipment screen");
-    Settle();
-    Shot("equipment");
+    Visit(u8"作戦", kScreenGameMenu, "strategy");
+    Visit(u8"装備", kScreenEquipment, "equipment");
     BackTo(kScreenGameMenu);
-    Must(play_.Choose(u8"所持品"), "the items");
-    Must(play_.RunUntilScreen(kScreenOwnedItems), "the items screen");
-    Settle();
-    Shot("items");
+    Visit(u8"所持品", kScreenOwnedItems, "items");
     BackTo(kScreenGameMenu);
-    Must(play_.Choose(u8"設定"), "the settings");
-    Must(play_.RunUntilScreen(kScreenSettings), "the settings screen");
-    Settle();
-    Shot("settings");
+    Visit(u8"設定", kScreenSettings, "settings");
     BackTo(kScreenGameMenu);
     Must(play_.Choose(u8"セーブ"), "saving");
     Must(play_.RunUntilMessage(u8"どこにセーブしますか？"), "the save slots");
@@ -249,11 +234,7 @@ void ShotScript::Run() {
     Must(play_.RunUntilScreen(kScreenOuting), "the outing");
     // Finds come by chance; the picture is taken a little after the first (or without one).
     (void)PlayUntil([&] { return Shows(u8"を手に入れました"); }, 150);
-    const CMessageOutEvent& message = play_.game().message_output();
-    for (int frame = 0;
-         frame < 120 && message.GetPosition() < message.GetLength() && !message.IsPageFull();
-         ++frame)
-        play_.Frame();
+    WriteOut(120);
     Shot("outing");
     BackTo(kScreenMainCommands);
 }
