@@ -1,13 +1,15 @@
 #include <limits>
 
 #include "engine/graphics/image_bits.h"
+#include "engine/graphics/image_bmp_rle.h"
 #include "engine/graphics/image_codec.h"
 
 using namespace imagebits;
 
 namespace {
 
-constexpr std::uint32_t kBiRgb = 0, kBiBitfields = 3, kBiAlphaBitfields = 6;
+constexpr std::uint32_t kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitfields = 3,
+                        kBiAlphaBitfields = 6;
 
 // Decodes a DIB whose header starts at `header` and whose pixels start at `bits` (0: right
 // after the header, its masks and its palette).
@@ -35,7 +37,11 @@ std::optional<Image> DecodeDibAt(std::span<const std::uint8_t> b, std::size_t he
     if (height == std::numeric_limits<int>::min()) return std::nullopt;
     if (top_down) height = -height;
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return std::nullopt;
-    if (compression != kBiRgb && compression != kBiBitfields && compression != kBiAlphaBitfields)
+    const bool rle = compression == kBiRle8 || compression == kBiRle4;
+    // Run-length pictures are bottom-up only, at the depth their compression names.
+    if (rle && (top_down || bpp != (compression == kBiRle8 ? 8 : 4))) return std::nullopt;
+    if (!rle && compression != kBiRgb && compression != kBiBitfields &&
+        compression != kBiAlphaBitfields)
         return std::nullopt;
 
     // Channel masks: the defaults, or those after a 40-byte header, or those inside a larger one.
@@ -68,6 +74,10 @@ std::optional<Image> DecodeDibAt(std::span<const std::uint8_t> b, std::size_t he
         return std::nullopt;
     }
     if (bits == 0) bits = after_header;
+    if (rle) {
+        if (bits > b.size()) return std::nullopt;
+        return DecodeBmpRle(b.subspan(bits), width, height, bpp, palette);
+    }
     const std::size_t stride = (static_cast<std::size_t>(width) * bpp + 31) / 32 * 4;
     if (bits > b.size() || (b.size() - bits) / stride < static_cast<std::size_t>(height))
         return std::nullopt;

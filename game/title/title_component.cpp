@@ -62,6 +62,8 @@ void CTitleComp::OnEnter(int /*argument*/) {
     music_.Close();
     // The title always plays its own piece, whatever music the game was set to.
     music_.Open(kMusic);
+    // Like every background piece it goes round again for as long as the title stays.
+    music_.SetLoop(true);
     image_.LoadFromFile("dat/title_image.bmp", kGreenKey);
     music_.Start(nullptr);
     handed_over_ = false;

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <iterator>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -420,6 +422,40 @@ TEST_F(AssetFilesTest, ManualIsThere) {
     EXPECT_NE(text.find("lang=\"ja\""), std::string::npos);
     EXPECT_NE(text.find("style.css"), std::string::npos);
     EXPECT_TRUE(Read("manual/style.css"));
+}
+
+// The page's pictures are the screens the build rendered: each one it shows is a 640 x 480 PNG,
+// and each rendered one is shown, so the page and the rendering cannot drift apart unnoticed.
+TEST_F(AssetFilesTest, ManualShowsEveryRenderedScreenAndOnlyThose) {
+    const auto page = Read("manual/index.html");
+    ASSERT_TRUE(page);
+    const std::string text(page->begin(), page->end());
+    std::set<std::string> shown;
+    for (std::size_t at = text.find("src=\""); at != std::string::npos;
+         at = text.find("src=\"", at + 1)) {
+        const std::size_t start = at + 5, end = text.find('"', start);
+        shown.insert(text.substr(start, end - start));
+    }
+    EXPECT_GE(shown.size(), 10u);
+    for (const std::string& src : shown) {
+        SCOPED_TRACE(src);
+        const auto png = Read("manual/" + src);
+        ASSERT_TRUE(png) << "not rendered (build the vemu_manual target)";
+        ASSERT_GE(png->size(), 24u);
+        constexpr std::uint8_t kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+        EXPECT_TRUE(std::equal(std::begin(kSignature), std::end(kSignature), png->begin()));
+        auto be32 = [&](std::size_t i) {
+            return (*png)[i] << 24 | (*png)[i + 1] << 16 | (*png)[i + 2] << 8 | (*png)[i + 3];
+        };
+        EXPECT_EQ(be32(16), 640);
+        EXPECT_EQ(be32(20), 480);
+    }
+    const std::filesystem::path shots =
+        std::filesystem::path(backend.services().folders.game) / "manual" / "shots";
+    ASSERT_TRUE(std::filesystem::is_directory(shots));
+    for (const auto& file : std::filesystem::directory_iterator(shots))
+        EXPECT_TRUE(shown.count("shots/" + file.path().filename().string()))
+            << file.path() << " is rendered but not shown";
 }
 
 }  // namespace

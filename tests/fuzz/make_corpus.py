@@ -71,6 +71,11 @@ def pictures():
           bmp(dib(2, 2, 32, argb, compression=3, masks=masks, header=108)))
     write("fuzz_image", "bmp_core", core_bmp(3, 2, [b"\xA0", b"\x40"], palette[:2]))
     write("fuzz_image", "dib24", dib(3, 2, 24, rgb))
+    # Run-length pictures: encoded and absolute runs (one padded), end of line, delta, the end.
+    rle8 = b"\3\1\1\2\0\0\0\3\1\2\3\0\0\2\1\0\1\1\0\1"
+    write("fuzz_image", "bmp_rle8", bmp(dib(4, 3, 8, [rle8], palette, compression=1)))
+    rle4 = b"\5\x12\0\0\0\5\x12\x34\x50\0\0\2\2\0\1\x30\0\1"
+    write("fuzz_image", "bmp_rle4", bmp(dib(6, 3, 4, [rle4], palette, compression=2)))
 
     def dds(width, height, flags, fourcc=b"\0\0\0\0", bits=0, masks=(0, 0, 0, 0), data=b""):
         header = struct.pack("<4sIIIIII", b"DDS ", 124, 0x1007, height, width, 0, 0)

@@ -12,6 +12,19 @@ std::string GoldenPath(const std::string& name) {
     return std::string(VEMU_TEST_SOURCE_DIR) + "/" + name + ".png";
 }
 
+bool ReadPng(const std::string& path, std::vector<std::uint8_t>& rgb, int& width, int& height) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
+    image.format = PNG_FORMAT_RGB;
+    width = static_cast<int>(image.width);
+    height = static_cast<int>(image.height);
+    rgb.resize(PNG_IMAGE_SIZE(image));
+    return png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) != 0;
+}
+
+}  // namespace
+
 bool WritePng(const std::string& path, const std::uint32_t* argb, int width, int height) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
@@ -26,19 +39,6 @@ bool WritePng(const std::string& path, const std::uint32_t* argb, int width, int
     }
     return png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), 0, nullptr) != 0;
 }
-
-bool ReadPng(const std::string& path, std::vector<std::uint8_t>& rgb, int& width, int& height) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
-    image.format = PNG_FORMAT_RGB;
-    width = static_cast<int>(image.width);
-    height = static_cast<int>(image.height);
-    rgb.resize(PNG_IMAGE_SIZE(image));
-    return png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) != 0;
-}
-
-}  // namespace
 
 ::testing::AssertionResult MatchesGolden(const std::string& name, const std::uint32_t* argb,
                                          int width, int height) {

@@ -120,6 +120,41 @@ TEST_F(TitleTest, TheTitlePlaysItsOwnMusicFromTheStart) {
     EXPECT_TRUE(world.mediator().IsRunning(&title.music()));
 }
 
+TEST_F(TitleTest, TheTitlesPieceGoesRoundAgainAfterItsLength) {
+    EnterTitle();
+    CQZSound* sound = title.music().sound();
+    ASSERT_NE(sound, nullptr);
+    const std::int64_t length = sound->GetEndPoint();  // in 100 ns
+    ASSERT_GT(length, 0);
+    auto& audio = world.backend.audio;
+    constexpr std::int64_t kFrame = 200'000;  // 20 ms
+    const int frame_samples = audio.Format().rate / 50;
+    auto note_ons_from = [&](std::size_t first) {
+        int n = 0;
+        for (std::size_t i = first; i < audio.midi.size(); ++i) {
+            const auto& m = audio.midi[i].bytes;
+            if (m.size() == 3 && (m[0] & 0xF0) == 0x90 && m[2] != 0) ++n;
+        }
+        return n;
+    };
+    // Frames as the title runs them, each with its 20 ms of audio, to just past the piece's end.
+    std::int64_t elapsed = 0;
+    for (; elapsed <= length; elapsed += kFrame) {
+        audio.Pull(frame_samples);
+        world.Frames(1);
+    }
+    ASSERT_GT(note_ons_from(0), 0);
+    const std::size_t after_end = audio.midi.size();
+    for (int i = 0; i < 250; ++i) {  // five seconds more
+        audio.Pull(frame_samples);
+        world.Frames(1);
+    }
+    EXPECT_EQ(sound->GetState(), CQZSound::kPlaying);
+    EXPECT_LT(sound->GetPosition(), length);
+    EXPECT_GT(note_ons_from(after_end), 0) << "silence after " << elapsed / 10'000'000 << " s";
+    EXPECT_TRUE(world.mediator().IsRunning(&title.music()));
+}
+
 // The main game has taken the demo on: its story screen runs the demo's scene.
 void ExpectTheDemoStarted(GameWorld& world, CTitleComp& title) {
     EXPECT_EQ(title.counter(), CTitleComp::kDemoCounter);
