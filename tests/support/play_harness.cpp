@@ -51,6 +51,8 @@ int RowOf(const CSelectEvent& list, const std::string& label) {
 
 std::string Sjis(const char8_t* utf8) { return sjis::FromUtf8(testing_support::Utf8(utf8)); }
 
+PlayHarness::PlayHarness() : PlayHarness(VEMU_GAME_DIR) {}
+
 PlayHarness::PlayHarness(const std::string& game_folder) {
     backend.services().folders.game = game_folder;
     backend.services().folders.data = data_.path();

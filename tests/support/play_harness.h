@@ -30,7 +30,8 @@ class PlayHarness : public testing_support::HeadlessBackendInstalled {
 public:
     // Builds and starts the game: after the constructor the logo is current. The game folder
     // is the build's unless a test made one of its own.
-    explicit PlayHarness(const std::string& game_folder = VEMU_GAME_DIR);
+    PlayHarness();
+    explicit PlayHarness(const std::string& game_folder);
     ~PlayHarness();
     PlayHarness(const PlayHarness&) = delete;
     PlayHarness& operator=(const PlayHarness&) = delete;
