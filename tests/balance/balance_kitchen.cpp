@@ -347,4 +347,12 @@ std::string SourceFault(const std::string& food, FoodSource source, int contest)
     return ok ? std::string() : name + ": not from the source the table names";
 }
 
+bool OnlyPrizeOrLuckyMerchant(const std::string& food) {
+    const bool rare = APrizeBefore(food, kContestCount + 1) || InGoodsList(food, 7, 7);
+    const bool common = InGoodsList(food, 1, 6) || AmongAll(food, kContestIngredients) ||
+                        AmongAll(food, kOutingFinds) || AmongAll(food, kNeighbourVegetables) ||
+                        AmongAll(food, kStartingFoods) || ARewardFood(food) || ASharesProduct(food);
+    return rare && !common;
+}
+
 }  // namespace balance_test

@@ -66,5 +66,7 @@ private:
 // Whether the path can have `food` (CP932) from `source` by contest `contest` (1 to 12), and if
 // not, why (UTF-8).
 std::string SourceFault(const std::string& food, play_test::FoodSource source, int contest);
+// True for a food (CP932) that only a contest prize or the lucky-goods merchant gives.
+bool OnlyPrizeOrLuckyMerchant(const std::string& food);
 
 }  // namespace balance_test

@@ -77,8 +77,7 @@ TEST_F(BalanceTest, EachContestIsWonByItsDishAndNotByAnEarlierStagesBest) {
                 const std::string fault =
                     balance_test::SourceFault(Sjis(food.name), food.source, row.contest);
                 EXPECT_TRUE(fault.empty()) << fault;
-                rare = rare || food.source == FoodSource::kPrize ||
-                       food.source == FoodSource::kLuckyMerchant;
+                rare = rare || balance_test::OnlyPrizeOrLuckyMerchant(Sjis(food.name));
             }
         std::unique_ptr<Food> dish = CookRow(row, state, labels);
         ASSERT_TRUE(dish);

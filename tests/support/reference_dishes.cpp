@@ -8,6 +8,17 @@ namespace {
 
 using S = FoodSource;
 
+// The path takes these prizes: 鉄のナベ (contest 1) for 煮る, オーブン (3) and レンガの窯 (7) for
+// 焼く, 銀のナベ (4) and 伝説のナベ (11) for 煮る, money otherwise, and contest 8's parrots. It
+// needs no other utensil: the knife and the frying pan are a new game's. Skills stay at the new
+// game's level 1 in every row; cooking more only raises the scores.
+//
+// Contests 1 to 3 cook in the contest pantry. From contest 4 on the dish is cooked beforehand and
+// must keep until the day: the dishes keep 1 to 4 days (牛丼 only 1), so their last steps are
+// cooked just before the contest. The チーズ of the ラザニア of contests 7 and 8 keeps 60 days; it
+// is made first by letting ミルク, レモン and 万能酵母 spoil together. 万能酵母 comes with the
+// third recipe-count reward (the rare-goods merchant sells it too).
+//
 // Utensil tiers and skill levels: 加工, 混ぜる, 焼く, 煮る, 揚げる, 発酵.
 const ReferenceDish kDishes[] = {
     {1,
@@ -46,7 +57,7 @@ const ReferenceDish kDishes[] = {
        kMethodBake,
        u8"ふわとろステーキ"}},
      {1, 0, 2, 1, 0, 0},
-     {1, 1, 2, 1, 1, 1},
+     {1, 1, 1, 1, 1, 1},
      {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"オーブン"},
      u8"銀のナベ"},
     {5,
@@ -63,14 +74,14 @@ const ReferenceDish kDishes[] = {
        kMethodBoil,
        u8"トマト風味の牛丼"}},
      {1, 0, 2, 2, 0, 0},
-     {1, 1, 2, 1, 1, 1},
+     {1, 1, 1, 1, 1, 1},
      {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"銀のナベ", u8"オーブン"},
      u8"100000 クル"},
     {6,
      {{{{u8"豚肉", 2, S::kBaseShop}}, u8"焼く", kMethodBake, u8"焼き豚"},
       {{{u8"焼き豚", 2, S::kCooked}}, u8"煮る", kMethodBoil, u8"醤油なしチャーシュー"}},
      {1, 0, 2, 2, 0, 0},
-     {1, 1, 2, 1, 1, 1},
+     {1, 1, 1, 1, 1, 1},
      {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"銀のナベ", u8"オーブン"},
      u8"150000 クル"},
     {7,
@@ -96,7 +107,7 @@ const ReferenceDish kDishes[] = {
        kMethodBake,
        u8"ラザニア"}},
      {1, 0, 2, 2, 0, 0},
-     {1, 1, 2, 1, 1, 1},
+     {1, 1, 1, 1, 1, 1},
      {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"銀のナベ", u8"オーブン"},
      u8"レンガの窯"},
     {8,
@@ -122,7 +133,7 @@ const ReferenceDish kDishes[] = {
        kMethodBake,
        u8"ラザニア"}},
      {1, 0, 3, 2, 0, 0},
-     {1, 1, 2, 1, 1, 1},
+     {1, 1, 1, 1, 1, 1},
      {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"銀のナベ", u8"オーブン", u8"レンガの窯"},
      u8"メモリーパロット１年分"},
     {9,
@@ -133,7 +144,7 @@ const ReferenceDish kDishes[] = {
        kMethodBake,
        u8"ハンバーグ"}},
      {1, 0, 3, 2, 0, 0},
-     {1, 1, 2, 1, 1, 1},
+     {1, 1, 1, 1, 1, 1},
      {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"銀のナベ", u8"オーブン", u8"レンガの窯"},
      u8"1000000 クル"},
     {10,
@@ -144,7 +155,7 @@ const ReferenceDish kDishes[] = {
        kMethodBake,
        u8"ハンバーグ"}},
      {1, 0, 3, 2, 0, 0},
-     {1, 1, 2, 1, 1, 1},
+     {1, 1, 1, 1, 1, 1},
      {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"銀のナベ", u8"オーブン", u8"レンガの窯"},
      u8"2500000 クル"},
     {11,
@@ -155,7 +166,7 @@ const ReferenceDish kDishes[] = {
        kMethodBake,
        u8"ハンバーグ"}},
      {1, 0, 3, 2, 0, 0},
-     {1, 1, 2, 1, 1, 1},
+     {1, 1, 1, 1, 1, 1},
      {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"銀のナベ", u8"オーブン", u8"レンガの窯"},
      u8"伝説のナベ"},
     {12,
@@ -164,14 +175,18 @@ const ReferenceDish kDishes[] = {
        kMethodBoil,
        u8"ロールキャベツ"}},
      {1, 0, 3, 4, 0, 0},
-     {1, 1, 2, 1, 1, 1},
+     {1, 1, 1, 1, 1, 1},
      {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"銀のナベ", u8"オーブン", u8"レンガの窯",
       u8"伝説のナベ"},
      u8"10000000 クル"},
 };
 
-// Without a fermentation pot the path lets a mix spoil: a food that runs out of days ferments
-// into the dish of a fermentation recipe that its parts fit.
+// Without a fermentation pot (1000000 クル at the tool shop) the path lets a mix spoil: a food
+// that runs out of days ferments into the dish of a fermentation recipe that its parts fit. A
+// mix of ミルク keeps 5 days, and so does one of ミント. The チーズ made for ラザニア is also the
+// first share product the path knows, which lets リバティー found 牧場チーズ株. ミント comes with
+// the fourth recipe-count reward (or from the neighbour), ココロの実 from an outing, バーメメント
+// from Narf once ラザニア is on the menu, and the parrots from contest 8.
 const StoryDish kStoryDishes[] = {
     {u8"ラザニア",
      {{{{u8"ミルク", 4, S::kBaseShop},
@@ -191,7 +206,7 @@ const StoryDish kStoryDishes[] = {
        u8"ラザニア"}},
      {u8"包丁", u8"フライパン"}},
     {u8"マインドミント",
-     {{{{u8"ミント", 1, S::kNeighbour}, {u8"ココロの実", 1, S::kOuting}},
+     {{{{u8"ミント", 1, S::kReward}, {u8"ココロの実", 1, S::kOuting}},
        u8"混ぜる",
        kMethodMix,
        u8"ミントとココロの実"},
