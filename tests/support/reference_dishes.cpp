@@ -1,0 +1,236 @@
+#include "tests/support/reference_dishes.h"
+
+#include <cassert>
+
+namespace play_test {
+
+namespace {
+
+using S = FoodSource;
+
+// The path takes these prizes: 鉄のナベ (contest 1) for 煮る, オーブン (3) and レンガの窯 (7) for
+// 焼く, 銀のナベ (4) and 伝説のナベ (11) for 煮る, money otherwise, and contest 8's parrots. It
+// needs no other utensil: the knife and the frying pan are a new game's. Skills stay at the new
+// game's level 1 in every row; cooking more only raises the scores.
+//
+// Contests 1 to 3 cook in the contest pantry. From contest 4 on the dish is cooked beforehand and
+// must keep until the day: the dishes keep 1 to 4 days (牛丼 only 1), so their last steps are
+// cooked just before the contest. The チーズ of the ラザニア of contests 7 and 8 keeps 60 days; it
+// is made first by letting ミルク, レモン and 万能酵母 spoil together. 万能酵母 comes with the
+// third recipe-count reward (the rare-goods merchant sells it too).
+//
+// Utensil tiers and skill levels: 加工, 混ぜる, 焼く, 煮る, 揚げる, 発酵.
+const ReferenceDish kDishes[] = {
+    {1,
+     {{{{u8"カニ", 1, S::kContestPantry},
+        {u8"卵", 1, S::kContestPantry},
+        {u8"唐辛子", 1, S::kContestPantry}},
+       u8"焼く",
+       kMethodBake,
+       u8"ピリ辛かに玉"}},
+     {1, 0, 1, 0, 0, 0},
+     {1, 1, 1, 1, 1, 1},
+     {u8"包丁", u8"フライパン"},
+     u8"鉄のナベ"},
+    {2,
+     {{{{u8"牛肉", 3, S::kContestPantry}, {u8"唐辛子", 1, S::kContestPantry}},
+       u8"焼く",
+       kMethodBake,
+       u8"ピリ辛ステーキ"}},
+     {1, 0, 1, 1, 0, 0},
+     {1, 1, 1, 1, 1, 1},
+     {u8"包丁", u8"フライパン", u8"鉄のナベ"},
+     u8"10000 クル"},
+    {3,
+     {{{{u8"豚肉", 2, S::kContestPantry}, {u8"唐辛子", 1, S::kContestPantry}},
+       u8"焼く",
+       kMethodBake,
+       u8"ピリ辛焼き豚"},
+      {{{u8"ピリ辛焼き豚", 2, S::kCooked}}, u8"煮る", kMethodBoil, u8"ピリ辛醤油なしチャーシュー"}},
+     {1, 0, 1, 1, 0, 0},
+     {1, 1, 1, 1, 1, 1},
+     {u8"包丁", u8"フライパン", u8"鉄のナベ"},
+     u8"オーブン"},
+    {4,
+     {{{{u8"牛肉", 2, S::kBaseShop}, {u8"卵", 1, S::kBaseShop}},
+       u8"焼く",
+       kMethodBake,
+       u8"ふわとろステーキ"}},
+     {1, 0, 2, 1, 0, 0},
+     {1, 1, 1, 1, 1, 1},
+     {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"オーブン"},
+     u8"銀のナベ"},
+    {5,
+     {{{{u8"米", 1, S::kBaseShop}}, u8"煮る", kMethodBoil, u8"ごはん"},
+      {{{u8"トマト", 2, S::kBaseShop}, {u8"砂糖", 1, S::kBaseShop}},
+       u8"煮る",
+       kMethodBoil,
+       u8"酢なしケチャップ"},
+      {{{u8"ごはん", 1, S::kCooked},
+        {u8"牛肉", 4, S::kBaseShop},
+        {u8"酢なしケチャップ", 1, S::kCooked},
+        {u8"タマネギ", 1, S::kBaseShop}},
+       u8"煮る",
+       kMethodBoil,
+       u8"トマト風味の牛丼"}},
+     {1, 0, 2, 2, 0, 0},
+     {1, 1, 1, 1, 1, 1},
+     {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"銀のナベ", u8"オーブン"},
+     u8"100000 クル"},
+    {6,
+     {{{{u8"豚肉", 2, S::kBaseShop}}, u8"焼く", kMethodBake, u8"焼き豚"},
+      {{{u8"焼き豚", 2, S::kCooked}}, u8"煮る", kMethodBoil, u8"醤油なしチャーシュー"}},
+     {1, 0, 2, 2, 0, 0},
+     {1, 1, 1, 1, 1, 1},
+     {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"銀のナベ", u8"オーブン"},
+     u8"150000 クル"},
+    {7,
+     {{{{u8"トマト", 2, S::kBaseShop}}, u8"煮る", kMethodBoil, u8"ニンニクなしトマトソース"},
+      {{{u8"牛肉", 1, S::kBaseShop},
+        {u8"ニンニクなしトマトソース", 1, S::kCooked},
+        {u8"タマネギ", 1, S::kBaseShop}},
+       u8"煮る",
+       kMethodBoil,
+       u8"ミートソース"},
+      {{{u8"小麦粉", 1, S::kBaseShop}}, u8"加工", kMethodProcess, u8"卵なしパスタ"},
+      {{{u8"ミルク", 2, S::kBaseShop},
+        {u8"レモン", 1, S::kBaseShop},
+        {u8"万能酵母", 1, S::kReward}},
+       u8"混ぜる",
+       kMethodMix,
+       u8"さっぱりミルク仕立ての万能酵母"},
+      {{{u8"さっぱりミルク仕立ての万能酵母", 1, S::kCooked}}, u8"", kLeftToSpoil, u8"チーズ"},
+      {{{u8"卵なしパスタ", 1, S::kCooked},
+        {u8"ミートソース", 1, S::kCooked},
+        {u8"チーズ", 1, S::kCooked}},
+       u8"焼く",
+       kMethodBake,
+       u8"ラザニア"}},
+     {1, 0, 2, 2, 0, 0},
+     {1, 1, 1, 1, 1, 1},
+     {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"銀のナベ", u8"オーブン"},
+     u8"レンガの窯"},
+    {8,
+     {{{{u8"トマト", 2, S::kBaseShop}}, u8"煮る", kMethodBoil, u8"ニンニクなしトマトソース"},
+      {{{u8"牛肉", 2, S::kBaseShop},
+        {u8"ニンニクなしトマトソース", 1, S::kCooked},
+        {u8"タマネギ", 1, S::kBaseShop}},
+       u8"煮る",
+       kMethodBoil,
+       u8"ミートソース"},
+      {{{u8"小麦粉", 1, S::kBaseShop}}, u8"加工", kMethodProcess, u8"卵なしパスタ"},
+      {{{u8"ミルク", 2, S::kBaseShop},
+        {u8"レモン", 1, S::kBaseShop},
+        {u8"万能酵母", 1, S::kReward}},
+       u8"混ぜる",
+       kMethodMix,
+       u8"さっぱりミルク仕立ての万能酵母"},
+      {{{u8"さっぱりミルク仕立ての万能酵母", 1, S::kCooked}}, u8"", kLeftToSpoil, u8"チーズ"},
+      {{{u8"卵なしパスタ", 1, S::kCooked},
+        {u8"ミートソース", 2, S::kCooked},
+        {u8"チーズ", 1, S::kCooked}},
+       u8"焼く",
+       kMethodBake,
+       u8"ラザニア"}},
+     {1, 0, 3, 2, 0, 0},
+     {1, 1, 1, 1, 1, 1},
+     {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"銀のナベ", u8"オーブン", u8"レンガの窯"},
+     u8"メモリーパロット１年分"},
+    {9,
+     {{{{u8"メモリーパロット", 2, S::kPrize},
+        {u8"卵", 1, S::kBaseShop},
+        {u8"タマネギ", 1, S::kBaseShop}},
+       u8"焼く",
+       kMethodBake,
+       u8"ハンバーグ"}},
+     {1, 0, 3, 2, 0, 0},
+     {1, 1, 1, 1, 1, 1},
+     {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"銀のナベ", u8"オーブン", u8"レンガの窯"},
+     u8"1000000 クル"},
+    {10,
+     {{{{u8"メモリーパロット", 2, S::kPrize},
+        {u8"卵", 1, S::kBaseShop},
+        {u8"タマネギ", 1, S::kBaseShop}},
+       u8"焼く",
+       kMethodBake,
+       u8"ハンバーグ"}},
+     {1, 0, 3, 2, 0, 0},
+     {1, 1, 1, 1, 1, 1},
+     {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"銀のナベ", u8"オーブン", u8"レンガの窯"},
+     u8"2500000 クル"},
+    {11,
+     {{{{u8"メモリーパロット", 2, S::kPrize},
+        {u8"卵", 1, S::kBaseShop},
+        {u8"タマネギ", 1, S::kBaseShop}},
+       u8"焼く",
+       kMethodBake,
+       u8"ハンバーグ"}},
+     {1, 0, 3, 2, 0, 0},
+     {1, 1, 1, 1, 1, 1},
+     {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"銀のナベ", u8"オーブン", u8"レンガの窯"},
+     u8"伝説のナベ"},
+    {12,
+     {{{{u8"キャベツ", 2, S::kBaseShop}, {u8"メモリーパロット", 2, S::kPrize}},
+       u8"煮る",
+       kMethodBoil,
+       u8"ロールキャベツ"}},
+     {1, 0, 3, 4, 0, 0},
+     {1, 1, 1, 1, 1, 1},
+     {u8"包丁", u8"フライパン", u8"鉄のナベ", u8"銀のナベ", u8"オーブン", u8"レンガの窯",
+      u8"伝説のナベ"},
+     u8"10000000 クル"},
+};
+
+// Without a fermentation pot (1000000 クル at the tool shop) the path lets a mix spoil: a food
+// that runs out of days ferments into the dish of a fermentation recipe that its parts fit. A
+// mix of ミルク keeps 5 days, and so does one of ミント. The チーズ made for ラザニア is also the
+// first share product the path knows, which lets リバティー found 牧場チーズ株. ミント comes with
+// the fourth recipe-count reward (or from the neighbour), ココロの実 from an outing, バーメメント
+// from Narf once ラザニア is on the menu, and the parrots from contest 8.
+const StoryDish kStoryDishes[] = {
+    {u8"ラザニア",
+     {{{{u8"ミルク", 4, S::kBaseShop},
+        {u8"レモン", 1, S::kBaseShop},
+        {u8"万能酵母", 1, S::kReward}},
+       u8"混ぜる",
+       kMethodMix,
+       u8"さっぱりミルク仕立ての万能酵母"},
+      {{{u8"さっぱりミルク仕立ての万能酵母", 1, S::kCooked}}, u8"", kLeftToSpoil, u8"チーズ"},
+      {{{u8"小麦粉", 2, S::kBaseShop}}, u8"加工", kMethodProcess, u8"卵なしパスタ"},
+      {{{u8"卵なしパスタ", 2, S::kCooked},
+        {u8"牛肉", 1, S::kBaseShop},
+        {u8"トマト", 1, S::kBaseShop},
+        {u8"チーズ", 1, S::kCooked}},
+       u8"焼く",
+       kMethodBake,
+       u8"ラザニア"}},
+     {u8"包丁", u8"フライパン"}},
+    {u8"マインドミント",
+     {{{{u8"ミント", 1, S::kReward}, {u8"ココロの実", 1, S::kOuting}},
+       u8"混ぜる",
+       kMethodMix,
+       u8"ミントとココロの実"},
+      {{{u8"ミントとココロの実", 1, S::kCooked}}, u8"", kLeftToSpoil, u8"マインドミント"}},
+     {u8"包丁", u8"フライパン"}},
+    {u8"メモリアル",
+     {{{{u8"メモリーパロット", 1, S::kPrize},
+        {u8"マインドミント", 1, S::kCooked},
+        {u8"バーメメント", 1, S::kStory}},
+       u8"混ぜる",
+       kMethodMix,
+       u8"メモリアル"}},
+     {u8"包丁", u8"フライパン"}},
+};
+
+}  // namespace
+
+std::span<const ReferenceDish> ReferenceDishes() { return kDishes; }
+
+std::span<const StoryDish> StoryDishes() { return kStoryDishes; }
+
+const ReferenceDish& ReferenceDishFor(int contest) {
+    assert(contest >= 1 && contest <= static_cast<int>(std::size(kDishes)));
+    return kDishes[contest - 1];
+}
+
+}  // namespace play_test
