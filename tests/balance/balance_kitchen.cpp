@@ -18,7 +18,7 @@
 #include "game/economy/item_table.h"
 #include "game/economy/shares.h"
 #include "game/food/ingredient_names.h"
-#include "game/main/required_foods.h"
+#include "game/main/goods_lists.h"
 
 namespace balance_test {
 

@@ -11,7 +11,7 @@
 #include "events/contest/contest_table.h"
 #include "events/contest/contest_vote.h"
 #include "game/food/food_def.h"
-#include "game/main/required_foods.h"
+#include "game/main/goods_lists.h"
 #include "tests/balance/balance_kitchen.h"
 
 namespace {
