@@ -2,6 +2,7 @@
 // the reader, the cooking and the story rely on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -11,15 +12,21 @@
 #include "engine/common/game_path.h"
 #include "engine/common/sjis.h"
 #include "engine/data/cipher_stream.h"
+#include "engine/graphics/direct_graphics.h"
+#include "engine/graphics/glyph_source.h"
+#include "engine/graphics/text_layout.h"
 #include "game/cooking/dish_name.h"
 #include "game/cooking/dish_resolver.h"
 #include "game/cooking/recipe_match.h"
 #include "game/data/data_files.h"
 #include "game/data/file_key.h"
+#include "game/economy/panel_text.h"
 #include "game/economy/shares.h"
 #include "game/food/ingredient_names.h"
+#include "game/main/draw_text.h"
 #include "game/main/goods_lists.h"
 #include "game/main/required_names.h"
+#include "platform/common/font_face.h"
 #include "tests/food/food_fixture.h"
 
 namespace {
@@ -128,6 +135,43 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     return parts;
 }
 
+// The info panel's board: its frame starts one pixel past this.
+constexpr int kBoardRight = 585;
+
+// Where the text ends, laid out as the info panel draws its description line; -1 when it
+// takes a second line, which would run into the price row.
+int DescriptionLineEnd(FontRenderer& font, const std::string& text) {
+    using namespace economy_panels;
+    const TextRect rect{kTitleX, kDescriptionY, CDirectGraphics::kScreenWidth,
+                        CDirectGraphics::kScreenHeight};
+    int end = kTitleX;
+    for (const PlacedGlyph& glyph : LayoutText(text, rect, play_draw::kLineFormat, font)) {
+        if (glyph.y != kDescriptionY) return -1;
+        end = std::max(end, glyph.x + font.GetGlyph(glyph.code_point).advance);
+    }
+    return end;
+}
+
+TEST_F(GameDataTest, EveryDescriptionFitsOnThePanelsLine) {
+    // Measured in the Gothic the game draws with, at the panel font's size and weight.
+    const std::string gothic = platform::FindGothicFontFile();
+    if (gothic.empty()) GTEST_SKIP() << "fonts-ipafont-gothic is not installed";
+    auto glyphs = MakeFreeTypeGlyphSource(platform::FindMinchoFontFile(), gothic);
+    ASSERT_NE(glyphs, nullptr);
+    const std::unique_ptr<FontRenderer> font =
+        glyphs->CreateRenderer(MakeFontDescription(14, "ＭＳ Ｐゴシック", true));
+    ASSERT_NE(font, nullptr);
+    std::string too_long;
+    for (const auto& def : GlobalFoodCatalogue()) {
+        const int end = DescriptionLineEnd(*font, def->description);
+        if (end < 0 || end > kBoardRight)
+            too_long += "\n  " + U(def->name) + " (" +
+                        (end < 0 ? std::string("two lines") : "ends at " + std::to_string(end)) +
+                        "): " + U(def->description);
+    }
+    EXPECT_TRUE(too_long.empty()) << "past the board's edge at " << kBoardRight << ":" << too_long;
+}
+
 TEST_F(GameDataTest, FilesAreCp932LinesWithCrLfAndShortFields) {
     for (const char* name : {kRecipeFileName, kBonusFileName}) {
         SCOPED_TRACE(name);
@@ -157,6 +201,10 @@ TEST_F(GameDataTest, FilesAreCp932LinesWithCrLfAndShortFields) {
                 fields[0] == previous[0]) {
                 EXPECT_EQ(fields[7], previous[7]) << "line " << i + 1 << ": the variant "
                                                   << U(fields[0]) << " repeats another unit weight";
+                // The reader keeps the first row's description only: another would never show.
+                EXPECT_EQ(U(fields[1]), U(previous[1]))
+                    << "line " << i + 1 << ": the variant " << U(fields[0])
+                    << " has another description";
             }
             previous = fields;
         }
