@@ -19,8 +19,7 @@ std::string Text(const char8_t* text) { return reinterpret_cast<const char*>(tex
 // Screens on which a message that waits is the story's or a notice's, read with a decide; on
 // the others a decide would be taken by the screen (selling stops, a row is chosen).
 bool ReadsMessages(int screen) {
-    return screen == kScreenStory || screen == kScreenWaitForMessage || screen == kScreenDishMade ||
-           screen == kScreenContestDish;
+    return screen == kScreenStory || screen == kScreenWaitForMessage || screen == kScreenDishMade;
 }
 
 // Screens on which a list under a prompt is a question for the answer table.
@@ -115,9 +114,15 @@ testing::AssertionResult PlayScript::Respond() {
     CVemuComp& game = play_.game();
     const int screen = game.screen_id();
     const bool waiting = MessageWaiting();
-    if (screen == kScreenContestDish && !waiting && game.play_screens().contest_phase == 0 &&
+    // The dish screen: its own prompt waits while the dish is chosen; the question about the
+    // dish is read before it is asked.
+    if (screen == kScreenContestDish && game.play_screens().contest_phase == 0 &&
         play_.mediator().IsRunning(&game.list_window()))
         return HandIn();
+    if (screen == kScreenContestDish && game.play_screens().contest_phase == 1 && waiting) {
+        Press(kDecide);
+        return testing::AssertionSuccess();
+    }
     // The screens' own questions keep their prompt waiting under the rows; the story's are
     // asked once the prompt has been read.
     const bool prompt_read = !waiting || screen == kScreenAddToMenu;
@@ -207,6 +212,9 @@ testing::AssertionResult PlayScript::CookHere(const Pot& pot, const char8_t* met
             if (auto r = Choose(food); !r) return r;
         }
     Press(kRight);
+    last_methods_.clear();
+    for (const MenuEntry& row : play_.game().second_entries())
+        last_methods_.push_back(sjis::ToUtf8(row.label));
     if (auto r = Choose(Text(method)); !r) return r;
     if (auto r = play_.RunUntilScreen(kScreenDishMade); !r) return Fail(r.message());
     // Back on the cooking screen, unless the story that opened it takes it away (the opening
@@ -279,13 +287,18 @@ testing::AssertionResult PlayScript::Contest(const Pot& pot, const char8_t* meth
     if (auto r = Command(u8"外出する"); !r) return r;
     if (auto r = Choose(Text(u8"料理大会")); !r) return r;
     bool cooked = false;
-    auto r = RespondUntil(
+    testing::AssertionResult failed = testing::AssertionSuccess();
+    testing::AssertionResult r = RespondUntil(
         [&] {
             CVemuComp& game = play_.game();
             if (game.contest().running && game.screen_id() == kScreenCooking && ListRunning()) {
                 if (!cooked) {
                     cooked = true;
-                    if (auto c = CookHere(pot, method); !c) return true;
+                    if (!pot.empty())
+                        if (testing::AssertionResult c = CookHere(pot, method); !c) {
+                            failed = c;
+                            return true;
+                        }
                 }
                 Press(kCancel);
             }
@@ -297,14 +310,45 @@ testing::AssertionResult PlayScript::Contest(const Pot& pot, const char8_t* meth
         },
         "end of the contest");
     hand_in_.clear();
-    return r;
+    return failed ? r : failed;
+}
+
+testing::AssertionResult PlayScript::DiscardPantry() {
+    if (auto r = Command(u8"料理を作る"); !r) return r;
+    while (true) {
+        if (auto r = AwaitScreen(kScreenCooking); !r) return r;
+        const Pantry& pantry = play_.kitchen().pantry();
+        if (pantry.empty()) break;
+        const std::string food = sjis::ToUtf8(pantry.front()->name);
+        const std::size_t rows = pantry.size();
+        // One food at a time, every unit of it: each discard empties the pot.
+        while (play_.kitchen().pantry().size() == rows)
+            if (auto r = Choose(food); !r) return r;
+        Press(kRight);
+        if (auto r = Choose(Text(u8"捨てる")); !r) return r;
+        if (auto r = RespondUntil(
+                [&] { return play_.kitchen().selection.empty() && Idle(kScreenCooking); },
+                "cooking screen after the discard");
+            !r)
+            return r;
+    }
+    Press(kCancel);
+    return ToCommands();
 }
 
 testing::AssertionResult PlayScript::Save(int slot) {
     answers_.Set(u8"どこにセーブしますか？", Text(u8"記録 ") + std::to_string(slot + 1));
     if (auto r = Command(u8"作戦"); !r) return r;
     if (auto r = Choose(Text(u8"セーブ")); !r) return r;
-    if (auto r = RespondUntil([&] { return Idle(kScreenGameMenu); }, "game menu after saving"); !r)
+    save_message_.clear();
+    if (auto r = RespondUntil(
+            [&] {
+                const std::string message = play_.Message();
+                if (message.find(Text(u8"にセーブ")) != std::string::npos) save_message_ = message;
+                return Idle(kScreenGameMenu);
+            },
+            "game menu after saving");
+        !r)
         return r;
     Press(kCancel);
     return ToCommands();

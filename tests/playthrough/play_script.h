@@ -61,8 +61,9 @@ public:
     // 外出する to a place; back when `done` holds or when the night sends the heroine home.
     template <typename Done>
     testing::AssertionResult Outing(const char8_t* place, Done done);
-    // 料理大会: enters the next contest. A contest of provided foods cooks `pot` there; the
-    // dish of that name (UTF-8) is handed in. Ends back on the day's commands.
+    // 料理大会: enters the next contest. A contest of provided foods cooks `pot` there (an empty
+    // pot cooks nothing); the food of that name (UTF-8) is handed in. Ends back on the day's
+    // commands.
     testing::AssertionResult Contest(const Pot& pot, const char8_t* method,
                                      const std::string& dish);
     // 作戦 → セーブ into the slot (0 to 7), and back on the commands.
@@ -72,6 +73,12 @@ public:
     testing::AssertionResult TitleNewGame();
     testing::AssertionResult TitleContinue(int slot);
 
+    // 料理を作る, and every food of the pantry in use into the pot and 捨てる, until none is left.
+    testing::AssertionResult DiscardPantry();
+    // The rows the method window offered the last time it opened.
+    const std::vector<std::string>& last_methods() const { return last_methods_; }
+    // The last message of the save dialogue ("記録 n にセーブしました" or that it could not).
+    const std::string& save_message() const { return save_message_; }
     // The dish the contest dish screen hands in.
     void set_hand_in(std::string dish) { hand_in_ = std::move(dish); }
     // A failure with the screen and the log's latest lines.
@@ -93,6 +100,8 @@ private:
     AnswerTable& answers_;
     PlayLog& log_;
     std::string hand_in_;
+    std::vector<std::string> last_methods_;
+    std::string save_message_;
 };
 
 template <typename Done>

@@ -4,6 +4,7 @@
 // leaves a trace line: date, game day, frame and money.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -11,6 +12,7 @@
 #include "engine/framework/game_mediator.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
+#include "game/screens/play_lists.h"
 #include "tests/playthrough/answer_table.h"
 #include "tests/playthrough/chance_wait.h"
 #include "tests/playthrough/goals.h"
@@ -31,12 +33,20 @@ double Seconds() {
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
+constexpr int kProvidedFees[] = {500, 1000, 2000};
+constexpr int kProvidedPrizes[] = {5000, 10000, 20000};
 // Game days the path waits for a visit before it calls the game stalled.
 constexpr int kTasteKingDays = 60;
 
 class Playthrough : public ::testing::Test {
 protected:
-    Playthrough() : answers(play), script(play, answers, log), path(script) {}
+    Playthrough() : answers(play), script(play, answers, log), path(script) {
+        // The hall's offer is kept, to read its fee.
+        answers.Set(u8"参加しますか？", [this] {
+            offer_ = play.Message();
+            return U(u8"はい");
+        });
+    }
 
     void Trace(int milestone, const char* what) {
         const PlayState& state = play.state();
@@ -56,11 +66,64 @@ protected:
         return def && def->known;
     }
 
+    // Contests 1 to 3 from the contest's pantry: its crab and egg with chili, baked.
+    testing::AssertionResult WinContest(int contest) {
+        const Pot pot = {{U(u8"卵"), 1}, {U(u8"カニ"), 1}, {U(u8"唐辛子"), 1}};
+        const PlayState& state = play.state();
+        const int money = state.money, expenses = state.expenses, fee = kProvidedFees[contest - 1];
+        const PantryRows own = Rows(play.kitchen().player_pantry);
+        if (auto r = script.Contest(pot, u8"焼く", U(u8"ピリ辛かに玉")); !r) return r;
+        if (state.contests_won != contest)
+            return script.Fail("contest " + std::to_string(contest) + " was not won");
+        EXPECT_EQ(state.expenses, expenses + fee);
+        EXPECT_EQ(state.money, money - fee + kProvidedPrizes[contest - 1]);
+        EXPECT_EQ(Rows(play.kitchen().player_pantry), own);
+        EXPECT_EQ(play.kitchen().in_use, &play.kitchen().player_pantry);
+        EXPECT_EQ(play.game().contest().running, 0);
+        EXPECT_FALSE(script.last_methods().empty());
+        for (const std::string& method : script.last_methods()) EXPECT_NE(method, U(u8"捨てる"));
+        return testing::AssertionSuccess();
+    }
+    using PantryRows = std::vector<std::pair<std::string, float>>;
+    static PantryRows Rows(const Pantry& pantry) {
+        PantryRows rows;
+        for (const auto& food : pantry) rows.emplace_back(food->name, food->amount);
+        return rows;
+    }
+
+    // F2 on contest 2's cooking screen, はじめから: nothing of the contest is left, and the new
+    // game's opening ends once its dish is cooked. Then つづきから of the save before it.
+    testing::AssertionResult NoContestAfterF2() {
+        if (auto r = script.Command(u8"外出する"); !r) return r;
+        if (auto r = script.Choose(U(u8"料理大会")); !r) return r;
+        if (auto r = script.AwaitScreen(kScreenCooking); !r) return r;
+        EXPECT_EQ(play.game().contest().running, 1);
+        if (auto r = script.ResetToTitle(); !r) return r;
+        if (auto r = script.TitleNewGame(); !r) return r;
+        EXPECT_EQ(play.game().contest().running, 0);
+        EXPECT_EQ(play.kitchen().in_use, &play.kitchen().player_pantry);
+        EXPECT_EQ(Rows(play.kitchen().player_pantry), (PantryRows{{Sjis(u8"ゼルバワラビ"), 5.0f},
+                                                                  {Sjis(u8"ゼルゼルダケ"), 5.0f},
+                                                                  {Sjis(u8"卵"), 5.0f},
+                                                                  {Sjis(u8"ミルク"), 5.0f},
+                                                                  {Sjis(u8"小麦粉"), 5.0f}}));
+        if (auto r = script.AwaitScreen(kScreenCooking); !r) return r;
+        if (auto r =
+                script.CookHere({{U(u8"ゼルバワラビ"), 1}, {U(u8"ゼルゼルダケ"), 1}}, u8"焼く");
+            !r)
+            return r;
+        if (auto r = script.ToCommands(); !r) return r;
+        EXPECT_EQ(play.state().first, 0);
+        if (auto r = script.ResetToTitle(); !r) return r;
+        return script.TitleContinue(0);
+    }
+
     PlayHarness play;
     PlayLog log;
     AnswerTable answers;
     PlayScript script;
     Path path;
+    std::string offer_;
 };
 
 TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
@@ -116,7 +179,36 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
     ASSERT_TRUE(WaitForChance(
         script, path.Days(), [&] { return play.state().place_flags[kPlaceCompetition] != 0; },
         kTasteKingDays, "the Taste King's first visit"));
+    {
+        EXPECT_EQ(play.state().place_flags[kPlaceCompetition], 1);
+        std::vector<MenuEntry> places;
+        BuildDestinationList(play.game(), places);
+        EXPECT_TRUE(std::any_of(places.begin(), places.end(), [](const MenuEntry& place) {
+            return place.label == Sjis(u8"料理大会");
+        }));
+    }
     Trace(5, "the Taste King's first visit");
+
+    // 6: contests 1 to 3, cooked from the contest's own foods. Before contest 2 the game is
+    // saved, and left by F2 from contest 2's cooking screen (a dead end proven absent); contest
+    // 2 is first lost on purpose with a raw food (7).
+    ASSERT_TRUE(WinContest(1));
+    ASSERT_TRUE(script.Save(0));
+    EXPECT_EQ(script.save_message(), U(u8"記録 1 にセーブしました"));
+    ASSERT_TRUE(NoContestAfterF2());
+    {
+        const int money = play.state().money, expenses = play.state().expenses;
+        ASSERT_TRUE(script.Contest({}, u8"", U(u8"トマト")));
+        EXPECT_EQ(play.state().contests_won, 1);
+        EXPECT_EQ(play.state().money, money - 1000);
+        EXPECT_EQ(play.state().expenses, expenses + 1000);
+        EXPECT_EQ(play.game().contest().running, 0);
+    }
+    ASSERT_TRUE(WinContest(2));
+    EXPECT_EQ(offer_.find(U(u8"参加費用は 1000 クル")) != std::string::npos, true) << offer_;
+    ASSERT_TRUE(WinContest(3));
+    Trace(6, "contests 1 to 3");
+    Trace(7, "contest 2 lost, then won");
 
     const double seconds = Seconds() - started;
     std::printf("run: %d frames, %d game days, %.1f s, %.1f us a frame\n", play.frames_run(),
