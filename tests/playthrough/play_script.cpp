@@ -315,10 +315,9 @@ testing::AssertionResult PlayScript::Contest(const Pot& pot, const char8_t* meth
 
 testing::AssertionResult PlayScript::DiscardPantry() {
     if (auto r = Command(u8"料理を作る"); !r) return r;
-    while (true) {
+    while (!play_.kitchen().pantry().empty()) {
         if (auto r = AwaitScreen(kScreenCooking); !r) return r;
         const Pantry& pantry = play_.kitchen().pantry();
-        if (pantry.empty()) break;
         const std::string food = sjis::ToUtf8(pantry.front()->name);
         const std::size_t rows = pantry.size();
         // One food at a time, every unit of it: each discard empties the pot.
@@ -326,13 +325,17 @@ testing::AssertionResult PlayScript::DiscardPantry() {
             if (auto r = Choose(food); !r) return r;
         Press(kRight);
         if (auto r = Choose(Text(u8"捨てる")); !r) return r;
+        // With nothing left the cooking screen says so and closes by itself.
         if (auto r = RespondUntil(
-                [&] { return play_.kitchen().selection.empty() && Idle(kScreenCooking); },
+                [&] {
+                    return play_.kitchen().selection.empty() &&
+                           (Idle(kScreenCooking) || AtCommands());
+                },
                 "cooking screen after the discard");
             !r)
             return r;
     }
-    Press(kCancel);
+    if (!AtCommands()) Press(kCancel);
     return ToCommands();
 }
 

@@ -7,11 +7,15 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <fstream>
+#include <iterator>
 
+#include "engine/common/game_path.h"
 #include "engine/common/sjis.h"
 #include "engine/framework/game_mediator.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
+#include "game/saves/slot_files.h"
 #include "game/screens/play_lists.h"
 #include "tests/playthrough/answer_table.h"
 #include "tests/playthrough/chance_wait.h"
@@ -118,6 +122,65 @@ protected:
         return script.TitleContinue(0);
     }
 
+    static std::string FileBytes(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+    std::vector<std::string> SlotBytes(int slot) {
+        const SlotFiles names = SlotFileNames(slot);
+        std::vector<std::string> bytes;
+        for (const std::string& name : {names.scd, names.ssn, names.sse, names.ssi})
+            bytes.push_back(FileBytes(gamepath::Resolve(name)));
+        return bytes;
+    }
+
+    // With every write failing, saving into a slot that holds a save says so and changes
+    // nothing of it; the title still dates it as before.
+    testing::AssertionResult FailedSaveKeepsTheSlot(int slot) {
+        const std::vector<std::string> before = SlotBytes(slot);
+        MenuEntry row_before;
+        FormatSlotEntry(slot, row_before);
+        EXPECT_FALSE(before.front().empty());
+        play.backend.file_faults.FailWritesAfter(0);
+        testing::AssertionResult saved = script.Save(slot);
+        play.backend.file_faults.Reset();
+        if (!saved) return saved;
+        EXPECT_EQ(script.save_message(),
+                  U(u8"記録 ") + std::to_string(slot + 1) + U(u8" にセーブできませんでした"));
+        EXPECT_EQ(SlotBytes(slot), before);
+        MenuEntry row_after;
+        FormatSlotEntry(slot, row_after);
+        EXPECT_EQ(row_after.label, row_before.label);
+        EXPECT_EQ(row_after.second_text, row_before.second_text);
+        return testing::AssertionSuccess();
+    }
+
+    // Contest 4 wants a dish of the player's own: with the pantry thrown away through 捨てる,
+    // the hall sends the player back before it takes the fee.
+    testing::AssertionResult EmptyPantryIsRefused() {
+        if (auto r = script.DiscardPantry(); !r) return r;
+        EXPECT_TRUE(play.kitchen().player_pantry.empty());
+        const int money = play.state().money, won = play.state().contests_won;
+        if (auto r = script.Command(u8"外出する"); !r) return r;
+        if (auto r = script.Choose(U(u8"料理大会")); !r) return r;
+        bool refused = false;
+        auto on_destinations = [&] {
+            return play.game().screen_id() == kScreenDestinations && !play.game().story_live();
+        };
+        for (int frame = 0; frame < kStepFrames && !on_destinations(); ++frame) {
+            refused |=
+                play.Message() == U(u8"残念ながら提出できる料理がないようです\nまたのお越しを");
+            if (auto r = script.Respond(); !r) return r;
+        }
+        EXPECT_TRUE(refused);
+        EXPECT_TRUE(on_destinations()) << play.Report();
+        script.Press(kCancel);
+        if (auto r = script.ToCommands(); !r) return r;
+        EXPECT_EQ(play.state().money, money);
+        EXPECT_EQ(play.state().contests_won, won);
+        return testing::AssertionSuccess();
+    }
+
     PlayHarness play;
     PlayLog log;
     AnswerTable answers;
@@ -209,6 +272,17 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
     ASSERT_TRUE(WinContest(3));
     Trace(6, "contests 1 to 3");
     Trace(7, "contest 2 lost, then won");
+
+    // Dead ends proven absent: a save that cannot be written leaves the slot's earlier save
+    // whole and play going on; a contest of the player's own dish with an empty pantry is
+    // refused before the fee, and play rejoins the path from the save made just before.
+    ASSERT_TRUE(FailedSaveKeepsTheSlot(0));
+    ASSERT_TRUE(script.Save(1));
+    ASSERT_TRUE(EmptyPantryIsRefused());
+    ASSERT_TRUE(script.ResetToTitle());
+    ASSERT_TRUE(script.TitleContinue(1));
+    EXPECT_FALSE(play.kitchen().player_pantry.empty());
+    Trace(0, "dead ends: failed save, empty pantry");
 
     const double seconds = Seconds() - started;
     std::printf("run: %d frames, %d game days, %.1f s, %.1f us a frame\n", play.frames_run(),
