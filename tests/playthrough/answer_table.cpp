@@ -1,8 +1,7 @@
 #include "tests/playthrough/answer_table.h"
 
-#include <array>
-
 #include "tests/support/play_harness.h"
+#include "tests/support/reference_dishes.h"
 
 namespace play_test {
 
@@ -19,19 +18,16 @@ bool EndsWith(const std::string& text, const std::string& tail) {
            text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-// Money while the fees grow faster than the shop earns; the pots that the later contests'
-// dishes are cooked in; the year of parrots is the only prize of contest 8.
-constexpr std::array<const char8_t*, 12> kPrizes = {
-    u8"5000 クル",    u8"10000 クル",   u8"20000 クル",   u8"50000 クル",
-    u8"100000 クル",  u8"150000 クル",  u8"300000 クル",  u8"メモリーパロット１年分",
-    u8"1000000 クル", u8"2500000 クル", u8"5000000 クル", u8"10000000 クル",
-};
-
 }  // namespace
 
-std::string PrizeFor(int contest) {
-    return Text(kPrizes.at(static_cast<std::size_t>(contest - 1)));
+std::function<std::string()> MenuAnswer(const PlayHarness& play) {
+    return [&play] {
+        const bool room = static_cast<int>(play.kitchen().menu.size()) < play.state().menu_max;
+        return Text(room ? u8"はい" : u8"いいえ");
+    };
 }
+
+std::string PrizeFor(int contest) { return Text(ReferenceDishFor(contest).prize); }
 
 AnswerTable::AnswerTable(const PlayHarness& play) {
     rows_ = {
@@ -52,12 +48,7 @@ AnswerTable::AnswerTable(const PlayHarness& play) {
         {Text(u8"中身は空けてからのお楽しみ"), Always(u8"いいえ")},
         {Text(u8"リバティーの誘いに乗りますか？"), Always(u8"はい")},
         // The kitchen and the house.
-        // A dish goes on the menu only into a free place; the path exchanges places itself.
-        {Text(u8"メニューに追加しますか？"),
-         [&play] {
-             const bool room = static_cast<int>(play.kitchen().menu.size()) < play.state().menu_max;
-             return Text(room ? u8"はい" : u8"いいえ");
-         }},
+        {Text(u8"メニューに追加しますか？"), MenuAnswer(play)},
         {Text(u8"拡張しますか？"), Always(u8"いいえ")},
         {Text(u8"選択した食材を捨てますか？"), Always(u8"はい")},
         {Text(u8"どこにセーブしますか？"), Always(u8"記録 1")},

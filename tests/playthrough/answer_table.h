@@ -34,7 +34,12 @@ private:
     std::vector<AnswerRow> rows_;
 };
 
-// The prize the path takes when contest `contest` (1 to 12) is won: the label of its row.
+// The answer to "メニューに追加しますか？" on ordinary days: yes while the menu has a free place
+// (the path exchanges places itself).
+std::function<std::string()> MenuAnswer(const PlayHarness& play);
+
+// The prize the path takes when contest `contest` (1 to 12) is won: the label of its row, as
+// the reference dishes' table has it.
 std::string PrizeFor(int contest);
 
 }  // namespace play_test

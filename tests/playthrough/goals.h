@@ -9,6 +9,7 @@
 
 #include "tests/playthrough/chance_wait.h"
 #include "tests/playthrough/play_script.h"
+#include "tests/support/reference_dishes.h"
 
 namespace play_test {
 
@@ -23,9 +24,12 @@ struct SaleDish {
 };
 const SaleDish& ShopDish();
 
+// A reference dish's cooking step as the script takes it: the pot and the method's row.
+Pot PotOf(const CookingStep& step);
+
 class Path {
 public:
-    explicit Path(PlayScript& script) : script_(script) {}
+    Path(PlayScript& script, AnswerTable& answers) : script_(script), answers_(answers) {}
 
     // From the morning's commands to the next morning's.
     testing::AssertionResult OrdinaryDay();
@@ -36,9 +40,25 @@ public:
     // sees that it is on the menu.
     testing::AssertionResult Stock(float portions);
     float Held(const std::string& name) const;
+    // At home before a contest of the player's own dish: buys what the shops sell of the
+    // contest's reference dish and cooks its steps in order, none of them for the menu.
+    // `dish` is the name of the last step's dish as the game makes it.
+    testing::AssertionResult CookReferenceDish(int contest, std::string& dish);
+    // A contest: its dish cooked at home first (the reference dish of its row), or for the
+    // three that provide the foods in the contest's own kitchen once entered; then handed in.
+    testing::AssertionResult PrepareContest(int contest);
+    testing::AssertionResult EnterContest(int contest);
+
+    // The reference dishes the game names otherwise than the table, "contest n: table -> made".
+    const std::vector<std::string>& renamed() const { return renamed_; }
 
 private:
+    void NoteRenamed(int contest, const std::string& table_name, const std::string& made);
+
     PlayScript& script_;
+    AnswerTable& answers_;
+    std::vector<std::string> renamed_;
+    std::string prepared_;
 };
 
 }  // namespace play_test

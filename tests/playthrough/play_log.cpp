@@ -44,7 +44,10 @@ void PlayLog::Sample(const PlayHarness& play) {
         last_screen_ = screen;
     }
     const std::string message = play.Message();
-    if (message != last_message_ && !message.empty()) Add(play, "message \"" + message + "\"");
+    if (message != last_message_ && !message.empty()) {
+        Add(play, "message \"" + message + "\"");
+        messages_.push_back(message);
+    }
     last_message_ = message;
     for (int place = 0; place < kPlaceFlagCount; ++place) {
         const auto at = static_cast<std::size_t>(place);
@@ -52,14 +55,22 @@ void PlayLog::Sample(const PlayHarness& play) {
             Add(play, std::string(kPlaceKeys[place]) + " " + std::to_string(state.place_flags[at]));
         places_[at] = state.place_flags[at];
     }
-    if (state.story_stage != stage_)
+    if (state.story_stage != stage_) {
         Add(play, "state_amnesia " + std::to_string(state.story_stage));
+        stages_.push_back(state.story_stage);
+    }
     stage_ = state.story_stage;
     if (state.first != first_) Add(play, "first " + std::to_string(state.first));
     first_ = state.first;
     if (state.contests_won != contests_)
         Add(play, "won_competition " + std::to_string(state.contests_won));
     contests_ = state.contests_won;
+}
+
+bool PlayLog::Saw(const std::string& text, std::size_t since) const {
+    for (std::size_t at = since; at < messages_.size(); ++at)
+        if (messages_[at].find(text) != std::string::npos) return true;
+    return false;
 }
 
 std::string PlayLog::Tail() const {

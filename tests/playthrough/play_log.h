@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <vector>
 
 #include "game/rules/play_state.h"
 
@@ -21,6 +22,12 @@ public:
     void Note(const PlayHarness& play, const std::string& line);
     // The kept lines, oldest first, one a line.
     std::string Tail() const;
+    // Whether a message with this text (UTF-8) has been shown since the mark (0: since the log
+    // began); a mark is the count of messages shown so far.
+    bool Saw(const std::string& text, std::size_t since = 0) const;
+    std::size_t Mark() const { return messages_.size(); }
+    // Every story stage the game has stood at, in order, each change once.
+    const std::vector<int>& stages() const { return stages_; }
 
 private:
     void Add(const PlayHarness& play, const std::string& line);
@@ -31,6 +38,8 @@ private:
     int last_screen_ = -1;
     std::array<std::uint8_t, kPlaceFlagCount> places_{};
     int stage_ = 0;
+    std::vector<int> stages_{0};
+    std::vector<std::string> messages_;
     int first_ = -1;
     int contests_ = 0;
 };

@@ -32,12 +32,13 @@ constexpr int kStartupFrames = 4000;
 
 }  // namespace
 
-PlayScript::PlayScript(PlayHarness& play, AnswerTable& answers, PlayLog& log)
-    : play_(play), answers_(answers), log_(log) {}
+PlayScript::PlayScript(PlayHarness& play, AnswerTable& answers, PlayLog& log, WayChecks& checks)
+    : play_(play), answers_(answers), log_(log), checks_(checks) {}
 
 void PlayScript::Frame() {
     play_.Frame();
     log_.Sample(play_);
+    checks_.Sample(play_);
 }
 
 void PlayScript::Press(Button button) {
@@ -217,6 +218,12 @@ testing::AssertionResult PlayScript::CookHere(const Pot& pot, const char8_t* met
         last_methods_.push_back(sjis::ToUtf8(row.label));
     if (auto r = Choose(Text(method)); !r) return r;
     if (auto r = play_.RunUntilScreen(kScreenDishMade); !r) return Fail(r.message());
+    // "『name』がNヶできました": the dish as the pantry will list it.
+    const std::string made = play_.Message();
+    const std::size_t open = made.find(Text(u8"『")), close = made.find(Text(u8"』"));
+    last_dish_ = open == std::string::npos || close == std::string::npos
+                     ? std::string()
+                     : made.substr(open + Text(u8"『").size(), close - open - Text(u8"『").size());
     // Back on the cooking screen, unless the story that opened it takes it away (the opening
     // ends once its dish is made).
     return RespondUntil(
@@ -294,11 +301,13 @@ testing::AssertionResult PlayScript::Contest(const Pot& pot, const char8_t* meth
             if (game.contest().running && game.screen_id() == kScreenCooking && ListRunning()) {
                 if (!cooked) {
                     cooked = true;
-                    if (!pot.empty())
+                    if (!pot.empty()) {
                         if (testing::AssertionResult c = CookHere(pot, method); !c) {
                             failed = c;
                             return true;
                         }
+                        set_hand_in(last_dish_);
+                    }
                 }
                 Press(kCancel);
             }

@@ -12,6 +12,7 @@
 
 #include "tests/playthrough/answer_table.h"
 #include "tests/playthrough/play_log.h"
+#include "tests/playthrough/way_checks.h"
 #include "tests/support/play_harness.h"
 
 namespace play_test {
@@ -24,12 +25,13 @@ inline constexpr int kStepFrames = 30000;
 
 class PlayScript {
 public:
-    PlayScript(PlayHarness& play, AnswerTable& answers, PlayLog& log);
+    PlayScript(PlayHarness& play, AnswerTable& answers, PlayLog& log, WayChecks& checks);
 
     PlayHarness& play() { return play_; }
     PlayLog& log() { return log_; }
 
-    // One frame, and a button pressed for one frame and let go, each seen by the log.
+    // One frame, and a button pressed for one frame and let go, each seen by the log and the
+    // checks on the way.
     void Frame();
     void Press(Button button);
     // A row of a running list by its label (UTF-8).
@@ -77,6 +79,8 @@ public:
     testing::AssertionResult DiscardPantry();
     // The rows the method window offered the last time it opened.
     const std::vector<std::string>& last_methods() const { return last_methods_; }
+    // The name of the dish the last cooking made (UTF-8).
+    const std::string& last_dish() const { return last_dish_; }
     // The last message of the save dialogue ("記録 n にセーブしました" or that it could not).
     const std::string& save_message() const { return save_message_; }
     // The dish the contest dish screen hands in.
@@ -99,9 +103,11 @@ private:
     PlayHarness& play_;
     AnswerTable& answers_;
     PlayLog& log_;
+    WayChecks& checks_;
     std::string hand_in_;
     std::vector<std::string> last_methods_;
     std::string save_message_;
+    std::string last_dish_;
 };
 
 template <typename Done>
