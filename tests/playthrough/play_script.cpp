@@ -71,6 +71,16 @@ bool PlayScript::MessageWaiting() const {
            play_.mediator().IsRunning(&game.message_output());
 }
 
+bool PlayScript::Offers(const CSelectEvent& list) const {
+    if (!play_.mediator().IsRunning(&list)) return false;
+    // The cooking screen's method window stays up, every row grey, under a scene that a
+    // finished dish let in; a question offers a row to choose.
+    const MenuEntry* entries = list.GetEntries();
+    for (int i = 0; entries && i < list.GetCount(); ++i)
+        if (entries[i].enabled) return true;
+    return false;
+}
+
 bool PlayScript::ListRunning() const {
     CVemuComp& game = play_.game();
     return play_.mediator().IsRunning(&game.list_window()) ||
@@ -127,10 +137,8 @@ testing::AssertionResult PlayScript::Respond() {
     // The screens' own questions keep their prompt waiting under the rows; the story's are
     // asked once the prompt has been read.
     const bool prompt_read = !waiting || screen == kScreenAddToMenu;
-    if (AsksQuestions(screen) && prompt_read && play_.mediator().IsRunning(&game.choice_window()))
-        return Answer();
-    if (screen == kScreenStory && !waiting && play_.mediator().IsRunning(&game.list_window()))
-        return Answer();
+    if (AsksQuestions(screen) && prompt_read && Offers(game.choice_window())) return Answer();
+    if (screen == kScreenStory && !waiting && Offers(game.list_window())) return Answer();
     if (waiting && ReadsMessages(screen)) {
         Press(kDecide);
         return testing::AssertionSuccess();

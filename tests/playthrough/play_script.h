@@ -94,6 +94,8 @@ private:
     testing::AssertionResult EnterNumber(int value);
     bool MessageWaiting() const;
     bool ListRunning() const;
+    // The list is running with a row that can be chosen.
+    bool Offers(const CSelectEvent& list) const;
     // The top screen is `screen`, with no story or notice over it and its list taking input.
     bool Idle(int screen) const;
     template <typename Done>
