@@ -1,6 +1,7 @@
 #include "tests/playthrough/goals.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/common/sjis.h"
 #include "game/food/food_def.h"
@@ -9,9 +10,9 @@
 
 namespace play_test {
 
-namespace {
-
 std::string Text(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+
+namespace {
 
 // Money the shop keeps back for the contests' fees when it buys for the day.
 constexpr int kReserve = 3000;
@@ -62,8 +63,12 @@ const SaleDish& ShopDish() {
 }
 
 float Path::Held(const std::string& name) const {
-    const Food* food = script_.play().game().FindPantryFood(sjis::FromUtf8(name));
-    return food ? food->amount : 0.0f;
+    // A share's delivery stands beside a cooked food of the same name, in a row of its own.
+    const std::string wanted = sjis::FromUtf8(name);
+    float held = 0.0f;
+    for (const auto& food : script_.play().kitchen().pantry())
+        if (food->name == wanted) held += food->amount;
+    return held;
 }
 
 testing::AssertionResult Path::Stock(float portions) {
@@ -78,13 +83,38 @@ testing::AssertionResult Path::Stock(float portions) {
             if (auto r = script_.Buy(shop, goods); !r) return r;
         if (auto r = script_.Cook(dish.pot, dish.method); !r) return r;
     }
-    if (Held(dish.name) > 0.0f && !script_.play().game().IsDishOnMenu(sjis::FromUtf8(dish.name)))
+    const CVemuComp& game = script_.play().game();
+    if (Held(dish.name) > 0.0f && !game.IsDishOnMenu(sjis::FromUtf8(dish.name)))
         return script_.PutOnMenu(dish.name, 0);
     return testing::AssertionSuccess();
 }
 
-testing::AssertionResult Path::CookReferenceDish(int contest, std::string& dish) {
+testing::AssertionResult Path::CookFromShops(const Pot& pot, const char8_t* method,
+                                             const std::string& what) {
+    std::vector<std::pair<const char8_t*, Pot>> shopping;
+    for (const auto& [name, units] : pot) {
+        // A decide puts one unit in the pot, or what is left of a smaller one.
+        const int missing = units - static_cast<int>(std::ceil(Held(name)));
+        if (missing <= 0) continue;
+        const char8_t* shop = ShopSelling(name);
+        if (!shop)
+            return script_.Fail(what + " needs " + std::to_string(missing) + " more " + name +
+                                ", which no shop sells");
+        auto at = std::find_if(shopping.begin(), shopping.end(),
+                               [&](const auto& trip) { return trip.first == shop; });
+        if (at == shopping.end()) at = shopping.insert(shopping.end(), {shop, {}});
+        at->second.emplace_back(name, missing);
+    }
+    for (const auto& [shop, goods] : shopping)
+        if (auto r = script_.Buy(shop, goods); !r) return r;
+    // None of the path's own dishes goes on the menu by the question after cooking.
     answers_.Set(u8"メニューに追加しますか？", Text(u8"いいえ"));
+    testing::AssertionResult cooked = script_.Cook(pot, method);
+    answers_.Set(u8"メニューに追加しますか？", MenuAnswer(script_.play()));
+    return cooked;
+}
+
+testing::AssertionResult Path::CookReferenceDish(int contest, std::string& dish) {
     // An earlier step's dish goes into a later pot by the name the game gave it.
     std::vector<std::pair<std::string, std::string>> renamed;
     for (const CookingStep& step : ReferenceDishFor(contest).steps) {
@@ -92,30 +122,15 @@ testing::AssertionResult Path::CookReferenceDish(int contest, std::string& dish)
         for (auto& [name, units] : pot)
             for (const auto& [table_name, made] : renamed)
                 if (name == table_name) name = made;
-        std::vector<std::pair<const char8_t*, Pot>> shopping;
-        for (const auto& [name, units] : pot) {
-            const int missing = units - static_cast<int>(Held(name));
-            if (missing <= 0) continue;
-            const char8_t* shop = ShopSelling(name);
-            if (!shop)
-                return script_.Fail("contest " + std::to_string(contest) + " needs " +
-                                    std::to_string(missing) + " more " + name +
-                                    ", which no shop sells");
-            auto at = std::find_if(shopping.begin(), shopping.end(),
-                                   [&](const auto& trip) { return trip.first == shop; });
-            if (at == shopping.end()) at = shopping.insert(shopping.end(), {shop, {}});
-            at->second.emplace_back(name, missing);
-        }
-        for (const auto& [shop, goods] : shopping)
-            if (auto r = script_.Buy(shop, goods); !r) return r;
-        if (auto r = script_.Cook(pot, step.method_label); !r) return r;
+        if (auto r = CookFromShops(pot, step.method_label, "contest " + std::to_string(contest));
+            !r)
+            return r;
         dish = script_.last_dish();
         if (dish != Text(step.dish)) {
             NoteRenamed(contest, Text(step.dish), dish);
             renamed.emplace_back(Text(step.dish), dish);
         }
     }
-    answers_.Set(u8"メニューに追加しますか？", MenuAnswer(script_.play()));
     return testing::AssertionSuccess();
 }
 

@@ -26,6 +26,8 @@ const SaleDish& ShopDish();
 
 // A reference dish's cooking step as the script takes it: the pot and the method's row.
 Pot PotOf(const CookingStep& step);
+// A UTF-8 literal as the script's text.
+std::string Text(const char8_t* text);
 
 class Path {
 public:
@@ -39,6 +41,7 @@ public:
     // Buys and cooks pots of the shop's dish until the pantry holds at least `portions`, and
     // sees that it is on the menu.
     testing::AssertionResult Stock(float portions);
+    // What the pantry in use holds of a food (UTF-8), over all its rows.
     float Held(const std::string& name) const;
     // At home before a contest of the player's own dish: buys what the shops sell of the
     // contest's reference dish and cooks its steps in order, none of them for the menu.
@@ -48,6 +51,22 @@ public:
     // three that provide the foods in the contest's own kitchen once entered; then handed in.
     testing::AssertionResult PrepareContest(int contest);
     testing::AssertionResult EnterContest(int contest);
+
+    // 料理を作る after buying in the shops what of the pot the pantry lacks; `what` names the
+    // goal in a failure. The dish is the script's last_dish().
+    testing::AssertionResult CookFromShops(const Pot& pot, const char8_t* method,
+                                           const std::string& what);
+
+    // The story's goals (story_goals.cpp). An item of the shops in the bag, bought if needed.
+    testing::AssertionResult OwnItem(const std::string& item);
+    // ラザニア on the menu for Narf, its チーズ fermented, its パスタ processed: in the menu's
+    // second place (the shop is expanded for it), the shop's dish keeping the first.
+    testing::AssertionResult LasagnaForNarf();
+    // A day out in マナの森 instead of selling, home at night or once `wanted` (UTF-8) is found.
+    testing::AssertionResult OutingDay(const std::string& wanted);
+    // マインドミント (ミント and ココロの実 fermented), then メモリアル of it, Narf's バーメメント
+    // and a メモリーパロット.
+    testing::AssertionResult CookMemorial();
 
     // The reference dishes the game names otherwise than the table, "contest n: table -> made".
     const std::vector<std::string>& renamed() const { return renamed_; }

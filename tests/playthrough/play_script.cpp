@@ -4,6 +4,7 @@
 
 #include "engine/common/sjis.h"
 #include "engine/framework/game_mediator.h"
+#include "game/ending/ending_component.h"
 #include "game/main/vemu_comp.h"
 #include "platform/virtual_keys.h"
 
@@ -118,6 +119,17 @@ testing::AssertionResult PlayScript::HandIn() {
 }
 
 testing::AssertionResult PlayScript::Respond() {
+    // The staff roll stands on its last page until a decide.
+    if (std::string(play_.CurrentComponent()) == CEndingComp::kName && !play_.Switching()) {
+        const auto& roll =
+            dynamic_cast<const CEndingComp&>(*play_.mediator().GetCurrentComponent());
+        if (roll.page() >= CEndingComp::kLastPage) {
+            if (!saw_last_page_) log_.Note(play_, "the staff roll's last page");
+            saw_last_page_ = true;
+            Press(kDecide);
+            return testing::AssertionSuccess();
+        }
+    }
     if (std::string(play_.CurrentComponent()) != CVemuComp::kName || play_.Switching()) {
         Frame();
         return testing::AssertionSuccess();
@@ -171,7 +183,7 @@ testing::AssertionResult PlayScript::Command(const char8_t* label) {
     return Choose(Text(label));
 }
 
-testing::AssertionResult PlayScript::EnterNumber(int value) {
+testing::AssertionResult PlayScript::EnterNumber(CInputNumberEvent& entry, int value) {
     // The entry starts at 0 on its lowest digit: the digit under the cursor steps with up and
     // down, a step left opens the next digit at 1.
     const std::string digits = std::to_string(value);
@@ -184,9 +196,8 @@ testing::AssertionResult PlayScript::EnterNumber(int value) {
         for (int i = 0; i > wanted; --i) Press(kDown);
         if (at < top) Press(kRight);
     }
-    if (play_.game().number_entry().GetValue() != value)
-        return Fail("the number entry shows " +
-                    std::to_string(play_.game().number_entry().GetValue()) + ", not " +
+    if (entry.GetValue() != value)
+        return Fail("the number entry shows " + std::to_string(entry.GetValue()) + ", not " +
                     std::to_string(value));
     Press(kDecide);
     return testing::AssertionSuccess();
@@ -199,7 +210,7 @@ testing::AssertionResult PlayScript::Buy(const char8_t* shop, const Pot& goods) 
     for (const auto& [food, count] : goods) {
         if (auto r = RespondUntil([&] { return Idle(kScreenFoodShop); }, "food shop"); !r) return r;
         if (auto r = Choose(food); !r) return r;
-        if (auto r = EnterNumber(count); !r) return r;
+        if (auto r = EnterNumber(play_.game().number_entry(), count); !r) return r;
         const std::string bought =
             Text(u8"『") + food + Text(u8"』を ") + std::to_string(count) + Text(u8" ヶ買いました");
         if (auto r = play_.RunUntilMessage(U8(bought)); !r) return Fail(r.message());
@@ -212,6 +223,56 @@ testing::AssertionResult PlayScript::Buy(const char8_t* shop, const Pot& goods) 
         return r;
     Press(kCancel);
     return ToCommands();
+}
+
+testing::AssertionResult PlayScript::DecideRow(CSelectEvent& list, const std::string& label) {
+    const std::string wanted = sjis::FromUtf8(label);
+    const MenuEntry* entries = list.GetEntries();
+    int row = -1;
+    for (int i = 0; entries && i < list.GetCount(); ++i)
+        if (entries[i].enabled && entries[i].label == wanted) row = i;
+    if (row < 0) return Fail("no row " + label + " to choose");
+    // The first press may only bring the hidden cursor back.
+    if (!list.IsCursorShown()) Press(kUp);
+    for (int step = 0; step < list.GetCount() * 2 && list.GetIndex() != row; ++step)
+        Press(list.GetIndex() < row ? kDown : kUp);
+    if (list.GetIndex() != row) return Fail("the cursor did not reach " + label);
+    Press(kDecide);
+    return testing::AssertionSuccess();
+}
+
+testing::AssertionResult PlayScript::BuyItem(const std::string& item, int count) {
+    if (auto r = Command(u8"外出する"); !r) return r;
+    if (auto r = Choose(Text(u8"商店街")); !r) return r;
+    if (auto r = Choose(Text(u8"道具屋")); !r) return r;
+    CShopEvent& shop = play_.game().shop_window();
+    if (auto r = RespondUntil([&] { return play_.mediator().IsRunning(&shop.list()); },
+                              "the tool shop's goods");
+        !r)
+        return r;
+    if (auto r = DecideRow(shop.list(), item); !r) return r;
+    if (auto r = EnterNumber(shop.quantity_entry(), count); !r) return r;
+    const std::string bought =
+        Text(u8"『") + item + Text(u8"』を ") + std::to_string(count) + Text(u8" ヶ買いました");
+    if (auto r =
+            RespondUntil([&] { return play_.Message().find(bought) != std::string::npos; }, bought);
+        !r)
+        return r;
+    // Back in the shop once the purchase is read; its cancel leaves it.
+    if (auto r = RespondUntil(
+            [&] {
+                CVemuComp& game = play_.game();
+                // The shop's prompt waits under it; the purchase's message has gone with its
+                // screen.
+                if (game.screen_id() == kScreenToolShop && play_.mediator().IsRunning(&shop))
+                    Press(kCancel);
+                return Idle(kScreenShopList);
+            },
+            "shop list");
+        !r)
+        return r;
+    Press(kCancel);
+    return LeaveDestinations();
 }
 
 testing::AssertionResult PlayScript::CookHere(const Pot& pot, const char8_t* method) {
@@ -372,6 +433,34 @@ testing::AssertionResult PlayScript::Save(int slot) {
         return r;
     Press(kCancel);
     return ToCommands();
+}
+
+testing::AssertionResult PlayScript::Expand() {
+    const int places = play_.state().menu_max;
+    answers_.Set(u8"拡張しますか？", Text(u8"はい"));
+    testing::AssertionResult expanded = Command(u8"外出する");
+    if (expanded) expanded = Choose(Text(u8"建築事務所"));
+    if (expanded) expanded = LeaveDestinations();
+    answers_.Set(u8"拡張しますか？", Text(u8"いいえ"));
+    if (expanded && play_.state().menu_max != places + 1)
+        return Fail("the architect did not expand the shop");
+    return expanded;
+}
+
+testing::AssertionResult PlayScript::LeaveDestinations() {
+    if (auto r = RespondUntil([&] { return Idle(kScreenDestinations); }, "destinations"); !r)
+        return r;
+    Press(kCancel);
+    return ToCommands();
+}
+
+testing::AssertionResult PlayScript::ShopRows(std::vector<std::string>& rows) {
+    if (auto r = Command(u8"外出する"); !r) return r;
+    if (auto r = Choose(Text(u8"商店街")); !r) return r;
+    if (auto r = RespondUntil([&] { return Idle(kScreenShopList); }, "shop list"); !r) return r;
+    rows = play_.ChoiceRows();
+    Press(kCancel);
+    return LeaveDestinations();
 }
 
 testing::AssertionResult PlayScript::ResetToTitle() {

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "game/main/vemu_comp.h"
 #include "tests/playthrough/answer_table.h"
 #include "tests/playthrough/play_log.h"
 #include "tests/playthrough/way_checks.h"
@@ -50,6 +51,8 @@ public:
 
     // 商店街: `shop` is the shop's row, the goods are bought one row after another.
     testing::AssertionResult Buy(const char8_t* shop, const Pot& goods);
+    // 商店街 → 道具屋: `count` of an item (UTF-8) through the shop window.
+    testing::AssertionResult BuyItem(const std::string& item, int count);
     // 料理を作る: the pot by the method's row; the menu question is answered by the table.
     testing::AssertionResult Cook(const Pot& pot, const char8_t* method);
     // On the cooking screen already: fills the pot and cooks it, and waits for the screen again.
@@ -70,6 +73,14 @@ public:
                                      const std::string& dish);
     // 作戦 → セーブ into the slot (0 to 7), and back on the commands.
     testing::AssertionResult Save(int slot);
+    // 外出する → 建築事務所: one more menu place, yes to the architect's price.
+    testing::AssertionResult Expand();
+    // From the destinations (a scene there ended) back to the day's commands.
+    testing::AssertionResult LeaveDestinations();
+    // 外出する → 商店街: the shops' rows (UTF-8), and back on the commands.
+    testing::AssertionResult ShopRows(std::vector<std::string>& rows);
+    // The staff roll reached its last page and was left by a decide.
+    bool saw_last_page() const { return saw_last_page_; }
     // F2, and on the title はじめから (the new game's first frame) or つづきから of a slot.
     testing::AssertionResult ResetToTitle();
     testing::AssertionResult TitleNewGame();
@@ -91,7 +102,9 @@ public:
 private:
     testing::AssertionResult Answer();
     testing::AssertionResult HandIn();
-    testing::AssertionResult EnterNumber(int value);
+    testing::AssertionResult EnterNumber(CInputNumberEvent& entry, int value);
+    // Moves a list's cursor onto the row of that label (UTF-8) by keys and decides it.
+    testing::AssertionResult DecideRow(CSelectEvent& list, const std::string& label);
     bool MessageWaiting() const;
     bool ListRunning() const;
     // The list is running with a row that can be chosen.
@@ -110,6 +123,7 @@ private:
     std::vector<std::string> last_methods_;
     std::string save_message_;
     std::string last_dish_;
+    bool saw_last_page_ = false;
 };
 
 template <typename Done>
@@ -128,10 +142,16 @@ testing::AssertionResult PlayScript::Outing(const char8_t* place, Done done) {
     bool called_back = false;
     return RespondUntil(
         [&] {
-            if (!called_back && done() && play_.game().screen_id() == kScreenOuting) {
+            CVemuComp& game = play_.game();
+            if (!called_back && done() && game.screen_id() == kScreenOuting) {
                 Press(kCancel);
                 called_back = true;
             }
+            // At night the heroine comes home once her last find has been read.
+            const GameClock& clock = play_.state().clock;
+            if (game.screen_id() == kScreenOuting && (clock.hour > 21 || clock.hour < 7) &&
+                MessageWaiting())
+                Press(kDecide);
             // Called back, the heroine stands on the destinations: home from there.
             if (called_back && Idle(kScreenDestinations)) Press(kCancel);
             return play_.game().screen_id() != kScreenOuting && AtCommands();
