@@ -204,9 +204,7 @@ testing::AssertionResult PlayScript::EnterNumber(CInputNumberEvent& entry, int v
 }
 
 testing::AssertionResult PlayScript::Buy(const char8_t* shop, const Pot& goods) {
-    if (auto r = Command(u8"外出する"); !r) return r;
-    if (auto r = Choose(Text(u8"商店街")); !r) return r;
-    if (auto r = Choose(Text(shop)); !r) return r;
+    if (auto r = EnterShop(shop); !r) return r;
     for (const auto& [food, count] : goods) {
         if (auto r = RespondUntil([&] { return Idle(kScreenFoodShop); }, "food shop"); !r) return r;
         if (auto r = Choose(food); !r) return r;
@@ -217,12 +215,20 @@ testing::AssertionResult PlayScript::Buy(const char8_t* shop, const Pot& goods) 
     }
     if (auto r = RespondUntil([&] { return Idle(kScreenFoodShop); }, "food shop"); !r) return r;
     Press(kCancel);
+    return LeaveShopList();
+}
+
+testing::AssertionResult PlayScript::EnterShop(const char8_t* shop) {
+    if (auto r = Command(u8"外出する"); !r) return r;
+    if (auto r = Choose(Text(u8"商店街")); !r) return r;
+    return shop ? Choose(Text(shop))
+                : RespondUntil([&] { return Idle(kScreenShopList); }, "shop list");
+}
+
+testing::AssertionResult PlayScript::LeaveShopList() {
     if (auto r = RespondUntil([&] { return Idle(kScreenShopList); }, "shop list"); !r) return r;
     Press(kCancel);
-    if (auto r = RespondUntil([&] { return Idle(kScreenDestinations); }, "destinations"); !r)
-        return r;
-    Press(kCancel);
-    return ToCommands();
+    return LeaveDestinations();
 }
 
 testing::AssertionResult PlayScript::DecideRow(CSelectEvent& list, const std::string& label) {
@@ -242,9 +248,7 @@ testing::AssertionResult PlayScript::DecideRow(CSelectEvent& list, const std::st
 }
 
 testing::AssertionResult PlayScript::BuyItem(const std::string& item, int count) {
-    if (auto r = Command(u8"外出する"); !r) return r;
-    if (auto r = Choose(Text(u8"商店街")); !r) return r;
-    if (auto r = Choose(Text(u8"道具屋")); !r) return r;
+    if (auto r = EnterShop(u8"道具屋"); !r) return r;
     CShopEvent& shop = play_.game().shop_window();
     if (auto r = RespondUntil([&] { return play_.mediator().IsRunning(&shop.list()); },
                               "the tool shop's goods");
@@ -271,8 +275,7 @@ testing::AssertionResult PlayScript::BuyItem(const std::string& item, int count)
             "shop list");
         !r)
         return r;
-    Press(kCancel);
-    return LeaveDestinations();
+    return LeaveShopList();
 }
 
 testing::AssertionResult PlayScript::CookHere(const Pot& pot, const char8_t* method) {
@@ -455,12 +458,9 @@ testing::AssertionResult PlayScript::LeaveDestinations() {
 }
 
 testing::AssertionResult PlayScript::ShopRows(std::vector<std::string>& rows) {
-    if (auto r = Command(u8"外出する"); !r) return r;
-    if (auto r = Choose(Text(u8"商店街")); !r) return r;
-    if (auto r = RespondUntil([&] { return Idle(kScreenShopList); }, "shop list"); !r) return r;
+    if (auto r = EnterShop(nullptr); !r) return r;
     rows = play_.ChoiceRows();
-    Press(kCancel);
-    return LeaveDestinations();
+    return LeaveShopList();
 }
 
 testing::AssertionResult PlayScript::ResetToTitle() {

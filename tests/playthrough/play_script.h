@@ -101,6 +101,10 @@ public:
 
 private:
     testing::AssertionResult Answer();
+    // 外出する → 商店街 and into the shop of that row (null: stays on the shop list), and from
+    // the shop list back to the day's commands.
+    testing::AssertionResult EnterShop(const char8_t* shop);
+    testing::AssertionResult LeaveShopList();
     testing::AssertionResult HandIn();
     testing::AssertionResult EnterNumber(CInputNumberEvent& entry, int value);
     // Moves a list's cursor onto the row of that label (UTF-8) by keys and decides it.
