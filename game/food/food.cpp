@@ -105,8 +105,12 @@ void Food::Normalize(float unit_weight) {
     // A weightless entry has no units to count in; the Food stays in grams.
     if (unit_weight == 0.0f) return;
     amount = amount / unit_weight;
-    if (amount != 0.0f) cost = static_cast<int>(cost / amount);
-    for (auto& child : children) child->Divide(unit_weight);
+    if (amount == 0.0f) return;
+    cost = static_cast<int>(cost / amount);
+    // The parts came in as the whole pot's units of their entries; like a bought Food's and a
+    // copy's, they are kept per unit of this Food, which is what serving, familiarity and a
+    // later pot that uses this Food read them as.
+    for (auto& child : children) child->Divide(amount);
 }
 
 bool Food::AddNode(std::unique_ptr<FoodNode> node) {

@@ -91,7 +91,8 @@ public:
     int Price() const;
     // The pantry keeps such Foods in one row.
     bool SameKind(const Food& other) const;
-    // Turns a Food measured in grams into units of `unit_weight` grams with a per-unit cost.
+    // Turns a Food measured in grams, whose parts hold the whole pot's units, into units of
+    // `unit_weight` grams with a per-unit cost and its parts per unit.
     void Normalize(float unit_weight);
     // Merges the node into the child of the same entry name (false, the node is consumed) or
     // appends it (true).

@@ -33,7 +33,7 @@ TEST_F(ResolverTest, AnAsIsRowTakesTheFoodWholeWithItsCostWeightAndDays) {
         << "halved, and the method used marks it fully";
     ASSERT_EQ(food->children.size(), 1u);
     EXPECT_EQ(food->children[0]->def, stock);
-    EXPECT_FLOAT_EQ(food->children[0]->amount, 0.04f) << "four units, counted in dish units";
+    EXPECT_FLOAT_EQ(food->children[0]->amount, 2.0f) << "four units over two of the dish";
     EXPECT_FLOAT_EQ(pot[0]->amount, 4.0f) << "the pot keeps its amounts";
 }
 
@@ -68,6 +68,35 @@ TEST_F(ResolverTest, ARowsQualityCoversItsBudgetAndGramsBeyondItArePlain) {
     ASSERT_EQ(own.children.size(), 2u);
     EXPECT_EQ(own.children[0]->quality, 115);
     EXPECT_EQ(own.children[1]->quality, 100);
+}
+
+TEST_F(ResolverTest, ADishCookedFromACookedDishKeepsItsWeightAndItsParts) {
+    // Three 100 g cabbages make three units of the soup; two of them, cooked again, make two
+    // units of the stew: a cooked dish goes into the next pot as what it weighs.
+    FoodDef* cabbage = Entry("キャベツ", "野菜", 10, 50, 100.0f);
+    FoodDef* stew = Entry("シチュー", "洋食", 0, 500, 100.0f, 10);
+    Recipe& soup = AddRecipe(dish, kMethodBoil);
+    AddRow(soup, "野菜", kRequirementMust, 100.0f, 100);
+    Recipe& stewed = AddRecipe(stew, kMethodBoil);
+    AddRow(stewed, "スープ", kRequirementMust, 100.0f, 100);
+    FoodPot pot;
+    pot.push_back(Bought(cabbage, 3.0f));
+    auto first = ResolveDish(book, kMethodBoil, &soup, pot);
+    ASSERT_TRUE(first);
+    EXPECT_FLOAT_EQ(first->amount, 3.0f);
+    EXPECT_EQ(first->cost, 50);
+    ASSERT_EQ(first->children.size(), 1u);
+    EXPECT_FLOAT_EQ(first->children[0]->amount, 1.0f) << "one unit of soup in each unit";
+    ASSERT_EQ(first->children[0]->children.size(), 1u);
+    EXPECT_FLOAT_EQ(first->children[0]->children[0]->amount, 1.0f) << "a cabbage in each";
+
+    FoodPot again;
+    again.push_back(std::make_unique<Food>(*first, 2.0f));
+    auto second = ResolveDish(book, kMethodBoil, &stewed, again);
+    ASSERT_TRUE(second);
+    EXPECT_FLOAT_EQ(second->amount, 2.0f);
+    EXPECT_EQ(second->cost, first->cost);
+    EXPECT_EQ(second->taste, first->taste) << "quality 100 and the same unit weight";
 }
 
 TEST_F(ResolverTest, ABonusInTheNeededSharesAddsItsFullPercentAndHalfSharesHalf) {
@@ -156,8 +185,8 @@ protected:
     }
 
     FoodDef* cabbage = Entry("キャベツ", "野菜", 10, 50, 90.0f);
-    // Priced but a trace: 1 g of it in a 100 g unit is worth less than one money.
-    FoodDef* pepper = Entry("胡椒", "調味料", 10, 20, 1.0f);
+    // Priced but a trace: one unit worth 1, spread over more than one unit of the dish.
+    FoodDef* pepper = Entry("胡椒", "調味料", 10, 1, 1.0f);
     Recipe* recipe = nullptr;
     PlayState state;
     MemoryDishSteps memory;
@@ -165,6 +194,7 @@ protected:
 
 TEST_F(PrepareDishTest, ARecipeLearnsTheDishAndTheStoryMovesOn) {
     FoodPot pot = Pot({cabbage, pepper});
+    pot[0]->amount = 2.0f;  // 181 g: 1.81 units of the dish
     auto food = PrepareDish(book, state, memory, kMethodBoil, pot);
     ASSERT_TRUE(food);
     EXPECT_EQ(food->name, "胡椒入りスープ");

@@ -109,20 +109,24 @@ TEST_F(CatalogueTest, CopyWithAFactorTakesTheAmountAndDeepCopiesTheComposition) 
     EXPECT_FLOAT_EQ(original->children[0]->children[0]->amount, 2.0f);
 }
 
-TEST_F(CatalogueTest, NormalizeTurnsGramsIntoUnitsWithAPerUnitCost) {
+TEST_F(CatalogueTest, NormalizeTurnsGramsIntoUnitsWithAPerUnitCostAndParts) {
     FoodDef* def = Entry("ごはん", "和食");
+    FoodDef* rice = Entry("米", "植物");
     Food dish;
     dish.def = def;
     dish.amount = 300.0f;  // grams
     dish.cost = 600;       // the whole pot
-    auto node = Node(def, 300.0f, 20);
-    node->children.push_back(Node(def, 150.0f, 20));
+    // The parts hold the whole pot: two units of the dish's own node made of three of rice.
+    auto node = Node(def, 2.0f, 20);
+    node->children.push_back(Node(rice, 3.0f, 20));
     dish.children.push_back(std::move(node));
     dish.Normalize(150.0f);
     EXPECT_FLOAT_EQ(dish.amount, 2.0f);
     EXPECT_EQ(dish.cost, 300);
-    EXPECT_FLOAT_EQ(dish.children[0]->amount, 2.0f);
-    EXPECT_FLOAT_EQ(dish.children[0]->children[0]->amount, 1.0f);
+    // Per unit of the dish, as a bought food's node is: a copy of one unit then weighs what
+    // one unit of the dish weighs.
+    EXPECT_FLOAT_EQ(dish.children[0]->amount, 1.0f);
+    EXPECT_FLOAT_EQ(dish.children[0]->children[0]->amount, 1.5f);
 
     // Nothing to divide by leaves the values as they are.
     Food weightless;
