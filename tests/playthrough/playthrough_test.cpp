@@ -84,9 +84,12 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
         EXPECT_EQ(play.state().money, money - 1000);
         EXPECT_EQ(play.state().expenses, expenses + 1000);
         EXPECT_EQ(play.game().contest().running, 0);
+        // Continued, the hall offers contest 2 again at its fee.
+        EXPECT_NE(offer_.find(U(u8"参加費用は 1000 クル")), std::string::npos) << offer_;
     }
+    offer_.clear();
     ASSERT_TRUE(WinContest(2));
-    EXPECT_EQ(offer_.find(U(u8"参加費用は 1000 クル")) != std::string::npos, true) << offer_;
+    EXPECT_NE(offer_.find(U(u8"参加費用は 1000 クル")), std::string::npos) << offer_;
     ASSERT_TRUE(WinContest(3));
     Trace(6, "contests 1 to 3");
     Trace(7, "contest 2 lost, then won");
