@@ -245,6 +245,8 @@ protected:
     // 16: where the run ended and what it cost, and what was checked on the way.
     void Summary(double started) {
         EXPECT_TRUE(checks.faults().empty()) << testing::PrintToString(checks.faults());
+        // The path never comes to the hall without the fee.
+        EXPECT_FALSE(log.Saw(U(u8"残念ながらお金が足りないようです")));
         std::printf("checked on the way: %d monthly reports, %d recipe rewards, %d contests\n",
                     checks.reports(), checks.rewards(), checks.contests());
         for (const std::string& renamed : path.renamed())
