@@ -68,6 +68,12 @@ public:
     // and a メモリーパロット.
     testing::AssertionResult CookMemorial();
 
+    // Cooks pots of cheap foods whose recipes are still unknown until the recipe book knows
+    // `known` recipes (recipe_research.cpp); the rewards follow at night.
+    testing::AssertionResult InventRecipesUntil(int known);
+    // The count of known recipes at which the recipe-count reward of that level is due.
+    int RewardThreshold(int level) const;
+
     // The reference dishes the game names otherwise than the table, "contest n: table -> made".
     const std::vector<std::string>& renamed() const { return renamed_; }
 

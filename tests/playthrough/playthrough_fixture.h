@@ -50,6 +50,9 @@ constexpr int kLastContestOnThePath = 4;
 // Game days the path waits for a visit before it calls the game stalled.
 constexpr int kTasteKingDays = 60;
 constexpr int kChainDays = 120;
+// The recipe-count rewards the path works for: 万能酵母 for チーズ, ミント for マインドミント.
+constexpr int kYeastReward = 2;
+constexpr int kMintReward = 3;
 constexpr int kFindDays = 120;
 
 class Playthrough : public ::testing::Test {
