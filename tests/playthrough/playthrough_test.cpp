@@ -189,8 +189,9 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
         script, [&] { return path.OutingDay(U(u8"ココロの実")); },
         [&] { return Held(u8"ココロの実") > 0.0f; }, kFindDays, U(u8"ココロの実 on an outing")));
     // ミント keeps five days: the reward that gives it is worked for only now.
-    if (Held(u8"ミント") <= 0.0f && play.game().reward_num() <= kMintReward)
+    if (Held(u8"ミント") <= 0.0f && play.game().reward_num() <= kMintReward) {
         ASSERT_TRUE(path.InventRecipesUntil(path.RewardThreshold(kMintReward)));
+    }
     ASSERT_TRUE(WaitForChance(
         script, path.Days(), [&] { return Held(u8"ミント") > 0.0f; }, kFindDays, U(u8"ミント")));
     ASSERT_TRUE(path.CookMemorial());
