@@ -6,6 +6,7 @@
 #include "engine/framework/game_mediator.h"
 #include "game/ending/ending_component.h"
 #include "game/main/vemu_comp.h"
+#include "game/title/title_component.h"
 #include "platform/virtual_keys.h"
 
 namespace play_test {
@@ -483,6 +484,8 @@ testing::AssertionResult PlayScript::TitleContinue(int slot) {
         return Fail(r.message());
     Press(kDecide);
     if (auto r = Choose(Text(u8"つづきから")); !r) return r;
+    const auto& slots = play_.title().slots();
+    title_slots_.assign(slots.begin(), slots.end());
     const std::string wanted = Text(u8"記録 ") + std::to_string(slot + 1) + Text(u8"：");
     for (const std::string& row : play_.ChoiceRows())
         if (row.rfind(wanted, 0) == 0) {

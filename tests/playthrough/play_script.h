@@ -79,6 +79,8 @@ public:
     testing::AssertionResult LeaveDestinations();
     // 外出する → 商店街: the shops' rows (UTF-8), and back on the commands.
     testing::AssertionResult ShopRows(std::vector<std::string>& rows);
+    // The title's slot rows as the last つづきから showed them.
+    const std::vector<MenuEntry>& title_slots() const { return title_slots_; }
     // The staff roll reached its last page and was left by a decide.
     bool saw_last_page() const { return saw_last_page_; }
     // F2, and on the title はじめから (the new game's first frame) or つづきから of a slot.
@@ -128,6 +130,7 @@ private:
     std::string save_message_;
     std::string last_dish_;
     bool saw_last_page_ = false;
+    std::vector<MenuEntry> title_slots_;
 };
 
 template <typename Done>

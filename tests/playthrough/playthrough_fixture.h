@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <optional>
 
 #include "engine/common/game_path.h"
 #include "engine/common/sjis.h"
@@ -176,7 +177,9 @@ protected:
     // nothing of it; the title still dates it as before.
     testing::AssertionResult FailedSaveKeepsTheSlot(int slot) {
         const std::vector<std::string> before = SlotBytes(slot);
-        MenuEntry row_before;
+        const std::optional<std::int64_t> written =
+            gamepath::ModificationTime(SlotFileNames(slot).scd);
+        MenuEntry& row_before = failed_slot_row_;
         FormatSlotEntry(slot, row_before);
         EXPECT_FALSE(before.front().empty());
         play.backend.file_faults.FailWritesAfter(0);
@@ -186,6 +189,7 @@ protected:
         EXPECT_EQ(script.save_message(),
                   U(u8"記録 ") + std::to_string(slot + 1) + U(u8" にセーブできませんでした"));
         EXPECT_EQ(SlotBytes(slot), before);
+        EXPECT_EQ(gamepath::ModificationTime(SlotFileNames(slot).scd), written);
         MenuEntry row_after;
         FormatSlotEntry(slot, row_after);
         EXPECT_EQ(row_after.label, row_before.label);
@@ -269,6 +273,8 @@ protected:
     PlayScript script;
     Path path;
     std::string offer_;
+    // The title's row of the slot that a failed save left alone, as it read before.
+    MenuEntry failed_slot_row_;
 };
 
 }  // namespace play_test::playthrough

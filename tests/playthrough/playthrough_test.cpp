@@ -103,6 +103,9 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
     ASSERT_TRUE(script.ResetToTitle());
     ASSERT_TRUE(script.TitleContinue(1));
     EXPECT_FALSE(play.kitchen().player_pantry.empty());
+    // The title still dated the slot of the failed save as before it.
+    EXPECT_EQ(script.title_slots()[0].label, failed_slot_row_.label);
+    EXPECT_EQ(script.title_slots()[0].second_text, failed_slot_row_.second_text);
     Trace(0, "dead ends: failed save, empty pantry");
 
     // 11: contests 4 on with the reference dishes, cooked at home from the shops' foods.
