@@ -425,7 +425,7 @@ TEST_F(GameDataTest, TheHintedDishesComeOutOfTheirPots) {
     ExpectCooks(kMethodFerment, {"大豆", "小麦粉", "塩", "万能酵母"}, "醤油");
     ExpectCooks(kMethodFerment, {"米", "万能酵母", "水"}, "酒");
     ExpectCooks(kMethodFerment, {"酒", "万能酵母"}, "酢");
-    ExpectCooks(kMethodFerment, {"ミルク", "塩", "万能酵母"}, "チーズ");
+    ExpectCooks(kMethodFerment, {"ミルク", "レモン", "万能酵母"}, "チーズ");
     // A lone spoiling vegetable rots instead of fermenting.
     EXPECT_EQ(Best(kMethodFerment, {"白菜"}), nullptr);
 }

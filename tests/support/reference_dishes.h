@@ -35,10 +35,14 @@ struct PotFood {
     FoodSource source;
 };
 
+// The method of a step that cooks nothing: its one food, an earlier step's dish, is kept in the
+// pantry until its days run out, and spoiling ferments it into the step's dish.
+inline constexpr int kLeftToSpoil = 0;
+
 // One cooking action: the pot, the method chosen in the method window, and the dish it makes.
 struct CookingStep {
     std::vector<PotFood> pot;
-    const char8_t* method_label;  // as the method window shows it: u8"焼く"
+    const char8_t* method_label;  // as the method window shows it (u8"焼く"); u8"" when none
     int method;                   // its bit (kMethodBake ...)
     const char8_t* dish;          // the dish's name as the pantry lists it (UTF-8)
 };
@@ -60,9 +64,19 @@ struct ReferenceDish {
     const char8_t* prize;                       // the prize label the path takes on winning
 };
 
+// A dish the story waits for, as the path makes it, with the utensils it takes.
+struct StoryDish {
+    const char8_t* name;  // UTF-8
+    std::vector<CookingStep> steps;
+    std::vector<const char8_t*> utensil_items;
+};
+
 // Contests 1 to 12, in order.
 std::span<const ReferenceDish> ReferenceDishes();
 // The row of contest 1 to 12.
 const ReferenceDish& ReferenceDishFor(int contest);
+// ラザニア for Narf (its チーズ fermented from ミルク), マインドミント of one ココロの実, and
+// メモリアル of Narf's single バーメメント, in the order the story asks for them.
+std::span<const StoryDish> StoryDishes();
 
 }  // namespace play_test
