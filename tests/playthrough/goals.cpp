@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/common/sjis.h"
+#include "events/contest/contest_table.h"
 #include "game/food/food_def.h"
 #include "game/food/ingredient_names.h"
 #include "game/main/vemu_comp.h"
@@ -19,6 +20,10 @@ constexpr int kReserve = 3000;
 constexpr float kDayStock = 4.0f;
 constexpr int kMaxPotsADay = 3;
 constexpr int kProvidedContests = 3;
+// Days of selling the path waits for a contest's fee and foods.
+constexpr int kSavingDays = 150;
+// A food left to spoil ferments once its days run out: a week at most.
+constexpr int kSpoilDays = 10;
 
 struct ShopRow {
     FoodShop shop;
@@ -41,6 +46,24 @@ const char8_t* ShopSelling(const std::string& food) {
                 return def && def->mastered ? row.label : nullptr;
             }
     return nullptr;
+}
+
+// The steps in the order the path takes them: a food left to spoil waits for days, in which the
+// dishes of the other steps would spoil too, so it and the steps that feed it come first.
+std::vector<const CookingStep*> SpoilingFirst(const std::vector<CookingStep>& steps) {
+    std::vector<bool> first(steps.size(), false);
+    for (std::size_t i = steps.size(); i-- > 0;) {
+        if (steps[i].method == kLeftToSpoil) first[i] = true;
+        if (!first[i]) continue;
+        for (const PotFood& food : steps[i].pot)
+            for (std::size_t j = 0; j < i; ++j)
+                if (Text(steps[j].dish) == Text(food.name)) first[j] = true;
+    }
+    std::vector<const CookingStep*> order;
+    for (bool spoiling : {true, false})
+        for (std::size_t i = 0; i < steps.size(); ++i)
+            if (first[i] == spoiling) order.push_back(&steps[i]);
+    return order;
 }
 
 }  // namespace
@@ -114,47 +137,91 @@ testing::AssertionResult Path::CookFromShops(const Pot& pot, const char8_t* meth
     return cooked;
 }
 
-testing::AssertionResult Path::CookReferenceDish(int contest, std::string& dish) {
+testing::AssertionResult Path::CookSteps(const std::vector<CookingStep>& steps,
+                                         const std::string& what, bool in_contest_kitchen,
+                                         std::string& dish) {
     // An earlier step's dish goes into a later pot by the name the game gave it.
     std::vector<std::pair<std::string, std::string>> renamed;
-    for (const CookingStep& step : ReferenceDishFor(contest).steps) {
+    for (const CookingStep* at : SpoilingFirst(steps)) {
+        const CookingStep& step = *at;
         Pot pot = PotOf(step);
         for (auto& [name, units] : pot)
             for (const auto& [table_name, made] : renamed)
                 if (name == table_name) name = made;
-        if (auto r = CookFromShops(pot, step.method_label, "contest " + std::to_string(contest));
-            !r)
-            return r;
+        if (step.method == kLeftToSpoil) {
+            // Kept until its days run out, the food ferments into the step's dish.
+            const std::string product = Text(step.dish);
+            if (auto r = WaitForChance(
+                    script_, Days(), [&] { return Held(product) > 0.0f; }, kSpoilDays,
+                    what + ": " + product + " of " + pot.front().first + " spoiling");
+                !r)
+                return r;
+            dish = product;
+            continue;
+        }
+        testing::AssertionResult cooked = in_contest_kitchen
+                                              ? script_.CookHere(pot, step.method_label)
+                                              : CookFromShops(pot, step.method_label, what);
+        if (!cooked) return cooked;
         dish = script_.last_dish();
         if (dish != Text(step.dish)) {
-            NoteRenamed(contest, Text(step.dish), dish);
+            NoteRenamed(what, Text(step.dish), dish);
             renamed.emplace_back(Text(step.dish), dish);
         }
     }
     return testing::AssertionSuccess();
 }
 
-void Path::NoteRenamed(int contest, const std::string& table_name, const std::string& made) {
-    script_.log().Note(script_.play(), "contest " + std::to_string(contest) + ": the table's " +
-                                           table_name + " is made as " + made);
-    renamed_.push_back("contest " + std::to_string(contest) + ": " + table_name + " -> " + made);
+void Path::NoteRenamed(const std::string& what, const std::string& table_name,
+                       const std::string& made) {
+    script_.log().Note(script_.play(),
+                       what + ": the table's " + table_name + " is made as " + made);
+    renamed_.push_back(what + ": " + table_name + " -> " + made);
+}
+
+bool Path::CanAfford(int contest) const {
+    int cost = FindContestRow(contest - 1)->entry_fee + kReserve;
+    if (contest > kProvidedContests)
+        for (const CookingStep& step : ReferenceDishFor(contest).steps)
+            for (const PotFood& food : step.pot)
+                if (food.source == FoodSource::kBaseShop || food.source == FoodSource::kMastered)
+                    if (const FoodDef* def = FindFoodDef(sjis::FromUtf8(Text(food.name))))
+                        cost += def->price * food.units;
+    // The hall takes the fee only from more money than it.
+    return script_.play().state().money > cost;
 }
 
 testing::AssertionResult Path::PrepareContest(int contest) {
-    if (contest <= kProvidedContests) {
-        prepared_ = Text(u8"ピリ辛かに玉");
-        return testing::AssertionSuccess();
-    }
-    prepared_ = Text(ReferenceDishFor(contest).steps.back().dish);
-    return CookReferenceDish(contest, prepared_);
+    if (auto r = WaitForChance(
+            script_, Days(), [&] { return CanAfford(contest); }, kSavingDays,
+            "the money for contest " + std::to_string(contest));
+        !r)
+        return r;
+    const ReferenceDish& reference = ReferenceDishFor(contest);
+    prepared_ = Text(reference.steps.back().dish);
+    if (contest <= kProvidedContests) return testing::AssertionSuccess();
+    return CookSteps(reference.steps, "contest " + std::to_string(contest), false, prepared_);
 }
 
 testing::AssertionResult Path::EnterContest(int contest) {
-    if (contest > kProvidedContests) return script_.Contest({}, u8"", prepared_);
-    // The contest's own kitchen: its crab and egg with chili, baked, beat the first three
-    // rivals at skill 1.
-    const Pot pot = {{Text(u8"卵"), 1}, {Text(u8"カニ"), 1}, {Text(u8"唐辛子"), 1}};
-    return script_.Contest(pot, u8"焼く", prepared_);
+    if (contest > kProvidedContests) return script_.Contest(nullptr, prepared_);
+    // The contest's own kitchen cooks the steps once the contest has begun.
+    return script_.Contest(
+        [this, contest] {
+            return CookSteps(ReferenceDishFor(contest).steps, "contest " + std::to_string(contest),
+                             true, prepared_);
+        },
+        prepared_);
+}
+
+testing::AssertionResult Path::CookStoryDish(const std::string& name) {
+    for (const StoryDish& dish : StoryDishes())
+        if (Text(dish.name) == name) {
+            std::string made;
+            if (auto r = CookSteps(dish.steps, name, false, made); !r) return r;
+            return testing::AssertionSuccess();
+        }
+    return script_.Fail("no story dish " + name + " in the table");
 }
 
 testing::AssertionResult Path::OrdinaryDay() {

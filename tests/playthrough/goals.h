@@ -43,12 +43,21 @@ public:
     testing::AssertionResult Stock(float portions);
     // What the pantry in use holds of a food (UTF-8), over all its rows.
     float Held(const std::string& name) const;
-    // At home before a contest of the player's own dish: buys what the shops sell of the
-    // contest's reference dish and cooks its steps in order, none of them for the menu.
-    // `dish` is the name of the last step's dish as the game makes it.
-    testing::AssertionResult CookReferenceDish(int contest, std::string& dish);
-    // A contest: its dish cooked at home first (the reference dish of its row), or for the
-    // three that provide the foods in the contest's own kitchen once entered; then handed in.
+    // Cooks a table's steps in order (what names them in a failure): in the shops and at home,
+    // or in the contest's own kitchen; a step of no method waits in ordinary days for its food
+    // to ferment by spoiling. `dish` is the last step's dish as the game names it.
+    testing::AssertionResult CookSteps(const std::vector<CookingStep>& steps,
+                                       const std::string& what, bool in_contest_kitchen,
+                                       std::string& dish);
+    // A dish the story waits for, cooked by its steps in the table (ラザニア, マインドミント,
+    // メモリアル).
+    testing::AssertionResult CookStoryDish(const std::string& name);
+    // The money holds the contest's fee and what its dish's foods cost in the shops, with the
+    // day's reserve over them.
+    bool CanAfford(int contest) const;
+    // A contest: once it can be paid for, its dish cooked at home first (the reference dish of its
+    // row), or for the three that provide the foods in the contest's own kitchen once entered; then
+    // handed in.
     testing::AssertionResult PrepareContest(int contest);
     testing::AssertionResult EnterContest(int contest);
 
@@ -57,10 +66,8 @@ public:
     testing::AssertionResult CookFromShops(const Pot& pot, const char8_t* method,
                                            const std::string& what);
 
-    // The story's goals (story_goals.cpp). An item of the shops in the bag, bought if needed.
-    testing::AssertionResult OwnItem(const std::string& item);
-    // ラザニア on the menu for Narf, its チーズ fermented, its パスタ processed: in the menu's
-    // second place (the shop is expanded for it), the shop's dish keeping the first.
+    // The story's goals (story_goals.cpp). ラザニア on the menu for Narf, in the menu's second
+    // place (the shop is expanded for it), the shop's dish keeping the first.
     testing::AssertionResult LasagnaForNarf();
     // A day out in マナの森 instead of selling, home at night or once `wanted` (UTF-8) is found.
     testing::AssertionResult OutingDay(const std::string& wanted);
@@ -74,11 +81,12 @@ public:
     // The count of known recipes at which the recipe-count reward of that level is due.
     int RewardThreshold(int level) const;
 
-    // The reference dishes the game names otherwise than the table, "contest n: table -> made".
+    // The table's dishes the game names otherwise, "what: table -> made".
     const std::vector<std::string>& renamed() const { return renamed_; }
 
 private:
-    void NoteRenamed(int contest, const std::string& table_name, const std::string& made);
+    void NoteRenamed(const std::string& what, const std::string& table_name,
+                     const std::string& made);
 
     PlayScript& script_;
     AnswerTable& answers_;

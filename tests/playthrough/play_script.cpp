@@ -232,53 +232,6 @@ testing::AssertionResult PlayScript::LeaveShopList() {
     return LeaveDestinations();
 }
 
-testing::AssertionResult PlayScript::DecideRow(CSelectEvent& list, const std::string& label) {
-    const std::string wanted = sjis::FromUtf8(label);
-    const MenuEntry* entries = list.GetEntries();
-    int row = -1;
-    for (int i = 0; entries && i < list.GetCount(); ++i)
-        if (entries[i].enabled && entries[i].label == wanted) row = i;
-    if (row < 0) return Fail("no row " + label + " to choose");
-    // The first press may only bring the hidden cursor back.
-    if (!list.IsCursorShown()) Press(kUp);
-    for (int step = 0; step < list.GetCount() * 2 && list.GetIndex() != row; ++step)
-        Press(list.GetIndex() < row ? kDown : kUp);
-    if (list.GetIndex() != row) return Fail("the cursor did not reach " + label);
-    Press(kDecide);
-    return testing::AssertionSuccess();
-}
-
-testing::AssertionResult PlayScript::BuyItem(const std::string& item, int count) {
-    if (auto r = EnterShop(u8"道具屋"); !r) return r;
-    CShopEvent& shop = play_.game().shop_window();
-    if (auto r = RespondUntil([&] { return play_.mediator().IsRunning(&shop.list()); },
-                              "the tool shop's goods");
-        !r)
-        return r;
-    if (auto r = DecideRow(shop.list(), item); !r) return r;
-    if (auto r = EnterNumber(shop.quantity_entry(), count); !r) return r;
-    const std::string bought =
-        Text(u8"『") + item + Text(u8"』を ") + std::to_string(count) + Text(u8" ヶ買いました");
-    if (auto r =
-            RespondUntil([&] { return play_.Message().find(bought) != std::string::npos; }, bought);
-        !r)
-        return r;
-    // Back in the shop once the purchase is read; its cancel leaves it.
-    if (auto r = RespondUntil(
-            [&] {
-                CVemuComp& game = play_.game();
-                // The shop's prompt waits under it; the purchase's message has gone with its
-                // screen.
-                if (game.screen_id() == kScreenToolShop && play_.mediator().IsRunning(&shop))
-                    Press(kCancel);
-                return Idle(kScreenShopList);
-            },
-            "shop list");
-        !r)
-        return r;
-    return LeaveShopList();
-}
-
 testing::AssertionResult PlayScript::CookHere(const Pot& pot, const char8_t* method) {
     for (const auto& [food, count] : pot)
         for (int unit = 0; unit < count; ++unit) {
@@ -361,7 +314,7 @@ testing::AssertionResult PlayScript::RestToMorning() {
     return Fail("resting did not reach the morning");
 }
 
-testing::AssertionResult PlayScript::Contest(const Pot& pot, const char8_t* method,
+testing::AssertionResult PlayScript::Contest(const KitchenSteps& cook_here,
                                              const std::string& dish) {
     set_hand_in(dish);
     if (auto r = Command(u8"外出する"); !r) return r;
@@ -374,8 +327,8 @@ testing::AssertionResult PlayScript::Contest(const Pot& pot, const char8_t* meth
             if (game.contest().running && game.screen_id() == kScreenCooking && ListRunning()) {
                 if (!cooked) {
                     cooked = true;
-                    if (!pot.empty()) {
-                        if (testing::AssertionResult c = CookHere(pot, method); !c) {
+                    if (cook_here) {
+                        if (testing::AssertionResult c = cook_here(); !c) {
                             failed = c;
                             return true;
                         }

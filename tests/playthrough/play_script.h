@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -51,8 +52,6 @@ public:
 
     // 商店街: `shop` is the shop's row, the goods are bought one row after another.
     testing::AssertionResult Buy(const char8_t* shop, const Pot& goods);
-    // 商店街 → 道具屋: `count` of an item (UTF-8) through the shop window.
-    testing::AssertionResult BuyItem(const std::string& item, int count);
     // 料理を作る: the pot by the method's row; the menu question is answered by the table.
     testing::AssertionResult Cook(const Pot& pot, const char8_t* method);
     // On the cooking screen already: fills the pot and cooks it, and waits for the screen again.
@@ -66,11 +65,11 @@ public:
     // 外出する to a place; back when `done` holds or when the night sends the heroine home.
     template <typename Done>
     testing::AssertionResult Outing(const char8_t* place, Done done);
-    // 料理大会: enters the next contest. A contest of provided foods cooks `pot` there (an empty
-    // pot cooks nothing); the food of that name (UTF-8) is handed in. Ends back on the day's
-    // commands.
-    testing::AssertionResult Contest(const Pot& pot, const char8_t* method,
-                                     const std::string& dish);
+    // 料理大会: enters the next contest. A contest of provided foods runs `cook_here` on its
+    // cooking screen (none: nothing is cooked), and hands in the script's last dish; the
+    // others hand in the food of that name (UTF-8). Ends back on the day's commands.
+    using KitchenSteps = std::function<testing::AssertionResult()>;
+    testing::AssertionResult Contest(const KitchenSteps& cook_here, const std::string& dish);
     // 作戦 → セーブ into the slot (0 to 7), and back on the commands.
     testing::AssertionResult Save(int slot);
     // 外出する → 建築事務所: one more menu place, yes to the architect's price.
@@ -109,8 +108,6 @@ private:
     testing::AssertionResult LeaveShopList();
     testing::AssertionResult HandIn();
     testing::AssertionResult EnterNumber(CInputNumberEvent& entry, int value);
-    // Moves a list's cursor onto the row of that label (UTF-8) by keys and decides it.
-    testing::AssertionResult DecideRow(CSelectEvent& list, const std::string& label);
     bool MessageWaiting() const;
     bool ListRunning() const;
     // The list is running with a row that can be chosen.
