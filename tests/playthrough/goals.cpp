@@ -24,6 +24,8 @@ constexpr int kProvidedContests = 3;
 constexpr int kSavingDays = 150;
 // A food left to spoil ferments once its days run out: a week at most.
 constexpr int kSpoilDays = 10;
+// Days the path waits for a food that no shop sells.
+constexpr int kFindDays = 60;
 
 struct ShopRow {
     FoodShop shop;
@@ -120,9 +122,17 @@ testing::AssertionResult Path::CookFromShops(const Pot& pot, const char8_t* meth
         const int missing = units - static_cast<int>(std::ceil(Held(name)));
         if (missing <= 0) continue;
         const char8_t* shop = ShopSelling(name);
-        if (!shop)
-            return script_.Fail(what + " needs " + std::to_string(missing) + " more " + name +
-                                ", which no shop sells");
+        if (!shop) {
+            // What no shop sells comes with the days: a reward at night, a visitor's gift.
+            auto enough = [&, name = name, units = units] {
+                return static_cast<int>(std::ceil(Held(name))) >= units;
+            };
+            if (auto r = WaitForChance(script_, Days(), enough, kFindDays,
+                                       what + " needs " + name + ", which no shop sells");
+                !r)
+                return r;
+            continue;
+        }
         auto at = std::find_if(shopping.begin(), shopping.end(),
                                [&](const auto& trip) { return trip.first == shop; });
         if (at == shopping.end()) at = shopping.insert(shopping.end(), {shop, {}});

@@ -50,6 +50,7 @@ inline double Seconds() {
 constexpr int kLastContestOnThePath = 12;
 // Game days the path waits for a visit before it calls the game stalled.
 constexpr int kTasteKingDays = 60;
+constexpr int kFirstSaleDays = 10;
 constexpr int kChainDays = 120;
 // The recipe-count rewards the path works for: 万能酵母 for チーズ, ミント for マインドミント.
 constexpr int kYeastReward = 2;
