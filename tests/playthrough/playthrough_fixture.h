@@ -259,9 +259,7 @@ protected:
                     checks.reports(), checks.rewards(), checks.contests());
         for (const std::string& renamed : path.renamed())
             std::printf("reference dish named otherwise: %s\n", renamed.c_str());
-        std::printf("end: %s, game day %d, frame %d, money %d, reward_num %d\n",
-                    DateOf(play.state().clock).c_str(), GameDay(play.state().clock),
-                    play.frames_run(), play.state().money, play.game().reward_num());
+        Trace(16, ("end, reward_num " + std::to_string(play.game().reward_num())).c_str());
         const double seconds = Seconds() - started;
         std::printf("run: %d frames, %d game days, %.1f s, %.1f us a frame\n", play.frames_run(),
                     GameDay(play.state().clock), seconds, seconds * 1e6 / play.frames_run());
