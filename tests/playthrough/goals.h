@@ -43,9 +43,10 @@ public:
     testing::AssertionResult Stock(float portions);
     // What the pantry in use holds of a food (UTF-8), over all its rows.
     float Held(const std::string& name) const;
-    // Cooks a table's steps in order (what names them in a failure): in the shops and at home,
-    // or in the contest's own kitchen; a step of no method waits in ordinary days for its food
-    // to ferment by spoiling. `dish` is the last step's dish as the game names it.
+    // Cooks a table's steps (what names them in a failure): in the shops and at home, or in
+    // the contest's own kitchen. A step of no method waits in ordinary days for its food to
+    // ferment by spoiling, so it and the steps that feed it come first. `dish` is the last
+    // step's dish as the game names it.
     testing::AssertionResult CookSteps(const std::vector<CookingStep>& steps,
                                        const std::string& what, bool in_contest_kitchen,
                                        std::string& dish);
@@ -71,8 +72,8 @@ public:
     testing::AssertionResult LasagnaForNarf();
     // A day out in マナの森 instead of selling, home at night or once `wanted` (UTF-8) is found.
     testing::AssertionResult OutingDay(const std::string& wanted);
-    // マインドミント (ミント and ココロの実 fermented), then メモリアル of it, Narf's バーメメント
-    // and a メモリーパロット.
+    // マインドミント of ミント and ココロの実, then メモリアル of it, Narf's バーメメント and a
+    // メモリーパロット, by the table's steps.
     testing::AssertionResult CookMemorial();
 
     // Cooks pots of cheap foods whose recipes are still unknown until the recipe book knows

@@ -45,9 +45,6 @@ inline double Seconds() {
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-// The reference dishes of later contests do not win yet on the built data (the balance pass
-// tunes it): the path stops at this one.
-constexpr int kLastContestOnThePath = 12;
 // Game days the path waits for a visit before it calls the game stalled.
 constexpr int kTasteKingDays = 60;
 constexpr int kFirstSaleDays = 10;
