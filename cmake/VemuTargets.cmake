@@ -60,7 +60,7 @@ endfunction()
 # vemu_test(<name> FOLDER <folder> DEPENDS libs...)
 # One GoogleTest executable per folder of tests/.
 function(vemu_test name)
-  cmake_parse_arguments(ARG "" "FOLDER" "DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "FOLDER;TIMEOUT" "DEPENDS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${ARG_FOLDER}/*.cpp)
   if(NOT sources)
     return()
@@ -72,7 +72,13 @@ function(vemu_test name)
     VEMU_GAME_DIR="${VEMU_GAME_DIR}")
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} vemu_test_support GTest::gtest_main GTest::gtest GTest::gmock)
   # Parameterised cases are named by their generator; their values would only add bytes.
+  # A long test gets its own time limit, and a high cost so that ctest starts it first and the
+  # short ones run beside it.
+  set(timing)
+  if(ARG_TIMEOUT)
+    set(timing TIMEOUT ${ARG_TIMEOUT} COST 10000)
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "VEMU_GAME_DIR=${VEMU_GAME_DIR}")
+    PROPERTIES ENVIRONMENT "VEMU_GAME_DIR=${VEMU_GAME_DIR}" ${timing})
 endfunction()
