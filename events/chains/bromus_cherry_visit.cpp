@@ -45,8 +45,7 @@ StoryTask CVemuComp::BromusCherryVisitEvent() {
         small_talk = kPraise;
     else if (Rand() % 2 == 0)
         small_talk = kRestful;
-    for (const SceneLine& line : small_talk)
-        co_await Say(line.text, line.character, line.expression);
+    for (const SceneLine& line : small_talk) co_await Say(line.text, line.speaker, line.expression);
 
     if (MenuDish* his = PickDishForVisitor()) {
         co_await VisitorSale(his, "じゃあおれ、", "をもらおうかな", 5, 0);

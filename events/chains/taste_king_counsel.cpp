@@ -42,7 +42,7 @@ StoryTask CVemuComp::TasteKingCounselEvent() {
     PlayBgm(&handles_.music, kMusicTasteKing);
     co_await Until(handles_.music);
     Sound(kSoundBell).Play(0, 0);
-    for (const SceneLine& line : kCounsel) co_await Say(line.text, line.character, line.expression);
+    for (const SceneLine& line : kCounsel) co_await Say(line.text, line.speaker, line.expression);
     PlayBgm(nullptr, kMusicShop);
     state_.story_stage = kStageQuest;
 }

@@ -7,12 +7,8 @@
 #include <initializer_list>
 
 #include "events/contest/contest_table.h"
+#include "events/visitors/scene_line.h"
 
-struct SceneLine {
-    int speaker;
-    int expression;
-    const char* text;
-};
 using SceneLines = std::initializer_list<SceneLine>;
 
 struct ContestLines {

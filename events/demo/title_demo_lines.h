@@ -3,16 +3,14 @@
 
 #include <span>
 
+#include "events/visitors/scene_line.h"
+
 namespace title_demo {
 
 inline constexpr int kHeroine = 1;  // ヴェム
 inline constexpr int kOwner = 2;    // ゼルバ
 
-struct Line {
-    int speaker;
-    int expression;
-    const char* text;
-};
+using Line = SceneLine;
 
 enum Sketch { kApple = 0, kNewDish, kLetter, kContest, kSketchCount };
 

@@ -2,7 +2,7 @@
 #pragma once
 
 struct SceneLine {
-    int character;
+    int speaker;  // character id
     int expression;
     const char* text;
 };

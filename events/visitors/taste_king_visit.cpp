@@ -110,7 +110,7 @@ StoryTask CVemuComp::TasteKingVisitEvent() {
         co_await Say("多くの料理を知ることは、食を極めることにつながる\f精進せいよ", 18, 0);
     } else {
         for (const SceneLine& line : kFirstVisit)
-            co_await Say(line.text, line.character, line.expression);
+            co_await Say(line.text, line.speaker, line.expression);
         state_.place_flags[kPlaceCompetition] = 1;
         Sound(kSoundAhead).Play(0, 0);
         co_await Say("『料理大会』に行けるようになりました", 1, 0);
