@@ -4,13 +4,8 @@
 
 StoryTask CVemuComp::VisitorSale(MenuDish* dish, std::string prefix, std::string suffix,
                                  int character, int expression) {
-    const std::string name = dish->name;
-    co_await Say(prefix + name + suffix, character, expression);
-    Sound(kSoundGet).Play(0, 0);
-    AddMoney(dish->Price());
-    co_await Tell("『" + name + "』が売れました\n");
-    ServeDish(*dish);
-    UpdateMenuAvailability();
+    co_await Say(prefix + dish->name + suffix, character, expression);
+    co_await SellToVisitor(*dish);
     dish->sale_highlight = 1;
     AddFamiliarity(*dish, 1);
     ShiftHonor(*dish, 1);

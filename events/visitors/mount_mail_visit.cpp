@@ -21,14 +21,9 @@ StoryTask CVemuComp::MountMailVisitEvent() {
         co_await Say("ふん、とんだ無駄足だったな\n失礼する", 17, 0);
         co_return;
     }
-    const std::string name = dish->name;
-    co_await Say("店主、『" + name + "』をいただこうか", 17, 0);
+    co_await Say("店主、『" + dish->name + "』をいただこうか", 17, 0);
     co_await Say("かしこまりました", 1, 1);
-    Sound(kSoundGet).Play(0, 0);
-    AddMoney(dish->Price());
-    co_await Tell("『" + name + "』が売れました\n");
-    ServeDish(*dish);
-    UpdateMenuAvailability();
+    co_await SellToVisitor(*dish);
     co_await Say("ほう、これか", 17, 0);
     if (DishValuePercent(*dish) / 2 > GetHonorThreshold()) {
         co_await Say("なるほど、店主よ\n噂に違わぬなかなかのものだな\nこれからも励め", 17, 1);

@@ -330,6 +330,8 @@ public:
     // A visitor's dish: the menu's servable marks are brought up to date first, since a night's
     // spoiling may have left them stale. Null when nothing can be served.
     MenuDish* PickDishForVisitor();
+    // A visitor's dish paid and served: the money, the sale's message, the pantry and the menu.
+    StoryTask SellToVisitor(MenuDish& dish);
 
     // The story chains (events/chains/).
     StoryTask NarfRumourEvent();
