@@ -22,10 +22,9 @@ StoryTask CVemuComp::ContestHallEvent() {
         co_return;
     }
     contest_.entry_fee = row->entry_fee;
-    const std::string offer = std::string(row->lead) + std::to_string(contest_.entry_fee) +
-                              " クルになりますが、\n参加しますか？";
-    ShowMessage(&handles_.message, offer.c_str(), false);
-    co_await Until(handles_.message);
+    co_await Tell(std::string(row->lead) + std::to_string(contest_.entry_fee) +
+                      " クルになりますが、\n参加しますか？",
+                  false);
     choice_result_ = kNo;
     AskYesNo(&handles_.list);
     co_await Until(handles_.list);

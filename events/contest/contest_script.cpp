@@ -84,8 +84,7 @@ StoryTask CVemuComp::ContestEvent() {
         choice_result_ = kNo;
         while (choice_result_ != kYes) {
             co_await YieldToScreen(kScreenCooking);
-            ShowMessage(&handles_.message, "料理を提出しますか？", false);
-            co_await Until(handles_.message);
+            co_await Tell("料理を提出しますか？", false);
             choice_result_ = kNo;
             AskYesNo(&handles_.list);
             co_await Until(handles_.list);
@@ -134,9 +133,7 @@ StoryTask CVemuComp::ContestEvent() {
         Wait(&handles_.music, kWinPause);
         co_await Until(handles_.music);
         co_await Say(shop + "です！\nおめでとうございます", kAnnouncer, 0);
-        ShowMessage(&handles_.message, "勝者には賞品が送られます\n次の中からひとつ選んでください",
-                    false);
-        co_await Until(handles_.message);
+        co_await Tell("勝者には賞品が送られます\n次の中からひとつ選んでください", false);
         if (PrizeCount(*row) == 3)
             AskChoice3(&handles_.list, row->prizes[0].label, row->prizes[1].label,
                        row->prizes[2].label);

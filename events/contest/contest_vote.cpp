@@ -62,8 +62,7 @@ StoryTask CVemuComp::ContestVote() {
         const JudgeVote vote =
             CastJudgeVote(judge, score, contest_.rival_score, contest_.rival, dish);
         if (vote.for_player) ++contest_.votes;
-        ShowMessage(&handles_.message, vote.text.c_str(), true);
-        co_await Until(handles_.message);
+        co_await Tell(vote.text);
         // The next judge speaks from the next frame on.
         co_await NextFrame();
     }
