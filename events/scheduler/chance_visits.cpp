@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/common/system.h"
+#include "events/chains/chain_stage.h"
 #include "game/economy/shares.h"
 #include "game/main/vemu_comp.h"
 
@@ -32,9 +33,9 @@ void OddOrderCustomer(CVemuComp& game) {
 void BromusAndCherry(CVemuComp& game) {
     if (!TakeDailyFlag(game, kVisitBromsLily)) return;
     const PlayState& s = game.state();
-    if (s.chain_resolved || s.story_stage == 0)
+    if (s.chain_resolved || s.story_stage == kStageNone)
         game.StartStoryEvent(StoryEvent::kBromusCherryVisit);
-    else if (s.story_stage > 3)
+    else if (s.story_stage >= kStageCureTold)
         game.StartStoryEvent(StoryEvent::kCherryIllVisit);
 }
 
@@ -44,8 +45,8 @@ void TasteKing(CVemuComp& game) {
 
 void Narf(CVemuComp& game) {
     if (!TakeDailyFlag(game, kVisitNarf)) return;
-    game.StartStoryEvent(game.state().story_stage == 6 ? StoryEvent::kNarfLasagna
-                                                       : StoryEvent::kNarfRumour);
+    game.StartStoryEvent(game.state().story_stage == kStageLasagnaAsked ? StoryEvent::kNarfLasagna
+                                                                        : StoryEvent::kNarfRumour);
 }
 
 void Merchant(CVemuComp& game) {
@@ -97,10 +98,11 @@ void StoryChain(CVemuComp& game) {
     static constexpr std::array<StoryEvent, 5> kByStage = {
         StoryEvent::kCherryLost, StoryEvent::kBromusSearch, StoryEvent::kCherryFound,
         StoryEvent::kTasteKingCounsel, StoryEvent::kNarfRequest};
-    if (s.story_stage == 0) {
-        if (!s.chain_resolved && s.contests_won >= kChainStartWins) s.story_stage = 1;
-    } else if (s.story_stage >= 1 && s.story_stage <= 5) {
-        game.StartStoryEvent(kByStage[static_cast<std::size_t>(s.story_stage - 1)]);
+    if (s.story_stage == kStageNone) {
+        if (!s.chain_resolved && s.contests_won >= kChainStartWins)
+            s.story_stage = kStageCherryAlone;
+    } else if (s.story_stage >= kStageCherryAlone && s.story_stage <= kStageQuest) {
+        game.StartStoryEvent(kByStage[static_cast<std::size_t>(s.story_stage - kStageCherryAlone)]);
         return;
     }
     Passersby(game);
