@@ -2,10 +2,6 @@
 // of the names the game needs.
 #pragma once
 
-#include <array>
-
 inline constexpr const char* kLasagna = "ラザニア";        // what Narf wants on the menu
 inline constexpr const char* kBarmement = "バーメメント";  // what she gives for it
 inline constexpr const char* kMemorial = "メモリアル";     // the dish that cures Cherry
-
-inline constexpr std::array<const char*, 3> kChainFoods = {kLasagna, kBarmement, kMemorial};
