@@ -24,7 +24,6 @@ namespace balance_test {
 
 using play_test::FoodSource;
 
-std::string Sjis(const char8_t* utf8) { return sjis::FromUtf8(testing_support::Utf8(utf8)); }
 std::string Utf8(const std::string& cp932) { return sjis::ToUtf8(cp932); }
 
 namespace {

@@ -16,7 +16,7 @@
 
 namespace balance_test {
 
-std::string Sjis(const char8_t* utf8);
+using testing_support::Sjis;
 std::string Utf8(const std::string& cp932);
 
 // The dishes a list of steps made, by the names the steps expect (CP932), and what went wrong.

@@ -49,8 +49,6 @@ int RowOf(const CSelectEvent& list, const std::string& label) {
 
 }  // namespace
 
-std::string Sjis(const char8_t* utf8) { return sjis::FromUtf8(testing_support::Utf8(utf8)); }
-
 PlayHarness::PlayHarness() : PlayHarness(VEMU_GAME_DIR) {}
 
 PlayHarness::PlayHarness(const std::string& game_folder) {

@@ -23,8 +23,7 @@ enum Button { kUp = 0, kDown, kLeft, kRight, kDecide, kCancel, kButton6, kButton
 // Long enough for any single step of play (a component switch takes 64 frames).
 inline constexpr int kFrameLimit = 2000;
 
-// A UTF-8 literal as the game's CP932 text.
-std::string Sjis(const char8_t* utf8);
+using testing_support::Sjis;
 
 class PlayHarness : public testing_support::HeadlessBackendInstalled {
 public:
