@@ -17,7 +17,6 @@
 namespace balance_test {
 
 using testing_support::Sjis;
-std::string Utf8(const std::string& cp932);
 
 // The dishes a list of steps made, by the names the steps expect (CP932), and what went wrong.
 struct Cooked {
