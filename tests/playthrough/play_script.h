@@ -22,6 +22,12 @@ namespace play_test {
 // A pot: how many units of each food (names in UTF-8) go in, in this order.
 using Pot = std::vector<std::pair<std::string, int>>;
 
+using testing_support::Utf8;
+// UTF-8 text made at run time, where the harness takes a u8"" literal.
+inline const char8_t* U8(const std::string& utf8) {
+    return reinterpret_cast<const char8_t*>(utf8.c_str());
+}
+
 // Frames enough for any one step: a whole day of selling with every visitor heard out.
 inline constexpr int kStepFrames = 30000;
 
@@ -142,7 +148,7 @@ testing::AssertionResult PlayScript::RespondUntil(Done done, const std::string& 
 template <typename Done>
 testing::AssertionResult PlayScript::Outing(const char8_t* place, Done done) {
     if (auto r = Command(u8"外出する"); !r) return r;
-    if (auto r = Choose(reinterpret_cast<const char*>(place)); !r) return r;
+    if (auto r = Choose(Utf8(place)); !r) return r;
     bool called_back = false;
     return RespondUntil(
         [&] {

@@ -33,11 +33,6 @@ namespace play_test::playthrough {
 
 constexpr unsigned kSeed = 20;
 
-inline std::string U(const char8_t* text) { return reinterpret_cast<const char*>(text); }
-inline const char8_t* U8(const std::string& text) {
-    return reinterpret_cast<const char8_t*>(text.c_str());
-}
-
 // Seconds on the process's own clock (<chrono> cannot be read in the game's code page).
 inline double Seconds() {
     timespec now{};
@@ -60,7 +55,7 @@ protected:
         // The hall's offer is kept, to read its fee.
         answers.Set(u8"参加しますか？", [this] {
             offer_ = play.Message();
-            return U(u8"はい");
+            return Utf8(u8"はい");
         });
     }
 
@@ -71,7 +66,7 @@ protected:
                     state.money);
         std::fflush(stdout);
     }
-    float Held(const char8_t* name) const { return path.Held(reinterpret_cast<const char*>(name)); }
+    float Held(const char8_t* name) const { return path.Held(Utf8(name)); }
     int Bag(const char8_t* name) {
         CItemBag& bag = play.mediator().items();
         const int index = bag.FindItemIndex(Sjis(name).c_str());
@@ -90,8 +85,8 @@ protected:
         const int money = state.money, expenses = state.expenses;
         const int fee = FindContestRow(contest - 1)->entry_fee;
         const std::string prize = PrizeFor(contest);
-        const std::string year_of = U(u8"１年分");
-        const bool money_prize = prize.ends_with(U(u8" クル"));
+        const std::string year_of = Utf8(u8"１年分");
+        const bool money_prize = prize.ends_with(Utf8(u8" クル"));
         const bool food_prize = prize.ends_with(year_of);
         const std::string food = food_prize ? prize.substr(0, prize.size() - year_of.size()) : "";
         const float food_before = food_prize ? path.Held(food) : 0.0f;
@@ -121,7 +116,7 @@ protected:
             EXPECT_EQ(Rows(play.kitchen().player_pantry), own) << contest;
             EXPECT_FALSE(script.last_methods().empty());
             for (const std::string& method : script.last_methods())
-                EXPECT_NE(method, U(u8"捨てる"));
+                EXPECT_NE(method, Utf8(u8"捨てる"));
         }
         return testing::AssertionSuccess();
     }
@@ -136,7 +131,7 @@ protected:
     // game's opening ends once its dish is cooked. Then つづきから of the save before it.
     testing::AssertionResult NoContestAfterF2() {
         if (auto r = script.Command(u8"外出する"); !r) return r;
-        if (auto r = script.Choose(U(u8"料理大会")); !r) return r;
+        if (auto r = script.Choose(Utf8(u8"料理大会")); !r) return r;
         if (auto r = script.AwaitScreen(kScreenCooking); !r) return r;
         EXPECT_EQ(play.game().contest().running, 1);
         if (auto r = script.ResetToTitle(); !r) return r;
@@ -149,8 +144,8 @@ protected:
                                                                   {Sjis(u8"ミルク"), 5.0f},
                                                                   {Sjis(u8"小麦粉"), 5.0f}}));
         if (auto r = script.AwaitScreen(kScreenCooking); !r) return r;
-        if (auto r =
-                script.CookHere({{U(u8"ゼルバワラビ"), 1}, {U(u8"ゼルゼルダケ"), 1}}, u8"焼く");
+        if (auto r = script.CookHere({{Utf8(u8"ゼルバワラビ"), 1}, {Utf8(u8"ゼルゼルダケ"), 1}},
+                                     u8"焼く");
             !r)
             return r;
         if (auto r = script.ToCommands(); !r) return r;
@@ -185,7 +180,7 @@ protected:
         play.backend.file_faults.Reset();
         if (!saved) return saved;
         EXPECT_EQ(script.save_message(),
-                  U(u8"記録 ") + std::to_string(slot + 1) + U(u8" にセーブできませんでした"));
+                  Utf8(u8"記録 ") + std::to_string(slot + 1) + Utf8(u8" にセーブできませんでした"));
         EXPECT_EQ(SlotBytes(slot), before);
         EXPECT_EQ(gamepath::ModificationTime(SlotFileNames(slot).scd), written);
         MenuEntry row_after;
@@ -202,14 +197,14 @@ protected:
         EXPECT_TRUE(play.kitchen().player_pantry.empty());
         const int money = play.state().money, won = play.state().contests_won;
         if (auto r = script.Command(u8"外出する"); !r) return r;
-        if (auto r = script.Choose(U(u8"料理大会")); !r) return r;
+        if (auto r = script.Choose(Utf8(u8"料理大会")); !r) return r;
         bool refused = false;
         auto on_destinations = [&] {
             return play.game().screen_id() == kScreenDestinations && !play.game().story_live();
         };
         for (int frame = 0; frame < kStepFrames && !on_destinations(); ++frame) {
             refused |=
-                play.Message() == U(u8"残念ながら提出できる料理がないようです\nまたのお越しを");
+                play.Message() == Utf8(u8"残念ながら提出できる料理がないようです\nまたのお越しを");
             if (auto r = script.Respond(); !r) return r;
         }
         EXPECT_TRUE(refused);
@@ -251,7 +246,7 @@ protected:
     void Summary(double started) {
         EXPECT_TRUE(checks.faults().empty()) << testing::PrintToString(checks.faults());
         // The path never comes to the hall without the fee.
-        EXPECT_FALSE(log.Saw(U(u8"残念ながらお金が足りないようです")));
+        EXPECT_FALSE(log.Saw(Utf8(u8"残念ながらお金が足りないようです")));
         std::printf("checked on the way: %d monthly reports, %d recipe rewards, %d contests\n",
                     checks.reports(), checks.rewards(), checks.contests());
         for (const std::string& renamed : path.renamed())
