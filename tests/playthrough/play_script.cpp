@@ -62,12 +62,6 @@ testing::AssertionResult PlayScript::Fail(const std::string& what) const {
            << log_.Tail();
 }
 
-bool PlayScript::MessageWaiting() const {
-    CVemuComp& game = play_.game();
-    return game.handles().message.state == WaitHandle::kWaiting &&
-           play_.mediator().IsRunning(&game.message_output());
-}
-
 bool PlayScript::Offers(const CSelectEvent& list) const {
     if (!play_.mediator().IsRunning(&list)) return false;
     // The cooking screen's method window stays up, every row grey, under a scene that a
@@ -132,7 +126,7 @@ testing::AssertionResult PlayScript::Respond() {
     }
     CVemuComp& game = play_.game();
     const int screen = game.screen_id();
-    const bool waiting = MessageWaiting();
+    const bool waiting = play_.MessageWaiting();
     // The dish screen: its own prompt waits while the dish is chosen; the question about the
     // dish is read before it is asked.
     if (screen == kScreenContestDish && game.play_screens().contest_phase == 0 &&

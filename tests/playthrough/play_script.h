@@ -114,7 +114,6 @@ private:
     testing::AssertionResult LeaveShopList();
     testing::AssertionResult HandIn();
     testing::AssertionResult EnterNumber(CInputNumberEvent& entry, int value);
-    bool MessageWaiting() const;
     bool ListRunning() const;
     // The list is running with a row that can be chosen.
     bool Offers(const CSelectEvent& list) const;
@@ -160,7 +159,7 @@ testing::AssertionResult PlayScript::Outing(const char8_t* place, Done done) {
             // At night the heroine comes home once her last find has been read.
             const GameClock& clock = play_.state().clock;
             if (game.screen_id() == kScreenOuting && (clock.hour > 21 || clock.hour < 7) &&
-                MessageWaiting())
+                play_.MessageWaiting())
                 Press(kDecide);
             // Called back, the heroine stands on the destinations: home from there.
             if (called_back && Idle(kScreenDestinations)) Press(kCancel);

@@ -34,14 +34,9 @@ protected:
     void Run(int frames) {
         for (int i = 0; i < frames; ++i) Step();
     }
-    // A message on screen, waiting to be read (or for its next page).
-    bool MessageWaiting() {
-        return game().handles().message.state == WaitHandle::kWaiting &&
-               play.mediator().IsRunning(&game().message_output());
-    }
     // One frame, reading a message that waits (a press and a release).
     void ReadStep() {
-        const bool read = MessageWaiting();
+        const bool read = play.MessageWaiting();
         if (read) play.Hold(kDecide, true);
         Step();
         if (read) {

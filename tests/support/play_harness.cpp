@@ -139,6 +139,12 @@ std::vector<std::string> PlayHarness::Texts() const {
 
 std::string PlayHarness::Message() const { return Utf8Of(game().message_output().GetText()); }
 
+bool PlayHarness::MessageWaiting() const {
+    CVemuComp& g = game();
+    return g.handles().message.state == WaitHandle::kWaiting &&
+           mediator().IsRunning(&g.message_output());
+}
+
 std::vector<std::string> PlayHarness::ChoiceRows() const {
     std::vector<std::string> rows;
     for (const CSelectEvent* list : RunningLists(mediator())) {

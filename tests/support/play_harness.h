@@ -96,6 +96,8 @@ public:
     std::vector<std::string> Texts() const;
     // The message window's whole text, in UTF-8 ("" when none was shown).
     std::string Message() const;
+    // A message is on screen and waits to be read (or for its next page).
+    bool MessageWaiting() const;
     // The labels of the rows of every running list, in UTF-8.
     std::vector<std::string> ChoiceRows() const;
     const std::vector<platform::MessageBoxRecord>& MessageBoxes() const {

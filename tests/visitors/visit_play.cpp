@@ -79,8 +79,7 @@ testing::AssertionResult VisitTest::Finish(std::vector<const char8_t*> answers, 
         }
         CMessageOutEvent& message = game().message_output();
         const bool typed_out = message.GetPosition() >= message.GetLength();
-        const bool message_waits = game().handles().message.state == WaitHandle::kWaiting &&
-                                   play.mediator().IsRunning(&message);
+        const bool message_waits = play.MessageWaiting();
         if (message_waits && typed_out) {
             lines.push_back(
                 {sjis::ToUtf8(message.GetText()), game().speaker(), game().expression()});
