@@ -1,5 +1,7 @@
 #include "tests/support/story_transcript.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 
 #include "engine/common/sjis.h"
@@ -78,15 +80,22 @@ std::string Describe(const TranscriptEntry& entry) {
     return "?";
 }
 
-unsigned SeedFor(std::initializer_list<std::pair<int, int>> draws) {
-    for (unsigned seed = 1;; ++seed) {
+unsigned SeedWhere(const std::function<bool()>& wanted) {
+    for (unsigned seed = 1; seed < 1000000; ++seed) {
         Srand(seed);
-        const bool all = std::all_of(draws.begin(), draws.end(), [](const auto& draw) {
+        if (wanted()) return seed;
+    }
+    ADD_FAILURE() << "no seed gives the wanted draws";
+    return 1;
+}
+
+unsigned SeedFor(std::initializer_list<std::pair<int, int>> draws) {
+    return SeedWhere([draws] {
+        return std::all_of(draws.begin(), draws.end(), [](const auto& draw) {
             const int value = Rand() % draw.first;
             return draw.second < 0 || value == draw.second;
         });
-        if (all) return seed;
-    }
+    });
 }
 
 }  // namespace play_test

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -50,6 +51,9 @@ private:
 
 std::string Describe(const TranscriptEntry& entry);
 
+// The first seed from which the game's next draws satisfy `wanted`, which draws them itself
+// with Rand; a failure, and seed 1, when none below a million does.
+unsigned SeedWhere(const std::function<bool()>& wanted);
 // The first seed from which the game's Rand gives the wanted draws in order: each is a pair of
 // modulus and residue, a residue of -1 taking any value (a draw the game makes on the way).
 unsigned SeedFor(std::initializer_list<std::pair<int, int>> draws);

@@ -4,7 +4,6 @@
 #include <ostream>
 
 #include "engine/common/sjis.h"
-#include "engine/common/system.h"
 #include "engine/framework/game_mediator.h"
 #include "game/ending/ending_component.h"
 #include "game/main/vemu_comp.h"
@@ -15,15 +14,6 @@ using play_test::kDecide;
 
 std::ostream& operator<<(std::ostream& out, const Spoken& line) {
     return out << "(" << line.speaker << ", " << line.expression << ") \"" << line.text << "\"";
-}
-
-unsigned SeedWhere(const std::function<bool()>& wanted) {
-    for (unsigned seed = 1; seed < 1000000; ++seed) {
-        Srand(seed);
-        if (wanted()) return seed;
-    }
-    ADD_FAILURE() << "no seed gives the wanted draws";
-    return 1;
 }
 
 void VisitTest::SetUp() {
