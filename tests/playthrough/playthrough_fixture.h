@@ -6,10 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 
@@ -92,7 +91,7 @@ protected:
         const float food_before = food_prize ? path.Held(food) : 0.0f;
         const int items_before = money_prize || food_prize ? 0 : Bag(U8(prize));
         const bool provided = contest <= 3;
-        PantryRows own = Rows(play.kitchen().player_pantry);
+        PantryRows own = PantryRowsOf(play.kitchen().player_pantry);
         if (auto r = path.EnterContest(contest); !r) return r;
         if (state.contests_won != contest)
             return script.Fail("contest " + std::to_string(contest) + " was not won");
@@ -113,18 +112,12 @@ protected:
                     return row.first == Sjis(U8(food));
                 }))
                 own.emplace_back(Sjis(U8(food)), 365.0f);
-            EXPECT_EQ(Rows(play.kitchen().player_pantry), own) << contest;
+            EXPECT_EQ(PantryRowsOf(play.kitchen().player_pantry), own) << contest;
             EXPECT_FALSE(script.last_methods().empty());
             for (const std::string& method : script.last_methods())
                 EXPECT_NE(method, Utf8(u8"捨てる"));
         }
         return testing::AssertionSuccess();
-    }
-    using PantryRows = std::vector<std::pair<std::string, float>>;
-    static PantryRows Rows(const Pantry& pantry) {
-        PantryRows rows;
-        for (const auto& food : pantry) rows.emplace_back(food->name, food->amount);
-        return rows;
     }
 
     // F2 on contest 2's cooking screen, はじめから: nothing of the contest is left, and the new
@@ -138,11 +131,12 @@ protected:
         if (auto r = script.TitleNewGame(); !r) return r;
         EXPECT_EQ(play.game().contest().running, 0);
         EXPECT_EQ(play.kitchen().in_use, &play.kitchen().player_pantry);
-        EXPECT_EQ(Rows(play.kitchen().player_pantry), (PantryRows{{Sjis(u8"ゼルバワラビ"), 5.0f},
-                                                                  {Sjis(u8"ゼルゼルダケ"), 5.0f},
-                                                                  {Sjis(u8"卵"), 5.0f},
-                                                                  {Sjis(u8"ミルク"), 5.0f},
-                                                                  {Sjis(u8"小麦粉"), 5.0f}}));
+        EXPECT_EQ(PantryRowsOf(play.kitchen().player_pantry),
+                  (PantryRows{{Sjis(u8"ゼルバワラビ"), 5.0f},
+                              {Sjis(u8"ゼルゼルダケ"), 5.0f},
+                              {Sjis(u8"卵"), 5.0f},
+                              {Sjis(u8"ミルク"), 5.0f},
+                              {Sjis(u8"小麦粉"), 5.0f}}));
         if (auto r = script.AwaitScreen(kScreenCooking); !r) return r;
         if (auto r = script.CookHere({{Utf8(u8"ゼルバワラビ"), 1}, {Utf8(u8"ゼルゼルダケ"), 1}},
                                      u8"焼く");
@@ -154,22 +148,18 @@ protected:
         return script.TitleContinue(0);
     }
 
-    static std::string FileBytes(const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    }
-    std::vector<std::string> SlotBytes(int slot) {
+    std::vector<std::vector<std::uint8_t>> SlotBytes(int slot) {
         const SlotFiles names = SlotFileNames(slot);
-        std::vector<std::string> bytes;
+        std::vector<std::vector<std::uint8_t>> bytes;
         for (const std::string& name : {names.scd, names.ssn, names.sse, names.ssi})
-            bytes.push_back(FileBytes(gamepath::Resolve(name)));
+            gamepath::ReadAll(name, bytes.emplace_back());
         return bytes;
     }
 
     // With every write failing, saving into a slot that holds a save says so and changes
     // nothing of it; the title still dates it as before.
     testing::AssertionResult FailedSaveKeepsTheSlot(int slot) {
-        const std::vector<std::string> before = SlotBytes(slot);
+        const std::vector<std::vector<std::uint8_t>> before = SlotBytes(slot);
         const std::optional<std::int64_t> written =
             gamepath::ModificationTime(SlotFileNames(slot).scd);
         MenuEntry& row_before = failed_slot_row_;

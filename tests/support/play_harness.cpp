@@ -49,6 +49,12 @@ int RowOf(const CSelectEvent& list, const std::string& label) {
 
 }  // namespace
 
+PantryRows PantryRowsOf(const Pantry& pantry) {
+    PantryRows rows;
+    for (const auto& food : pantry) rows.emplace_back(food->name, food->amount);
+    return rows;
+}
+
 PlayHarness::PlayHarness() : PlayHarness(VEMU_GAME_DIR) {}
 
 PlayHarness::PlayHarness(const std::string& game_folder) {

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/graphics/draw_recorder.h"
@@ -24,6 +25,10 @@ enum Button { kUp = 0, kDown, kLeft, kRight, kDecide, kCancel, kButton6, kButton
 inline constexpr int kFrameLimit = 2000;
 
 using testing_support::Sjis;
+
+// A pantry's rows as (CP932 name, amount), in order, to compare it with what it held before.
+using PantryRows = std::vector<std::pair<std::string, float>>;
+PantryRows PantryRowsOf(const Pantry& pantry);
 
 class PlayHarness : public testing_support::HeadlessBackendInstalled {
 public:
