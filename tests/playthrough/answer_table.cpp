@@ -13,11 +13,6 @@ std::function<std::string()> Always(const char8_t* answer) {
     return [text = Utf8(answer)] { return text; };
 }
 
-bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 }  // namespace
 
 std::function<std::string()> MenuAnswer(const PlayHarness& play) {
@@ -71,7 +66,7 @@ void AnswerTable::Set(const char8_t* prompt, std::function<std::string()> answer
 const AnswerRow* AnswerTable::Find(const std::string& prompt) const {
     const AnswerRow* best = nullptr;
     for (const AnswerRow& row : rows_)
-        if (EndsWith(prompt, row.prompt) && (!best || row.prompt.size() > best->prompt.size()))
+        if (prompt.ends_with(row.prompt) && (!best || row.prompt.size() > best->prompt.size()))
             best = &row;
     return best;
 }
