@@ -38,10 +38,6 @@ protected:
         world.mediator().values().SetValue("money", money, true);
         game.state().money = game.state().shown_money = money;
     }
-    void SetClock(int hour, int minute) {
-        game.state().clock.hour = hour;
-        game.state().clock.minute = minute;
-    }
     void Wear(int slot, const char* name) { game.state().equipped[slot] = CreateItemByName(name); }
     // Customers crowd in: the best reputation and a high rank.
     void Crowd() {
