@@ -1,5 +1,5 @@
 // What a story scene showed, frame by frame: each new message line with its speaker and
-// expression, each piece of music a scene asked for, and each sound effect that started.
+// expression, and each piece of music a scene asked for.
 // Lines are in UTF-8, so a test compares them with its own literals.
 #pragma once
 
@@ -15,20 +15,19 @@ class CVemuComp;
 namespace play_test {
 
 struct TranscriptEntry {
-    enum Kind { kLine, kMusic, kSound };
+    enum Kind { kLine, kMusic };
     Kind kind;
     int speaker = 0;     // lines
     int expression = 0;  // lines
-    int id = 0;          // music id, or sound effect
+    int id = 0;          // music
     std::string text;    // lines
 
     bool operator==(const TranscriptEntry&) const = default;
 };
 
-// A line by speaker and expression, a music id, a sound effect; for expected transcripts.
+// A line by speaker and expression, a music id; for expected transcripts.
 TranscriptEntry Line(int speaker, int expression, const char8_t* text);
 TranscriptEntry Music(int id);
-TranscriptEntry Sound(int effect);
 
 class StoryTranscript {
 public:
@@ -38,7 +37,6 @@ public:
     const std::vector<TranscriptEntry>& entries() const { return entries_; }
     std::vector<TranscriptEntry> lines() const;
     std::vector<int> music() const;
-    bool HasSound(int effect) const;
     bool HasLine(const char8_t* text) const;
     void Clear() { entries_.clear(); }
 
@@ -46,7 +44,6 @@ private:
     std::vector<TranscriptEntry> entries_;
     std::string last_text_;
     int last_music_ = -1;
-    std::vector<bool> playing_;
 };
 
 std::string Describe(const TranscriptEntry& entry);
