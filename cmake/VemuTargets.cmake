@@ -57,6 +57,16 @@ function(vemu_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
 endfunction()
 
+# vemu_wait_for_assets(<target> <asset targets>...)
+# Builds the target after those asset targets that this configuration has.
+function(vemu_wait_for_assets target)
+  foreach(assets ${ARGN})
+    if(TARGET ${assets})
+      add_dependencies(${target} ${assets})
+    endif()
+  endforeach()
+endfunction()
+
 # vemu_test(<name> FOLDER <folder> DEPENDS libs...)
 # One GoogleTest executable per folder of tests/.
 function(vemu_test name)

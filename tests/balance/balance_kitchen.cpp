@@ -19,20 +19,13 @@
 #include "game/economy/shares.h"
 #include "game/food/ingredient_names.h"
 #include "game/main/goods_lists.h"
+#include "game/screens/outing_finds.h"
 
 namespace balance_test {
 
 using play_test::FoodSource;
 
-std::string Sjis(const char8_t* utf8) { return sjis::FromUtf8(testing_support::Utf8(utf8)); }
-std::string Utf8(const std::string& cp932) { return sjis::ToUtf8(cp932); }
-
 namespace {
-
-// What an outing to マナの森 can find.
-const char* const kOutingFinds[] = {"ゼルバワラビ", "ゼルゼルダケ", "いちご",
-                                    "りんご",       "タケノコ",     "シイタケ",
-                                    "大豆",         "ジャガイモ",   "ココロの実"};
 
 bool Among(const std::string& name, std::initializer_list<const char*> names) {
     return std::any_of(names.begin(), names.end(), [&](const char* n) { return name == n; });
@@ -41,6 +34,9 @@ template <typename Names>
 bool AmongAll(const std::string& name, const Names& names) {
     return std::any_of(std::begin(names), std::end(names),
                        [&](const char* n) { return n != nullptr && name == n; });
+}
+bool AnOutingFind(const std::string& name) {
+    return AmongAll(name, kOutingFirstFinds) || AmongAll(name, kOutingSecondFinds);
 }
 bool InGoodsList(const std::string& name, int first, int last) {
     for (const FoodGoodsList& list : kFoodGoodsLists)
@@ -132,7 +128,7 @@ PlayState BalanceKitchen::StateWith(const std::vector<const char8_t*>& utensils,
         BuildMethodMenu(state, bag, pot, entries);
         for (const MenuEntry& entry : entries)
             if (labels != nullptr && entry.value != kDiscardChoice)
-                labels->push_back(Utf8(entry.label) + "=" + std::to_string(entry.value));
+                labels->push_back(sjis::ToUtf8(entry.label) + "=" + std::to_string(entry.value));
     }
     return state;
 }
@@ -151,7 +147,8 @@ Cooked BalanceKitchen::Cook(PlayState& state, const std::vector<play_test::Cooki
                 // Each decide moves one unit, or the rest when less than one is left.
                 auto made = out.dishes.find(name);
                 if (made == out.dishes.end() || made->second->amount + 1.0f < food.units + 1e-3f) {
-                    out.faults.push_back(wanted + ": not enough " + Utf8(name) + " was made");
+                    out.faults.push_back(wanted + ": not enough " + sjis::ToUtf8(name) +
+                                         " was made");
                     continue;
                 }
                 const float moved = std::min(made->second->amount, static_cast<float>(food.units));
@@ -161,7 +158,7 @@ Cooked BalanceKitchen::Cook(PlayState& state, const std::vector<play_test::Cooki
                 put = Food::FromDef(def);
                 put->amount = static_cast<float>(food.units);
             } else {
-                out.faults.push_back(wanted + ": no food " + Utf8(name));
+                out.faults.push_back(wanted + ": no food " + sjis::ToUtf8(name));
                 continue;
             }
             // The cooking screen puts units of one pantry row together.
@@ -182,7 +179,7 @@ Cooked BalanceKitchen::Cook(PlayState& state, const std::vector<play_test::Cooki
             ClockWorld clock{state, kitchen, book_, FindFoodDef(kRotEntryName)};
             RotFoods(clock);
             for (auto& food : kitchen.pantry())
-                if (Utf8(food->name) == wanted) dish = std::move(food);
+                if (sjis::ToUtf8(food->name) == wanted) dish = std::move(food);
         } else {
             const std::string entry =
                 testing_support::Utf8(step.method_label) + "=" + std::to_string(step.method);
@@ -192,9 +189,9 @@ Cooked BalanceKitchen::Cook(PlayState& state, const std::vector<play_test::Cooki
             if (!offered) out.faults.push_back(wanted + ": the method window has no " + entry);
             dish = PrepareDish(book_, state, {}, step.method, pot);
         }
-        if (!dish || Utf8(dish->name) != wanted) {
+        if (!dish || sjis::ToUtf8(dish->name) != wanted) {
             out.faults.push_back(wanted + ": the step made " +
-                                 (dish ? Utf8(dish->name) : std::string("nothing")));
+                                 (dish ? sjis::ToUtf8(dish->name) : std::string("nothing")));
             if (!dish) continue;
         }
         out.last = std::make_unique<Food>(*dish, dish->amount);
@@ -298,7 +295,7 @@ std::unique_ptr<Food> BalanceKitchen::BestDish(const PlayState& state,
 }
 
 std::string SourceFault(const std::string& food, FoodSource source, int contest) {
-    const std::string name = Utf8(food);
+    const std::string name = sjis::ToUtf8(food);
     const bool provided = contest <= 3;
     if (provided != (source == FoodSource::kContestPantry) && source != FoodSource::kCooked)
         return name + ": contests 1 to 3 cook from the contest pantry only";
@@ -314,7 +311,7 @@ std::string SourceFault(const std::string& food, FoodSource source, int contest)
             ok = AmongAll(food, kContestIngredients);
             break;
         case FoodSource::kOuting:
-            ok = AmongAll(food, kOutingFinds);
+            ok = AnOutingFind(food);
             break;
         case FoodSource::kNeighbour:
             ok = AmongAll(food, kNeighbourVegetables);
@@ -350,7 +347,7 @@ std::string SourceFault(const std::string& food, FoodSource source, int contest)
 bool OnlyPrizeOrLuckyMerchant(const std::string& food) {
     const bool rare = APrizeBefore(food, kContestCount + 1) || InGoodsList(food, 7, 7);
     const bool common = InGoodsList(food, 1, 6) || AmongAll(food, kContestIngredients) ||
-                        AmongAll(food, kOutingFinds) || AmongAll(food, kNeighbourVegetables) ||
+                        AnOutingFind(food) || AmongAll(food, kNeighbourVegetables) ||
                         AmongAll(food, kStartingFoods) || ARewardFood(food) || ASharesProduct(food);
     return rare && !common;
 }

@@ -16,8 +16,7 @@
 
 namespace balance_test {
 
-std::string Sjis(const char8_t* utf8);
-std::string Utf8(const std::string& cp932);
+using testing_support::Sjis;
 
 // The dishes a list of steps made, by the names the steps expect (CP932), and what went wrong.
 struct Cooked {

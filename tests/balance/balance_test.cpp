@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/common/sjis.h"
 #include "events/chains/chain_foods.h"
 #include "events/contest/contest_table.h"
 #include "events/contest/contest_vote.h"
@@ -18,7 +19,6 @@ namespace {
 
 using balance_test::BalanceKitchen;
 using balance_test::Sjis;
-using balance_test::Utf8;
 using play_test::FoodSource;
 using play_test::ReferenceDish;
 
@@ -82,10 +82,11 @@ TEST_F(BalanceTest, EachContestIsWonByItsDishAndNotByAnEarlierStagesBest) {
         std::unique_ptr<Food> dish = CookRow(row, state, labels);
         ASSERT_TRUE(dish);
         const int score = BalanceKitchen::Score(state, *dish);
-        EXPECT_GE(Votes(contest, score, *dish), 2) << Utf8(dish->name) << " scores " << score;
+        EXPECT_GE(Votes(contest, score, *dish), 2)
+            << sjis::ToUtf8(dish->name) << " scores " << score;
         if (contest.category != nullptr) {
             EXPECT_TRUE(IsInCategory(dish->def, contest.category))
-                << Utf8(dish->name) << " is not " << Utf8(contest.category);
+                << sjis::ToUtf8(dish->name) << " is not " << sjis::ToUtf8(contest.category);
         }
 
         // The dish of an earlier stage must not be enough: a raw food of the contest pantry for
@@ -115,7 +116,7 @@ TEST_F(BalanceTest, EachContestIsWonByItsDishAndNotByAnEarlierStagesBest) {
         if (before) {
             checkpoint = BalanceKitchen::Score(*judged_in, *before);
             EXPECT_LT(Votes(contest, checkpoint, *before), 2)
-                << Utf8(before->name) << " scores " << checkpoint;
+                << sjis::ToUtf8(before->name) << " scores " << checkpoint;
         }
         if (row.contest == kContestCount) {
             EXPECT_TRUE(rare)
@@ -129,7 +130,7 @@ TEST_F(BalanceTest, EachContestIsWonByItsDishAndNotByAnEarlierStagesBest) {
         std::printf("%7d  %5d  %-16s  %9d  %10s  %s\n", row.contest, contest.rival_score,
                     thresholds.c_str(), score,
                     checkpoint < 0 ? "-" : std::to_string(checkpoint).c_str(),
-                    Utf8(dish->name).c_str());
+                    sjis::ToUtf8(dish->name).c_str());
     }
 }
 
@@ -150,9 +151,15 @@ TEST_F(BalanceTest, TheStorysRareFoodsMakeItsDishes) {
             for (const play_test::PotFood& food : step.pot) {
                 const std::string name = Sjis(food.name);
                 // Narf gives a single unit, and a ココロの実 is a lucky find of an outing.
-                if (name == kBarmement) EXPECT_EQ(food.units, 1);
-                if (name == "ココロの実") EXPECT_EQ(food.units, 1);
-                if (name == "メモリーパロット") EXPECT_EQ(food.source, FoodSource::kPrize);
+                if (name == kBarmement) {
+                    EXPECT_EQ(food.units, 1);
+                }
+                if (name == "ココロの実") {
+                    EXPECT_EQ(food.units, 1);
+                }
+                if (name == "メモリーパロット") {
+                    EXPECT_EQ(food.source, FoodSource::kPrize);
+                }
             }
     }
     EXPECT_EQ(Sjis(dishes.back().name), kMemorial);

@@ -22,7 +22,8 @@ using play_test::kLeft;
 using play_test::kRight;
 using play_test::PlayHarness;
 
-using PantryRows = std::vector<std::pair<std::string, float>>;
+using play_test::PantryRows;
+using play_test::PantryRowsOf;
 
 class ContestTest : public ::testing::Test {
 protected:
@@ -82,11 +83,6 @@ protected:
         Food* food = play.AddToPantry(name, amount);
         food->taste = taste;
         return food;
-    }
-    static PantryRows Rows(const Pantry& pantry) {
-        PantryRows rows;
-        for (const auto& food : pantry) rows.emplace_back(food->name, food->amount);
-        return rows;
     }
 
     // Where the pantry in use holds that food (UTF-8), or -1.

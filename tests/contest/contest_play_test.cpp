@@ -16,7 +16,7 @@ constexpr int kNoTaste = 0;
 
 TEST_F(ContestTest, TheFirstContestFromTheHallToThePrize) {
     play.SetMoney(10000);
-    const PantryRows own = Rows(game().kitchen().player_pantry);
+    const PantryRows own = PantryRowsOf(game().kitchen().player_pantry);
     EnterHall();
     ReadOn();
     Answer(u8"はい");
@@ -102,7 +102,7 @@ TEST_F(ContestTest, TheFirstContestFromTheHallToThePrize) {
     // Back on the destinations with the player's own pantry as it was, and the story free.
     EXPECT_EQ(game().screen_id(), kScreenDestinations);
     EXPECT_EQ(kitchen.in_use, &kitchen.player_pantry);
-    EXPECT_EQ(Rows(kitchen.player_pantry), own);
+    EXPECT_EQ(PantryRowsOf(kitchen.player_pantry), own);
     EXPECT_EQ(game().contest().running, 0);
     EXPECT_EQ(play.state().menu_offer_suppressed, 0);
     EXPECT_FALSE(game().story_live());

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/common/system.h"
 #include "engine/framework/game_mediator.h"
 #include "tests/support/play_harness.h"
+#include "tests/support/story_transcript.h"
 
 namespace demo_test {
 
@@ -32,12 +32,7 @@ struct Shown {
 };
 
 // A seed whose first draw picks sketch draw r of four.
-inline unsigned SeedFor(int r) {
-    for (unsigned seed = 1;; ++seed) {
-        Srand(seed);
-        if (Rand() % 4 == r) return seed;
-    }
-}
+inline unsigned SeedFor(int r) { return play_test::SeedFor({{4, r}}); }
 
 class DemoTest : public ::testing::Test {
 protected:

@@ -22,9 +22,9 @@
 namespace {
 
 using food_test::CatalogueTest;
+using testing_support::Sjis;
 using testing_support::Utf8;
 
-std::string Sjis(const char8_t* text) { return sjis::FromUtf8(Utf8(text)); }
 std::string U(const std::string& cp932) { return sjis::ToUtf8(cp932); }
 
 bool Holds(const std::vector<std::string>& names, const char8_t* name) {

@@ -39,6 +39,10 @@ protected:
         return ids;
     }
     const std::string& Message() const { return game.GetMessageText(); }
+    void SetClock(int hour, int minute) {
+        game.state().clock.hour = hour;
+        game.state().clock.minute = minute;
+    }
 
     title_test::GameWorld world;
     CVemuComp game;

@@ -11,8 +11,6 @@
 
 namespace play_test {
 
-std::string Text(const char8_t* text) { return reinterpret_cast<const char*>(text); }
-
 namespace {
 
 // Money the shop keeps back for the contests' fees when it buys for the day.
@@ -59,7 +57,7 @@ std::vector<const CookingStep*> SpoilingFirst(const std::vector<CookingStep>& st
         if (!first[i]) continue;
         for (const PotFood& food : steps[i].pot)
             for (std::size_t j = 0; j < i; ++j)
-                if (Text(steps[j].dish) == Text(food.name)) first[j] = true;
+                if (Utf8(steps[j].dish) == Utf8(food.name)) first[j] = true;
     }
     std::vector<const CookingStep*> order;
     for (bool spoiling : {true, false})
@@ -72,17 +70,17 @@ std::vector<const CookingStep*> SpoilingFirst(const std::vector<CookingStep>& st
 
 Pot PotOf(const CookingStep& step) {
     Pot pot;
-    for (const PotFood& food : step.pot) pot.emplace_back(Text(food.name), food.units);
+    for (const PotFood& food : step.pot) pot.emplace_back(Utf8(food.name), food.units);
     return pot;
 }
 
 const SaleDish& ShopDish() {
     static const SaleDish dish = {
-        Text(u8"ふわとろステーキトマト添え"),
+        Utf8(u8"ふわとろステーキトマト添え"),
         u8"焼く",
-        {{u8"八百屋", {{Text(u8"トマト"), 2}}},
-         {u8"肉屋", {{Text(u8"卵"), 2}, {Text(u8"牛肉"), 2}}}},
-        {{Text(u8"トマト"), 2}, {Text(u8"卵"), 2}, {Text(u8"牛肉"), 2}},
+        {{u8"八百屋", {{Utf8(u8"トマト"), 2}}},
+         {u8"肉屋", {{Utf8(u8"卵"), 2}, {Utf8(u8"牛肉"), 2}}}},
+        {{Utf8(u8"トマト"), 2}, {Utf8(u8"卵"), 2}, {Utf8(u8"牛肉"), 2}},
     };
     return dish;
 }
@@ -141,7 +139,7 @@ testing::AssertionResult Path::CookFromShops(const Pot& pot, const char8_t* meth
     for (const auto& [shop, goods] : shopping)
         if (auto r = script_.Buy(shop, goods); !r) return r;
     // None of the path's own dishes goes on the menu by the question after cooking.
-    answers_.Set(u8"メニューに追加しますか？", Text(u8"いいえ"));
+    answers_.Set(u8"メニューに追加しますか？", Utf8(u8"いいえ"));
     testing::AssertionResult cooked = script_.Cook(pot, method);
     answers_.Set(u8"メニューに追加しますか？", MenuAnswer(script_.play()));
     return cooked;
@@ -160,7 +158,7 @@ testing::AssertionResult Path::CookSteps(const std::vector<CookingStep>& steps,
                 if (name == table_name) name = made;
         if (step.method == kLeftToSpoil) {
             // Kept until its days run out, the food ferments into the step's dish.
-            const std::string product = Text(step.dish);
+            const std::string product = Utf8(step.dish);
             if (auto r = WaitForChance(
                     script_, Days(), [&] { return Held(product) > 0.0f; }, kSpoilDays,
                     what + ": " + product + " of " + pot.front().first + " spoiling");
@@ -174,9 +172,9 @@ testing::AssertionResult Path::CookSteps(const std::vector<CookingStep>& steps,
                                               : CookFromShops(pot, step.method_label, what);
         if (!cooked) return cooked;
         dish = script_.last_dish();
-        if (dish != Text(step.dish)) {
-            NoteRenamed(what, Text(step.dish), dish);
-            renamed.emplace_back(Text(step.dish), dish);
+        if (dish != Utf8(step.dish)) {
+            NoteRenamed(what, Utf8(step.dish), dish);
+            renamed.emplace_back(Utf8(step.dish), dish);
         }
     }
     return testing::AssertionSuccess();
@@ -195,7 +193,7 @@ bool Path::CanAfford(int contest) const {
         for (const CookingStep& step : ReferenceDishFor(contest).steps)
             for (const PotFood& food : step.pot)
                 if (food.source == FoodSource::kBaseShop || food.source == FoodSource::kMastered)
-                    if (const FoodDef* def = FindFoodDef(sjis::FromUtf8(Text(food.name))))
+                    if (const FoodDef* def = FindFoodDef(sjis::FromUtf8(Utf8(food.name))))
                         cost += def->price * food.units;
     // The hall takes the fee only from more money than it.
     return script_.play().state().money > cost;
@@ -208,7 +206,7 @@ testing::AssertionResult Path::PrepareContest(int contest) {
         !r)
         return r;
     const ReferenceDish& reference = ReferenceDishFor(contest);
-    prepared_ = Text(reference.steps.back().dish);
+    prepared_ = Utf8(reference.steps.back().dish);
     if (contest <= kProvidedContests) return testing::AssertionSuccess();
     return CookSteps(reference.steps, "contest " + std::to_string(contest), false, prepared_);
 }
@@ -226,7 +224,7 @@ testing::AssertionResult Path::EnterContest(int contest) {
 
 testing::AssertionResult Path::CookStoryDish(const std::string& name) {
     for (const StoryDish& dish : StoryDishes())
-        if (Text(dish.name) == name) {
+        if (Utf8(dish.name) == name) {
             std::string made;
             if (auto r = CookSteps(dish.steps, name, false, made); !r) return r;
             return testing::AssertionSuccess();

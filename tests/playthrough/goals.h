@@ -26,8 +26,6 @@ const SaleDish& ShopDish();
 
 // A reference dish's cooking step as the script takes it: the pot and the method's row.
 Pot PotOf(const CookingStep& step);
-// A UTF-8 literal as the script's text.
-std::string Text(const char8_t* text);
 
 class Path {
 public:

@@ -23,47 +23,46 @@ std::string DateOf(const GameClock& clock) {
     return text;
 }
 
-void PlayLog::Add(const PlayHarness& play, const std::string& line) {
+void PlayLog::Note(const PlayHarness& play, const std::string& line) {
     lines_.push_back(DateOf(play.state().clock) + "  " + line);
     if (lines_.size() > kKeptLines) lines_.pop_front();
 }
 
-void PlayLog::Note(const PlayHarness& play, const std::string& line) { Add(play, line); }
-
 void PlayLog::Sample(const PlayHarness& play) {
     const std::string component = play.CurrentComponent();
     if (component != last_component_) {
-        Add(play, "component " + component);
+        Note(play, "component " + component);
         last_component_ = component;
     }
     if (component != CVemuComp::kName) return;
     const PlayState& state = play.state();
     const int screen = play.game().screen_id();
     if (screen != last_screen_) {
-        Add(play, "screen " + std::to_string(screen));
+        Note(play, "screen " + std::to_string(screen));
         last_screen_ = screen;
     }
     const std::string message = play.Message();
     if (message != last_message_ && !message.empty()) {
-        Add(play, "message \"" + message + "\"");
+        Note(play, "message \"" + message + "\"");
         messages_.push_back(message);
     }
     last_message_ = message;
     for (int place = 0; place < kPlaceFlagCount; ++place) {
         const auto at = static_cast<std::size_t>(place);
         if (state.place_flags[at] != places_[at])
-            Add(play, std::string(kPlaceKeys[place]) + " " + std::to_string(state.place_flags[at]));
+            Note(play,
+                 std::string(kPlaceKeys[place]) + " " + std::to_string(state.place_flags[at]));
         places_[at] = state.place_flags[at];
     }
     if (state.story_stage != stage_) {
-        Add(play, "state_amnesia " + std::to_string(state.story_stage));
+        Note(play, "state_amnesia " + std::to_string(state.story_stage));
         stages_.push_back(state.story_stage);
     }
     stage_ = state.story_stage;
-    if (state.first != first_) Add(play, "first " + std::to_string(state.first));
+    if (state.first != first_) Note(play, "first " + std::to_string(state.first));
     first_ = state.first;
     if (state.contests_won != contests_)
-        Add(play, "won_competition " + std::to_string(state.contests_won));
+        Note(play, "won_competition " + std::to_string(state.contests_won));
     contests_ = state.contests_won;
 }
 

@@ -30,8 +30,6 @@ public:
     const std::vector<int>& stages() const { return stages_; }
 
 private:
-    void Add(const PlayHarness& play, const std::string& line);
-
     std::deque<std::string> lines_;
     std::string last_message_;
     std::string last_component_;

@@ -13,11 +13,6 @@ namespace play_test {
 
 namespace {
 
-const char8_t* U8(const std::string& text) {
-    return reinterpret_cast<const char8_t*>(text.c_str());
-}
-std::string Text(const char8_t* text) { return reinterpret_cast<const char*>(text); }
-
 // Screens on which a message that waits is the story's or a notice's, read with a decide; on
 // the others a decide would be taken by the screen (selling stops, a row is chosen).
 bool ReadsMessages(int screen) {
@@ -65,12 +60,6 @@ testing::AssertionResult PlayScript::Fail(const std::string& what) const {
            << ", stamina " << state.stamina << ", kitchen busy " << state.cooking_minutes
            << " min, story " << (play_.game().story_live() ? "on" : "off") << "\nlatest play:\n"
            << log_.Tail();
-}
-
-bool PlayScript::MessageWaiting() const {
-    CVemuComp& game = play_.game();
-    return game.handles().message.state == WaitHandle::kWaiting &&
-           play_.mediator().IsRunning(&game.message_output());
 }
 
 bool PlayScript::Offers(const CSelectEvent& list) const {
@@ -137,7 +126,7 @@ testing::AssertionResult PlayScript::Respond() {
     }
     CVemuComp& game = play_.game();
     const int screen = game.screen_id();
-    const bool waiting = MessageWaiting();
+    const bool waiting = play_.MessageWaiting();
     // The dish screen: its own prompt waits while the dish is chosen; the question about the
     // dish is read before it is asked.
     if (screen == kScreenContestDish && game.play_screens().contest_phase == 0 &&
@@ -181,7 +170,7 @@ testing::AssertionResult PlayScript::AwaitScreen(int screen) {
 
 testing::AssertionResult PlayScript::Command(const char8_t* label) {
     if (auto r = ToCommands(); !r) return r;
-    return Choose(Text(label));
+    return Choose(Utf8(label));
 }
 
 testing::AssertionResult PlayScript::EnterNumber(CInputNumberEvent& entry, int value) {
@@ -211,7 +200,7 @@ testing::AssertionResult PlayScript::Buy(const char8_t* shop, const Pot& goods) 
         if (auto r = Choose(food); !r) return r;
         if (auto r = EnterNumber(play_.game().number_entry(), count); !r) return r;
         const std::string bought =
-            Text(u8"『") + food + Text(u8"』を ") + std::to_string(count) + Text(u8" ヶ買いました");
+            Utf8(u8"『") + food + Utf8(u8"』を ") + std::to_string(count) + Utf8(u8" ヶ買いました");
         if (auto r = play_.RunUntilMessage(U8(bought)); !r) return Fail(r.message());
     }
     if (auto r = RespondUntil([&] { return Idle(kScreenFoodShop); }, "food shop"); !r) return r;
@@ -221,8 +210,8 @@ testing::AssertionResult PlayScript::Buy(const char8_t* shop, const Pot& goods) 
 
 testing::AssertionResult PlayScript::EnterShop(const char8_t* shop) {
     if (auto r = Command(u8"外出する"); !r) return r;
-    if (auto r = Choose(Text(u8"商店街")); !r) return r;
-    return shop ? Choose(Text(shop))
+    if (auto r = Choose(Utf8(u8"商店街")); !r) return r;
+    return shop ? Choose(Utf8(shop))
                 : RespondUntil([&] { return Idle(kScreenShopList); }, "shop list");
 }
 
@@ -242,14 +231,14 @@ testing::AssertionResult PlayScript::CookHere(const Pot& pot, const char8_t* met
     last_methods_.clear();
     for (const MenuEntry& row : play_.game().second_entries())
         last_methods_.push_back(sjis::ToUtf8(row.label));
-    if (auto r = Choose(Text(method)); !r) return r;
+    if (auto r = Choose(Utf8(method)); !r) return r;
     if (auto r = play_.RunUntilScreen(kScreenDishMade); !r) return Fail(r.message());
     // "『name』がNヶできました": the dish as the pantry will list it.
     const std::string made = play_.Message();
-    const std::size_t open = made.find(Text(u8"『")), close = made.find(Text(u8"』"));
+    const std::size_t open = made.find(Utf8(u8"『")), close = made.find(Utf8(u8"』"));
     last_dish_ = open == std::string::npos || close == std::string::npos
                      ? std::string()
-                     : made.substr(open + Text(u8"『").size(), close - open - Text(u8"『").size());
+                     : made.substr(open + Utf8(u8"『").size(), close - open - Utf8(u8"『").size());
     // Back on the cooking screen, unless the story that opened it takes it away (the opening
     // ends once its dish is made).
     return RespondUntil(
@@ -278,7 +267,7 @@ testing::AssertionResult PlayScript::PutOnMenu(const std::string& dish, int plac
     if (place >= static_cast<int>(rows.size()))
         return Fail("no menu place " + std::to_string(place));
     if (auto r = Choose(rows[static_cast<std::size_t>(place)]); !r) return r;
-    if (auto r = Choose(Text(u8"メニュー交換")); !r) return r;
+    if (auto r = Choose(Utf8(u8"メニュー交換")); !r) return r;
     if (auto r = RespondUntil([&] { return Idle(kScreenAddDishToMenu); }, "dishes for the menu");
         !r)
         return r;
@@ -318,7 +307,7 @@ testing::AssertionResult PlayScript::Contest(const KitchenSteps& cook_here,
                                              const std::string& dish) {
     set_hand_in(dish);
     if (auto r = Command(u8"外出する"); !r) return r;
-    if (auto r = Choose(Text(u8"料理大会")); !r) return r;
+    if (auto r = Choose(Utf8(u8"料理大会")); !r) return r;
     bool cooked = false;
     testing::AssertionResult failed = testing::AssertionSuccess();
     testing::AssertionResult r = RespondUntil(
@@ -359,7 +348,7 @@ testing::AssertionResult PlayScript::DiscardPantry() {
         while (play_.kitchen().pantry().size() == rows)
             if (auto r = Choose(food); !r) return r;
         Press(kRight);
-        if (auto r = Choose(Text(u8"捨てる")); !r) return r;
+        if (auto r = Choose(Utf8(u8"捨てる")); !r) return r;
         // With nothing left the cooking screen says so and closes by itself.
         if (auto r = RespondUntil(
                 [&] {
@@ -375,14 +364,14 @@ testing::AssertionResult PlayScript::DiscardPantry() {
 }
 
 testing::AssertionResult PlayScript::Save(int slot) {
-    answers_.Set(u8"どこにセーブしますか？", Text(u8"記録 ") + std::to_string(slot + 1));
+    answers_.Set(u8"どこにセーブしますか？", Utf8(u8"記録 ") + std::to_string(slot + 1));
     if (auto r = Command(u8"作戦"); !r) return r;
-    if (auto r = Choose(Text(u8"セーブ")); !r) return r;
+    if (auto r = Choose(Utf8(u8"セーブ")); !r) return r;
     save_message_.clear();
     if (auto r = RespondUntil(
             [&] {
                 const std::string message = play_.Message();
-                if (message.find(Text(u8"にセーブ")) != std::string::npos) save_message_ = message;
+                if (message.find(Utf8(u8"にセーブ")) != std::string::npos) save_message_ = message;
                 return Idle(kScreenGameMenu);
             },
             "game menu after saving");
@@ -394,11 +383,11 @@ testing::AssertionResult PlayScript::Save(int slot) {
 
 testing::AssertionResult PlayScript::Expand() {
     const int places = play_.state().menu_max;
-    answers_.Set(u8"拡張しますか？", Text(u8"はい"));
+    answers_.Set(u8"拡張しますか？", Utf8(u8"はい"));
     testing::AssertionResult expanded = Command(u8"外出する");
-    if (expanded) expanded = Choose(Text(u8"建築事務所"));
+    if (expanded) expanded = Choose(Utf8(u8"建築事務所"));
     if (expanded) expanded = LeaveDestinations();
-    answers_.Set(u8"拡張しますか？", Text(u8"いいえ"));
+    answers_.Set(u8"拡張しますか？", Utf8(u8"いいえ"));
     if (expanded && play_.state().menu_max != places + 1)
         return Fail("the architect did not expand the shop");
     return expanded;
@@ -436,10 +425,10 @@ testing::AssertionResult PlayScript::TitleContinue(int slot) {
     if (auto r = play_.RunUntilComponent(CTitleComp::kName, kStartupFrames); !r)
         return Fail(r.message());
     Press(kDecide);
-    if (auto r = Choose(Text(u8"つづきから")); !r) return r;
+    if (auto r = Choose(Utf8(u8"つづきから")); !r) return r;
     const auto& slots = play_.title().slots();
     title_slots_.assign(slots.begin(), slots.end());
-    const std::string wanted = Text(u8"記録 ") + std::to_string(slot + 1) + Text(u8"：");
+    const std::string wanted = Utf8(u8"記録 ") + std::to_string(slot + 1) + Utf8(u8"：");
     for (const std::string& row : play_.ChoiceRows())
         if (row.rfind(wanted, 0) == 0) {
             if (auto r = Choose(row); !r) return r;

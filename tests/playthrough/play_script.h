@@ -22,6 +22,12 @@ namespace play_test {
 // A pot: how many units of each food (names in UTF-8) go in, in this order.
 using Pot = std::vector<std::pair<std::string, int>>;
 
+using testing_support::Utf8;
+// UTF-8 text made at run time, where the harness takes a u8"" literal.
+inline const char8_t* U8(const std::string& utf8) {
+    return reinterpret_cast<const char8_t*>(utf8.c_str());
+}
+
 // Frames enough for any one step: a whole day of selling with every visitor heard out.
 inline constexpr int kStepFrames = 30000;
 
@@ -108,7 +114,6 @@ private:
     testing::AssertionResult LeaveShopList();
     testing::AssertionResult HandIn();
     testing::AssertionResult EnterNumber(CInputNumberEvent& entry, int value);
-    bool MessageWaiting() const;
     bool ListRunning() const;
     // The list is running with a row that can be chosen.
     bool Offers(const CSelectEvent& list) const;
@@ -142,7 +147,7 @@ testing::AssertionResult PlayScript::RespondUntil(Done done, const std::string& 
 template <typename Done>
 testing::AssertionResult PlayScript::Outing(const char8_t* place, Done done) {
     if (auto r = Command(u8"外出する"); !r) return r;
-    if (auto r = Choose(reinterpret_cast<const char*>(place)); !r) return r;
+    if (auto r = Choose(Utf8(place)); !r) return r;
     bool called_back = false;
     return RespondUntil(
         [&] {
@@ -154,7 +159,7 @@ testing::AssertionResult PlayScript::Outing(const char8_t* place, Done done) {
             // At night the heroine comes home once her last find has been read.
             const GameClock& clock = play_.state().clock;
             if (game.screen_id() == kScreenOuting && (clock.hour > 21 || clock.hour < 7) &&
-                MessageWaiting())
+                play_.MessageWaiting())
                 Press(kDecide);
             // Called back, the heroine stands on the destinations: home from there.
             if (called_back && Idle(kScreenDestinations)) Press(kCancel);

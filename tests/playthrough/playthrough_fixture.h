@@ -6,10 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 
@@ -33,11 +32,6 @@ namespace play_test::playthrough {
 
 constexpr unsigned kSeed = 20;
 
-inline std::string U(const char8_t* text) { return reinterpret_cast<const char*>(text); }
-inline const char8_t* U8(const std::string& text) {
-    return reinterpret_cast<const char8_t*>(text.c_str());
-}
-
 // Seconds on the process's own clock (<chrono> cannot be read in the game's code page).
 inline double Seconds() {
     timespec now{};
@@ -60,7 +54,7 @@ protected:
         // The hall's offer is kept, to read its fee.
         answers.Set(u8"参加しますか？", [this] {
             offer_ = play.Message();
-            return U(u8"はい");
+            return Utf8(u8"はい");
         });
     }
 
@@ -71,7 +65,7 @@ protected:
                     state.money);
         std::fflush(stdout);
     }
-    float Held(const char8_t* name) const { return path.Held(reinterpret_cast<const char*>(name)); }
+    float Held(const char8_t* name) const { return path.Held(Utf8(name)); }
     int Bag(const char8_t* name) {
         CItemBag& bag = play.mediator().items();
         const int index = bag.FindItemIndex(Sjis(name).c_str());
@@ -90,14 +84,14 @@ protected:
         const int money = state.money, expenses = state.expenses;
         const int fee = FindContestRow(contest - 1)->entry_fee;
         const std::string prize = PrizeFor(contest);
-        const std::string year_of = U(u8"１年分");
-        const bool money_prize = prize.ends_with(U(u8" クル"));
+        const std::string year_of = Utf8(u8"１年分");
+        const bool money_prize = prize.ends_with(Utf8(u8" クル"));
         const bool food_prize = prize.ends_with(year_of);
         const std::string food = food_prize ? prize.substr(0, prize.size() - year_of.size()) : "";
         const float food_before = food_prize ? path.Held(food) : 0.0f;
         const int items_before = money_prize || food_prize ? 0 : Bag(U8(prize));
         const bool provided = contest <= 3;
-        PantryRows own = Rows(play.kitchen().player_pantry);
+        PantryRows own = PantryRowsOf(play.kitchen().player_pantry);
         if (auto r = path.EnterContest(contest); !r) return r;
         if (state.contests_won != contest)
             return script.Fail("contest " + std::to_string(contest) + " was not won");
@@ -118,39 +112,34 @@ protected:
                     return row.first == Sjis(U8(food));
                 }))
                 own.emplace_back(Sjis(U8(food)), 365.0f);
-            EXPECT_EQ(Rows(play.kitchen().player_pantry), own) << contest;
+            EXPECT_EQ(PantryRowsOf(play.kitchen().player_pantry), own) << contest;
             EXPECT_FALSE(script.last_methods().empty());
             for (const std::string& method : script.last_methods())
-                EXPECT_NE(method, U(u8"捨てる"));
+                EXPECT_NE(method, Utf8(u8"捨てる"));
         }
         return testing::AssertionSuccess();
-    }
-    using PantryRows = std::vector<std::pair<std::string, float>>;
-    static PantryRows Rows(const Pantry& pantry) {
-        PantryRows rows;
-        for (const auto& food : pantry) rows.emplace_back(food->name, food->amount);
-        return rows;
     }
 
     // F2 on contest 2's cooking screen, はじめから: nothing of the contest is left, and the new
     // game's opening ends once its dish is cooked. Then つづきから of the save before it.
     testing::AssertionResult NoContestAfterF2() {
         if (auto r = script.Command(u8"外出する"); !r) return r;
-        if (auto r = script.Choose(U(u8"料理大会")); !r) return r;
+        if (auto r = script.Choose(Utf8(u8"料理大会")); !r) return r;
         if (auto r = script.AwaitScreen(kScreenCooking); !r) return r;
         EXPECT_EQ(play.game().contest().running, 1);
         if (auto r = script.ResetToTitle(); !r) return r;
         if (auto r = script.TitleNewGame(); !r) return r;
         EXPECT_EQ(play.game().contest().running, 0);
         EXPECT_EQ(play.kitchen().in_use, &play.kitchen().player_pantry);
-        EXPECT_EQ(Rows(play.kitchen().player_pantry), (PantryRows{{Sjis(u8"ゼルバワラビ"), 5.0f},
-                                                                  {Sjis(u8"ゼルゼルダケ"), 5.0f},
-                                                                  {Sjis(u8"卵"), 5.0f},
-                                                                  {Sjis(u8"ミルク"), 5.0f},
-                                                                  {Sjis(u8"小麦粉"), 5.0f}}));
+        EXPECT_EQ(PantryRowsOf(play.kitchen().player_pantry),
+                  (PantryRows{{Sjis(u8"ゼルバワラビ"), 5.0f},
+                              {Sjis(u8"ゼルゼルダケ"), 5.0f},
+                              {Sjis(u8"卵"), 5.0f},
+                              {Sjis(u8"ミルク"), 5.0f},
+                              {Sjis(u8"小麦粉"), 5.0f}}));
         if (auto r = script.AwaitScreen(kScreenCooking); !r) return r;
-        if (auto r =
-                script.CookHere({{U(u8"ゼルバワラビ"), 1}, {U(u8"ゼルゼルダケ"), 1}}, u8"焼く");
+        if (auto r = script.CookHere({{Utf8(u8"ゼルバワラビ"), 1}, {Utf8(u8"ゼルゼルダケ"), 1}},
+                                     u8"焼く");
             !r)
             return r;
         if (auto r = script.ToCommands(); !r) return r;
@@ -159,22 +148,18 @@ protected:
         return script.TitleContinue(0);
     }
 
-    static std::string FileBytes(const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    }
-    std::vector<std::string> SlotBytes(int slot) {
+    std::vector<std::vector<std::uint8_t>> SlotBytes(int slot) {
         const SlotFiles names = SlotFileNames(slot);
-        std::vector<std::string> bytes;
+        std::vector<std::vector<std::uint8_t>> bytes;
         for (const std::string& name : {names.scd, names.ssn, names.sse, names.ssi})
-            bytes.push_back(FileBytes(gamepath::Resolve(name)));
+            gamepath::ReadAll(name, bytes.emplace_back());
         return bytes;
     }
 
     // With every write failing, saving into a slot that holds a save says so and changes
     // nothing of it; the title still dates it as before.
     testing::AssertionResult FailedSaveKeepsTheSlot(int slot) {
-        const std::vector<std::string> before = SlotBytes(slot);
+        const std::vector<std::vector<std::uint8_t>> before = SlotBytes(slot);
         const std::optional<std::int64_t> written =
             gamepath::ModificationTime(SlotFileNames(slot).scd);
         MenuEntry& row_before = failed_slot_row_;
@@ -185,7 +170,7 @@ protected:
         play.backend.file_faults.Reset();
         if (!saved) return saved;
         EXPECT_EQ(script.save_message(),
-                  U(u8"記録 ") + std::to_string(slot + 1) + U(u8" にセーブできませんでした"));
+                  Utf8(u8"記録 ") + std::to_string(slot + 1) + Utf8(u8" にセーブできませんでした"));
         EXPECT_EQ(SlotBytes(slot), before);
         EXPECT_EQ(gamepath::ModificationTime(SlotFileNames(slot).scd), written);
         MenuEntry row_after;
@@ -202,14 +187,14 @@ protected:
         EXPECT_TRUE(play.kitchen().player_pantry.empty());
         const int money = play.state().money, won = play.state().contests_won;
         if (auto r = script.Command(u8"外出する"); !r) return r;
-        if (auto r = script.Choose(U(u8"料理大会")); !r) return r;
+        if (auto r = script.Choose(Utf8(u8"料理大会")); !r) return r;
         bool refused = false;
         auto on_destinations = [&] {
             return play.game().screen_id() == kScreenDestinations && !play.game().story_live();
         };
         for (int frame = 0; frame < kStepFrames && !on_destinations(); ++frame) {
             refused |=
-                play.Message() == U(u8"残念ながら提出できる料理がないようです\nまたのお越しを");
+                play.Message() == Utf8(u8"残念ながら提出できる料理がないようです\nまたのお越しを");
             if (auto r = script.Respond(); !r) return r;
         }
         EXPECT_TRUE(refused);
@@ -251,7 +236,7 @@ protected:
     void Summary(double started) {
         EXPECT_TRUE(checks.faults().empty()) << testing::PrintToString(checks.faults());
         // The path never comes to the hall without the fee.
-        EXPECT_FALSE(log.Saw(U(u8"残念ながらお金が足りないようです")));
+        EXPECT_FALSE(log.Saw(Utf8(u8"残念ながらお金が足りないようです")));
         std::printf("checked on the way: %d monthly reports, %d recipe rewards, %d contests\n",
                     checks.reports(), checks.rewards(), checks.contests());
         for (const std::string& renamed : path.renamed())

@@ -22,7 +22,7 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
         EXPECT_EQ(state.money, 10000);
         for (const char8_t* food :
              {u8"ゼルバワラビ", u8"ゼルゼルダケ", u8"卵", u8"ミルク", u8"小麦粉"})
-            EXPECT_EQ(Held(food), 5.0f) << reinterpret_cast<const char*>(food);
+            EXPECT_EQ(Held(food), 5.0f) << Utf8(food);
         EXPECT_EQ(play.game().kitchen().player_pantry.size(), 5u);
         EXPECT_EQ(Bag(u8"包丁"), 1);
         EXPECT_EQ(Bag(u8"フライパン"), 1);
@@ -33,7 +33,8 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
 
     // 2: the opening asks for ゼルバ炒め, baked.
     ASSERT_TRUE(script.AwaitScreen(kScreenCooking));
-    ASSERT_TRUE(script.CookHere({{U(u8"ゼルバワラビ"), 1}, {U(u8"ゼルゼルダケ"), 1}}, u8"焼く"));
+    ASSERT_TRUE(
+        script.CookHere({{Utf8(u8"ゼルバワラビ"), 1}, {Utf8(u8"ゼルゼルダケ"), 1}}, u8"焼く"));
     ASSERT_TRUE(script.ToCommands());
     EXPECT_EQ(play.state().first, 0);
     EXPECT_TRUE(Known(u8"ゼルバ炒め"));
@@ -87,21 +88,21 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
     // 2 is first lost on purpose with a raw food (7).
     ASSERT_TRUE(WinContest(1));
     ASSERT_TRUE(script.Save(0));
-    EXPECT_EQ(script.save_message(), U(u8"記録 1 にセーブしました"));
+    EXPECT_EQ(script.save_message(), Utf8(u8"記録 1 にセーブしました"));
     ASSERT_TRUE(NoContestAfterF2());
     {
         const int money = play.state().money, expenses = play.state().expenses;
-        ASSERT_TRUE(script.Contest(nullptr, U(u8"トマト")));
+        ASSERT_TRUE(script.Contest(nullptr, Utf8(u8"トマト")));
         EXPECT_EQ(play.state().contests_won, 1);
         EXPECT_EQ(play.state().money, money - 1000);
         EXPECT_EQ(play.state().expenses, expenses + 1000);
         EXPECT_EQ(play.game().contest().running, 0);
         // Continued, the hall offers contest 2 again at its fee.
-        EXPECT_NE(offer_.find(U(u8"参加費用は 1000 クル")), std::string::npos) << offer_;
+        EXPECT_NE(offer_.find(Utf8(u8"参加費用は 1000 クル")), std::string::npos) << offer_;
     }
     offer_.clear();
     ASSERT_TRUE(WinContest(2));
-    EXPECT_NE(offer_.find(U(u8"参加費用は 1000 クル")), std::string::npos) << offer_;
+    EXPECT_NE(offer_.find(Utf8(u8"参加費用は 1000 クル")), std::string::npos) << offer_;
     ASSERT_TRUE(WinContest(3));
     Trace(6, "contests 1 to 3");
     Trace(7, "contest 2 lost, then won");
@@ -164,7 +165,7 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
     ASSERT_TRUE(path.LasagnaForNarf());
     ASSERT_TRUE(WaitForChance(
         script, path.Days(), [&] { return play.state().story_stage >= 7; }, kChainDays,
-        U(u8"Narf's second visit with ラザニア on the menu")));
+        Utf8(u8"Narf's second visit with ラザニア on the menu")));
     EXPECT_EQ(play.state().story_stage, 7);
     EXPECT_EQ(Held(u8"バーメメント"), 1.0f);
     Trace(9, "lasagna for Narf");
@@ -178,7 +179,7 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
         EXPECT_EQ(play.state().share_flags[kShareExchange], 1);
         std::vector<std::string> shops;
         ASSERT_TRUE(script.ShopRows(shops));
-        EXPECT_NE(std::find(shops.begin(), shops.end(), U(u8"証券取引所")), shops.end());
+        EXPECT_NE(std::find(shops.begin(), shops.end(), Utf8(u8"証券取引所")), shops.end());
         const float cheese = Held(u8"チーズ");
         ASSERT_TRUE(path.OrdinaryDay());
         EXPECT_GT(Held(u8"チーズ"), cheese);
@@ -187,14 +188,14 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
 
     // 13: ココロの実 from the forest and ミント, then マインドミント and メモリアル.
     ASSERT_TRUE(WaitForChance(
-        script, [&] { return path.OutingDay(U(u8"ココロの実")); },
-        [&] { return Held(u8"ココロの実") > 0.0f; }, kFindDays, U(u8"ココロの実 on an outing")));
+        script, [&] { return path.OutingDay(Utf8(u8"ココロの実")); },
+        [&] { return Held(u8"ココロの実") > 0.0f; }, kFindDays, Utf8(u8"ココロの実 on an outing")));
     // ミント keeps five days: the reward that gives it is worked for only now.
     if (Held(u8"ミント") <= 0.0f && play.game().reward_num() <= kMintReward) {
         ASSERT_TRUE(path.InventRecipesUntil(path.RewardThreshold(kMintReward)));
     }
     ASSERT_TRUE(WaitForChance(
-        script, path.Days(), [&] { return Held(u8"ミント") > 0.0f; }, kFindDays, U(u8"ミント")));
+        script, path.Days(), [&] { return Held(u8"ミント") > 0.0f; }, kFindDays, Utf8(u8"ミント")));
     ASSERT_TRUE(path.CookMemorial());
     EXPECT_TRUE(Known(u8"マインドミント"));
     EXPECT_TRUE(Known(u8"メモリアル"));
@@ -206,7 +207,7 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
         script, path.Days(), [&] { return play.state().chain_resolved != 0; }, kChainDays,
         "the ill visit and the cure"));
     ASSERT_TRUE(script.ToCommands());
-    EXPECT_TRUE(log.Saw(U(u8"さあ、これからも頑張っていきましょう")));
+    EXPECT_TRUE(log.Saw(Utf8(u8"さあ、これからも頑張っていきましょう")));
     EXPECT_TRUE(script.saw_last_page());
     EXPECT_EQ(play.state().story_stage, 0);
     EXPECT_EQ(play.state().chain_resolved, 1);
@@ -224,9 +225,9 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
     {
         const std::size_t mark = log.Mark();
         ASSERT_TRUE(script.Command(u8"外出する"));
-        ASSERT_TRUE(script.Choose(U(u8"料理大会")));
+        ASSERT_TRUE(script.Choose(Utf8(u8"料理大会")));
         ASSERT_TRUE(script.LeaveDestinations());
-        EXPECT_TRUE(log.Saw(U(u8"現在参加できる大会はありません"), mark));
+        EXPECT_TRUE(log.Saw(Utf8(u8"現在参加できる大会はありません"), mark));
         EXPECT_EQ(play.state().contests_won, 12);
         Trace(15, "contests 9 to 12");
     }

@@ -43,7 +43,7 @@ std::vector<FoodDef*> CheapFoods() {
 
 bool Offered(const std::vector<std::string>& methods, const char8_t* label) {
     for (const std::string& row : methods)
-        if (row == Text(label)) return true;
+        if (row == Utf8(label)) return true;
     return false;
 }
 
@@ -72,7 +72,7 @@ testing::AssertionResult Path::InventRecipesUntil(int known) {
                 if (!recipe || !recipe->def || recipe->def->known) continue;
                 Pot cooked = {{sjis::ToUtf8(foods[a]->name), 1}};
                 if (count == 2) cooked.emplace_back(sjis::ToUtf8(foods[b]->name), 1);
-                if (auto r = CookFromShops(cooked, method.label, Text(u8"a new recipe")); !r)
+                if (auto r = CookFromShops(cooked, method.label, Utf8(u8"a new recipe")); !r)
                     return r;
             }
     if (game.CountKnownRecipes() >= known) return testing::AssertionSuccess();

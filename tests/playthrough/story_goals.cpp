@@ -7,7 +7,7 @@
 namespace play_test {
 
 testing::AssertionResult Path::LasagnaForNarf() {
-    if (auto r = CookStoryDish(Text(u8"ラザニア")); !r) return r;
+    if (auto r = CookStoryDish(Utf8(u8"ラザニア")); !r) return r;
     const std::string lasagna = script_.last_dish();
     // The menu's second place: the shop's own dish keeps selling beside it, and the story
     // comes only while something sells.
@@ -23,8 +23,8 @@ testing::AssertionResult Path::OutingDay(const std::string& wanted) {
 }
 
 testing::AssertionResult Path::CookMemorial() {
-    if (auto r = CookStoryDish(Text(u8"マインドミント")); !r) return r;
-    return CookStoryDish(Text(u8"メモリアル"));
+    if (auto r = CookStoryDish(Utf8(u8"マインドミント")); !r) return r;
+    return CookStoryDish(Utf8(u8"メモリアル"));
 }
 
 }  // namespace play_test

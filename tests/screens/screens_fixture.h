@@ -18,10 +18,6 @@ protected:
         game.set_screen_cursor(row);
         world.Tap(main_test::kDecide);
     }
-    void SetClock(int hour, int minute) {
-        game.state().clock.hour = hour;
-        game.state().clock.minute = minute;
-    }
     void HoldKey(int key, bool held) { world.backend.window.HoldKey(key, held); }
     void PressKey(int key) {
         HoldKey(key, true);

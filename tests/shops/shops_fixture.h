@@ -38,10 +38,6 @@ protected:
         world.mediator().values().SetValue("money", money, true);
         game.state().money = game.state().shown_money = money;
     }
-    void SetClock(int hour, int minute) {
-        game.state().clock.hour = hour;
-        game.state().clock.minute = minute;
-    }
     void Wear(int slot, const char* name) { game.state().equipped[slot] = CreateItemByName(name); }
     // Customers crowd in: the best reputation and a high rank.
     void Crowd() {
@@ -56,11 +52,6 @@ protected:
         CItemBag& bag = world.mediator().items();
         const int index = bag.FindItemIndex(name);
         return index < 0 ? 0 : bag.GetEntryAt(index)->count;
-    }
-    // Moves the list cursor onto a row and decides it.
-    void DecideRow(int row) {
-        for (int i = 0; i < row; ++i) world.Tap(kDown);
-        world.Tap(kDecide);
     }
 };
 

@@ -21,7 +21,7 @@ TEST_F(DayEventsTest, TheShopGrowsOnlyWhenMoneyIsLeftOver) {
         {2, 500000, u8"いいえ", u8"店舗の拡張には 4000 クル必要ですが\n拡張しますか？", 2, 500000},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(Utf8Of(c.last));
+        SCOPED_TRACE(Utf8(c.last));
         state().menu_max = c.level;
         play.SetMoney(c.money);
         Start(StoryEvent::kExpandShop);
@@ -29,7 +29,7 @@ TEST_F(DayEventsTest, TheShopGrowsOnlyWhenMoneyIsLeftOver) {
             ASSERT_TRUE(Answer(c.answer));
         }
         ASSERT_TRUE(FinishScene());
-        EXPECT_EQ(transcript.lines().back().text, Utf8Of(c.last));
+        EXPECT_EQ(transcript.lines().back().text, Utf8(c.last));
         EXPECT_EQ(state().menu_max, c.level_after);
         EXPECT_EQ(state().money, c.money_after);
         EXPECT_EQ(game().screen_id(), kScreenMainCommands);
@@ -66,14 +66,14 @@ TEST_F(DayEventsTest, CancellingTheSaveDialogueLeavesItAndTheNextStartsAfresh) {
     game().PushScreen(kScreenGameMenu);
     Start(StoryEvent::kSave);
     Run(5);
-    EXPECT_EQ(play.Message(), Utf8Of(u8"どこにセーブしますか？"));
+    EXPECT_EQ(play.Message(), Utf8(u8"どこにセーブしますか？"));
     play.Press(kCancel);
     EXPECT_EQ(game().screen_id(), kScreenGameMenu);
     EXPECT_FALSE(game().story_live());
 
     Start(StoryEvent::kSave);
     Run(5);
-    EXPECT_EQ(play.Message(), Utf8Of(u8"どこにセーブしますか？"));
+    EXPECT_EQ(play.Message(), Utf8(u8"どこにセーブしますか？"));
     play.Click(1);
     EXPECT_EQ(game().screen_id(), kScreenGameMenu);
 }
@@ -101,7 +101,7 @@ TEST_F(DayEventsTest, SavingSaysWhetherTheSlotWasWritten) {
         play.Press(kDown);
         play.Press(kDecide);
         ASSERT_TRUE(FinishScene());
-        EXPECT_EQ(transcript.lines().back().text, Utf8Of(c.said));
+        EXPECT_EQ(transcript.lines().back().text, Utf8(c.said));
         EXPECT_EQ(game().screen_id(), kScreenGameMenu);
         game().PopScreen();
     }

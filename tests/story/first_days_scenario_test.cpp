@@ -35,7 +35,7 @@ TEST_F(FirstDaysScenario, TheOpeningTheFirstNightAndMorningAndTheMonthsReport) {
     ASSERT_TRUE(play.Choose(u8"ゼルゼルダケ")) << play.Report();
     // The method window (焼く is its second row), by keys: the pointer keeps its cursor hidden.
     play.Press(kRight);
-    ASSERT_EQ(play.Message(), Utf8Of(u8"調理方法を選んでください")) << play.Report();
+    ASSERT_EQ(play.Message(), Utf8(u8"調理方法を選んでください")) << play.Report();
     play.Press(kDown);
     play.Press(kDecide);
     ASSERT_TRUE(play.RunUntilScreen(kScreenDishMade)) << play.Report();

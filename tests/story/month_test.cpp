@@ -39,7 +39,7 @@ TEST_F(MonthTest, TheReportTakesTheTaxesEvenIntoDebtAndStartsTheBooksAfresh) {
               Line(3, 0, u8"ぜるば堂、１ヶ月間の\n総収入は 3000000 クル\n総支出は 3500000 クル"));
     EXPECT_EQ(lines[2], Line(3, 0, u8"資産税 1000 クル\n所得税 0 クル\nが引かれるよ"));
     EXPECT_EQ(lines[3], Line(3, 0, u8"結果、今月の総利益は -501000 クル！"));
-    EXPECT_EQ(lines[4].text, Utf8Of(u8"いつの間にか超有名店になっちゃったね\nおめでとう"));
+    EXPECT_EQ(lines[4].text, Utf8(u8"いつの間にか超有名店になっちゃったね\nおめでとう"));
     EXPECT_EQ(transcript.music(), (std::vector<int>{8, 1}));
 }
 

@@ -72,7 +72,7 @@ TEST_F(MorningTest, ATipComesForDrawsBelowTwelveOnly) {
         ASSERT_TRUE(FinishScene());
         const auto lines = transcript.lines();
         ASSERT_EQ(lines.size(), draw < 12 ? 2u : 1u) << Lines();
-        EXPECT_EQ(lines[0].text, Utf8Of(u8"おはようございます\n今日も１日、頑張りましょう"));
+        EXPECT_EQ(lines[0].text, Utf8(u8"おはようございます\n今日も１日、頑張りましょう"));
         if (draw < 12) {
             EXPECT_EQ(lines[1].speaker, 2);
         }
@@ -96,8 +96,8 @@ TEST_F(MorningTest, BothDeliveriesAreReadBeforeTheNextLine) {
     ASSERT_TRUE(FinishScene());
     const auto lines = transcript.lines();
     ASSERT_EQ(lines.size(), 3u) << Lines();
-    EXPECT_EQ(lines[0].text, Utf8Of(u8"おはようございます"));
-    EXPECT_EQ(lines[1].text, Utf8Of(u8"材料が届きました\n材料を仕入れました"));
+    EXPECT_EQ(lines[0].text, Utf8(u8"おはようございます"));
+    EXPECT_EQ(lines[1].text, Utf8(u8"材料が届きました\n材料を仕入れました"));
     EXPECT_EQ(lines[2].speaker, 2);
     EXPECT_EQ(sugar(), before + 2.0f);
 }

@@ -49,10 +49,9 @@ TEST_F(SchedulerTest, TwoMasteredNamesGiveTwoNoticesTheLastFirst) {
     for (const char8_t* name : {u8"キャベツ", u8"トマト"}) {
         game().ScheduleStory();
         EXPECT_EQ(game().screen_id(), kScreenWaitForMessage);
-        const std::string n = Utf8Of(name);
-        EXPECT_EQ(play.Message(), Utf8Of(u8"『") + n +
-                                      Utf8Of(u8"』の販売数が 100 を超えました\n『") + n +
-                                      Utf8Of(u8"』が商店街で買えるようになりました"));
+        const std::string n = Utf8(name);
+        EXPECT_EQ(play.Message(), Utf8(u8"『") + n + Utf8(u8"』の販売数が 100 を超えました\n『") +
+                                      n + Utf8(u8"』が商店街で買えるようになりました"));
         ASSERT_TRUE(FinishNotice());
     }
     EXPECT_TRUE(state().mastered.empty());
@@ -76,7 +75,7 @@ TEST_F(SchedulerTest, ALevelUpIsToldWithItsMethodsName) {
         if (c.slot >= 0) state().skill_level[static_cast<std::size_t>(c.slot)] = 3;
         state().last_levelup_method = c.method;
         game().ScheduleStory();
-        EXPECT_EQ(play.Message(), Utf8Of(c.text)) << c.method;
+        EXPECT_EQ(play.Message(), Utf8(c.text)) << c.method;
         EXPECT_EQ(state().last_levelup_method, 0);
         ASSERT_TRUE(FinishNotice());
     }

@@ -13,6 +13,7 @@
 namespace story_test {
 
 using namespace play_test;
+using testing_support::Utf8;
 
 class StoryTest : public ::testing::Test {
 protected:
@@ -33,14 +34,9 @@ protected:
     void Run(int frames) {
         for (int i = 0; i < frames; ++i) Step();
     }
-    // A message on screen, waiting to be read (or for its next page).
-    bool MessageWaiting() {
-        return game().handles().message.state == WaitHandle::kWaiting &&
-               play.mediator().IsRunning(&game().message_output());
-    }
     // One frame, reading a message that waits (a press and a release).
     void ReadStep() {
-        const bool read = MessageWaiting();
+        const bool read = play.MessageWaiting();
         if (read) play.Hold(kDecide, true);
         Step();
         if (read) {
@@ -59,7 +55,7 @@ protected:
     }
     // Reads messages until a question offers the answer (UTF-8), then gives it.
     testing::AssertionResult Answer(const char8_t* label, int limit = 2000) {
-        const std::string wanted(reinterpret_cast<const char*>(label));
+        const std::string wanted = Utf8(label);
         for (int frame = 0; frame < limit; ++frame) {
             for (const std::string& row : play.ChoiceRows())
                 if (row == wanted) return play.Choose(label);
@@ -75,9 +71,6 @@ protected:
         }
         ADD_FAILURE() << "the notice stayed; " << play.Report();
         return false;
-    }
-    static std::string Utf8Of(const char8_t* text) {
-        return std::string(reinterpret_cast<const char*>(text));
     }
     // Starts a scene from the main commands, as its screen would.
     void Start(StoryEvent row) {

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "engine/common/sjis.h"
+
 namespace testing_support {
 
 EngineWorld::EngineWorld() = default;
@@ -18,5 +20,7 @@ TempFolder::~TempFolder() {
 }
 
 std::string Utf8(const char8_t* text) { return std::string(reinterpret_cast<const char*>(text)); }
+
+std::string Sjis(const char8_t* utf8) { return sjis::FromUtf8(Utf8(utf8)); }
 
 }  // namespace testing_support

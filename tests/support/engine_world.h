@@ -35,5 +35,7 @@ private:
 
 // Converts a UTF-8 literal (u8"...") to the std::string the platform records.
 std::string Utf8(const char8_t* text);
+// A UTF-8 literal as the game's CP932 text.
+std::string Sjis(const char8_t* utf8);
 
 }  // namespace testing_support

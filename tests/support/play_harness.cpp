@@ -49,7 +49,11 @@ int RowOf(const CSelectEvent& list, const std::string& label) {
 
 }  // namespace
 
-std::string Sjis(const char8_t* utf8) { return sjis::FromUtf8(testing_support::Utf8(utf8)); }
+PantryRows PantryRowsOf(const Pantry& pantry) {
+    PantryRows rows;
+    for (const auto& food : pantry) rows.emplace_back(food->name, food->amount);
+    return rows;
+}
 
 PlayHarness::PlayHarness() : PlayHarness(VEMU_GAME_DIR) {}
 
@@ -140,6 +144,12 @@ std::vector<std::string> PlayHarness::Texts() const {
 }
 
 std::string PlayHarness::Message() const { return Utf8Of(game().message_output().GetText()); }
+
+bool PlayHarness::MessageWaiting() const {
+    CVemuComp& g = game();
+    return g.handles().message.state == WaitHandle::kWaiting &&
+           mediator().IsRunning(&g.message_output());
+}
 
 std::vector<std::string> PlayHarness::ChoiceRows() const {
     std::vector<std::string> rows;

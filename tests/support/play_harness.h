@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/graphics/draw_recorder.h"
@@ -23,8 +24,11 @@ enum Button { kUp = 0, kDown, kLeft, kRight, kDecide, kCancel, kButton6, kButton
 // Long enough for any single step of play (a component switch takes 64 frames).
 inline constexpr int kFrameLimit = 2000;
 
-// A UTF-8 literal as the game's CP932 text.
-std::string Sjis(const char8_t* utf8);
+using testing_support::Sjis;
+
+// A pantry's rows as (CP932 name, amount), in order, to compare it with what it held before.
+using PantryRows = std::vector<std::pair<std::string, float>>;
+PantryRows PantryRowsOf(const Pantry& pantry);
 
 class PlayHarness : public testing_support::HeadlessBackendInstalled {
 public:
@@ -97,6 +101,8 @@ public:
     std::vector<std::string> Texts() const;
     // The message window's whole text, in UTF-8 ("" when none was shown).
     std::string Message() const;
+    // A message is on screen and waits to be read (or for its next page).
+    bool MessageWaiting() const;
     // The labels of the rows of every running list, in UTF-8.
     std::vector<std::string> ChoiceRows() const;
     const std::vector<platform::MessageBoxRecord>& MessageBoxes() const {

@@ -1,31 +1,25 @@
 #include "tests/support/story_transcript.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 
 #include "engine/common/sjis.h"
 #include "engine/common/system.h"
 #include "game/main/vemu_comp.h"
+#include "tests/support/engine_world.h"
 
 namespace play_test {
 
 TranscriptEntry Line(int speaker, int expression, const char8_t* text) {
-    return {TranscriptEntry::kLine, speaker, expression, 0,
-            std::string(reinterpret_cast<const char*>(text))};
+    return {TranscriptEntry::kLine, speaker, expression, 0, testing_support::Utf8(text)};
 }
 TranscriptEntry Music(int id) { return {TranscriptEntry::kMusic, 0, 0, id, {}}; }
-TranscriptEntry Sound(int effect) { return {TranscriptEntry::kSound, 0, 0, effect, {}}; }
 
 void StoryTranscript::Sample(CVemuComp& game) {
     if (game.scene_music() != last_music_) {
         if (last_music_ != -1) entries_.push_back(Music(game.scene_music()));
         last_music_ = game.scene_music();
-    }
-    playing_.resize(kSoundEffectCount, false);
-    for (int effect = 0; effect < kSoundEffectCount; ++effect) {
-        const bool playing = game.Sound(static_cast<SoundEffect>(effect)).IsPlaying();
-        if (playing && !playing_[static_cast<std::size_t>(effect)])
-            entries_.push_back(Sound(effect));
-        playing_[static_cast<std::size_t>(effect)] = playing;
     }
     // The story's own lines and its notices; not the prompts of the screens it goes back to.
     const bool story =
@@ -52,14 +46,8 @@ std::vector<int> StoryTranscript::music() const {
     return ids;
 }
 
-bool StoryTranscript::HasSound(int effect) const {
-    return std::any_of(entries_.begin(), entries_.end(), [effect](const TranscriptEntry& e) {
-        return e.kind == TranscriptEntry::kSound && e.id == effect;
-    });
-}
-
 bool StoryTranscript::HasLine(const char8_t* text) const {
-    const std::string wanted(reinterpret_cast<const char*>(text));
+    const std::string wanted = testing_support::Utf8(text);
     return std::any_of(entries_.begin(), entries_.end(), [&wanted](const TranscriptEntry& e) {
         return e.kind == TranscriptEntry::kLine && e.text.find(wanted) != std::string::npos;
     });
@@ -72,21 +60,26 @@ std::string Describe(const TranscriptEntry& entry) {
                    ") " + entry.text;
         case TranscriptEntry::kMusic:
             return "music " + std::to_string(entry.id);
-        case TranscriptEntry::kSound:
-            return "sound " + std::to_string(entry.id);
     }
     return "?";
 }
 
-unsigned SeedFor(std::initializer_list<std::pair<int, int>> draws) {
-    for (unsigned seed = 1;; ++seed) {
+unsigned SeedWhere(const std::function<bool()>& wanted) {
+    for (unsigned seed = 1; seed < 1000000; ++seed) {
         Srand(seed);
-        const bool all = std::all_of(draws.begin(), draws.end(), [](const auto& draw) {
+        if (wanted()) return seed;
+    }
+    ADD_FAILURE() << "no seed gives the wanted draws";
+    return 1;
+}
+
+unsigned SeedFor(std::initializer_list<std::pair<int, int>> draws) {
+    return SeedWhere([draws] {
+        return std::all_of(draws.begin(), draws.end(), [](const auto& draw) {
             const int value = Rand() % draw.first;
             return draw.second < 0 || value == draw.second;
         });
-        if (all) return seed;
-    }
+    });
 }
 
 }  // namespace play_test

@@ -1,9 +1,10 @@
 // What a story scene showed, frame by frame: each new message line with its speaker and
-// expression, each piece of music a scene asked for, and each sound effect that started.
+// expression, and each piece of music a scene asked for.
 // Lines are in UTF-8, so a test compares them with its own literals.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -14,20 +15,19 @@ class CVemuComp;
 namespace play_test {
 
 struct TranscriptEntry {
-    enum Kind { kLine, kMusic, kSound };
+    enum Kind { kLine, kMusic };
     Kind kind;
     int speaker = 0;     // lines
     int expression = 0;  // lines
-    int id = 0;          // music id, or sound effect
+    int id = 0;          // music
     std::string text;    // lines
 
     bool operator==(const TranscriptEntry&) const = default;
 };
 
-// A line by speaker and expression, a music id, a sound effect; for expected transcripts.
+// A line by speaker and expression, a music id; for expected transcripts.
 TranscriptEntry Line(int speaker, int expression, const char8_t* text);
 TranscriptEntry Music(int id);
-TranscriptEntry Sound(int effect);
 
 class StoryTranscript {
 public:
@@ -37,7 +37,6 @@ public:
     const std::vector<TranscriptEntry>& entries() const { return entries_; }
     std::vector<TranscriptEntry> lines() const;
     std::vector<int> music() const;
-    bool HasSound(int effect) const;
     bool HasLine(const char8_t* text) const;
     void Clear() { entries_.clear(); }
 
@@ -45,11 +44,13 @@ private:
     std::vector<TranscriptEntry> entries_;
     std::string last_text_;
     int last_music_ = -1;
-    std::vector<bool> playing_;
 };
 
 std::string Describe(const TranscriptEntry& entry);
 
+// The first seed from which the game's next draws satisfy `wanted`, which draws them itself
+// with Rand; a failure, and seed 1, when none below a million does.
+unsigned SeedWhere(const std::function<bool()>& wanted);
 // The first seed from which the game's Rand gives the wanted draws in order: each is a pair of
 // modulus and residue, a residue of -1 taking any value (a draw the game makes on the way).
 unsigned SeedFor(std::initializer_list<std::pair<int, int>> draws);

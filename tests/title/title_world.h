@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/common/sjis.h"
 #include "engine/framework/game_mediator.h"
 #include "engine/graphics/draw_recorder.h"
 #include "game/main/vemu_comp.h"
@@ -31,7 +30,7 @@ inline int KeyOf(int button) {
     }
 }
 
-inline std::string Sjis(const char8_t* utf8) { return sjis::FromUtf8(testing_support::Utf8(utf8)); }
+using testing_support::Sjis;
 
 class CountingMainGame : public CVemuComp {
 public:

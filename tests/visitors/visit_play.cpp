@@ -4,7 +4,6 @@
 #include <ostream>
 
 #include "engine/common/sjis.h"
-#include "engine/common/system.h"
 #include "engine/framework/game_mediator.h"
 #include "game/ending/ending_component.h"
 #include "game/main/vemu_comp.h"
@@ -15,15 +14,6 @@ using play_test::kDecide;
 
 std::ostream& operator<<(std::ostream& out, const Spoken& line) {
     return out << "(" << line.speaker << ", " << line.expression << ") \"" << line.text << "\"";
-}
-
-unsigned SeedWhere(const std::function<bool()>& wanted) {
-    for (unsigned seed = 1; seed < 1000000; ++seed) {
-        Srand(seed);
-        if (wanted()) return seed;
-    }
-    ADD_FAILURE() << "no seed gives the wanted draws";
-    return 1;
 }
 
 void VisitTest::SetUp() {
@@ -79,8 +69,7 @@ testing::AssertionResult VisitTest::Finish(std::vector<const char8_t*> answers, 
         }
         CMessageOutEvent& message = game().message_output();
         const bool typed_out = message.GetPosition() >= message.GetLength();
-        const bool message_waits = game().handles().message.state == WaitHandle::kWaiting &&
-                                   play.mediator().IsRunning(&message);
+        const bool message_waits = play.MessageWaiting();
         if (message_waits && typed_out) {
             lines.push_back(
                 {sjis::ToUtf8(message.GetText()), game().speaker(), game().expression()});

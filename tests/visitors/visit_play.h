@@ -12,6 +12,7 @@
 
 #include "events/runtime/story_event.h"
 #include "tests/support/play_harness.h"
+#include "tests/support/story_transcript.h"
 
 namespace visit_test {
 
@@ -28,9 +29,7 @@ inline Spoken Line(const char8_t* text, int speaker, int expression) {
     return {testing_support::Utf8(text), speaker, expression};
 }
 
-// The first seed from which the game's next draws satisfy `wanted`, which draws them itself
-// with Rand.
-unsigned SeedWhere(const std::function<bool()>& wanted);
+using play_test::SeedWhere;
 
 class VisitTest : public ::testing::Test {
 protected:

@@ -27,7 +27,7 @@ constexpr int kButtonKeys[] = {platform::vk::kUp,    platform::vk::kDown,   plat
                                platform::vk::kRight, platform::vk::kReturn, platform::vk::kNumpad2};
 
 // Program text from a UTF-8 literal.
-inline std::string Sjis(const char8_t* utf8) { return sjis::FromUtf8(testing_support::Utf8(utf8)); }
+using testing_support::Sjis;
 inline std::string Utf8Of(const std::string& cp932) { return sjis::ToUtf8(cp932); }
 
 class VnWorld : public testing_support::EngineWorld {
