@@ -456,7 +456,6 @@ private:
     ClockWorld MakeClockWorld();
     bool FillFoodGoods();
     void FillItemGoods();
-    bool LookUpStoryFoods();
     void ResetPortraitState();
     void UpdatePortraitFade();
     void DispatchScreen();
