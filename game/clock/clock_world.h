@@ -5,8 +5,6 @@
 #include "game/data/recipe_book.h"
 #include "game/rules/play_state.h"
 
-// The sound of a new morning, for the caller to play when ClockEvents::rooster is set.
-inline constexpr const char* kRoosterSound = "dat\\cockzelba.wav";
 // The catalogue entry spoiled food turns into; the game cannot start without it.
 inline constexpr const char* kRotEntryName = "腐敗物";
 // The item that keeps every stored food fresh.
@@ -22,7 +20,7 @@ struct ClockWorld {
 
 // What happened while the clock ran, for the caller to show.
 struct ClockEvents {
-    bool rooster = false;  // the hour passed 5 o'clock
+    bool rooster = false;  // the hour passed 5 o'clock: the caller plays the rooster
     int new_days = 0;      // days begun
 
     ClockEvents& operator+=(const ClockEvents& other) {

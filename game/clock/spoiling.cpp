@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kNeverSpoils = 999;
-
 // What a spoiled food turns into: a dish when a fermentation recipe takes it alone, else rot.
 std::unique_ptr<Food> Spoil(ClockWorld& world, std::unique_ptr<Food> food) {
     FoodPot pot;

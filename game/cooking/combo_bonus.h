@@ -14,9 +14,9 @@ struct BonusOutcome {
 
 // Applies, in file order, every rule whose target the dish is in and whose ingredients are all
 // among the mixed-in nodes (by exact entry name). An applied rule's nodes leave `mixed_in` (the
-// bonus word names them instead) and adjust `taste_mass` by their taste percent. `grams` is
-// the dish's weight: the rule's shares are percent of it. A rule without ingredients is never
-// applied.
+// bonus word names them instead) and adjust `taste_mass` by their taste percent. The rule's
+// shares are percent of the weight of `portions` units of the dish. A rule without ingredients
+// is never applied.
 BonusOutcome ApplyComboBonuses(const std::vector<std::unique_ptr<ComboBonus>>& rules,
                                const FoodDef* dish, float portions,
                                std::vector<const FoodNode*>& mixed_in, int& taste_mass);

@@ -14,7 +14,6 @@ using cooking::AddTrunc;
 using cooking::DivideOrZero;
 using cooking::TruncToInt;
 
-constexpr int kNoDaysLimit = 999;
 constexpr int kDishPricePercent = 150;
 // Heat makes a dish keep a little longer than its freshest ingredient.
 constexpr int kCookedExtraDays = 3;
@@ -78,7 +77,7 @@ private:
     float node_weight_ = 0.0f;
     float absorbed_weight_ = 0.0f;
     bool absorbed_ = false;
-    int least_days_ = kNoDaysLimit;
+    int least_days_ = kNeverSpoils;
     FoodNodeList absorbed_nodes_;
     DishNodeList mixed_in_;  // named "…入り"
     DishNodeList extra_;     // named by the naming code

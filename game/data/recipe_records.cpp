@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kNeverSpoils = 999;
-
 class FieldReader {
 public:
     explicit FieldReader(RecordLine& line) : cursor_(line.begin()), end_(line.end()) {}

@@ -110,7 +110,7 @@ public:
     int taste = 0;            // per unit
     int cost = 0;             // money per unit
     int price_percent = 100;  // 100 for bought goods, 150 for cooked dishes
-    int days = 999;           // days left before spoiling; 999 never spoils
+    int days = kNeverSpoils;  // days left before spoiling
     std::array<int, kMethodWeightCount> method_weights{};  // percent, in kWeightedMethods order
     std::uint8_t on_menu = 0;  // a ready portion of a menu dish ("[M]" in the pantry)
     FoodNodeList children;

@@ -10,13 +10,16 @@
 
 #include "game/food/food_category.h"
 
+// Days before spoiling that mean a food never spoils; the recipe file's larger values read as it.
+inline constexpr int kNeverSpoils = 999;
+
 struct FoodDef : FoodCategory {
     FoodDef() : FoodCategory(std::string(), nullptr) {}
 
     std::string description;  // shown in the food information panel
     int base_taste = 0;
     int taste_percent = 100;
-    int days_limit = 0;         // days before spoiling; 999 never spoils; 0 puts no cap on dishes
+    int days_limit = 0;         // days to spoil (kNeverSpoils: never); 0 puts no cap on dishes
     float unit_weight = 0.0f;   // grams of one unit
     int price = 0;              // money per unit
     float familiarity = 0.0f;   // grows as dishes containing it are served

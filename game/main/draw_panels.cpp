@@ -48,7 +48,7 @@ void CVemuComp::DrawFoodInfo(const Food& food) {
     DrawFoodRows(*graphics_, &font14_, food, Tastiness(food), DishRating(food));
     graphics_->DrawText(kLabelX, 290, "賞味期限残り", kMessageColor, &font14_,
                         play_draw::kLineFormat);
-    if (food.days < 999)
+    if (food.days < kNeverSpoils)
         play_draw::DrawValue(*graphics_, kValueX, 290, food.days, " 日", &font14_);
     else
         graphics_->DrawText(kValueX, 290, "-", kMessageColor, &font14_, play_draw::kRightFormat);

@@ -26,13 +26,6 @@ constexpr int kBlinkChance = 100;
 constexpr int kBlinkLast = 16;
 HeroinePicture BlinkPictureAt(int frame) { return frame >= 4 && frame <= 11 ? kBlink2 : kBlink1; }
 
-// The blink's own draw, in the sequence of the C runtime's generator, so that drawing a frame
-// more or less never changes what the game's Rand deals next.
-int NextBlinkDraw(std::uint32_t& seed) {
-    seed = seed * 214013u + 2531011u;
-    return static_cast<int>((seed >> 16) & 0x7FFF);
-}
-
 // The pot: two foods a line in the 12-pixel font, 24 pixels apart.
 constexpr int kPotLeftX = 285, kPotRightX = 465, kPotTop = 80, kPotLineHeight = 24;
 constexpr int kPotBoardInset = 6, kPotWeightRight = 170;
@@ -66,7 +59,7 @@ void CVemuComp::DrawHeroine() {
     int& blink = draw_state_.blink;
     if (blink == -1) {
         graphics_->DrawTexture(kHeroineX, kHeroineY, &textures_.heroine_idle);
-        if (NextBlinkDraw(draw_state_.blink_seed) % kBlinkChance == 0) blink = 0;
+        if (draw_state_.blink_random.Next() % kBlinkChance == 0) blink = 0;
         return;
     }
     ++blink;

@@ -3,13 +3,13 @@
 // generator of its own so that drawing never moves the game's random sequence.
 #pragma once
 
-#include <cstdint>
+#include "platform/crt_random.h"
 
 class Food;
 
 struct PlayDrawState {
     int blink = -1;  // -1 resting, else the frames of the running blink
-    std::uint32_t blink_seed = 1;
+    platform::CrtRandom blink_random;
     const Food* ticker_dish = nullptr;
     int ticker_frames = 0;
     int ticker_hidden = 0;

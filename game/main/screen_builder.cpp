@@ -93,9 +93,6 @@ const char* const kShops[] = {"雑貨屋", "八百屋", "果物屋", "肉屋", "
 constexpr int kShopsWithoutExchange = 6;
 constexpr int kShopRows = 8;
 
-// The first recipe-book entries are the plain ingredients of the dictionary.
-constexpr int kIngredientEntries = 78;
-
 const char* const kNoItems = "所持品がありません";
 const char* const kNoFoods = "食材がありません";
 const char* const kNoMenu = "メニューがありません";
@@ -173,7 +170,7 @@ int CVemuComp::OpenScreen(int id) {
         case kScreenRecipeBook: {
             // A book of plain ingredients only has no recipes to count: 0 %, not a division.
             const long long recipes =
-                static_cast<long long>(book_.recipes.size()) - kIngredientEntries;
+                static_cast<long long>(book_.recipes.size()) - kPlainIngredientCount;
             const long long percent = recipes > 0 ? known_recipes_ * 100LL / recipes : 0;
             char text[96];
             std::snprintf(text, sizeof text, "現在のレシピ総数は %d\n達成率は %lld％ です",

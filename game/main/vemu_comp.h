@@ -363,7 +363,6 @@ public:
     StoryTask WatchTitleDemo(const WaitHandle* until);
     bool TitleDemoTouched() const;
     StoryTask LeaveTitleDemo();
-    std::array<DTexture, 2> demo_pictures_;
 
     // --- state, read by the screens, the story and the tests ---
     PlayState& state() { return state_; }
@@ -458,7 +457,6 @@ private:
     ClockWorld MakeClockWorld();
     bool FillFoodGoods();
     void FillItemGoods();
-    bool LookUpStoryFoods();
     void ResetPortraitState();
     void UpdatePortraitFade();
     void DispatchScreen();
@@ -524,6 +522,7 @@ private:
     SceneTextures textures_;
     PortraitTable portraits_;
     SoundEffects sounds_;
+    std::array<DTexture, 2> demo_pictures_;
 
     // The speaking character's portrait and its cross-fade to a new expression.
     int speaker_ = 3;
