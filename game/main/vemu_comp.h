@@ -201,8 +201,6 @@ public:
         int equipment_slot = 0;
         int contest_phase = 0;  // 0 choosing, 1 asking, 2 waiting for the answer
         int contest_food = -1;  // the pantry row offered for the contest
-        // The tool shop sells two goods lists as one.
-        std::vector<CItem*> tool_shop_goods;
     };
     PlayScreenState& play_screens() { return play_screens_; }
     // The method window: the choice window beside the pot, on its own cursor and handle.
