@@ -2,13 +2,11 @@
 // in-game menu.
 #include <array>
 
+#include "game/economy/customers.h"
 #include "game/main/vemu_comp.h"
 #include "game/screens/play_lists.h"
 
 namespace {
-
-// Selling and going out wait for the day: from 22:00 to before 7:00 they cannot be chosen.
-bool IsNight(const GameClock& clock) { return clock.hour > 21 || clock.hour < 7; }
 
 enum MainCommand : int { kCook, kSell, kMenu, kRest, kGoOut, kPlan };
 const char* const kCommands[] = {"料理を作る", "販売する", "メニューを見る",
@@ -56,7 +54,9 @@ MenuEntry Entry(const char* label, int value) {
 
 int BuildMainCommandList(CVemuComp& game, std::vector<MenuEntry>& entries) {
     entries.clear();
-    const bool night = IsNight(game.state().clock);
+    // Selling and going out wait for the shop's hours: from 22:00 to before 7:00 they cannot be
+    // chosen.
+    const bool night = !IsShopOpen(game.state().clock);
     for (int i = 0; i < static_cast<int>(std::size(kCommands)); ++i) {
         entries.push_back(Entry(kCommands[i], i));
         if (night && (i == kSell || i == kGoOut)) entries.back().enabled = 0;

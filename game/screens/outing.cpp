@@ -4,6 +4,7 @@
 
 #include "engine/common/system.h"
 #include "engine/framework/mouse_event.h"
+#include "game/economy/customers.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
 #include "game/screens/outing_finds.h"
@@ -28,12 +29,11 @@ const char* DrawFind() {
                : nullptr;
 }
 
-bool IsNight(const GameClock& clock) { return clock.hour > 21 || clock.hour < 7; }
-
 }  // namespace
 
 void CVemuComp::OutingScreen() {
-    if (IsNight(state_.clock)) {
+    // She comes home once the shop's hours are over.
+    if (!IsShopOpen(state_.clock)) {
         // Back from the destinations as well as from the outing.
         if (state_.stamina > 0.0f) {
             if (!handles_.message.IsDone()) return;
