@@ -219,6 +219,8 @@ private:
     bool ApplySortIcons();
     void ReturnPotItem(int index);
     void StartCooking(int method);
+    // Makes one portion of the food the dish offered for the menu.
+    void OfferForMenu(const Food& food);
     PlayScreenState play_screens_;
 
 public:
