@@ -258,6 +258,8 @@ public:
     // events/scheduler/, events/morning/, events/month/).
     // After game time has passed: starts at most one thing, a scene or a notice.
     void ScheduleStory();
+    // ScheduleStory once game time has passed since it last ran (clock_bridge.cpp).
+    void ScheduleStoryIfTimePassed();
     StoryTask MorningEvent();
     StoryTask NightEvent();
     StoryTask ExpandShopEvent();

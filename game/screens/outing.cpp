@@ -61,8 +61,5 @@ void CVemuComp::OutingScreen() {
         ShowOrAppendMessage(&handles_.message, line.c_str(), kMessageColor, &font16_);
     }
     AddMinutes(kMinutesPerFrame);
-    if (state_.minutes_since_story_check != 0) {
-        ScheduleStory();
-        state_.minutes_since_story_check = 0;
-    }
+    ScheduleStoryIfTimePassed();
 }

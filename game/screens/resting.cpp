@@ -23,10 +23,7 @@ void CVemuComp::RestingScreen() {
     RecoverStamina(kRestTime);
     const int before = state_.clock.hour;
     AddMinutes(kMinutesPerFrame);
-    if (state_.minutes_since_story_check != 0) {
-        ScheduleStory();
-        state_.minutes_since_story_check = 0;
-    }
+    ScheduleStoryIfTimePassed();
     const int after = state_.clock.hour;
     if (Crossed(before, after, kMorning)) {
         PopScreen();
