@@ -32,7 +32,7 @@ void CVemuComp::SellingScreen() {
         }
         return;
     }
-    if (FreshPress(kDecideButton) || FreshPress(kCancelButton) || FreshRightClick()) {
+    if (ListCancelled() || ButtonPressed(kDecideButton)) {
         PopScreen();
         return;
     }

@@ -207,11 +207,11 @@ public:
     void OpenMethodWindow(MenuEntry* entries, int count);
     int music_volume() const { return music_volume_; }
     int effect_volume() const { return effect_volume_; }
-
-private:
     // Virtual button 5 or the right button, pressed in this frame.
     bool ListCancelled() const;
     bool ButtonPressed(int button) const;
+
+private:
     // The list convention: cancel pops (false); once the list is decided, true with the value of
     // the row.
     bool ListDecision(int& value);

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "engine/common/system.h"
-#include "engine/framework/mouse_event.h"
 #include "game/economy/customers.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
@@ -17,7 +16,7 @@ constexpr int kFirstDraw = 50, kSecondDraw = 40;
 
 constexpr float kOutingLoad = 0.2f;
 constexpr int kMinutesPerFrame = 5;
-constexpr int kCancelButton = 5, kDecideButton = 4, kRightMouse = 1;
+constexpr int kDecideButton = 4;
 
 const char* DrawFind() {
     const int r = Rand() % kFirstDraw;
@@ -47,8 +46,7 @@ void CVemuComp::OutingScreen() {
         }
         return;
     }
-    if (ButtonPressed(kCancelButton) || ButtonPressed(kDecideButton) ||
-        mouse_->GetButton(kRightMouse) == 1) {
+    if (ListCancelled() || ButtonPressed(kDecideButton)) {
         SetCloseWhenDone(false);
         PopScreen();
         return;
