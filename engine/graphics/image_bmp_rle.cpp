@@ -31,6 +31,12 @@ private:
     int x_ = 0, y_ = 0;
 };
 
+// The i-th palette index of a run of `byte`s: the byte itself at 8 bits, else its high and low
+// nibbles in turn.
+std::uint8_t IndexAt(bool four, std::uint8_t byte, int i) {
+    return four ? (i & 1 ? byte & 15 : byte >> 4) : byte;
+}
+
 }  // namespace
 
 std::optional<Image> DecodeBmpRle(std::span<const std::uint8_t> data, int width, int height,
@@ -47,8 +53,7 @@ std::optional<Image> DecodeBmpRle(std::span<const std::uint8_t> data, int width,
         const std::uint8_t count = data[at], value = data[at + 1];
         at += 2;
         if (count > 0) {
-            for (int i = 0; i < count; ++i)
-                canvas.Put(four ? (i & 1 ? value & 15 : value >> 4) : value);
+            for (int i = 0; i < count; ++i) canvas.Put(IndexAt(four, value, i));
             continue;
         }
         if (value == 0) {
@@ -63,10 +68,8 @@ std::optional<Image> DecodeBmpRle(std::span<const std::uint8_t> data, int width,
             // Absolute mode: `value` pixels taken as they are, padded to a 16-bit boundary.
             const std::size_t bytes = four ? (value + 1u) / 2 : value;
             if (data.size() - at < bytes) return std::nullopt;
-            for (int i = 0; i < value; ++i) {
-                const std::uint8_t b = data[at + (four ? i / 2 : i)];
-                canvas.Put(four ? (i & 1 ? b & 15 : b >> 4) : b);
-            }
+            for (int i = 0; i < value; ++i)
+                canvas.Put(IndexAt(four, data[at + (four ? i / 2 : i)], i));
             at += bytes + (bytes & 1);
             at = std::min(at, data.size());
         }

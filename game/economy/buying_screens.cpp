@@ -106,7 +106,7 @@ void RunQuantityShop(CVemuComp& game, const QuantityShop& shop) {
         return;
     }
     game.RecallListCursor(&game.list_window());
-    if (CancelPressed()) {
+    if (game.ListCancelled()) {
         if (shop.cancel_rewinds_list) game.list_window().SetTop(0);
         game.list_window().Stop();
         game.PopScreen();

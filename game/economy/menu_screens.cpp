@@ -112,7 +112,7 @@ void CloseActions(CVemuComp& game) {
 }
 
 void RunMenuAction(CVemuComp& game) {
-    if (CancelPressed()) {
+    if (game.ListCancelled()) {
         game.sounds().switch_sound.Play(0, 0);
         CloseActions(game);
         return;
@@ -186,7 +186,7 @@ void CVemuComp::MenuScreen() {
         return;
     }
     RecallListCursor(&list_window_);
-    if (CancelPressed()) {
+    if (ListCancelled()) {
         PopScreen();
         return;
     }

@@ -2,20 +2,12 @@
 // quantity entry reports on.
 #pragma once
 
-#include "engine/framework/devices.h"
-#include "engine/framework/mouse_event.h"
-#include "engine/input/direct_input.h"
 #include "game/main/vemu_comp.h"
 
 namespace economy_screens {
 
-// Virtual buttons.
+// Virtual button.
 inline constexpr int kDecideButton = 4;
-inline constexpr int kCancelButton = 5;
-
-inline bool FreshPress(int button) { return GetDirectInput()->GetCount(button) == 1; }
-inline bool FreshRightClick() { return GetMouseEvent()->GetButton(1) == 1; }
-inline bool CancelPressed() { return FreshPress(kCancelButton) || FreshRightClick(); }
 
 // The number entry of these screens reports here: waiting while it runs, done once it ended and
 // its value is still to be taken.

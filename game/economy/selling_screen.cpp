@@ -32,7 +32,7 @@ void CVemuComp::SellingScreen() {
         }
         return;
     }
-    if (FreshPress(kDecideButton) || FreshPress(kCancelButton) || FreshRightClick()) {
+    if (ListCancelled() || ButtonPressed(kDecideButton)) {
         PopScreen();
         return;
     }
@@ -76,8 +76,5 @@ void CVemuComp::SellingScreen() {
     for (const std::unique_ptr<MenuDish>& menu_dish : menu)
         if (menu_dish->sale_highlight != 0 && ++menu_dish->sale_highlight > kHighlightFrames)
             menu_dish->sale_highlight = 0;
-    if (state_.minutes_since_story_check != 0) {
-        ScheduleStory();
-        state_.minutes_since_story_check = 0;
-    }
+    ScheduleStoryIfTimePassed();
 }

@@ -100,7 +100,7 @@ void CVemuComp::DrawInfoPanel() {
                 DrawEntryInfo(*def);
             return;
         case kScreenToolShop:
-            if (const CItem* item = At(play_screens_.tool_shop_goods, screen_cursor_))
+            if (const CItem* item = At(item_goods(goods_in_use_), screen_cursor_))
                 ItemInfoPanel(*item);
             return;
         case kScreenEquipment: {

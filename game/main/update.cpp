@@ -33,10 +33,7 @@ void CVemuComp::StartOfPlay() {
 void CVemuComp::AfterDishMadeDone() {
     MarkMenuFoods();
     ReplaceScreen(kScreenCooking);
-    if (state_.minutes_since_story_check != 0) {
-        ScheduleStory();
-        state_.minutes_since_story_check = 0;
-    }
+    ScheduleStoryIfTimePassed();
 }
 
 void CVemuComp::WaitForMessage() {

@@ -201,19 +201,17 @@ public:
         int equipment_slot = 0;
         int contest_phase = 0;  // 0 choosing, 1 asking, 2 waiting for the answer
         int contest_food = -1;  // the pantry row offered for the contest
-        // The tool shop sells two goods lists as one.
-        std::vector<CItem*> tool_shop_goods;
     };
     PlayScreenState& play_screens() { return play_screens_; }
     // The method window: the choice window beside the pot, on its own cursor and handle.
     void OpenMethodWindow(MenuEntry* entries, int count);
     int music_volume() const { return music_volume_; }
     int effect_volume() const { return effect_volume_; }
-
-private:
     // Virtual button 5 or the right button, pressed in this frame.
     bool ListCancelled() const;
     bool ButtonPressed(int button) const;
+
+private:
     // The list convention: cancel pops (false); once the list is decided, true with the value of
     // the row.
     bool ListDecision(int& value);
@@ -221,6 +219,8 @@ private:
     bool ApplySortIcons();
     void ReturnPotItem(int index);
     void StartCooking(int method);
+    // Makes one portion of the food the dish offered for the menu.
+    void OfferForMenu(const Food& food);
     PlayScreenState play_screens_;
 
 public:
@@ -258,6 +258,8 @@ public:
     // events/scheduler/, events/morning/, events/month/).
     // After game time has passed: starts at most one thing, a scene or a notice.
     void ScheduleStory();
+    // ScheduleStory once game time has passed since it last ran (clock_bridge.cpp).
+    void ScheduleStoryIfTimePassed();
     StoryTask MorningEvent();
     StoryTask NightEvent();
     StoryTask ExpandShopEvent();

@@ -8,24 +8,22 @@
 
 namespace {
 
-std::string SlotName(const char* pattern, int slot) {
-    char name[64];
-    std::snprintf(name, sizeof name, pattern, slot);
-    return name;
+// The slot's four files, each "dat/<kind><slot><ending>".
+SlotFiles SlotNames(int slot, const char* ending) {
+    const auto name = [&](const char* kind) {
+        char text[64];
+        std::snprintf(text, sizeof text, "dat/%s%02d%s", kind, slot, ending);
+        return std::string(text);
+    };
+    return {name("scd"), name("ssn"), name("sse"), name("ssi")};
 }
 
 }  // namespace
 
-SlotFiles SlotFileNames(int slot) {
-    return {SlotName("dat/scd%02d.sav", slot), SlotName("dat/ssn%02d.sav", slot),
-            SlotName("dat/sse%02d.sav", slot), SlotName("dat/ssi%02d.sav", slot)};
-}
+SlotFiles SlotFileNames(int slot) { return SlotNames(slot, ".sav"); }
 
-SlotFiles SlotTemporaryNames(int slot) {
-    // Still "*.sav", so they resolve into the same folder as the files they replace.
-    return {SlotName("dat/scd%02d.new.sav", slot), SlotName("dat/ssn%02d.new.sav", slot),
-            SlotName("dat/sse%02d.new.sav", slot), SlotName("dat/ssi%02d.new.sav", slot)};
-}
+// Still "*.sav", so they resolve into the same folder as the files they replace.
+SlotFiles SlotTemporaryNames(int slot) { return SlotNames(slot, ".new.sav"); }
 
 bool FormatSlotEntry(int slot, MenuEntry& entry) {
     char label[128];

@@ -145,9 +145,7 @@ void CVemuComp::CookingScreen() {
 void CVemuComp::StartCooking(int method) {
     std::unique_ptr<Food> dish = PrepareDish(method);
     if (!dish) return;
-    candidate_dish_ = std::make_unique<MenuDish>(*dish, 1.0f);
-    candidate_dish_->servable = 1;
-    candidate_dish_->restock = 0;
+    OfferForMenu(*dish);
     shown_cooking_method_ = method;
     const int unit_weight = dish->def ? static_cast<int>(dish->def->unit_weight) : 0;
     PrepStep(method, dish->amount, unit_weight);

@@ -54,8 +54,6 @@ void CVemuComp::RecipeBookScreen() {
         ShowMessage(&handles_.message, "この料理はメニューに加えられません", true);
         return;
     }
-    candidate_dish_ = std::make_unique<MenuDish>(*recipe.last_result, 1.0f);
-    candidate_dish_->servable = 1;
-    candidate_dish_->restock = 0;
+    OfferForMenu(*recipe.last_result);
     PushScreen(kScreenAddToMenu);
 }

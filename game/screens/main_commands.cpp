@@ -2,13 +2,12 @@
 // in-game menu.
 #include <array>
 
+#include "game/economy/customers.h"
+#include "game/economy/owned_items.h"
 #include "game/main/vemu_comp.h"
 #include "game/screens/play_lists.h"
 
 namespace {
-
-// Selling and going out wait for the day: from 22:00 to before 7:00 they cannot be chosen.
-bool IsNight(const GameClock& clock) { return clock.hour > 21 || clock.hour < 7; }
 
 enum MainCommand : int { kCook, kSell, kMenu, kRest, kGoOut, kPlan };
 const char* const kCommands[] = {"料理を作る", "販売する", "メニューを見る",
@@ -33,16 +32,20 @@ constexpr std::array<Place, kPlaceFlagCount> kPlaces = {{
 }};
 enum PlaceValue : int { kGoShopping = 0, kGoContest = 1, kGoArchitect = 2, kFirstOutingPlace = 3 };
 
-enum GameMenuValue : int { kEquip, kOwnedItems, kRecipeBook, kFoodBook, kSave, kSettings };
-
 struct GameMenuRow {
     const char* label;
-    int value;
-    int book_flag;  // -1 when the row is always there
+    int screen;     // what the row opens, or kSaveRow
+    int book_flag;  // the book the row needs, or -1 when the row is always there
 };
+// Saving runs its scene rather than a screen.
+constexpr int kSaveRow = -1;
 constexpr GameMenuRow kGameMenu[] = {
-    {"装備", kEquip, -1},       {"所持品", kOwnedItems, -1}, {"レシピ帳", kRecipeBook, 0},
-    {"食材辞典", kFoodBook, 1}, {"セーブ", kSave, -1},       {"設定", kSettings, -1},
+    {"装備", kScreenEquipment, -1},
+    {"所持品", kScreenOwnedItems, -1},
+    {"レシピ帳", kScreenRecipeBook, kOwnedRecipeBook},
+    {"食材辞典", kScreenIngredientDictionary, kOwnedFoodBook},
+    {"セーブ", kSaveRow, -1},
+    {"設定", kScreenSettings, -1},
 };
 
 MenuEntry Entry(const char* label, int value) {
@@ -56,7 +59,9 @@ MenuEntry Entry(const char* label, int value) {
 
 int BuildMainCommandList(CVemuComp& game, std::vector<MenuEntry>& entries) {
     entries.clear();
-    const bool night = IsNight(game.state().clock);
+    // Selling and going out wait for the shop's hours: from 22:00 to before 7:00 they cannot be
+    // chosen.
+    const bool night = !IsShopOpen(game.state().clock);
     for (int i = 0; i < static_cast<int>(std::size(kCommands)); ++i) {
         entries.push_back(Entry(kCommands[i], i));
         if (night && (i == kSell || i == kGoOut)) entries.back().enabled = 0;
@@ -77,7 +82,7 @@ int BuildGameMenuList(CVemuComp& game, std::vector<MenuEntry>& entries) {
     for (const GameMenuRow& row : kGameMenu)
         if (row.book_flag < 0 ||
             game.state().owned_item_flags[static_cast<std::size_t>(row.book_flag)])
-            entries.push_back(Entry(row.label, row.value));
+            entries.push_back(Entry(row.label, row.screen));
     return static_cast<int>(entries.size());
 }
 
@@ -123,13 +128,10 @@ void CVemuComp::DestinationsScreen() {
 }
 
 void CVemuComp::GameMenuScreen() {
-    int value = 0;
-    if (!ListDecision(value)) return;
-    static constexpr int kScreens[] = {
-        kScreenEquipment, kScreenOwnedItems, kScreenRecipeBook, kScreenIngredientDictionary, -1,
-        kScreenSettings};
-    if (value == kSave)
+    int screen = 0;
+    if (!ListDecision(screen)) return;
+    if (screen == kSaveRow)
         StartStoryEvent(StoryEvent::kSave);
-    else if (value >= 0 && value < static_cast<int>(std::size(kScreens)))
-        PushScreen(kScreens[value]);
+    else
+        PushScreen(screen);
 }

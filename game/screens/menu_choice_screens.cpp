@@ -4,13 +4,6 @@
 
 namespace {
 
-std::unique_ptr<MenuDish> MenuCandidate(const Food& food) {
-    auto dish = std::make_unique<MenuDish>(food, 1.0f);
-    dish->servable = 1;
-    dish->restock = 0;
-    return dish;
-}
-
 bool HoldsDish(const Menu& menu, int slot) {
     return slot >= 0 && slot < static_cast<int>(menu.size()) &&
            menu[static_cast<std::size_t>(slot)] != nullptr;
@@ -22,6 +15,11 @@ enum ContestPhase : int { kChoosing = 0, kAsking = 1, kAnswering = 2 };
 constexpr int kNo = 1;
 
 }  // namespace
+
+void CVemuComp::OfferForMenu(const Food& food) {
+    candidate_dish_ = std::make_unique<MenuDish>(food, 1.0f);
+    candidate_dish_->servable = 1;
+}
 
 void CVemuComp::MenuFullScreen() {
     RecallListCursor(&list_window_);
@@ -58,7 +56,7 @@ void CVemuComp::AddDishToMenuScreen() {
     if (index < 0 || index >= static_cast<int>(pantry.size())) return;
     sounds_.effects[kSoundSelectOn].Play(0, 0);
     contest_dish_.reset();
-    candidate_dish_ = MenuCandidate(*pantry[static_cast<std::size_t>(index)]);
+    OfferForMenu(*pantry[static_cast<std::size_t>(index)]);
 
     // The dish of the chosen slot makes room, and the new dish takes its place there.
     Menu& menu = kitchen_.menu;

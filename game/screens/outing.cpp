@@ -3,7 +3,7 @@
 #include <string>
 
 #include "engine/common/system.h"
-#include "engine/framework/mouse_event.h"
+#include "game/economy/customers.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
 #include "game/screens/outing_finds.h"
@@ -16,7 +16,7 @@ constexpr int kFirstDraw = 50, kSecondDraw = 40;
 
 constexpr float kOutingLoad = 0.2f;
 constexpr int kMinutesPerFrame = 5;
-constexpr int kCancelButton = 5, kDecideButton = 4, kRightMouse = 1;
+constexpr int kDecideButton = 4;
 
 const char* DrawFind() {
     const int r = Rand() % kFirstDraw;
@@ -28,12 +28,11 @@ const char* DrawFind() {
                : nullptr;
 }
 
-bool IsNight(const GameClock& clock) { return clock.hour > 21 || clock.hour < 7; }
-
 }  // namespace
 
 void CVemuComp::OutingScreen() {
-    if (IsNight(state_.clock)) {
+    // She comes home once the shop's hours are over.
+    if (!IsShopOpen(state_.clock)) {
         // Back from the destinations as well as from the outing.
         if (state_.stamina > 0.0f) {
             if (!handles_.message.IsDone()) return;
@@ -47,8 +46,7 @@ void CVemuComp::OutingScreen() {
         }
         return;
     }
-    if (ButtonPressed(kCancelButton) || ButtonPressed(kDecideButton) ||
-        mouse_->GetButton(kRightMouse) == 1) {
+    if (ListCancelled() || ButtonPressed(kDecideButton)) {
         SetCloseWhenDone(false);
         PopScreen();
         return;
@@ -61,8 +59,5 @@ void CVemuComp::OutingScreen() {
         ShowOrAppendMessage(&handles_.message, line.c_str(), kMessageColor, &font16_);
     }
     AddMinutes(kMinutesPerFrame);
-    if (state_.minutes_since_story_check != 0) {
-        ScheduleStory();
-        state_.minutes_since_story_check = 0;
-    }
+    ScheduleStoryIfTimePassed();
 }

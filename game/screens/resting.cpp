@@ -1,13 +1,12 @@
 // Resting: stamina comes back while the clock runs, until the player gets up or the morning,
 // lunch or dinner comes.
-#include "engine/framework/mouse_event.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
 
 constexpr float kRestTime = 0.25f;
 constexpr int kMinutesPerFrame = 5;
-constexpr int kCancelButton = 5, kDecideButton = 4, kRightMouse = 1;
+constexpr int kDecideButton = 4;
 constexpr int kMorning = 7, kLunch = 12, kDinner = 18;
 
 bool Crossed(int before, int after, int hour) { return before < hour && after >= hour; }
@@ -15,18 +14,14 @@ bool Crossed(int before, int after, int hour) { return before < hour && after >=
 }  // namespace
 
 void CVemuComp::RestingScreen() {
-    if (ButtonPressed(kCancelButton) || ButtonPressed(kDecideButton) ||
-        mouse_->GetButton(kRightMouse) == 1) {
+    if (ListCancelled() || ButtonPressed(kDecideButton)) {
         PopScreen();
         return;
     }
     RecoverStamina(kRestTime);
     const int before = state_.clock.hour;
     AddMinutes(kMinutesPerFrame);
-    if (state_.minutes_since_story_check != 0) {
-        ScheduleStory();
-        state_.minutes_since_story_check = 0;
-    }
+    ScheduleStoryIfTimePassed();
     const int after = state_.clock.hour;
     if (Crossed(before, after, kMorning)) {
         PopScreen();

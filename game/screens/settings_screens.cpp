@@ -1,6 +1,6 @@
 // The settings: the message window's text speed and the volumes of music and sound effects.
 // Each choice goes back to the settings list before it takes effect.
-#include <iterator>
+#include <cstddef>
 
 #include "engine/framework/devices.h"
 #include "engine/sound/direct_show.h"
@@ -17,8 +17,12 @@ struct Choice {
 // Frames per character step: smaller is faster.
 constexpr Choice kTextSpeeds[] = {{"遅い", 4}, {"普通", 2}, {"速い", 1}};
 constexpr Choice kVolumes[] = {{"最大", 100}, {"普通", 75}, {"静か", 60}, {"なし", 0}};
-const char* const kSettings[] = {"文字表示速度", "音楽の音量", "効果音の音量"};
-constexpr int kSettingScreens[] = {kScreenTextSpeed, kScreenMusicVolume, kScreenEffectVolume};
+// Each setting's row opens its screen.
+constexpr Choice kSettings[] = {
+    {"文字表示速度", kScreenTextSpeed},
+    {"音楽の音量", kScreenMusicVolume},
+    {"効果音の音量", kScreenEffectVolume},
+};
 
 template <std::size_t N>
 int BuildChoices(const Choice (&choices)[N], std::vector<MenuEntry>& entries) {
@@ -35,14 +39,7 @@ int BuildChoices(const Choice (&choices)[N], std::vector<MenuEntry>& entries) {
 }  // namespace
 
 int BuildSettingsList(CVemuComp& /*game*/, std::vector<MenuEntry>& entries) {
-    entries.clear();
-    for (int i = 0; i < static_cast<int>(std::size(kSettings)); ++i) {
-        MenuEntry entry;
-        entry.label = kSettings[i];
-        entry.value = kSettingScreens[i];
-        entries.push_back(std::move(entry));
-    }
-    return static_cast<int>(entries.size());
+    return BuildChoices(kSettings, entries);
 }
 
 int BuildTextSpeedList(CVemuComp& /*game*/, std::vector<MenuEntry>& entries) {

@@ -10,13 +10,14 @@
 #include "engine/framework/wait_handle.h"
 #include "engine/graphics/font.h"
 #include "engine/graphics/texture.h"
+#include "game/saves/slot_files.h"
 
 class CVemuComp;
 
 class CTitleComp : public CQZNVLComponent {
 public:
     static constexpr const char* kName = "TitleComp";
-    static constexpr int kSlots = 8;
+    static constexpr int kSlots = kSaveSlotCount;
     // The counter starts here on entering, so the logo starts to open 70 frames later.
     static constexpr int kEnterCounter = -70;
     // The logo is fully open and the menu appears.

@@ -142,6 +142,17 @@ TEST_F(ShopsTest, TheShopsAndTheEquipmentShowThePanelOfTheRowUnderTheCursor) {
     EXPECT_EQ(PanelTitle(world.recorder), "ミルク");
     game.PopScreen();
 
+    // The tool shop, walked into from the street, sells its two lists as one.
+    game.PushScreen(kScreenShopList);
+    DecideRow(4);
+    ASSERT_EQ(game.screen_id(), kScreenToolShop);
+    const std::vector<CItem*>& tools = game.item_goods(game.goods_in_use());
+    ASSERT_GE(tools.size(), 2u);
+    world.Tap(kDown);
+    EXPECT_EQ(PanelTitle(world.recorder), tools[1]->GetName());
+    game.PopScreen();
+    game.PopScreen();
+
     // The equipment's first slot wears the new game's apron.
     game.PushScreen(kScreenEquipment);
     world.Frames(1);
