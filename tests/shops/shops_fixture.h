@@ -53,6 +53,11 @@ protected:
         const int index = bag.FindItemIndex(name);
         return index < 0 ? 0 : bag.GetEntryAt(index)->count;
     }
+    // Moves the list cursor onto a row and decides it.
+    void DecideRow(int row) {
+        for (int i = 0; i < row; ++i) world.Tap(kDown);
+        world.Tap(kDecide);
+    }
 };
 
 }  // namespace shops_test
