@@ -9,9 +9,6 @@ namespace {
 
 using namespace economy_panels;
 
-// From this many days an entry keeps for ever.
-constexpr int kKeepsForEver = 999;
-
 }  // namespace
 
 void CVemuComp::DrawEntryInfo(const FoodDef& def) {
@@ -37,7 +34,7 @@ void CVemuComp::DrawEntryInfo(const FoodDef& def) {
         y += kRowPitch;
     }
     text.Line(kLabelX, y, "賞味期限");
-    if (def.days_limit >= kKeepsForEver)
+    if (def.days_limit >= kNeverSpoils)
         text.RightAligned(kValueX, y, "-");
     else
         text.Value(y, def.days_limit, " 日");
