@@ -66,7 +66,8 @@ public:
     int PopScreen();
     int ReplaceScreen(int id);
     int OpenScreen(int id);
-    void ShowChoiceList(MenuEntry* entries, int count);
+    // The rows in the font given, else in the message font.
+    void ShowChoiceList(MenuEntry* entries, int count, DFont* font = nullptr);
 
     // --- media (media.cpp) ---
     bool LoadTextures();

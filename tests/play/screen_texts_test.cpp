@@ -5,12 +5,63 @@
 #include <algorithm>
 #include <string>
 
+#include <sys/stat.h>
+#include <utime.h>
+
+#include <ctime>
+
+#include "engine/common/game_path.h"
 #include "engine/framework/game_mediator.h"
+#include "engine/graphics/glyph_source.h"
+#include "engine/graphics/text_layout.h"
+#include "platform/common/font_face.h"
+#include "platform/virtual_keys.h"
 #include "tests/support/play_harness.h"
 
 namespace {
 
 using namespace play_test;
+
+// Where a drawn text's glyphs reach, left and right, measured with the game's font.
+struct Extent {
+    int left = 0, right = 0;
+};
+Extent TextExtent(CDirectGraphics& graphics, const DrawOp& op) {
+    const CDirectGraphics::CFontData* data = graphics.GetFontData(op.font);
+    Extent extent{op.rect.right, op.rect.left};
+    if (!data || !data->renderer) return extent;
+    FontRenderer& font = *data->renderer;
+    for (const PlacedGlyph& placed : LayoutText(op.text, op.rect, op.format, font)) {
+        extent.left = std::min(extent.left, placed.x);
+        extent.right = std::max(extent.right, placed.x + font.GetGlyph(placed.code_point).advance);
+    }
+    return extent;
+}
+
+// The real Japanese fonts, so that widths are the ones a player sees; false without them.
+bool UseRealFonts(PlayHarness& play) {
+    auto glyphs =
+        MakeFreeTypeGlyphSource(platform::FindMinchoFontFile(), platform::FindGothicFontFile());
+    if (!glyphs) return false;
+    play.app().runtime().graphics.SetGlyphSource(std::move(glyphs));
+    return true;
+}
+
+// Dates a save slot's first file, as if it had been written then (local time).
+void DateSlot(int slot, int year, int month, int day, int hour, int minute) {
+    std::tm local{};
+    local.tm_year = year - 1900;
+    local.tm_mon = month - 1;
+    local.tm_mday = day;
+    local.tm_hour = hour;
+    local.tm_min = minute;
+    local.tm_isdst = -1;
+    const std::time_t when = std::mktime(&local);
+    char name[32];
+    std::snprintf(name, sizeof name, "dat/scd%02d.sav", slot);
+    const utimbuf times{when, when};
+    ASSERT_EQ(utime(gamepath::Resolve(name).c_str(), &times), 0);
+}
 
 class ScreenTexts : public ::testing::Test {
 protected:
@@ -46,6 +97,54 @@ TEST_F(ScreenTexts, RestingLeavesNoQuestionOfTheMainCommandsInTheWindow) {
     play.Press(kCancel);
     ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
     EXPECT_TRUE(play.RunUntilMessage(u8"何をしますか？", 10));
+}
+
+// The date of a slot's row and its time, the row's second text, stand apart on the board: with
+// the widest date and time a row can show, in the fonts of both slot lists.
+TEST_F(ScreenTexts, ASlotRowsDateAndTimeStandApart) {
+    if (!UseRealFonts(play)) GTEST_SKIP() << "no IPA fonts";
+    ASSERT_TRUE(play.game().SaveGame(0));
+    DateSlot(0, 2026, 12, 10, 16, 46);
+    const std::string date = Sjis(u8"2026/12/10"), time = "16:46";
+    // The gap a player reads as a space between the two.
+    constexpr int kGap = 8;
+    auto check_rows = [&](const char* where) {
+        SCOPED_TRACE(where);
+        CDirectGraphics& graphics = play.app().runtime().graphics;
+        const DrawOp* label = nullptr;
+        const DrawOp* clock = nullptr;
+        for (const DrawOp& op : play.draws().ops) {
+            if (op.kind != DrawOp::Kind::Text) continue;
+            if (op.text.find(date) != std::string::npos) label = &op;
+            if (op.text == time) clock = &op;
+        }
+        ASSERT_TRUE(label && clock) << play.Report();
+        const Extent l = TextExtent(graphics, *label), r = TextExtent(graphics, *clock);
+        EXPECT_GE(r.left - l.right, kGap)
+            << "date ends at " << l.right << ", time starts at " << r.left;
+    };
+
+    ASSERT_TRUE(play.Choose(u8"作戦"));
+    ASSERT_TRUE(play.Choose(u8"セーブ"));
+    ASSERT_TRUE(play.RunUntilScreen(kScreenStory));
+    // The question is read, then the slots are listed.
+    for (int i = 0; i < 400 && play.ChoiceRows().size() != 8; ++i) {
+        if (play.MessageWaiting() &&
+            play.game().message_output().GetPosition() == play.game().message_output().GetLength())
+            play.Press(kDecide);
+        else
+            play.Frame();
+    }
+    play.Frames(2);
+    check_rows("save");
+    play.Press(kCancel);
+
+    play.PressKey(platform::vk::kF2);
+    ASSERT_TRUE(play.RunUntilComponent(CTitleComp::kName));
+    play.Press(kDecide);
+    ASSERT_TRUE(play.Choose(u8"つづきから"));
+    play.Frames(2);
+    check_rows("continue");
 }
 
 }  // namespace
