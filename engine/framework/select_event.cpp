@@ -85,6 +85,7 @@ bool CSelectEvent::DecidePressed() const {
 
 void CSelectEvent::Update() {
     ++frame_count_;
+    refused_ = 0;
     if (count_ < 1) return;
     CMouseEvent* mouse = GetMouseEvent();
     const CDirectInput* input = GetDirectInput();
@@ -161,9 +162,13 @@ void CSelectEvent::Update() {
         Scrolled();
     }
 
-    if (hover_ && entries_[index].enabled && DecidePressed()) {
-        Finish();
-        PlayClick();
+    if (hover_ && DecidePressed()) {
+        if (entries_[index].enabled) {
+            Finish();
+            PlayClick();
+        } else {
+            refused_ = 1;
+        }
     }
 }
 

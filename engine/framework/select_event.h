@@ -48,6 +48,8 @@ public:
     void SetRepeatDecide(bool repeat) { repeat_decide_ = repeat ? 1 : 0; }
     void SetCursorShown(bool shown) { hover_ = shown ? 1 : 0; }
     bool IsCursorShown() const { return hover_ != 0; }
+    // In this frame the player decided a row that cannot be chosen; the owner may say why.
+    bool DecideRefused() const { return refused_ != 0; }
     void SetTop(int top) { top_ = top; }
 
     int GetIndex() const { return *index_; }
@@ -87,6 +89,7 @@ private:
     unsigned char mouse_enabled_ = 0;
     unsigned char key_recall_ = 0;
     unsigned char repeat_decide_ = 0;
+    unsigned char refused_ = 0;
     // Stands in for the caller's variable until SetItems names one.
     int own_index_ = 0;
 };

@@ -106,6 +106,9 @@ void RunQuantityShop(CVemuComp& game, const QuantityShop& shop) {
         return;
     }
     game.RecallListCursor(&game.list_window());
+    // A grey row is one beyond the money: the player who decides it is told so.
+    if (game.list_window().DecideRefused())
+        game.ShowMessage(&game.handles().message, "お金が足りません", false);
     if (game.ListCancelled()) {
         if (shop.cancel_rewinds_list) game.list_window().SetTop(0);
         game.list_window().Stop();

@@ -96,6 +96,8 @@ void CVemuComp::InitializeWindows() {
         {&base, &textures_.item_board, &textures_.item_board_on, 256, false},
         {&list_window_, &textures_.item_board, &textures_.item_board_on, 256, true},
         {&choice_window_, &textures_.item_board2, &textures_.item_board2_on, 128, false},
+        // The item shops' goods: on boards like every list, wide enough for their prices.
+        {&shop_window_.list(), &textures_.item_board, &textures_.item_board_on, 256, true},
     };
     for (const Window& window : kWindows) {
         CSelectEvent& list = *window.list;
@@ -110,6 +112,8 @@ void CVemuComp::InitializeWindows() {
     SetSelectSound(&sounds_.switch_sound);
     shop_window_.SetUnit("クル");
     shop_window_.SetFont(&font16_, kMessageColor);
+    // A goods name and its price share the row: in the message font the longest run together.
+    shop_window_.list().SetTextStyle(kMessageColor, &font14_);
     shop_window_.SetCursorSound(&sounds_.switch_sound);
     shop_window_.SetArrowTextures(&textures_.page_up, &textures_.page_down);
     number_entry_.EnableMouse(true);

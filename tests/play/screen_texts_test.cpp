@@ -11,7 +11,9 @@
 #include <ctime>
 
 #include "engine/common/game_path.h"
+#include "engine/data/item.h"
 #include "engine/framework/game_mediator.h"
+#include "engine/framework/shop_event.h"
 #include "engine/graphics/glyph_source.h"
 #include "engine/graphics/text_layout.h"
 #include "platform/common/font_face.h"
@@ -97,6 +99,90 @@ TEST_F(ScreenTexts, RestingLeavesNoQuestionOfTheMainCommandsInTheWindow) {
     play.Press(kCancel);
     ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
     EXPECT_TRUE(play.RunUntilMessage(u8"何をしますか？", 10));
+}
+
+// The tool shop lists every row with its price on the row's board, apart from the name.
+TEST_F(ScreenTexts, TheToolShopPricesEveryRowOnItsBoard) {
+    if (!UseRealFonts(play)) GTEST_SKIP() << "no IPA fonts";
+    ASSERT_TRUE(play.Choose(u8"外出する"));
+    ASSERT_TRUE(play.Choose(u8"商店街"));
+    play.SetMoney(3000);
+    ASSERT_TRUE(play.Choose(u8"道具屋"));
+    ASSERT_TRUE(play.RunUntilScreen(kScreenToolShop));
+    play.Frames(2);
+    CShopEvent& shop = play.game().shop_window();
+    const std::vector<MenuEntry>& rows = shop.entries();
+    ASSERT_GT(rows.size(), 1u);
+
+    CDirectGraphics& graphics = play.app().runtime().graphics;
+    const int list_x = CShopEvent::kListX;
+    // A space's width at least between a name and its price.
+    constexpr int kGap = 8;
+    // Row by row, the cursor brings every page of the shop into view.
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        SCOPED_TRACE(i);
+        for (int step = 0; step < 40 && shop.list().GetIndex() != i; ++step) play.Press(kDown);
+        ASSERT_EQ(shop.list().GetIndex(), i);
+        const MenuEntry& row = rows[static_cast<std::size_t>(i)];
+        const CItem* goods = play.game().item_goods(0)[static_cast<std::size_t>(i)];
+        EXPECT_EQ(row.second_text, std::to_string(goods->price) + Sjis(u8" クル"));
+        // The row's texts: its name (or the name's first part) and its price.
+        const int row_y = CShopEvent::kListY + CShopEvent::kPitch * (i - shop.list().GetTop());
+        const DrawOp* name = nullptr;
+        const DrawOp* price = nullptr;
+        for (const DrawOp& op : play.draws().ops) {
+            if (op.kind != DrawOp::Kind::Text || op.rect.top < row_y ||
+                op.rect.top >= row_y + CShopEvent::kPitch || op.rect.left >= list_x + 256)
+                continue;
+            if (op.text == row.second_text) price = &op;
+            if (!name && !op.text.empty() && row.label.rfind(op.text, 0) == 0) name = &op;
+        }
+        ASSERT_TRUE(name && price) << play.Report();
+        // On the row's board, apart from the name.
+        const Extent extent = TextExtent(graphics, *price);
+        EXPECT_GE(extent.left - TextExtent(graphics, *name).right, kGap);
+        EXPECT_GE(extent.left, list_x);
+        EXPECT_LE(extent.right, list_x + 256 - 8);
+    }
+}
+
+// In every shop that sells, a grey row is one beyond the money: deciding it says so, opens no
+// quantity entry and buys nothing.
+TEST_F(ScreenTexts, DecidingAGreyRowSaysTheMoneyIsShort) {
+    struct Case {
+        const char8_t* shop;
+        int screen;
+        CSelectEvent& (*list)(CVemuComp& game);
+    };
+    const Case kCases[] = {
+        {u8"道具屋", kScreenToolShop,
+         [](CVemuComp& g) -> CSelectEvent& { return g.shop_window().list(); }},
+        {u8"肉屋", kScreenFoodShop, [](CVemuComp& g) -> CSelectEvent& { return g.list_window(); }},
+    };
+    ASSERT_TRUE(play.Choose(u8"外出する"));
+    ASSERT_TRUE(play.Choose(u8"商店街"));
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(testing_support::Utf8(c.shop));
+        // Nothing to spend: every priced row is grey.
+        play.SetMoney(0);
+        ASSERT_TRUE(play.Choose(c.shop));
+        ASSERT_TRUE(play.RunUntilScreen(c.screen));
+        play.Frames(2);
+        CSelectEvent& list = c.list(play.game());
+        ASSERT_GT(list.GetCount(), 1);
+        ASSERT_FALSE(list.GetEntries()[1].enabled);
+        play.Press(kDown);
+        ASSERT_EQ(list.GetIndex(), 1);
+        play.Press(kDecide);
+        EXPECT_TRUE(play.RunUntilMessage(u8"お金が足りません", 5));
+        EXPECT_FALSE(play.mediator().IsRunning(&play.game().number_entry()));
+        EXPECT_FALSE(play.mediator().IsRunning(&play.game().shop_window().quantity_entry()));
+        EXPECT_TRUE(play.mediator().IsRunning(&list));
+        EXPECT_EQ(play.state().money, 0);
+        EXPECT_EQ(play.game().screen_id(), c.screen);
+        play.Press(kCancel);
+        ASSERT_TRUE(play.RunUntilScreen(kScreenShopList));
+    }
 }
 
 // The date of a slot's row and its time, the row's second text, stand apart on the board: with
