@@ -93,6 +93,8 @@ public:
     void DrawText(int x, int y, const char* text, std::uint32_t argb, DFont* font, unsigned format);
     void DrawTextRect(const TextRect& rect, const char* text, std::uint32_t argb, DFont* font,
                       unsigned format);
+    // How far a line of text (CP932) reaches to the right of where it starts, in that font.
+    int MeasureText(const char* text, DFont* font);
 
     // The 3D set-up, kept as plain state: nothing draws with it.
     void SetProjection(float near_plane, float far_plane);

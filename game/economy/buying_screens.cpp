@@ -90,6 +90,7 @@ void AskQuantity(CVemuComp& game, const QuantityShop& shop) {
     game.list_window().Stop();
     const int shown_row = game.screen_cursor() - (shop.entry_beside_shown_row ? top : 0);
     CInputNumberEvent& entry = game.number_entry();
+    entry.SetTotal(goods.price, 1.0f, "クル");
     entry.Setup(shop.entry_x, kEntryTop + kRowPitch * shown_row, 0);
     // Goods given away still sell no more than the money would buy at one each.
     entry.SetRange(money / std::max(goods.price, 1), 0);

@@ -11,6 +11,7 @@
 #include <ctime>
 
 #include "engine/common/game_path.h"
+#include "engine/common/sjis.h"
 #include "engine/data/item.h"
 #include "engine/framework/game_mediator.h"
 #include "engine/framework/shop_event.h"
@@ -24,18 +25,25 @@ namespace {
 
 using namespace play_test;
 
+std::string Utf8Of(const std::string& cp932) { return sjis::ToUtf8(cp932); }
+
 // Where a drawn text's glyphs reach, left and right, measured with the game's font.
 struct Extent {
-    int left = 0, right = 0;
+    int left = 0, right = 0, top = 0, bottom = 0;
+    bool Meets(const Extent& other) const {
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+    }
 };
 Extent TextExtent(CDirectGraphics& graphics, const DrawOp& op) {
     const CDirectGraphics::CFontData* data = graphics.GetFontData(op.font);
-    Extent extent{op.rect.right, op.rect.left};
+    Extent extent{op.rect.right, op.rect.left, op.rect.bottom, op.rect.top};
     if (!data || !data->renderer) return extent;
     FontRenderer& font = *data->renderer;
     for (const PlacedGlyph& placed : LayoutText(op.text, op.rect, op.format, font)) {
         extent.left = std::min(extent.left, placed.x);
         extent.right = std::max(extent.right, placed.x + font.GetGlyph(placed.code_point).advance);
+        extent.top = std::min(extent.top, placed.y);
+        extent.bottom = std::max(extent.bottom, placed.y + font.CellHeight());
     }
     return extent;
 }
@@ -182,6 +190,127 @@ TEST_F(ScreenTexts, DecidingAGreyRowSaysTheMoneyIsShort) {
         EXPECT_EQ(play.game().screen_id(), c.screen);
         play.Press(kCancel);
         ASSERT_TRUE(play.RunUntilScreen(kScreenShopList));
+    }
+}
+
+// The quantity entry of every shop and of the restocking stands on a board of its own, in the
+// game's font, with what the quantity costs beside the count in the shops; it covers no text of
+// the screen under it (the goods list, the information panel), whichever row asked.
+TEST_F(ScreenTexts, TheQuantityEntryStandsOnItsBoardClearOfTheScreensTexts) {
+    if (!UseRealFonts(play)) GTEST_SKIP() << "no IPA fonts";
+    struct Case {
+        const char* what;
+        // Opens the entry on the list's last row, which it returns.
+        int (*open)(PlayHarness& play);
+        CInputNumberEvent& (*entry)(CVemuComp& game);
+        int quantity;
+        // What one of the row costs, 0 for an entry without a total.
+        int (*price)(CVemuComp& game, int row);
+    };
+    auto to_street = [](PlayHarness& play) {
+        EXPECT_TRUE(play.Choose(u8"外出する"));
+        EXPECT_TRUE(play.Choose(u8"商店街"));
+    };
+    static auto street = to_street;
+    auto on_last_row = [](PlayHarness& play, const CSelectEvent& list) {
+        const int row = list.GetCount() - 1;
+        for (int step = 0; step < 40 && list.GetIndex() != row; ++step) play.Press(kDown);
+        EXPECT_EQ(list.GetIndex(), row);
+        play.Press(kDecide);
+        return row;
+    };
+    static auto last_row = on_last_row;
+    const Case kCases[] = {
+        {"a lower row of a food shop",
+         [](PlayHarness& play) {
+             street(play);
+             EXPECT_TRUE(play.Choose(u8"肉屋"));
+             EXPECT_TRUE(play.RunUntilScreen(kScreenFoodShop));
+             return last_row(play, play.game().list_window());
+         },
+         [](CVemuComp& g) -> CInputNumberEvent& { return g.number_entry(); }, 3,
+         [](CVemuComp& g, int row) {
+             return g.food_goods(g.goods_in_use())[static_cast<std::size_t>(row)]->price;
+         }},
+        {"a lower row of the tool shop",
+         [](PlayHarness& play) {
+             street(play);
+             EXPECT_TRUE(play.Choose(u8"道具屋"));
+             EXPECT_TRUE(play.RunUntilScreen(kScreenToolShop));
+             return last_row(play, play.game().shop_window().list());
+         },
+         [](CVemuComp& g) -> CInputNumberEvent& { return g.shop_window().quantity_entry(); }, 2,
+         [](CVemuComp& g, int row) {
+             return g.item_goods(0)[static_cast<std::size_t>(row)]->price;
+         }},
+        {"the restocking of a menu dish",
+         [](PlayHarness& play) {
+             play.AddToMenu(u8"ゼルバ炒め", 1.0f);
+             EXPECT_TRUE(play.Choose(u8"メニューを見る"));
+             EXPECT_TRUE(play.RunUntilScreen(kScreenMenu));
+             play.Press(kDecide);
+             EXPECT_TRUE(play.Choose(u8"自動仕入れ"));
+             return 0;
+         },
+         [](CVemuComp& g) -> CInputNumberEvent& { return g.number_entry(); }, 4,
+         [](CVemuComp&, int) { return 0; }},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.what);
+        play.SetMoney(10000000);
+        const int row = c.open(play);
+        CInputNumberEvent& entry = c.entry(play.game());
+        ASSERT_TRUE(play.mediator().IsRunning(&entry)) << play.Report();
+        for (int i = 0; i < c.quantity; ++i) play.Press(kUp);
+        play.Frames(3);
+        const int value = entry.GetValue();
+
+        // The board: the pictures drawn at the entry's height, from its first to its last.
+        const std::vector<DrawOp>& ops = play.draws().ops;
+        const int board_texture = play.game().textures().item_board.GetIndex();
+        std::size_t first = ops.size();
+        Extent board{640, 0, entry.GetY() - 20, entry.GetY() + 40};
+        for (std::size_t i = 0; i < ops.size(); ++i) {
+            const DrawOp& op = ops[i];
+            if ((op.kind != DrawOp::Kind::Texture && op.kind != DrawOp::Kind::TextureRect) ||
+                op.texture != board_texture || op.y != entry.GetY() - 10)
+                continue;
+            first = std::min(first, i);
+            board.left = std::min(board.left, op.x);
+            board.right = std::max(
+                board.right, op.x + (op.kind == DrawOp::Kind::TextureRect ? op.src_width : 256));
+        }
+        ASSERT_LT(first, ops.size()) << "no board";
+
+        CDirectGraphics& graphics = play.app().runtime().graphics;
+        const std::string total =
+            std::to_string(value * c.price(play.game(), row)) + Sjis(u8" クル");
+        bool total_drawn = false, ok_drawn = false;
+        std::vector<Extent> own;
+        for (std::size_t i = 0; i < ops.size(); ++i) {
+            const DrawOp& op = ops[i];
+            if (op.kind != DrawOp::Kind::Text || op.text.empty()) continue;
+            const Extent text = TextExtent(graphics, op);
+            if (i > first && op.y == entry.GetY()) {
+                // The entry's own: on its board, in the game's font.
+                EXPECT_GE(text.left, board.left) << Utf8Of(op.text);
+                EXPECT_LE(text.right, board.right) << Utf8Of(op.text);
+                EXPECT_EQ(op.font, play.game().message_font().GetIndex()) << Utf8Of(op.text);
+                for (const Extent& other : own) EXPECT_FALSE(text.Meets(other)) << Utf8Of(op.text);
+                own.push_back(text);
+                total_drawn |= op.text == total;
+                ok_drawn |= op.text == Sjis(u8"決定");
+            } else if (i < first) {
+                EXPECT_FALSE(text.Meets(board)) << "covers " << Utf8Of(op.text);
+            }
+        }
+        EXPECT_TRUE(ok_drawn);
+        EXPECT_EQ(total_drawn, c.price(play.game(), row) > 0) << total;
+
+        play.Press(kCancel);
+        for (int press = 0; press < 6 && play.game().screen_id() != kScreenMainCommands; ++press)
+            play.Press(kCancel);
+        ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands)) << play.Report();
     }
 }
 
