@@ -14,6 +14,7 @@
 #include "engine/common/sjis.h"
 #include "engine/data/item.h"
 #include "engine/framework/game_mediator.h"
+#include "engine/framework/message_out_event.h"
 #include "engine/framework/shop_event.h"
 #include "engine/graphics/glyph_source.h"
 #include "engine/graphics/text_layout.h"
@@ -311,6 +312,35 @@ TEST_F(ScreenTexts, TheQuantityEntryStandsOnItsBoardClearOfTheScreensTexts) {
         for (int press = 0; press < 6 && play.game().screen_id() != kScreenMainCommands; ++press)
             play.Press(kCancel);
         ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands)) << play.Report();
+    }
+}
+
+// Story lines break where a reader expects: a bracketed name or a word that would cross the end
+// of a line goes whole to the next one.
+TEST_F(ScreenTexts, StoryLinesBreakBeforeANameOrAWordNotInsideIt) {
+    struct Case {
+        const char8_t* text;
+        const char8_t* first_line;
+        const char8_t* second_line;
+    };
+    const Case kCases[] = {
+        {u8"そういえば、ゼルバ炒めに使う『ゼルバワラビ』と『ゼルゼルダケ』が\n残り少なくなってきた"
+         u8"な",
+         u8"そういえば、ゼルバ炒めに使う『ゼルバワラビ』と", u8"『ゼルゼルダケ』が"},
+        {u8"資金に余裕があれば、まずは『建築事務所』に行き、店舗を拡張しておくといい",
+         u8"資金に余裕があれば、まずは『建築事務所』に行き、", u8"店舗を拡張しておくといい"},
+    };
+    CVemuComp& game = play.game();
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(testing_support::Utf8(c.first_line));
+        game.ShowMessage(&game.handles().message, Sjis(c.text).c_str(), true);
+        const CMessageOutEvent& out = game.message_output();
+        for (int frame = 0; frame < 600 && !out.IsPageFull() &&
+                            !(out.GetPosition() >= out.GetLength() && play.MessageWaiting());
+             ++frame)
+            play.Frame();
+        EXPECT_EQ(Utf8Of(out.VisibleLine(0)), testing_support::Utf8(c.first_line));
+        EXPECT_EQ(Utf8Of(out.VisibleLine(1)), testing_support::Utf8(c.second_line));
     }
 }
 
