@@ -135,6 +135,7 @@ std::optional<Image> DecodeImage(std::span<const std::uint8_t> bytes, std::strin
     if (StartsWith(bytes, "BM")) return DecodeBmp(bytes);
     if (StartsWith(bytes, "DDS ")) return DecodeDds(bytes);
     if (IsJpeg(bytes)) return DecodeJpeg(bytes);
+    if (IsPng(bytes)) return DecodePng(bytes);
     if (extension == "tga") return DecodeTga(bytes);
     return std::nullopt;
 }

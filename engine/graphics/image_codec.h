@@ -1,5 +1,5 @@
 // The image formats the game's textures come in: BMP (also a DIB without its file header),
-// DDS, JPEG and TGA, decoded into ARGB pixels; and the header sizing rules by which texture
+// DDS, JPEG, PNG and TGA, decoded into ARGB pixels; and the header sizing rules by which texture
 // coordinates are computed.
 #pragma once
 
@@ -34,6 +34,8 @@ std::optional<Image> DecodeBmp(std::span<const std::uint8_t> bytes);
 std::optional<Image> DecodeDib(std::span<const std::uint8_t> bytes);
 std::optional<Image> DecodeDds(std::span<const std::uint8_t> bytes);
 std::optional<Image> DecodeJpeg(std::span<const std::uint8_t> bytes);
+// Every colour type and bit depth, interlaced or not; gamma and colour profiles are not applied.
+std::optional<Image> DecodePng(std::span<const std::uint8_t> bytes);
 std::optional<Image> DecodeTga(std::span<const std::uint8_t> bytes);
 // Chooses by signature, then by extension (TGA has no signature).
 std::optional<Image> DecodeImage(std::span<const std::uint8_t> bytes, std::string_view extension);

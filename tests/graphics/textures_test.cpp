@@ -1,7 +1,4 @@
 // Texture and font tables: loading, sizing from headers, colour keys, resources, failures.
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <cstdlib>
 
 #include "engine/common/numbers.h"
@@ -18,18 +15,6 @@ void PrintTo(const ImageSize& size, std::ostream* out) {
 namespace {
 
 const char* Utf8(const char8_t* s) { return reinterpret_cast<const char*>(s); }
-
-#if !defined(__SANITIZE_ADDRESS__)
-// Lets the process map only `extra` bytes more than it has mapped now. (AddressSanitizer maps
-// its shadow memory up front, so the limit cannot be used under it.)
-void LimitAddressSpace(std::size_t extra) {
-    std::size_t pages = 0;
-    std::ifstream("/proc/self/statm") >> pages;
-    const rlim_t limit = static_cast<rlim_t>(pages * ::sysconf(_SC_PAGESIZE) + extra);
-    const rlimit value{limit, limit};
-    ::setrlimit(RLIMIT_AS, &value);
-}
-#endif
 
 Bytes JpegWithFrame(std::uint8_t marker, int width, int height) {
     // SOI, an APP0 stub holding an 0xFF 0xFF pair, then the start of frame.
