@@ -201,6 +201,35 @@ const Picture kPictures[] = {
       0xFF001020, 0xFFFFFF00, 0xFF737373, 0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF,
       0xFF000000},
      1},
+    // convert source.png -depth 5 -compress None tga_argb16.tga
+    {"tga_argb16.tga",
+     5,
+     3,
+     {0xFF737373, 0xFF737373, 0xFF737373, 0xFF737373, 0xFF000810, 0xFFFF7300, 0x00000000,
+      0x00001020, 0xFFFFFF00, 0xFF737373, 0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF,
+      0xFF000000},
+     1},
+    // convert source.png -depth 5 -compress RLE tga_argb16_rle.tga
+    {"tga_argb16_rle.tga",
+     5,
+     3,
+     {0xFF737373, 0xFF737373, 0xFF737373, 0xFF737373, 0xFF000810, 0xFFFF7300, 0x00000000,
+      0x00001020, 0xFFFFFF00, 0xFF737373, 0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF,
+      0xFF000000},
+     1},
+    // No program at hand writes grey with alpha, nor reads it (convert and tgatoppm take its
+    // sixteen bits for a colour); written by a script, grey 17 i and alpha 255 - 17 i for the
+    // i-th pixel, rows top-down, by
+    // clang-format off
+    // python3 -c "import sys; sys.stdout.buffer.write(bytes([0, 0, 3] + [0] * 9 + [5, 0, 3, 0,
+    //   16, 0x28] + [v for i in range(15) for v in (17 * i, 255 - 17 * i)]))" > tga_gray_alpha16.tga
+    // clang-format on
+    {"tga_gray_alpha16.tga",
+     5,
+     3,
+     {0xFF000000, 0xEE111111, 0xDD222222, 0xCC333333, 0xBB444444, 0xAA555555, 0x99666666,
+      0x88777777, 0x77888888, 0x66999999, 0x55AAAAAA, 0x44BBBBBB, 0x33CCCCCC, 0x22DDDDDD,
+      0x11EEEEEE}},
 };
 
 Bytes ReadPicture(const std::string& name) {
@@ -334,7 +363,7 @@ class PicturesDrawn : public GraphicsWorld {};
 
 TEST_F(PicturesDrawn, TgaAndPngTexturesDrawAtTheirOwnSize) {
     constexpr std::uint32_t kBackground = 0xFF204060;
-    for (const char* file : {"tga_rgba32.tga", "png_rgba8.png"}) {
+    for (const char* file : {"tga_rgba32.tga", "tga_argb16.tga", "png_rgba8.png"}) {
         SCOPED_TRACE(file);
         const Picture& want =
             *std::find_if(std::begin(kPictures), std::end(kPictures),
