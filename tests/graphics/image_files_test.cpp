@@ -1,10 +1,10 @@
 // Pictures that other programs wrote, decoded to the size and the pixels that those programs
-// read back. The files are in images/, made from source.png by ImageMagick 6.9's convert with the
-// command above each case; the pixels are what `convert <file> -depth 8 txt:-` lists, as ARGB
-// words, rows top-down. A TGA's are listed with -auto-orient as well: convert keeps a TGA's rows
-// in the order stored and only notes the corner they start from. A channel stored in five or in
-// sixteen bits may be one off: convert rounds it to eight bits down where a half or more
-// rounds up here.
+// read back. The files are in images/, made from source.png with the command above each case
+// (ImageMagick 6.9's convert, libjpeg-turbo 2.1's cjpeg); the pixels are what
+// `convert <file> -depth 8 txt:-` lists, as ARGB words, rows top-down. A TGA's are listed with
+// -auto-orient as well: convert keeps a TGA's rows in the order stored and only notes the corner
+// they start from. A channel stored in five or in sixteen bits, or decoded from a JPEG, may be
+// one off: convert rounds down where a half or more rounds up here.
 #include <fstream>
 #include <iomanip>
 #include <sstream>
@@ -230,6 +230,50 @@ const Picture kPictures[] = {
      {0xFF000000, 0xEE111111, 0xDD222222, 0xCC333333, 0xBB444444, 0xAA555555, 0x99666666,
       0x88777777, 0x77888888, 0x66999999, 0x55AAAAAA, 0x44BBBBBB, 0x33CCCCCC, 0x22DDDDDD,
       0x11EEEEEE}},
+    // convert source.png -background '#336699' -flatten ppm:- | cjpeg -quality 1 -optimize >
+    // jpeg_extended.jpg
+    {"jpeg_extended.jpg",
+     5,
+     3,
+     {0xFFDFDFDF, 0xFFD1D1D1, 0xFFB6B6B6, 0xFF939393, 0xFF6D6D6D, 0xFFDFDFDF, 0xFFD1D1D1,
+      0xFFB6B6B6, 0xFF939393, 0xFF6D6D6D, 0xFFDFDFDF, 0xFFD1D1D1, 0xFFB6B6B6, 0xFF939393,
+      0xFF6D6D6D},
+     1},
+    // convert source.png -background '#336699' -flatten ppm:- | cjpeg -arithmetic >
+    // jpeg_arithmetic.jpg
+    {"jpeg_arithmetic.jpg",
+     5,
+     3,
+     {0xFF484840, 0xFF93948C, 0xFF171813, 0xFFF7FCF6, 0xFF070B0A, 0xFF7B7B73, 0xFF71726C,
+      0xFF494B46, 0xFFB8BDB9, 0xFF818584, 0xFF858680, 0xFF7B7C76, 0xFF7F817C, 0xFF787D79,
+      0xFF1D2120},
+     1},
+    // convert source.png -background '#336699' -flatten ppm:- | cjpeg -arithmetic -progressive >
+    // jpeg_arithmetic_progressive.jpg
+    {"jpeg_arithmetic_progressive.jpg",
+     5,
+     3,
+     {0xFF484840, 0xFF93948C, 0xFF171813, 0xFFF7FCF6, 0xFF070B0A, 0xFF7B7B73, 0xFF71726C,
+      0xFF494B46, 0xFFB8BDB9, 0xFF818584, 0xFF858680, 0xFF7B7C76, 0xFF7F817C, 0xFF787D79,
+      0xFF1D2120},
+     1},
+    // convert source.png -background '#336699' -flatten -colorspace CMYK -quality 95 jpeg_ycck.jpg
+    // (listed with -colorspace sRGB)
+    {"jpeg_ycck.jpg",
+     5,
+     3,
+     {0xFFFC0000, 0xFF05FD00, 0xFF0002FA, 0xFFFEFFFF, 0xFF000000, 0xFF99724E, 0xFF326499,
+      0xFF25547C, 0xFFD3D729, 0xFF807E80, 0xFF7F8282, 0xFF7E7B7E, 0xFF797D7C, 0xFF808282,
+      0xFF09121B},
+     1},
+    // cmyk.c, from jpeg_ycck.jpg (listed with -colorspace sRGB)
+    {"jpeg_cmyk.jpg",
+     5,
+     3,
+     {0xFFFB0000, 0xFF07FE00, 0xFF0002FB, 0xFFFEFEFF, 0xFF000000, 0xFF98724D, 0xFF326297,
+      0xFF25547B, 0xFFD2D82B, 0xFF807E7F, 0xFF818483, 0xFF79767A, 0xFF787C7C, 0xFF828484,
+      0xFF091019},
+     1},
 };
 
 Bytes ReadPicture(const std::string& name) {
@@ -392,4 +436,22 @@ TEST_F(PicturesDrawn, TgaAndPngTexturesDrawAtTheirOwnSize) {
         EXPECT_EQ(gfx->PixelAt(10, 23), kBackground);
         EXPECT_EQ(gfx->PixelAt(639, 479), kBackground);
     }
+}
+
+TEST(PicturesFromOtherPrograms, CmykWithoutAdobesMarkerStoresTheInksThemselves) {
+    // jpeg_cmyk.jpg without its Adobe segment: the white pixel's stored 255s become full inks.
+    Bytes plain = ReadPicture("jpeg_cmyk.jpg");
+    const std::uint8_t adobe[] = {0xFF, 0xEE};
+    const auto at = std::search(plain.begin(), plain.end(), std::begin(adobe), std::end(adobe));
+    ASSERT_NE(at, plain.end());
+    const std::size_t length = static_cast<std::size_t>(at[2] << 8 | at[3]);
+    plain.erase(at, at + 2 + static_cast<std::ptrdiff_t>(length));
+    const auto inverted = DecodeJpeg(ReadPicture("jpeg_cmyk.jpg"));
+    const auto image = DecodeJpeg(plain);
+    ASSERT_TRUE(inverted && image);
+    for (int shift = 0; shift < 24; shift += 8) {
+        EXPECT_GE((inverted->At(3, 0) >> shift) & 255, 254u) << shift;
+        EXPECT_LE((image->At(3, 0) >> shift) & 255, 1u) << shift;
+    }
+    EXPECT_EQ(image->At(3, 0) >> 24, 255u);
 }
