@@ -72,7 +72,7 @@ std::optional<Image> DecodeTga(std::span<const std::uint8_t> b) {
         palette.assign(static_cast<std::size_t>(map_first + map_length), 0xFF000000u);
         for (int i = 0; i < map_length; ++i, at += entry) {
             if (at + entry > b.size()) return std::nullopt;
-            const Layout entry_layout{map_depth == 15 ? 15 : map_depth, false, false, alpha};
+            const Layout entry_layout{map_depth, false, false, alpha};
             palette[map_first + i] = ReadPixel(b.data() + at, entry_layout, {});
         }
     }
