@@ -40,7 +40,7 @@ game_sources=(
 # The readers of the files a player may drop into the game folder: pictures (with the system's
 # libjpeg and libpng, which are not instrumented), sounds and the recipe and bonus lines.
 image_sources=("$root"/engine/graphics/image_{bmp,bmp_rle,codec,dds,jpeg,png,tga}.cpp)
-sound_sources=("$root"/engine/sound/wave_data.cpp "$root"/engine/sound/midi_song.cpp)
+sound_sources=("$root"/engine/sound/{wave_data,wave_format,wave_samples,midi_song}.cpp)
 recipe_sources=(
   "$root"/game/data/{record_line,data_line_reader,recipe_records,recipe_keywords}.cpp
   "$root"/game/food/*.cpp
