@@ -176,7 +176,9 @@ void CVemuComp::MenuScreen() {
                                    ? "自動仕入れを設定しましたが\n自動仕入れのできない材料が"
                                      "メニューに含まれています"
                                    : "自動仕入れを設定しました";
-            ShowMessage(&handles_.message, text, true);
+            // Read on its own screen: the menu list comes back once it is read.
+            ShowNotice(text);
+            return;
         }
         ShowMenuListAgain(*this);
         return;

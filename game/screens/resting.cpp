@@ -33,10 +33,10 @@ void CVemuComp::RestingScreen() {
         StartStoryEvent(StoryEvent::kMorningRoutine);
     } else if (Crossed(before, after, kLunch)) {
         PopScreen();
-        ShowMessage(&handles_.message, "ランチタイムです", true);
+        ShowNotice("ランチタイムです");
     } else if (Crossed(before, after, kDinner)) {
         PopScreen();
-        ShowMessage(&handles_.message, "ディナータイムです", true);
+        ShowNotice("ディナータイムです");
     } else {
         ScheduleStoryIfTimePassed();
     }

@@ -219,7 +219,10 @@ TEST_F(MenuTest, TheRestockCountSaysWhetherEveryIngredientCanBeBought) {
         world.Tap(kDecide);
         EXPECT_EQ(dish.restock, c.entered);
         EXPECT_EQ(Message(), c.message);
-        EXPECT_EQ(game.screen_id(), kScreenMenu);
+        // Read on its own screen, with the menu list waiting under it.
+        EXPECT_EQ(game.screen_id(), kScreenWaitForMessage);
+        EXPECT_FALSE(world.mediator().IsRunning(&game.list_window()));
+        ASSERT_TRUE(DecideUntilScreen(kScreenMenu));
         EXPECT_TRUE(world.mediator().IsRunning(&game.list_window()));
         game.PopScreen();
     }
