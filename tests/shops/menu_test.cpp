@@ -164,6 +164,8 @@ TEST_F(MenuTest, DeleteTakesTheDishOffTheMenu) {
 
 TEST_F(MenuTest, CookingAheadMovesTheClockByAllTheKitchensWorkAndStoresAReadyPortion) {
     MenuDish& dish = AddMenuDish("卵");
+    // Priced as a cooked dish: the bought eggs are what it is made of, not portions of it.
+    dish.price_percent = 150;
     SetClock(10, 0);
     // The kitchen is still busy with earlier work; that comes first.
     game.state().cooking_minutes = 30;
