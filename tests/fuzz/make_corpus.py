@@ -5,7 +5,8 @@ targets.
     tests/fuzz/make_corpus.py
 
 Every seed is a tiny well-formed file of a kind the game reads, so each fuzz run starts from
-the decoders' main paths. The JPEG seeds are encoded with the system's libjpeg through a small
+the decoders' main paths; the pictures other programs wrote, which the graphics tests read,
+join them. The JPEG seeds are encoded with the system's libjpeg through a small
 C program (cc and libjpeg's headers needed); the recipe and bonus lines are taken from the
 game's own sources in data/recipes and written in CP932 with CR LF, as the game reads them.
 """
@@ -157,6 +158,14 @@ int main(int argc, char** argv) {
             subprocess.run([exe, out] + args.split(), check=True)
             with open(out, "rb") as f:
                 write("fuzz_image", name, f.read())
+
+    # The pictures other programs wrote that the graphics tests read: every PNG colour type and
+    # depth, TGAs with alpha bits and grey with alpha, CMYK, YCCK, extended and arithmetic JPEGs.
+    images = os.path.join(REPO, "tests", "graphics", "images")
+    for name in sorted(os.listdir(images)):
+        if name.endswith((".png", ".tga", ".jpg")):
+            with open(os.path.join(images, name), "rb") as f:
+                write("fuzz_image", "other_" + os.path.splitext(name)[0], f.read())
 
 
 # Sounds --------------------------------------------------------------------------------------
