@@ -122,6 +122,7 @@ void CVemuComp::InitializeWindows() {
     shop_window_.list().SetTextStyle(kMessageColor, &font14_);
     shop_window_.SetCursorSound(&sounds_.switch_sound);
     shop_window_.SetArrowTextures(&textures_.page_up, &textures_.page_down);
+    number_entry_.cursor_sound = &sounds_.switch_sound;
     number_entry_.EnableMouse(true);
     // The quantity entries stand on a board like the lists', in the message font and colour,
     // above the information panel; the item shops' beside their list, which stays on screen.

@@ -16,14 +16,16 @@ if ! command -v "$cxx" >/dev/null; then
   exit 1
 fi
 targets=(fuzz_cipher_reader fuzz_qz_file fuzz_shared_data fuzz_item_bag fuzz_save_slot
-         fuzz_image fuzz_wave fuzz_midi fuzz_recipe_lines)
+         fuzz_image fuzz_wave fuzz_midi fuzz_recipe_lines fuzz_settings)
 
-# Only the file formats and what they stand on: no SDL, fonts or sound.
+# Only the file formats (the settings file among them) and what they stand on: no SDL, fonts or
+# sound.
 sources=(
   "$root"/engine/data/*.cpp
   "$root"/engine/common/game_path.cpp
   "$root"/engine/common/sjis.cpp
   "$root"/platform/common/files_posix.cpp
+  "$root"/platform/common/ini_settings.cpp
   "$root"/platform/common/services.cpp
 )
 # A save slot's load also needs the game's records, rules and item table. Clang has no CP932
@@ -38,9 +40,9 @@ game_sources=(
   "$root"/engine/common/system.cpp
 )
 # The readers of the files a player may drop into the game folder: pictures (with the system's
-# libjpeg, which is not instrumented), sounds and the recipe and bonus lines.
-image_sources=("$root"/engine/graphics/image_{bmp,bmp_rle,codec,dds,jpeg,tga}.cpp)
-sound_sources=("$root"/engine/sound/wave_data.cpp "$root"/engine/sound/midi_song.cpp)
+# libjpeg and libpng, which are not instrumented), sounds and the recipe and bonus lines.
+image_sources=("$root"/engine/graphics/image_{bmp,bmp_rle,codec,dds,jpeg,png,tga}.cpp)
+sound_sources=("$root"/engine/sound/{wave_data,wave_format,wave_samples,midi_song}.cpp)
 recipe_sources=(
   "$root"/game/data/{record_line,data_line_reader,recipe_records,recipe_keywords}.cpp
   "$root"/game/food/*.cpp
@@ -74,7 +76,7 @@ for target in "${targets[@]}"; do
   extra=()
   [[ $target == fuzz_save_slot ]] && extra=("${game_objects[@]}")
   case $target in
-    fuzz_image) extra=("${image_objects[@]}" -ljpeg) ;;
+    fuzz_image) extra=("${image_objects[@]}" -ljpeg -lpng) ;;
     fuzz_wave | fuzz_midi) extra=("${sound_objects[@]}") ;;
     fuzz_recipe_lines) extra=("${recipe_objects[@]}") ;;
   esac
