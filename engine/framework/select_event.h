@@ -38,6 +38,9 @@ public:
         text_color_ = color;
         font_ = font;
     }
+    // A label split over two lines is drawn in this font, its two lines centred in the row's
+    // board, so that they stay inside it (null: the list's font at the row's top, as before).
+    void SetSplitFont(DFont* font) { split_font_ = font; }
     void EnableMouse(bool enabled) { mouse_enabled_ = enabled ? 1 : 0; }
     void SetPageArrows(DTexture* up, DTexture* down) {
         up_arrow_ = up;
@@ -80,6 +83,7 @@ private:
     int top_ = 0;
     int pitch_ = 32;
     int text_width_ = 8192;
+    DFont* split_font_ = nullptr;
     unsigned text_color_ = 0xFF000000;
     DFont* font_ = nullptr;
     DTexture* up_arrow_ = nullptr;

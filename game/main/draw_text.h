@@ -17,13 +17,16 @@ constexpr std::uint32_t kGreyColor = 0x80808080;
 // A picture at its own size, untinted, at that alpha.
 DEffect PictureEffect(int x, int y, std::uint8_t alpha);
 
-// A name of up to kNameLineBytes bytes is one line; a longer one is split there, never inside
-// a two-byte character, and drawn as two lines.
+// A name of up to kNameLineBytes bytes that fits its room is one line; a longer or wider one
+// is split into two lines, at most kNameLineBytes bytes and the room's width on the first,
+// never inside a two-byte character nor where a Japanese line may not break.
 inline constexpr std::size_t kNameLineBytes = 22;
 struct NameLayout {
     int x, y;              // a name on one line
     int first_x, first_y;  // the first part of a split name
     int rest_x, rest_y;    // its remainder
+    int room;              // the width the first line may take
+    DFont* split_font;     // the font of a split name's two lines (null: the name's font)
 };
 void DrawName(CDirectGraphics& graphics, std::string_view name, const NameLayout& layout,
               std::uint32_t color, DFont* font);

@@ -100,6 +100,7 @@ void CVemuComp::InitializeWindows() {
     for (const Window& window : kWindows) {
         CSelectEvent& list = *window.list;
         list.SetTextStyle(kMessageColor, &font16_);
+        list.SetSplitFont(&font12_);
         list.SetCursorSound(&sounds_.switch_sound);
         list.SetNormalTexture(window.board);
         list.SetHoverTexture(window.board_on);

@@ -63,33 +63,11 @@ const std::set<std::string>& StillColliding() {
         "contest_dish",
         "cooking",
         "cooking_pot",
-        "destinations",
-        "effect_volume",
-        "equipment",
-        "food_shop",
         "food_shop_number_entry",
-        "game_menu",
         "ingredient_dictionary",
-        "main_commands",
-        "main_commands_morning",
-        "main_commands_night",
-        "main_commands_noon",
-        "menu",
-        "menu_full",
-        "music_volume",
-        "outing",
         "owned_items",
         "pawn_shop",
         "recipe_book",
-        "resting",
-        "save_slot_list",
-        "selling",
-        "settings",
-        "shop_list",
-        "stock_exchange",
-        "story_longest_two_lines",
-        "story_longest_wrapped",
-        "text_speed",
         "tool_shop",
     };
     return rows;
@@ -248,10 +226,11 @@ const std::vector<ScreenRow>& Screens() {
              FillPantryWithLongNames(w);
              Play(w, kScreenCooking);
              w.Frames(40);
-             for (int i = 0; i < 4; ++i) {
+             // The long names are the last rows.
+             for (int row : {0, 1, 5, 6, 7}) {
+                 w.game().set_screen_cursor(row);
                  w.Press(play_test::kDecide);
                  w.Frames(20);
-                 w.Press(play_test::kDown);
              }
          }},
         {"menu",
@@ -333,6 +312,7 @@ TEST_P(ScreenLayoutTest, TextsStayOnTheirPicturesAndUncovered) {
     std::string faults;
     for (const std::string& fault : report.faults) faults += "\n  " + fault;
     if (StillColliding().count(row.name)) {
+        std::printf("%s still collides:%s\n", row.name, faults.c_str());
         EXPECT_FALSE(report.faults.empty()) << row.name << " lays out well now: mark it so";
         return;
     }
