@@ -83,8 +83,8 @@ def character_frame():
     out = ""
     hole = f"M0,0 L{w},0 L{w},{h} L0,{h} Z M3,15 L3,{h - 6} L121,{h - 6} L121,15 Z"
     out += path(hole, WOOD, LINE, INK, 'fill-rule="evenodd"')
-    out += path("M30,2 L94,2 L98,13 L26,13 Z", WOOD_LIGHT, 1.6)
-    out += circle(62, 8, 3, "#e2483d", 1.2)
+    # the plate on top carries the page counter of the list above it, right of the down arrow
+    out += rect(62, 1, 54, 14, "#fbf1dc", 4, 1.6)
     return out
 
 
@@ -115,8 +115,10 @@ def item_board(width, height, on):
 
 
 def page_arrow(up):
-    d = "M14,2 L26,14 L2,14 Z" if up else "M14,14 L26,2 L2,2 Z"
-    return path(d, "#f08a3c", 1.8)
+    """Small, at the cell's edge away from the list: the up arrow shows in the gap above the
+    first board, the down arrow below the last one."""
+    d = "M14,1 L21,8 L7,8 Z" if up else "M14,15 L21,8 L7,8 Z"
+    return path(d, "#f08a3c", 1.4)
 
 
 def cursor(pressed):

@@ -255,6 +255,13 @@ void CSelectEvent::Draw() {
         PageCounter(top_, rows_, count_, page, pages);
         char counter[32];
         std::snprintf(counter, sizeof counter, "%d/%d", page, pages);
-        graphics->DrawText(x_, y_ - h, counter, text_color_, font_, kTextFormat);
+        if (counter_font_) {
+            const int half = graphics->TextWidth(counter, counter_font_) / 2 + 1;
+            const TextRect rect{counter_x_ - half, counter_y_, counter_x_ + half,
+                                counter_y_ + FontHeight(counter_font_)};
+            graphics->DrawTextRect(rect, counter, text_color_, counter_font_, DT_CENTER);
+        } else {
+            graphics->DrawText(x_, y_ - h, counter, text_color_, font_, kTextFormat);
+        }
     }
 }

@@ -24,6 +24,8 @@ struct IconButton {
 };
 constexpr IconButton kIconButtons[3] = {{150, 315, 0, 1}, {205, 315, 2, 3}, {260, 315, 4, 5}};
 constexpr int kIconWidth = 52, kIconHeight = 25;
+// The middle of the plate on top of the portrait's frame (drawn at 20, 326).
+constexpr int kCounterX = 109, kCounterY = 327;
 
 }  // namespace
 
@@ -107,6 +109,9 @@ void CVemuComp::InitializeWindows() {
         list.SetSize(window.width, 36);
         list.EnableMouse(true);
         if (window.arrows) list.SetPageArrows(&textures_.page_up, &textures_.page_down);
+        // Above the list lie the stamina gauge and its icon: the page counter goes on the
+        // plate at the top of the portrait's frame instead.
+        list.SetCounterPlace(kCounterX, kCounterY, &font12_);
     }
     SetSelectSound(&sounds_.switch_sound);
     shop_window_.SetUnit("クル");
