@@ -37,7 +37,7 @@ FIXED = {
     "dat/life.bmp": (28, 28, ui.life),
     "dat/gage.bmp": (262, 12, ui.gauge),
     "dat/nameboard.bmp": (236, 36, ui.nameboard),
-    "dat/paper.bmp": (300, 180, ui.paper),
+    "dat/paper.bmp": (ui.PAPER_W, 180, ui.paper),
     "dat/ribbon.bmp": (340, 40, ui.ribbon),
     "dat/sun.bmp": (36, 36, ui.sun),
     "dat/moon.bmp": (36, 36, ui.moon),

@@ -58,9 +58,15 @@ def life():
     return out
 
 
+PAPER_W = 338
+
+
 def paper():
-    out = rect(3, 3, 294, 174, "url(#paper)", 10, LINE)
-    out += rect(9, 9, 282, 162, "none", 7, 1.2, "#d8b880", 'stroke-dasharray="6 4"')
+    """The info panel: wide enough that a description and the list of what a dish is made of
+    (from 200 px in) keep inside it."""
+    w = PAPER_W
+    out = rect(3, 3, w - 6, 174, "url(#paper)", 10, LINE)
+    out += rect(9, 9, w - 18, 162, "none", 7, 1.2, "#d8b880", 'stroke-dasharray="6 4"')
     out += path("M140,-2 L160,-2 L158,12 L142,12 Z", "#e2483d", 1.4, INK, 'opacity="0.9"')
     return out
 

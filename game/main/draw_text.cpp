@@ -32,6 +32,22 @@ void DrawName(CDirectGraphics& graphics, std::string_view name, const NameLayout
                       font, kLineFormat);
 }
 
+void DrawDescription(CDirectGraphics& graphics, int x, int y, std::string_view text, int right,
+                     DFont* font, DFont* small) {
+    const int room = right - x;
+    if (graphics.LineBreakWithin(text, room, font) >= text.size()) {
+        graphics.DrawText(x, y, std::string(text).c_str(), kMessageColor, font, kLineFormat);
+        return;
+    }
+    const std::size_t cut = graphics.LineBreakWithin(text, room, small);
+    const int line = small->GetHeight();
+    const int top = y + (font->GetHeight() - 2 * line) / 2;
+    graphics.DrawText(x, top, std::string(text.substr(0, cut)).c_str(), kMessageColor, small,
+                      kLineFormat);
+    graphics.DrawText(x, top + line, std::string(text.substr(cut)).c_str(), kMessageColor, small,
+                      kLineFormat);
+}
+
 void DrawValue(CDirectGraphics& graphics, int x, int y, int value, const char* unit, DFont* font) {
     graphics.DrawText(x, y, IntToString(value).c_str(), kMessageColor, font, kRightFormat);
     if (unit) graphics.DrawText(x, y, unit, kMessageColor, font, kLineFormat);

@@ -31,6 +31,14 @@ struct NameLayout {
 void DrawName(CDirectGraphics& graphics, std::string_view name, const NameLayout& layout,
               std::uint32_t color, DFont* font);
 
+// The info panel's text keeps left of this x; on the cooking screen, left of the method menu.
+inline constexpr int kPanelRight = 622, kPanelRightBesideMethods = 486;
+
+// A panel's description at (x, y), left of `right`: one line in `font` when it fits, else in
+// `small` over two lines, centred on the one line's place so that the rows below stay clear.
+void DrawDescription(CDirectGraphics& graphics, int x, int y, std::string_view text, int right,
+                     DFont* font, DFont* small);
+
 // A value right-aligned at x with its unit, if any, starting there.
 void DrawValue(CDirectGraphics& graphics, int x, int y, int value, const char* unit, DFont* font);
 
