@@ -121,6 +121,42 @@ void WriteWideSlots(LayoutWorld& w) {
     }
 }
 
+// A dish made of dishes and ingredients of the longest names, by the kilogram, two deep.
+void AddDeepDishToMenu(LayoutWorld& w) {
+    const std::unique_ptr<Food> food = Food::FromDef(FindFoodDef(Sjis(u8"トマト")));
+    food->name = LongDishNames()[1];
+    food->children.clear();
+    const std::vector<std::string> names = LongestEntryNames(6);
+    for (const std::string& name : names) {
+        auto node = std::make_unique<FoodNode>(FindFoodDef(name), 9.99f, 0, 100, 0, 0);
+        for (const std::string& part : names)
+            node->children.push_back(
+                std::make_unique<FoodNode>(FindFoodDef(part), 9.99f, 0, 100, 0, 1));
+        food->children.push_back(std::move(node));
+    }
+    w.kitchen().menu.push_back(std::make_unique<MenuDish>(*food, 6.0f));
+}
+
+// The row of the catalogue entry with the longest description among the first `count`.
+int LongestDescriptionRow(int count) {
+    int best = 0;
+    std::size_t longest = 0;
+    const FoodCatalogue& catalogue = GlobalFoodCatalogue();
+    for (int i = 0; i < count && i < static_cast<int>(catalogue.size()); ++i)
+        if (catalogue[static_cast<std::size_t>(i)]->description.size() > longest) {
+            longest = catalogue[static_cast<std::size_t>(i)]->description.size();
+            best = i;
+        }
+    return best;
+}
+
+void ShowOwnedItemAt(LayoutWorld& w, int row) {
+    FillBagWithLongNames(w);
+    Play(w, kScreenOwnedItems);
+    w.Frames(2);
+    w.game().set_screen_cursor(row);
+}
+
 void ShowStoryLine(LayoutWorld& w, const char8_t* line) {
     static WaitHandle handle;
     handle = WaitHandle{};
@@ -249,6 +285,29 @@ const std::vector<ScreenRow>& Screens() {
         {"game_menu", [](LayoutWorld& w) { Play(w, kScreenGameMenu); }},
         {"ingredient_dictionary", [](LayoutWorld& w) { Play(w, kScreenIngredientDictionary); }},
         {"recipe_book", [](LayoutWorld& w) { Play(w, kScreenRecipeBook); }},
+        // The item panel of each of the four longest descriptions (after the two starting tools).
+        {"item_panel_longest_description_1", [](LayoutWorld& w) { ShowOwnedItemAt(w, 2); }},
+        {"item_panel_longest_description_2", [](LayoutWorld& w) { ShowOwnedItemAt(w, 3); }},
+        {"item_panel_longest_description_3", [](LayoutWorld& w) { ShowOwnedItemAt(w, 4); }},
+        {"item_panel_longest_description_4", [](LayoutWorld& w) { ShowOwnedItemAt(w, 5); }},
+        {"dish_panel_deep_composition",
+         [](LayoutWorld& w) {
+             AddDeepDishToMenu(w);
+             Play(w, kScreenMenu);
+         }},
+        {"dish_panel_scrolling",
+         [](LayoutWorld& w) {
+             AddDeepDishToMenu(w);
+             Play(w, kScreenMenu);
+             w.Frames(100);
+         }},
+        {"entry_panel_longest_description",
+         [](LayoutWorld& w) {
+             for (const auto& def : GlobalFoodCatalogue()) def->known = 1;
+             Play(w, kScreenIngredientDictionary);
+             w.Frames(2);
+             w.game().set_screen_cursor(LongestDescriptionRow(78));
+         }},
         {"owned_items",
          [](LayoutWorld& w) {
              FillBagWithLongNames(w);
