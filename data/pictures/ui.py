@@ -165,11 +165,11 @@ def sort_button(kind, on):
 
 
 # The sun and the moon cross the sky from 16 px above the screen's top at noon; they are drawn
-# small, in the lower half of their cells, so that they stay whole on the screen.
+# small, in the lower part of their 36 x 40 cells, so that they stay whole on the screen.
 def sun():
-    cx, cy = 18, 26
+    cx, cy = 18, 28
     rays = "".join(path(f"M{cx + 8 * math.cos(a):.1f},{cy + 8 * math.sin(a):.1f} "
-                        f"L{cx + 11 * math.cos(a):.1f},{cy + 11 * math.sin(a):.1f}", "none", 2,
+                        f"L{cx + 10 * math.cos(a):.1f},{cy + 10 * math.sin(a):.1f}", "none", 2,
                         "#f59a2a") for a in (i * math.pi / 4 for i in range(8)))
     return rays + circle(cx, cy, 6.5, "#ffd24a", 1.6) + \
         circle(cx - 2, cy - 1, 0.9, INK, 0) + circle(cx + 2, cy - 1, 0.9, INK, 0) + \
@@ -223,8 +223,10 @@ def digit(n):
 
 def mark(name):
     if name == "money":
-        return circle(7, 9.5, 6.2, GOLD, 1.8) + path("M7,6 L7,13 M4.6,8.2 L9.4,8.2", "none", 1.4) + \
-            circle(5, 7, 1.2, "#fff6c0", 0)
+        # ends 3 px before the money's first digit, 15 px to its right
+        return circle(6.5, 9.5, 5.4, GOLD, 1.6) + \
+            path("M6.5,6.5 L6.5,12.5 M4.4,8.4 L8.6,8.4", "none", 1.3) + \
+            circle(4.8, 7.2, 1, "#fff6c0", 0)
     glyph = _ink_glyph(_MARKS[name], 2.6 if name == "colon" else 2.2)
     # narrowed, so that a clear gap parts each mark from the next number, 14 px to its right
     return group(glyph, "scale(0.78,1)") if name in ("year", "month", "day") else glyph

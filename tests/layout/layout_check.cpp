@@ -49,7 +49,8 @@ struct Picture {
     std::size_t op = 0;
     int texture = 0;
     Box area;                      // the drawn rectangle
-    Box visible;                   // the bounding box of its visible pixels
+    Box whole;                     // the bounding box of its visible pixels
+    Box visible;                   // and of those on the screen
     const Image* image = nullptr;  // null: a filled rectangle
     int alpha = 255;
     int AlphaAt(int x, int y) const {
@@ -71,6 +72,7 @@ struct Ink {
     Box bounds;
     Box clip{0, 0, CDirectGraphics::kScreenWidth, CDirectGraphics::kScreenHeight};
     bool label = false;
+    bool digit = false;  // a label that is one digit of a number
 };
 
 std::optional<Picture> PictureOf(CDirectGraphics& graphics, const DrawOp& op, std::size_t index) {
@@ -105,14 +107,14 @@ std::optional<Picture> PictureOf(CDirectGraphics& graphics, const DrawOp& op, st
     }
     if (p.area.Empty() || p.alpha == 0) return std::nullopt;
     const Box screen{0, 0, CDirectGraphics::kScreenWidth, CDirectGraphics::kScreenHeight};
-    const Box on_screen = p.area.Intersect(screen);
     if (!p.image) {
-        p.visible = on_screen;
+        p.whole = p.area;
     } else {
-        for (int y = on_screen.top; y < on_screen.bottom; ++y)
-            for (int x = on_screen.left; x < on_screen.right; ++x)
-                if (p.AlphaAt(x, y) > 0) p.visible.Add({x, y, x + 1, y + 1});
+        for (int y = p.area.top; y < p.area.bottom; ++y)
+            for (int x = p.area.left; x < p.area.right; ++x)
+                if (p.AlphaAt(x, y) > 0) p.whole.Add({x, y, x + 1, y + 1});
     }
+    p.visible = p.whole.Intersect(screen);
     if (p.visible.Empty()) return std::nullopt;
     return p;
 }
@@ -151,6 +153,7 @@ Ink InkOfLabel(const Picture& picture, const std::string& name) {
     Ink ink;
     ink.op = picture.op;
     ink.label = true;
+    ink.digit = name.rfind("digit", 0) == 0 || name.find("colon") != std::string::npos;
     std::ostringstream text;
     text << name << " at " << picture.area.left << "," << picture.area.top;
     ink.name = text.str();
@@ -174,6 +177,16 @@ std::string NameOf(const LayoutNames& names, int texture) {
     return "picture #" + std::to_string(texture);
 }
 
+// A sign and a number beside it on one line need air between them, or "4日18:00" reads as one
+// run; the digits of one number, and the colon of a time, stand close on purpose.
+constexpr int kLabelGap = 3;
+bool RunTogether(const Ink& a, const Ink& b) {
+    if (!a.label || !b.label || (a.digit && b.digit)) return false;
+    if (a.bounds.bottom <= b.bounds.top || b.bounds.bottom <= a.bounds.top) return false;
+    const int gap = std::max(a.bounds.left - b.bounds.right, b.bounds.left - a.bounds.right);
+    return gap < kLabelGap;
+}
+
 bool IsShadowOf(const DrawOp& a, const DrawOp& b) {
     return a.kind == DrawOp::Kind::Text && b.kind == DrawOp::Kind::Text && a.text == b.text &&
            std::abs(a.x - b.x) <= 2 && std::abs(a.y - b.y) <= 2;
@@ -183,7 +196,7 @@ bool IsShadowOf(const DrawOp& a, const DrawOp& b) {
 
 LayoutReport CheckLayout(CDirectGraphics& graphics, const std::vector<DrawOp>& ops,
                          const LayoutNames& labels, const std::set<int>& ignored,
-                         const LayoutNames& names) {
+                         const std::set<int>& whole, const LayoutNames& names) {
     LayoutReport report;
     std::vector<std::optional<Picture>> pictures(ops.size());
     std::vector<std::optional<Ink>> inks(ops.size());
@@ -205,6 +218,11 @@ LayoutReport CheckLayout(CDirectGraphics& graphics, const std::vector<DrawOp>& o
         if (pictures[i] && pictures[i]->area.Contains(screen) && pictures[i]->alpha == 255 &&
             (!pictures[i]->image || pictures[i]->image->opaque))
             first = i;
+    for (std::size_t i = first; i < ops.size(); ++i)
+        if (pictures[i] && whole.count(pictures[i]->texture) &&
+            !screen.Contains(pictures[i]->whole))
+            report.faults.push_back(NameOf(names, pictures[i]->texture) + " " +
+                                    Describe(pictures[i]->whole) + " is cut by the screen's edge");
     for (std::size_t i = first; i < ops.size(); ++i) {
         if (!inks[i]) continue;
         const Ink& ink = *inks[i];
@@ -231,6 +249,10 @@ LayoutReport CheckLayout(CDirectGraphics& graphics, const std::vector<DrawOp>& o
             report.faults.push_back(ink.name + ": ink " + Describe(ink.bounds) +
                                     " is clipped by its box " + Describe(ink.clip));
         }
+        // A sign cut by the screen's edge reads as a different sign.
+        if (ink.label && !screen.Contains(pictures[i]->whole))
+            report.faults.push_back(ink.name + ": " + Describe(pictures[i]->whole) +
+                                    " is cut by the screen's edge");
         // What is drawn over it.
         for (std::size_t j = i + 1; j < ops.size(); ++j) {
             if (inks[j]) {
@@ -241,6 +263,8 @@ LayoutReport CheckLayout(CDirectGraphics& graphics, const std::vector<DrawOp>& o
                         if (!a.Intersect(b).Empty()) overlaps = true;
                 if (overlaps)
                     report.faults.push_back(ink.name + " is overlapped by " + inks[j]->name);
+                else if (RunTogether(ink, *inks[j]))
+                    report.faults.push_back(ink.name + " runs into " + inks[j]->name);
                 continue;
             }
             if (!pictures[j] || pictures[j]->area.Intersect(ink.bounds).Empty()) continue;

@@ -23,9 +23,10 @@ struct LayoutReport {
 using LayoutNames = std::map<int, std::string>;
 
 // `labels`: pictures that read as text (digits, units), held to the same rules as texts.
-// `ignored`: pictures drawn over everything on purpose (the pointer). `names`: for the report.
+// `ignored`: pictures drawn over everything on purpose (the pointer). `whole`: pictures that
+// must show whole, never cut by the screen's edge. `names`: for the report.
 LayoutReport CheckLayout(CDirectGraphics& graphics, const std::vector<DrawOp>& ops,
                          const LayoutNames& labels, const std::set<int>& ignored,
-                         const LayoutNames& names);
+                         const std::set<int>& whole, const LayoutNames& names);
 
 }  // namespace layout_test

@@ -75,7 +75,8 @@ LayoutReport LayoutWorld::Check() const {
         {t.back_shop.GetIndex(), "bkshop"},
         {t.front_shop.GetIndex(), "frshop"},
     };
-    return CheckLayout(app().runtime().graphics, draws().ops, labels, ignored, names);
+    const std::set<int> whole = {t.sun.GetIndex(), t.moon.GetIndex()};
+    return CheckLayout(app().runtime().graphics, draws().ops, labels, ignored, whole, names);
 }
 
 void LayoutWorld::Shoot(const std::string& name) const {
