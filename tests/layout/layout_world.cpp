@@ -26,7 +26,8 @@ std::vector<std::string> LongestBy(std::vector<std::pair<std::string, std::size_
 
 }  // namespace
 
-LayoutWorld::LayoutWorld() {
+LayoutWorld::LayoutWorld(bool system_fonts) {
+    if (!system_fonts) return;
     std::unique_ptr<GlyphSource> glyphs =
         MakeFreeTypeGlyphSource(platform::FindMinchoFontFile(), platform::FindGothicFontFile());
     fonts_found_ = glyphs != nullptr;

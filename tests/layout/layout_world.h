@@ -12,8 +12,9 @@ namespace layout_test {
 
 class LayoutWorld : public play_test::PlayHarness {
 public:
-    // Installs the system fonts (false when they are missing) before anything is measured.
-    LayoutWorld();
+    // Installs the system fonts (fonts_found() false when they are missing) before anything
+    // is measured; without `system_fonts` the box font stays, whose pixels never vary.
+    explicit LayoutWorld(bool system_fonts = true);
     bool fonts_found() const { return fonts_found_; }
 
     // A new game after its opening, on the main commands.
