@@ -178,13 +178,27 @@ std::string NameOf(const LayoutNames& names, int texture) {
 }
 
 // A sign and a number beside it on one line need air between them, or "4日18:00" reads as one
-// run; the digits of one number, and the colon of a time, stand close on purpose.
+// run; the digits of one number, and the colon of a time, stand close on purpose. Two texts
+// on one line need the same air.
 constexpr int kLabelGap = 3;
 bool RunTogether(const Ink& a, const Ink& b) {
-    if (!a.label || !b.label || (a.digit && b.digit)) return false;
-    if (a.bounds.bottom <= b.bounds.top || b.bounds.bottom <= a.bounds.top) return false;
-    const int gap = std::max(a.bounds.left - b.bounds.right, b.bounds.left - a.bounds.right);
-    return gap < kLabelGap;
+    if (a.label != b.label) return false;
+    if (a.label) {
+        if (a.digit && b.digit) return false;
+        if (a.bounds.bottom <= b.bounds.top || b.bounds.bottom <= a.bounds.top) return false;
+        const int gap = std::max(a.bounds.left - b.bounds.right, b.bounds.left - a.bounds.right);
+        return gap < kLabelGap;
+    }
+    // Two texts side by side on one line ("記録 1: 2026/12/30" and "23:59").
+    for (const Box& ca : a.cells)
+        for (const Box& cb : b.cells) {
+            const int shared = std::min(ca.bottom, cb.bottom) - std::max(ca.top, cb.top);
+            const int lower = std::min(ca.bottom - ca.top, cb.bottom - cb.top);
+            if (2 * shared < lower) continue;
+            const int gap = std::max(ca.left - cb.right, cb.left - ca.right);
+            if (gap >= 0 && gap < kLabelGap) return true;
+        }
+    return false;
 }
 
 bool IsShadowOf(const DrawOp& a, const DrawOp& b) {
