@@ -334,6 +334,21 @@ const std::vector<ScreenRow>& Screens() {
                            u8"注文時に自動的に作るぞ");
          },
          true, 200},
+        {"yes_no_question",
+         [](LayoutWorld& w) {
+             ShowStoryLine(w, u8"この料理を提出しますか？");
+             static WaitHandle answer;
+             answer = WaitHandle{};
+             w.game().AskYesNo(&answer);
+         }},
+        {"three_answers",
+         [](LayoutWorld& w) {
+             ShowStoryLine(w, u8"『ロコモコ』という料理を知っておるか？");
+             static WaitHandle answer;
+             answer = WaitHandle{};
+             w.game().AskChoice3(&answer, Sjis(u8"知っている").c_str(), Sjis(u8"知らない").c_str(),
+                                 Sjis(u8"食べてみたい").c_str());
+         }},
     };
     return rows;
 }
