@@ -249,6 +249,13 @@ const std::vector<ScreenRow>& Screens() {
                  w.Frames(20);
              }
          }},
+        {"cooking_in_progress",
+         [](LayoutWorld& w) {
+             FillPantryWithLongNames(w);
+             w.state().cooking_minutes = 900;  // 5 minutes a frame: still at work when checked
+             Play(w, kScreenCookingInProgress);
+         },
+         true, 60},
         {"menu",
          [](LayoutWorld& w) {
              FillMenuWithLongNames(w);
