@@ -38,6 +38,16 @@ public:
         text_color_ = color;
         font_ = font;
     }
+    // A label split over two lines is drawn in this font, its two lines centred in the row's
+    // board, so that they stay inside it (null: the list's font at the row's top, as before).
+    void SetSplitFont(DFont* font) { split_font_ = font; }
+    // Where the page counter goes when the space above the list is taken: centred on x, its
+    // top at y, in that font (unset: at the list's top left, in the list's font).
+    void SetCounterPlace(int x, int y, DFont* font) {
+        counter_x_ = x;
+        counter_y_ = y;
+        counter_font_ = font;
+    }
     void EnableMouse(bool enabled) { mouse_enabled_ = enabled ? 1 : 0; }
     void SetPageArrows(DTexture* up, DTexture* down) {
         up_arrow_ = up;
@@ -82,6 +92,9 @@ private:
     int top_ = 0;
     int pitch_ = 32;
     int text_width_ = 8192;
+    DFont* split_font_ = nullptr;
+    DFont* counter_font_ = nullptr;
+    int counter_x_ = 0, counter_y_ = 0;
     unsigned text_color_ = 0xFF000000;
     DFont* font_ = nullptr;
     DTexture* up_arrow_ = nullptr;

@@ -30,6 +30,8 @@ constexpr int kIconWidth = 52, kIconHeight = 25;
 constexpr unsigned kEntryCursorColor = 0xFFC8321E;
 // The information panel's first text stands 165 pixels down: the quantity entries stay above.
 constexpr int kPanelTop = 160;
+// The middle of the plate on top of the portrait's frame (drawn at 20, 326).
+constexpr int kCounterX = 109, kCounterY = 327;
 
 }  // namespace
 
@@ -108,12 +110,16 @@ void CVemuComp::InitializeWindows() {
     for (const Window& window : kWindows) {
         CSelectEvent& list = *window.list;
         list.SetTextStyle(kMessageColor, &font16_);
+        list.SetSplitFont(&font12_);
         list.SetCursorSound(&sounds_.switch_sound);
         list.SetNormalTexture(window.board);
         list.SetHoverTexture(window.board_on);
         list.SetSize(window.width, 36);
         list.EnableMouse(true);
         if (window.arrows) list.SetPageArrows(&textures_.page_up, &textures_.page_down);
+        // Above the list lie the stamina gauge and its icon: the page counter goes on the
+        // plate at the top of the portrait's frame instead.
+        list.SetCounterPlace(kCounterX, kCounterY, &font12_);
     }
     SetSelectSound(&sounds_.switch_sound);
     shop_window_.SetUnit("クル");
