@@ -142,10 +142,8 @@ void ShowStoryLine(LayoutWorld& w, const char8_t* line) {
 }  // namespace
 
 const std::set<std::string>& StillColliding() {
-    // The number entry's own look, the item shops' price column and the slot labels' date
-    // and time are still to be laid out.
     static const std::set<std::string> rows = {
-        "food_shop_number_entry", "pawn_shop", "save_slot_list", "title_slot_list", "tool_shop",
+        "food_shop_number_entry",
     };
     return rows;
 }
