@@ -527,8 +527,8 @@ private:
     std::array<DTexture, 2> demo_pictures_;
 
     // The speaking character's portrait and its cross-fade to a new expression.
-    int speaker_ = 3;
-    int expression_ = 0;
+    int speaker_ = kRago;
+    int expression_ = kNormal;
     DTexture* previous_portrait_ = nullptr;
     int portrait_fade_ = 0;
     WaitHandle* portrait_handle_ = nullptr;
