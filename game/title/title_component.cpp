@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr unsigned kMessageColor = 0xFF523E14;
 constexpr const char* kFontFace = "ＭＳ Ｐゴシック";
 constexpr int kFontHeight = 16;
 // A slot row holds a date and, apart from it, a time: in the menu's size they run together.
@@ -55,7 +54,7 @@ void CTitleComp::Initialize() {
     list.SetHoverTexture(&menu_board_on_);
     list.SetSize(kMenuBoard.width, kMenuBoard.height);
     list.EnableMouse(true);
-    list.SetTextStyle(kMessageColor, &font_);
+    list.SetTextStyle(CVemuComp::kMessageColor, &font_);
     OnReset();
     logo_.LoadFromFile("dat\\title_logo.bmp", kCyanKey);
     state_ = kMainMenu;
