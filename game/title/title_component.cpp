@@ -128,7 +128,7 @@ void CTitleComp::ShowMainMenu() {
     list.SetNormalTexture(&menu_board_);
     list.SetHoverTexture(&menu_board_on_);
     list.SetSize(kMenuBoard.width, kMenuBoard.height);
-    list.SetTextStyle(kMessageColor, &font_);
+    list.SetTextStyle(CVemuComp::kMessageColor, &font_);
     StartSelect(&choice_, kMenuX, kMenuY, &cursor_, const_cast<const char**>(kMenuLabels), 0);
 }
 
@@ -142,7 +142,7 @@ void CTitleComp::ShowSlotList() {
     list.SetNormalTexture(&slot_board_);
     list.SetHoverTexture(&slot_board_on_);
     list.SetSize(kSlotBoard.width, kSlotBoard.height);
-    list.SetTextStyle(kMessageColor, &slot_font_);
+    list.SetTextStyle(CVemuComp::kMessageColor, &slot_font_);
     list.Start(&choice_);
 }
 
