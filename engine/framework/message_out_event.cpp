@@ -152,7 +152,7 @@ bool CMessageOutEvent::Step() {
 void CMessageOutEvent::Update() {
     ++frame_count_;
     CMouseEvent* mouse = GetMouseEvent();
-    advance_ = mouse->GetButton(0) + GetDirectInput()->GetCount(4);
+    advance_ = mouse->GetButton(0) + GetDirectInput()->GetCount(kButtonDecide);
     if (phase_ == kTyping) {
         if (Step()) {
             if (wait_handle_) {
