@@ -7,9 +7,9 @@
 #include <string>
 
 #include "engine/framework/game_mediator.h"
-#include "game/economy/economy_lists.h"
 #include "game/economy/pantry_list.h"
 #include "game/main/vemu_comp.h"
+#include "game/screens/economy_lists.h"
 #include "game/screens/play_lists.h"
 
 namespace {

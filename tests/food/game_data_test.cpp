@@ -20,12 +20,12 @@
 #include "game/cooking/recipe_match.h"
 #include "game/data/data_files.h"
 #include "game/data/file_key.h"
-#include "game/economy/panel_text.h"
 #include "game/economy/shares.h"
 #include "game/food/ingredient_names.h"
 #include "game/main/draw_text.h"
 #include "game/main/goods_lists.h"
 #include "game/main/required_names.h"
+#include "game/panels/panel_text.h"
 #include "platform/common/font_face.h"
 #include "tests/food/food_fixture.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "game/economy/economy_lists.h"
+#include "game/screens/economy_lists.h"
 #include "tests/shops/shops_fixture.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "game/economy/economy_lists.h"
+#include "game/screens/economy_lists.h"
 
 #include <algorithm>
 #include <cstdio>

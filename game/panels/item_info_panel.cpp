@@ -7,8 +7,8 @@
 #include "engine/framework/game_mediator.h"
 #include "game/economy/item_table.h"
 #include "game/economy/owned_items.h"
-#include "game/economy/panel_text.h"
 #include "game/main/vemu_comp.h"
+#include "game/panels/panel_text.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The catalogue entry's panel of the food shops and the ingredient dictionary.
 #include <algorithm>
 
-#include "game/economy/panel_text.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
+#include "game/panels/panel_text.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "engine/common/system.h"
 #include "engine/input/direct_input.h"
 #include "game/economy/customers.h"
-#include "game/economy/screen_input.h"
+#include "game/screens/screen_input.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // portion ahead, sets the morning restock, exchanges a place or deletes a dish.
 #include <string>
 
-#include "game/economy/economy_lists.h"
-#include "game/economy/screen_input.h"
 #include "game/rules/serving.h"
+#include "game/screens/economy_lists.h"
+#include "game/screens/screen_input.h"
 
 namespace {
 

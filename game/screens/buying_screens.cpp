@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "game/economy/item_table.h"
-#include "game/economy/screen_input.h"
 #include "game/economy/shares.h"
 #include "game/food/food_def.h"
+#include "game/screens/screen_input.h"
 
 namespace {
 

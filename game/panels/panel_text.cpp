@@ -1,4 +1,4 @@
-#include "game/economy/panel_text.h"
+#include "game/panels/panel_text.h"
 
 #include "game/main/draw_text.h"
 
