@@ -21,9 +21,12 @@ public:
     virtual ~FileFaults() = default;
     // How many of the `bytes` about to be written may reach the file; fewer fails the write.
     virtual std::size_t AllowWrite(std::size_t bytes) = 0;
-    // A file's flush and a folder's sync.
     virtual bool AllowFlush() = 0;
     virtual bool AllowRename() = 0;
+    virtual bool AllowFolderSync() { return AllowFlush(); }
+    // False: flushes and folder syncs that are allowed succeed without waiting for the disk,
+    // which only a power cut could tell apart.
+    virtual bool SyncsReachTheDisk() { return true; }
     // Creating a file or a folder.
     virtual bool AllowCreate() { return true; }
     virtual bool AllowRemove() { return true; }

@@ -29,6 +29,7 @@ struct FullSlot {
         char pattern[] = "/tmp/vemu-bench-XXXXXX";
         folder = mkdtemp(pattern);
         backend.services().folders.data = folder;
+        backend.file_faults.syncs_reach_the_disk = true;
         backend.Install();
         for (int i = 0; i < 400; ++i) {
             auto def = std::make_unique<FoodDef>();
