@@ -220,5 +220,48 @@ TEST_F(DamagedSlotTest, AMissingCutOrChangedFileRefusesTheWholeSlotAndChangesNot
     }
 }
 
+// Each file of a slot belongs to one save: the same kind of file from another slot, or from an
+// earlier save of this slot, makes the slot refused as a damaged one is, and changes nothing.
+TEST_F(DamagedSlotTest, AFileFromAnotherSlotOrAnEarlierSaveOfThisOneIsRefused) {
+    const auto all_files = [&](int slot) {
+        std::vector<std::string> names;
+        for (const std::string* name : SlotFileNames(slot).all()) names.push_back(*name);
+        names.push_back(SlotSealName(slot));
+        return names;
+    };
+    const auto bytes_of = [&](int slot) {
+        std::vector<std::vector<std::uint8_t>> bytes;
+        for (const std::string& name : all_files(slot)) bytes.push_back(Bytes(name));
+        return bytes;
+    };
+    Game game;
+    FillRichGame(game, 2);
+    ASSERT_TRUE(Save(4, game));
+    const auto earlier = bytes_of(4);
+    FillRichGame(game, 1);
+    ASSERT_TRUE(Save(3, game));
+    const auto elsewhere = bytes_of(3);
+    FillRichGame(game);
+    ASSERT_TRUE(Save(4, game));
+    const std::string saved = Describe(game);
+    const auto current = bytes_of(4);
+    const std::vector<std::string> names = all_files(4);
+
+    for (std::size_t file = 0; file < names.size(); ++file)
+        for (const auto* from : {&earlier, &elsewhere}) {
+            SCOPED_TRACE(names[file] + (from == &earlier ? " of the earlier save" : " of slot 3"));
+            WriteBytes(names[file], (*from)[file]);
+            Game loaded;
+            FillRichGame(loaded, 3);
+            const std::string before = Describe(loaded);
+            EXPECT_FALSE(Load(4, loaded));
+            EXPECT_EQ(Describe(loaded), before);
+            WriteBytes(names[file], current[file]);
+        }
+    Game loaded;
+    ASSERT_TRUE(Load(4, loaded));
+    EXPECT_EQ(Describe(loaded), saved);
+}
+
 }  // namespace
 }  // namespace saves_test
