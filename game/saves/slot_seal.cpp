@@ -109,6 +109,7 @@ bool SettleSlot(int slot) {
     SlotSeal seal;
     const bool sealed = ReadSeal(slot, seal) == SealState::kGood;
     bool settled = true;
+    bool moved = false;
     for (std::size_t i = 0; i < 4; ++i) {
         if (!leftovers.waiting[i]) continue;
         const std::string& from = *waiting.all()[i];
@@ -117,11 +118,15 @@ bool SettleSlot(int slot) {
             sealed && FingerprintOf(to) != seal[i] && FingerprintOf(from) == seal[i];
         if (!needed)
             gamepath::Remove(from);
-        else if (!gamepath::Rename(from, to))
+        else if (gamepath::Rename(from, to))
+            moved = true;
+        else
             settled = false;
     }
     for (const std::string& entry : leftovers.temporary)
         gamepath::RemoveBeside(final_names.scd, entry);
-    gamepath::SyncFolderOf(final_names.scd);
+    // A file put in place must be there on the disk before a save writes a new one under the
+    // name it waited under.
+    if (!gamepath::SyncFolderOf(final_names.scd) && moved) settled = false;
     return settled;
 }

@@ -42,5 +42,6 @@ std::optional<SlotFiles> ResolveSlot(int slot);
 // Finishes what a save cut short: puts in place every waiting file the seal names, and removes
 // every other file a save of this slot leaves behind (waiting files the seal does not name,
 // temporary files of the file layer); the folder is synced when anything changed. False only
-// when a file the seal names is still waiting, so that its temporary name must not be reused.
+// when a file the seal names is still waiting or not yet in place on the disk itself, so that
+// its temporary name must not be reused.
 bool SettleSlot(int slot);
