@@ -70,9 +70,14 @@ public:
     // lost (the caller recovers on its own schedule).
     virtual bool Present(const std::uint32_t* argb, int width, int height) = 0;
 
-    // GetAsyncKeyState: true while the key is held and the window has the focus.
+    // Starts one reading of the keys and buttons (the frame's). Until the next one, a key or
+    // button pressed since the previous start reads as down even when it is up again: the
+    // frame reads the state only every 20 ms, and a tap between two reads must not be lost.
+    virtual void BeginInputPoll() = 0;
+    // GetAsyncKeyState: true while the key is held and the window has the focus (or, see
+    // BeginInputPoll, when it was pressed since the previous poll).
     virtual bool IsKeyDown(int virtual_key) const = 0;
-    // 0 left, 1 right.
+    // 0 left, 1 right; as IsKeyDown.
     virtual bool IsMouseButtonDown(int which) const = 0;
     // Pointer in the 640 x 480 picture's own coordinates (also when scaled or full screen).
     virtual Point GetCursorPos() const = 0;

@@ -7,6 +7,7 @@
 #include "engine/framework/mouse_event.h"
 #include "engine/graphics/direct_graphics.h"
 #include "engine/input/direct_input.h"
+#include "platform/platform.h"
 
 namespace {
 constexpr int kTransitionFrames = 32;
@@ -64,6 +65,10 @@ void CQZGameMediator::FinalizeComponents() {
 
 int CQZGameMediator::Run() {
     result_ = 0;
+    // The keys and both mouse buttons are read as one poll: what was tapped since the last
+    // frame is seen by the input device now and by the mouse event later in the same pass.
+    if (platform::IsInstalled() && platform::Current().window)
+        platform::Current().window->BeginInputPoll();
     input_->Update();
 
     ++pass_depth_;

@@ -364,9 +364,9 @@ bool CDirectGraphics::CreateTextureFromResource(DTexture* texture, int resource_
     std::optional<Image> decoded;
     int width = 0, height = 0;
     if (auto dib = FindResource(ResourceType::Bitmap, id)) {
-        width = read32(*dib, 4);
-        height = read32(*dib, 8);
-        height = height == std::numeric_limits<int>::min() ? 0 : height < 0 ? -height : height;
+        const ImageSize size = DibHeaderSize(*dib);
+        width = size.width;
+        height = size.height;
         decoded = DecodeDib(*dib);
     } else if (auto dds = FindResource(ResourceType::Dds, id)) {
         height = read32(*dds, 12);

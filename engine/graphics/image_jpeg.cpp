@@ -27,6 +27,22 @@ void OnMessage(j_common_ptr info, int level) {
     if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER)) OnError(info);
 }
 
+// Paper white under no ink, each ink taking away its share: red = (1 - cyan) (1 - black) and
+// so on. Files with Adobe's marker (Photoshop's, ImageMagick's) store every ink inverted,
+// 255 for none; others store the ink itself.
+void InksToColours(JSAMPROW row, std::size_t width, bool inverted) {
+    for (std::size_t x = 0; x < width; ++x) {
+        std::uint8_t* p = row + x * 4;
+        std::uint32_t clear[4];  // what each ink leaves of the white
+        for (int i = 0; i < 4; ++i) clear[i] = inverted ? p[i] : 255u - p[i];
+        const auto times = [&](int i) {
+            return static_cast<std::uint8_t>((clear[i] * clear[3] + 127) / 255);
+        };
+        const std::uint8_t red = times(0), green = times(1), blue = times(2);
+        p[0] = blue, p[1] = green, p[2] = red, p[3] = 255;
+    }
+}
+
 }  // namespace
 
 std::optional<Image> DecodeJpeg(std::span<const std::uint8_t> bytes) {
@@ -46,15 +62,16 @@ std::optional<Image> DecodeJpeg(std::span<const std::uint8_t> bytes) {
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
-    if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK ||
-        info.image_width > static_cast<unsigned>(imagebits::kMaxSide) ||
+    if (info.image_width > static_cast<unsigned>(imagebits::kMaxSide) ||
         info.image_height > static_cast<unsigned>(imagebits::kMaxSide)) {
         jpeg_destroy_decompress(&info);
         delete image;
         return std::nullopt;
     }
-    // BGRA bytes are ARGB words on a little-endian machine.
-    info.out_color_space = JCS_EXT_BGRA;
+    // BGRA bytes are ARGB words on a little-endian machine. Inks come out as CMYK (libjpeg turns
+    // YCCK into it) in the same four bytes a pixel, and are turned into colours row by row.
+    const bool inks = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    info.out_color_space = inks ? JCS_CMYK : JCS_EXT_BGRA;
     jpeg_start_decompress(&info);
     image->width = static_cast<int>(info.output_width);
     image->height = static_cast<int>(info.output_height);
@@ -65,6 +82,7 @@ std::optional<Image> DecodeJpeg(std::span<const std::uint8_t> bytes) {
         image->pixels.resize((info.output_scanline + std::size_t{1}) * width, 0xFF000000u);
         JSAMPROW row = reinterpret_cast<JSAMPROW>(&image->pixels[info.output_scanline * width]);
         jpeg_read_scanlines(&info, &row, 1);
+        if (inks) InksToColours(row, width, info.saw_Adobe_marker);
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);

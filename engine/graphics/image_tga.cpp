@@ -7,17 +7,36 @@ using namespace imagebits;
 
 namespace {
 
-std::uint32_t ReadPixel(const std::uint8_t* p, int depth, const std::vector<std::uint32_t>& palette,
-                        bool mapped) {
+// How the stored values become pixels.
+struct Layout {
+    int depth = 0;
+    bool mapped = false;
+    // A grey picture of sixteen bits holds grey and then alpha.
+    bool grey = false;
+    // The descriptor gives the pixels attribute bits: the top bit of a sixteen-bit colour, the
+    // second byte of a sixteen-bit grey, is then their alpha rather than padding.
+    bool alpha = false;
+};
+
+std::uint32_t ReadPixel(const std::uint8_t* p, const Layout& layout,
+                        const std::vector<std::uint32_t>& palette) {
     std::uint32_t v = 0;
-    for (int i = 0; i < (depth + 7) / 8; ++i) v |= static_cast<std::uint32_t>(p[i]) << (8 * i);
-    if (mapped) return v < palette.size() ? palette[v] : 0xFF000000u;
-    switch (depth) {
+    for (int i = 0; i < (layout.depth + 7) / 8; ++i)
+        v |= static_cast<std::uint32_t>(p[i]) << (8 * i);
+    if (layout.mapped) return v < palette.size() ? palette[v] : 0xFF000000u;
+    switch (layout.depth) {
         case 8:
             return Argb(255, v, v, v);
         case 15:
-        case 16:
-            return Argb(255, Channel(v, 0x7C00, 0), Channel(v, 0x03E0, 0), Channel(v, 0x001F, 0));
+        case 16: {
+            if (layout.grey && layout.depth == 16) {
+                const std::uint32_t grey = v & 255;
+                return Argb(layout.alpha ? v >> 8 : 255, grey, grey, grey);
+            }
+            const bool transparent = layout.alpha && layout.depth == 16 && !(v & 0x8000);
+            return Argb(transparent ? 0 : 255, Channel(v, 0x7C00, 0), Channel(v, 0x03E0, 0),
+                        Channel(v, 0x001F, 0));
+        }
         case 24:
             return 0xFF000000u | v;
         default:
@@ -43,6 +62,8 @@ std::optional<Image> DecodeTga(std::span<const std::uint8_t> b) {
     if (!mapped && depth != 8 && depth != 15 && depth != 16 && depth != 24 && depth != 32)
         return std::nullopt;
 
+    const bool alpha = (descriptor & 0x0F) != 0;
+    const Layout layout{depth, mapped, base == 3, alpha};
     std::size_t at = 18 + static_cast<std::size_t>(id_length);
     std::vector<std::uint32_t> palette;
     if (map_type == 1) {
@@ -51,8 +72,8 @@ std::optional<Image> DecodeTga(std::span<const std::uint8_t> b) {
         palette.assign(static_cast<std::size_t>(map_first + map_length), 0xFF000000u);
         for (int i = 0; i < map_length; ++i, at += entry) {
             if (at + entry > b.size()) return std::nullopt;
-            palette[map_first + i] =
-                ReadPixel(b.data() + at, map_depth == 15 ? 16 : map_depth, {}, false);
+            const Layout entry_layout{map_depth, false, false, alpha};
+            palette[map_first + i] = ReadPixel(b.data() + at, entry_layout, {});
         }
     }
     const int pixel_bytes = (depth + 7) / 8;
@@ -67,7 +88,7 @@ std::optional<Image> DecodeTga(std::span<const std::uint8_t> b) {
     while (pixels.size() < count) {
         if (!rle) {
             if (at + pixel_bytes > b.size()) return std::nullopt;
-            pixels.push_back(ReadPixel(b.data() + at, depth, palette, mapped));
+            pixels.push_back(ReadPixel(b.data() + at, layout, palette));
             at += pixel_bytes;
             continue;
         }
@@ -76,13 +97,13 @@ std::optional<Image> DecodeTga(std::span<const std::uint8_t> b) {
         const std::size_t n = static_cast<std::size_t>(packet & 0x7F) + 1;
         if (packet & 0x80) {
             if (at + pixel_bytes > b.size()) return std::nullopt;
-            const std::uint32_t p = ReadPixel(b.data() + at, depth, palette, mapped);
+            const std::uint32_t p = ReadPixel(b.data() + at, layout, palette);
             at += pixel_bytes;
             for (std::size_t i = 0; i < n && pixels.size() < count; ++i) pixels.push_back(p);
         } else {
             for (std::size_t i = 0; i < n && pixels.size() < count; ++i, at += pixel_bytes) {
                 if (at + pixel_bytes > b.size()) return std::nullopt;
-                pixels.push_back(ReadPixel(b.data() + at, depth, palette, mapped));
+                pixels.push_back(ReadPixel(b.data() + at, layout, palette));
             }
         }
     }

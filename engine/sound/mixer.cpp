@@ -33,6 +33,10 @@ bool SoundMixer::Open() {
         return false;
     }
     rate_ = have.rate;
+    // The device may be calling already.
+    device->Lock();
+    limiter_.SetRate(rate_);
+    device->Unlock();
     device_ = device;
     return true;
 }
@@ -157,6 +161,9 @@ void SoundMixer::Render(float* out, int frames) {
         if (voice.cursor >= length && !voice.loop) voice.playing = false;
     }
     for (MixerSource* source : sources_) source->MixInto(out, frames);
+    // A loud piece, or music and effects together, can add up past full scale: turned down
+    // rather than clipped. The clamp is left for what no gain brings back, such as infinity.
+    limiter_.Process(out, frames);
     for (std::size_t i = 0; i < count; ++i) out[i] = std::clamp(out[i], -1.0f, 1.0f);
 }
 

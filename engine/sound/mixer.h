@@ -8,6 +8,8 @@
 #include <map>
 #include <vector>
 
+#include "engine/sound/peak_limiter.h"
+
 namespace platform {
 class AudioDevice;
 }
@@ -88,6 +90,7 @@ private:
     VoiceId next_id_ = 1;
     std::map<VoiceId, Voice> voices_;
     std::vector<MixerSource*> sources_;
+    PeakLimiter limiter_{kRate};
 };
 
 }  // namespace sound

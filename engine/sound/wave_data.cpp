@@ -3,27 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/sound/wave_samples.h"
+
 namespace sound {
 namespace {
-
-std::uint16_t U16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 
 std::uint32_t U32(const std::uint8_t* p) {
     return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
            (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-bool IsSupported(const WaveFormat& f) {
-    if (f.format_tag != kWaveFormatPcm) return false;
-    if (f.channels != 1 && f.channels != 2) return false;
-    if (f.bits_per_sample != 8 && f.bits_per_sample != 16) return false;
-    if (f.samples_per_second == 0) return false;
-    return f.block_align == f.channels * f.bits_per_sample / 8;
-}
-
-float SampleAt(const WaveFormat& f, const std::uint8_t* frame, int channel) {
-    if (f.bits_per_sample == 8) return (static_cast<int>(frame[channel]) - 128) / 128.0f;
-    return static_cast<std::int16_t>(U16(frame + 2 * channel)) / 32768.0f;
 }
 
 }  // namespace
@@ -44,15 +31,8 @@ bool ParseWave(const std::uint8_t* bytes, std::size_t size, WaveView& out) {
         const std::size_t present =
             static_cast<std::size_t>(std::min<std::uint64_t>(length, riff_end - body));
         if (!have_format && std::memcmp(id, "fmt ", 4) == 0) {
-            if (present < 16) return false;
-            const std::uint8_t* f = bytes + body;
-            out.format.format_tag = U16(f);
-            out.format.channels = U16(f + 2);
-            out.format.samples_per_second = U32(f + 4);
-            out.format.bytes_per_second = U32(f + 8);
-            out.format.block_align = U16(f + 12);
-            out.format.bits_per_sample = U16(f + 14);
-            if (!IsSupported(out.format)) return false;
+            if (!ReadWaveFormat(bytes + body, present, out.format) || !IsPlayable(out.format))
+                return false;
             have_format = true;
         } else if (!have_data && std::memcmp(id, "data", 4) == 0) {
             out.data_offset = body;
@@ -71,7 +51,7 @@ bool ParseWave(const std::uint8_t* bytes, std::size_t size, WaveView& out) {
 std::vector<float> ConvertToStereo(const WaveFormat& format, const std::uint8_t* samples,
                                    std::size_t size, int rate) {
     std::vector<float> stereo;
-    if (!IsSupported(format) || rate <= 0 || !samples) return stereo;
+    if (!IsPlayable(format) || rate <= 0 || !samples) return stereo;
     // Also bounds the growth of resampling, so a wave claiming a rate of 1 Hz cannot ask for
     // thousands of output samples per byte.
     if (format.samples_per_second < kLowestRate || format.samples_per_second > kHighestRate)
@@ -79,9 +59,9 @@ std::vector<float> ConvertToStereo(const WaveFormat& format, const std::uint8_t*
     const std::size_t in_frames = size / format.block_align;
     if (in_frames == 0) return stereo;
     auto frame = [&](std::size_t i) { return samples + i * format.block_align; };
-    auto left = [&](std::size_t i) { return SampleAt(format, frame(i), 0); };
+    auto left = [&](std::size_t i) { return DecodeSample(format, frame(i), 0); };
     auto right = [&](std::size_t i) {
-        return SampleAt(format, frame(i), format.channels == 2 ? 1 : 0);
+        return DecodeSample(format, frame(i), format.channels == 2 ? 1 : 0);
     };
     if (format.samples_per_second == static_cast<std::uint32_t>(rate)) {
         stereo.resize(in_frames * 2);

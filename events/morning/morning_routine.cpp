@@ -76,7 +76,7 @@ StoryTask CVemuComp::ForestRequest() {
         "残り少なくなってきたな\f"
         "どちらも『マナの森』に生えておる\n時間のあるときに採ってきてはくれんか",
         kZelba, 0);
-    co_await Say("分かりました『マナの森』にですね\nあれは町のお店では売ってませんからね", kVem, 0);
+    co_await Say("分かりました『マナの森』にですね\nあれは町のお店では売ってませんからね", kVem, 1);
     co_await Say("ただし、無理に深入りせんようにな", kZelba, 0);
     Sound(kSoundAhead).Play(0, 0);
     co_await Say("『マナの森』に行けるようになりました", kRago, 0);

@@ -1,6 +1,5 @@
 // The menu: offering a freshly cooked dish for it, and the menu screen where the player cooks a
 // portion ahead, sets the morning restock, exchanges a place or deletes a dish.
-#include <cmath>
 #include <string>
 
 #include "game/economy/economy_lists.h"
@@ -77,19 +76,16 @@ void Notice(CVemuComp& game, const std::string& text) {
     game.ShowMessage(&game.handles().message, text.c_str(), true);
 }
 
-// One portion ahead: its ingredients come out of the pantry part by part, the kitchen works
-// through all of it at once, and the portion goes into the pantry ready to serve.
+// One portion ahead, made as serving one makes it from its ingredients, the kitchen working
+// through all of it at once; the portion goes into the pantry ready to serve. Without what it
+// takes nothing is made and nothing taken.
 void CookAhead(CVemuComp& game, const MenuDish& dish) {
-    if (!dish.ingredients_available) {
+    if (!MakePortion(game.state(), game.kitchen(), dish)) {
         Notice(game, "材料が足りません");
         return;
     }
     game.Sound(kSoundChin).Play(0, 0);
     auto portion = std::make_unique<Food>(dish, 1.0f);
-    for (const std::unique_ptr<FoodNode>& node : dish.children)
-        if (!PrepareNode(game.state(), game.kitchen(), *node)) break;
-    game.PrepStep(dish.method_code, 1.0f,
-                  static_cast<int>(dish.def ? std::trunc(dish.def->unit_weight) : 0.0f));
     game.AddMinutes(game.state().cooking_minutes);
     game.state().cooking_minutes = 0;
     game.UpdateMenuAvailability();
@@ -176,7 +172,9 @@ void CVemuComp::MenuScreen() {
                                    ? "自動仕入れを設定しましたが\n自動仕入れのできない材料が"
                                      "メニューに含まれています"
                                    : "自動仕入れを設定しました";
-            ShowMessage(&handles_.message, text, true);
+            // Read on its own screen: the menu list comes back once it is read.
+            ShowNotice(text);
+            return;
         }
         ShowMenuListAgain(*this);
         return;

@@ -28,7 +28,7 @@ void CVemuComp::SellingScreen() {
         shown_cooking_method_ = 0;
         if (handles_.message.state != WaitHandle::kWaiting) {
             PopScreen();
-            ShowMessage(&handles_.message, "閉店時間になりました", true);
+            ShowNotice("閉店時間になりました");
         }
         return;
     }

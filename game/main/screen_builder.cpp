@@ -70,7 +70,7 @@ const ScreenPlan kPlans[kScreenCount] = {
     /* 16 menu */ {kShowList | kHideChoiceCursor, "メニューを選んでください", BuildMenuRows},
     /* 17 add a dish to the menu */
     {kShowList, "メニューに登録する料理を選んでください", BuildPantryRows},
-    /* 18 */ {},
+    /* 18 message to read */ {kStopListWaiters},
     /* 19 story */ {kStopListWaiters},
     /* 20 in-game menu */ {kShowList, "何をしますか？", BuildGameMenuList},
     /* 21 ingredient dictionary */ {kShowList, nullptr, BuildIngredientDictionaryList},

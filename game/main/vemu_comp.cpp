@@ -112,6 +112,7 @@ void CVemuComp::InitializeWindows() {
     shop_window_.SetFont(&font16_, kMessageColor);
     shop_window_.SetCursorSound(&sounds_.switch_sound);
     shop_window_.SetArrowTextures(&textures_.page_up, &textures_.page_down);
+    number_entry_.cursor_sound = &sounds_.switch_sound;
     number_entry_.EnableMouse(true);
 }
 

@@ -273,7 +273,8 @@ public:
     // The day's scenes ask for their music here: the last piece asked for stays readable.
     bool SceneMusic(WaitHandle* handle, int id);
     int scene_music() const { return scene_music_; }
-    // A notice over the screen on top: the message screen pops itself once it is read.
+    // A notice over the screen on top, on the message screen: that stops the list below, so the
+    // press that reads the notice decides no row, and pops itself once it is read.
     void ShowNotice(const std::string& text);
     // The parts of the scenes above, each a sub-event.
     StoryTask OpeningPrologue();

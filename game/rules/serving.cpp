@@ -13,13 +13,19 @@ bool IsPantryFoodOf(const Food& food, const FoodNode& node) {
     return node.def && food.name == node.def->name;
 }
 
-// The pantry food of the node's ingredient that spoils first (the first of equals), or -1.
-int FreshestNeed(const Kitchen& kitchen, const FoodNode& node) {
+// A pantry food that a node of the dish being made (when one is given) may use: never a ready
+// portion of that dish, or making it would only put back what it took.
+bool Usable(const Food& food, const FoodNode& node, const Food* made) {
+    return IsPantryFoodOf(food, node) && !(made && SameDish(food, *made));
+}
+
+// The usable pantry food of the node's ingredient that spoils first (the first of equals), or -1.
+int FreshestNeed(const Kitchen& kitchen, const FoodNode& node, const Food* made = nullptr) {
     const Pantry& pantry = kitchen.pantry();
     int best = -1;
     int best_days = 9999999;
     for (std::size_t i = 0; i < pantry.size(); ++i) {
-        if (IsPantryFoodOf(*pantry[i], node) && pantry[i]->days < best_days) {
+        if (Usable(*pantry[i], node, made) && pantry[i]->days < best_days) {
             best = static_cast<int>(i);
             best_days = pantry[i]->days;
         }
@@ -27,10 +33,10 @@ int FreshestNeed(const Kitchen& kitchen, const FoodNode& node) {
     return best;
 }
 
-bool PantryHolds(const Kitchen& kitchen, const FoodNode& node) {
+bool PantryHolds(const Kitchen& kitchen, const FoodNode& node, const Food* made) {
     const Pantry& pantry = kitchen.pantry();
     return std::any_of(pantry.begin(), pantry.end(),
-                       [&](const std::unique_ptr<Food>& f) { return IsPantryFoodOf(*f, node); });
+                       [&](const std::unique_ptr<Food>& f) { return Usable(*f, node, made); });
 }
 
 // The choice PrepareNode makes, without taking anything.
@@ -41,15 +47,18 @@ bool CanPrepare(const Kitchen& kitchen, const FoodNode& node) {
                        [&](const std::unique_ptr<FoodNode>& c) { return CanPrepare(kitchen, *c); });
 }
 
-// Takes or makes a node that CanPrepare passed. Two parts of one dish may share an ingredient
-// that the first uses up; the second then takes nothing, as only presence was checked.
-void TakeOrMake(PlayState& state, Kitchen& kitchen, const FoodNode& node) {
+// Takes or makes a node that CanPrepare or a fresh mark passed. Two parts of one dish may share
+// an ingredient that the first uses up; the second then takes nothing, as only presence was
+// checked.
+void TakeOrMake(PlayState& state, Kitchen& kitchen, const FoodNode& node,
+                const Food* made = nullptr) {
     if (node.in_pantry) {
-        const int index = FreshestNeed(kitchen, node);
+        const int index = FreshestNeed(kitchen, node, made);
         if (index >= 0) TakeFromPantry(kitchen, index, node.amount);
         return;
     }
-    for (const std::unique_ptr<FoodNode>& child : node.children) TakeOrMake(state, kitchen, *child);
+    for (const std::unique_ptr<FoodNode>& child : node.children)
+        TakeOrMake(state, kitchen, *child, made);
     PrepStep(state, node.method, node.amount,
              static_cast<int>(node.def ? node.def->unit_weight : 0));
 }
@@ -60,11 +69,12 @@ bool FermentBlocked(const PlayState& state, int method) {
 
 // Available when the pantry holds the node's ingredient, else when all its children are (a
 // 発酵 node only once fermenting is unlocked). Every node of the tree gets its mark.
-bool MarkAvailable(const PlayState& state, const Kitchen& kitchen, FoodNode& node) {
-    node.in_pantry = PantryHolds(kitchen, node) ? 1 : 0;
+bool MarkAvailable(const PlayState& state, const Kitchen& kitchen, FoodNode& node,
+                   const Food* made = nullptr) {
+    node.in_pantry = PantryHolds(kitchen, node, made) ? 1 : 0;
     bool children_available = !node.children.empty();
     for (const std::unique_ptr<FoodNode>& child : node.children)
-        children_available = MarkAvailable(state, kitchen, *child) && children_available;
+        children_available = MarkAvailable(state, kitchen, *child, made) && children_available;
     if (node.in_pantry) return true;
     return children_available && !FermentBlocked(state, node.method);
 }
@@ -90,11 +100,17 @@ bool ServeDish(PlayState& state, Kitchen& kitchen, const MenuDish& dish) {
         TakeFromPantry(kitchen, ready, 1.0f);
         return true;
     }
-    const bool makeable =
-        std::all_of(dish.children.begin(), dish.children.end(),
-                    [&](const std::unique_ptr<FoodNode>& n) { return CanPrepare(kitchen, *n); });
+    return MakePortion(state, kitchen, dish);
+}
+
+bool MakePortion(PlayState& state, Kitchen& kitchen, const MenuDish& dish) {
+    // The marks are made afresh, so what is taken below is what was found here.
+    bool makeable = !FermentBlocked(state, dish.method_code);
+    for (const std::unique_ptr<FoodNode>& node : dish.children)
+        makeable = MarkAvailable(state, kitchen, *node, &dish) && makeable;
     if (!makeable) return false;
-    for (const std::unique_ptr<FoodNode>& node : dish.children) TakeOrMake(state, kitchen, *node);
+    for (const std::unique_ptr<FoodNode>& node : dish.children)
+        TakeOrMake(state, kitchen, *node, &dish);
     PrepStep(state, dish.method_code, 1.0f, static_cast<int>(dish.def ? dish.def->unit_weight : 0));
     return true;
 }

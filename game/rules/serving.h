@@ -11,6 +11,11 @@ MenuDish* PickMenuDish(const Kitchen& kitchen);
 // from its ingredients. Nothing is taken unless the whole dish can be made. False when it could
 // not be served.
 bool ServeDish(PlayState& state, Kitchen& kitchen, const MenuDish& dish);
+// Makes one portion from the dish's ingredients, as serving does when none is ready: each part
+// is taken from the pantry or made from its own parts, then the dish's cooking action runs. A
+// ready portion of the dish is never one of its ingredients. Nothing is taken unless the whole
+// dish can be made. False when it cannot.
+bool MakePortion(PlayState& state, Kitchen& kitchen, const MenuDish& dish);
 // Takes one part of a dish from the pantry, or makes it from its own parts; nothing is taken
 // unless all of it can be had. False when it cannot.
 bool PrepareNode(PlayState& state, Kitchen& kitchen, const FoodNode& node);

@@ -38,7 +38,7 @@ void CVemuComp::OutingScreen() {
             if (!handles_.message.IsDone()) return;
             PopScreen();
             PopScreen();
-            ShowMessage(&handles_.message, "いま戻りました", true);
+            ShowNotice("いま戻りました");
         } else {
             PopScreen();
             PopScreen();

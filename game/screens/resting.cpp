@@ -21,17 +21,23 @@ void CVemuComp::RestingScreen() {
     RecoverStamina(kRestTime);
     const int before = state_.clock.hour;
     AddMinutes(kMinutesPerFrame);
-    ScheduleStoryIfTimePassed();
     const int after = state_.clock.hour;
+    // The hour that ends the rest comes before the story's check. The check may put a scene or
+    // a notice on top of the resting screen; ending the rest after it would pop that screen
+    // instead, leaving its scene running with no screen (and the story refusing every other
+    // scene from then on) or a notice gone unread under the hour's text. At such an hour the
+    // check waits, with its minutes still counted, for the next step of play that makes one.
     if (Crossed(before, after, kMorning)) {
         PopScreen();
         screen_cursor_ = 0;
         StartStoryEvent(StoryEvent::kMorningRoutine);
     } else if (Crossed(before, after, kLunch)) {
         PopScreen();
-        ShowMessage(&handles_.message, "ランチタイムです", true);
+        ShowNotice("ランチタイムです");
     } else if (Crossed(before, after, kDinner)) {
         PopScreen();
-        ShowMessage(&handles_.message, "ディナータイムです", true);
+        ShowNotice("ディナータイムです");
+    } else {
+        ScheduleStoryIfTimePassed();
     }
 }

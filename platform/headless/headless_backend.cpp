@@ -53,19 +53,35 @@ bool HeadlessWindow::Present(const std::uint32_t* argb, int width, int height) {
     return true;
 }
 
+void HeadlessWindow::BeginInputPoll() {
+    keys_polled_.swap(keys_pressed_);
+    keys_pressed_.clear();
+    for (int which = 0; which < 2; ++which) {
+        mouse_polled_[which] = mouse_pressed_[which];
+        mouse_pressed_[which] = false;
+    }
+}
+
+bool HeadlessWindow::IsKeyDown(int virtual_key) const {
+    return keys_.count(virtual_key) != 0 || keys_polled_.count(virtual_key) != 0;
+}
+
 bool HeadlessWindow::IsMouseButtonDown(int which) const {
-    return which >= 0 && which < 2 && mouse_[which];
+    return which >= 0 && which < 2 && (mouse_[which] || mouse_polled_[which]);
 }
 
 void HeadlessWindow::HoldKey(int virtual_key, bool held) {
-    if (held)
-        keys_.insert(virtual_key);
-    else
+    if (held) {
+        if (keys_.insert(virtual_key).second) keys_pressed_.insert(virtual_key);
+    } else {
         keys_.erase(virtual_key);
+    }
 }
 
 void HeadlessWindow::HoldMouseButton(int which, bool held) {
-    if (which >= 0 && which < 2) mouse_[which] = held;
+    if (which < 0 || which >= 2) return;
+    if (held && !mouse_[which]) mouse_pressed_[which] = true;
+    mouse_[which] = held;
 }
 
 unsigned ManualTimers::SetEvent(unsigned period_ms, std::function<void()> callback) {

@@ -32,13 +32,15 @@ public:
     bool SetFullScreen(bool full_screen) override;
     bool IsFullScreen() const override { return full_screen_; }
     bool Present(const std::uint32_t* argb, int width, int height) override;
-    bool IsKeyDown(int virtual_key) const override { return keys_.count(virtual_key) != 0; }
+    void BeginInputPoll() override;
+    bool IsKeyDown(int virtual_key) const override;
     bool IsMouseButtonDown(int which) const override;
     Point GetCursorPos() const override { return cursor_; }
     void SetCursorPos(Point client) override { cursor_ = client; }
     void SetSystemCursorHidden(bool hidden) override { cursor_hidden_ = hidden; }
 
-    // Scripting.
+    // Scripting. A key or button held and let go again before the next poll is a tap: that
+    // poll still reads it as down.
     void HoldKey(int virtual_key, bool held);
     void ReleaseAllKeys() { keys_.clear(); }
     void HoldMouseButton(int which, bool held);
@@ -76,7 +78,10 @@ private:
     int move_count_ = 0;
     std::span<const std::uint32_t> last_frame_;
     std::set<int> keys_;
+    // Pressed since the current poll began, and pressed before it (what this poll reads).
+    std::set<int> keys_pressed_, keys_polled_;
     bool mouse_[2] = {false, false};
+    bool mouse_pressed_[2] = {false, false}, mouse_polled_[2] = {false, false};
     Point cursor_;
     bool cursor_hidden_ = false;
 };

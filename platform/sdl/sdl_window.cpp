@@ -137,18 +137,31 @@ std::optional<Message> SdlWindow::Translate(const SDL_Event& event) {
                 }
                 if (was_open) return std::nullopt;
             }
-            const int vk = VirtualKeyFromScancode(event.key.keysym.scancode);
+            const SDL_Scancode code = event.key.keysym.scancode;
+            if (!event.key.repeat && code >= 0 && code < SDL_NUM_SCANCODES)
+                keys_pressed_[static_cast<std::size_t>(code)] = true;
+            const int vk = VirtualKeyFromScancode(code);
             if (vk == 0) return std::nullopt;
             return Message::MakeKey(vk, event.key.repeat != 0);
         }
         case SDL_MOUSEBUTTONDOWN: {
+            const int which = event.button.button == SDL_BUTTON_LEFT    ? 0
+                              : event.button.button == SDL_BUTTON_RIGHT ? 1
+                                                                        : -1;
+            if (which < 0) return std::nullopt;
             // With a logical size set, SDL reports the pointer in logical pixels.
-            if (BarHeight() == 0 || event.button.button != SDL_BUTTON_LEFT) return std::nullopt;
-            std::optional<int> command;
-            if (menu_bar_.MouseDown(event.button.x, event.button.y, command)) {
-                RenderIfMenuChanged(true);
-                if (command) return Message::MakeCommand(*command);
+            if (BarHeight() > 0 && which == 0) {
+                std::optional<int> command;
+                if (menu_bar_.MouseDown(event.button.x, event.button.y, command)) {
+                    RenderIfMenuChanged(true);
+                    if (command) return Message::MakeCommand(*command);
+                    return std::nullopt;
+                }
             }
+            // A press on the bar or while a popup is open is the menu's, as when held.
+            if (BarHeight() == 0 ||
+                (!menu_bar_.IsOpen() && !menu_bar_.Contains(event.button.x, event.button.y)))
+                mouse_pressed_[static_cast<std::size_t>(which)] = true;
             return std::nullopt;
         }
         case SDL_MOUSEMOTION:
@@ -170,6 +183,9 @@ std::optional<Message> SdlWindow::Translate(const SDL_Event& event) {
                     return Message::MakeActivate(true);
                 case SDL_WINDOWEVENT_FOCUS_LOST:
                     menu_bar_.Close();
+                    // No frame runs until the focus is back; a tap from before is stale then.
+                    keys_pressed_.fill(false);
+                    mouse_pressed_.fill(false);
                     return Message::MakeActivate(false);
                 case SDL_WINDOWEVENT_MOVED:
                     return Message::Make(MessageKind::Move);
@@ -265,22 +281,31 @@ bool SdlWindow::Present(const std::uint32_t* argb, int width, int height) {
     return true;
 }
 
+void SdlWindow::BeginInputPoll() {
+    keys_polled_ = keys_pressed_;
+    keys_pressed_.fill(false);
+    mouse_polled_ = mouse_pressed_;
+    mouse_pressed_.fill(false);
+}
+
 bool SdlWindow::IsKeyDown(int virtual_key) const {
     if (!(SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS)) return false;
     int count = 0;
     const Uint8* state = SDL_GetKeyboardState(&count);
-    for (SDL_Scancode code : ScancodesForVirtualKey(virtual_key))
+    for (SDL_Scancode code : ScancodesForVirtualKey(virtual_key)) {
         if (code < count && state[code]) return true;
+        if (code >= 0 && code < SDL_NUM_SCANCODES && keys_polled_[static_cast<std::size_t>(code)])
+            return true;
+    }
     return false;
 }
 
 bool SdlWindow::IsMouseButtonDown(int which) const {
     // A press that belongs to the menu bar is not the game's.
-    if (menu_bar_.IsOpen()) return false;
+    if (menu_bar_.IsOpen() || which < 0 || which > 1) return false;
     const Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
-    const bool down = which == 0   ? (buttons & SDL_BUTTON_LMASK) != 0
-                      : which == 1 ? (buttons & SDL_BUTTON_RMASK) != 0
-                                   : false;
+    const bool down = mouse_polled_[static_cast<std::size_t>(which)] ||
+                      (buttons & (which == 0 ? SDL_BUTTON_LMASK : SDL_BUTTON_RMASK)) != 0;
     if (!down || BarHeight() == 0) return down;
     float x = 0, y = 0;
     PointerInLogical(x, y);

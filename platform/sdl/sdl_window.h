@@ -6,6 +6,7 @@
 
 #include <SDL.h>
 
+#include <array>
 #include <deque>
 #include <mutex>
 #include <optional>
@@ -35,6 +36,7 @@ public:
     bool SetFullScreen(bool full_screen) override;
     bool IsFullScreen() const override { return full_screen_; }
     bool Present(const std::uint32_t* argb, int width, int height) override;
+    void BeginInputPoll() override;
     bool IsKeyDown(int virtual_key) const override;
     bool IsMouseButtonDown(int which) const override;
     Point GetCursorPos() const override;
@@ -69,6 +71,10 @@ private:
     std::mutex mutex_;
     std::deque<Message> posted_;
     MenuBar menu_bar_;
+    // The game's presses since the current poll began (those the menu bar took are not the
+    // game's), and those before it, which this poll reads as down.
+    std::array<bool, SDL_NUM_SCANCODES> keys_pressed_{}, keys_polled_{};
+    std::array<bool, 2> mouse_pressed_{}, mouse_polled_{};
 };
 
 }  // namespace platform::sdl

@@ -1,5 +1,5 @@
-// The picture decoders over arbitrary bytes: the one a signature chooses (BMP, DDS, JPEG, else
-// TGA), the DIB of bitmap resources, and the header sizing of every extension. A decoded
+// The picture decoders over arbitrary bytes: the one a signature chooses (BMP, DDS, JPEG, PNG,
+// else TGA), the DIB of bitmap resources, and the header sizing of every extension. A decoded
 // picture is never empty, never larger than the decoders allow, and holds exactly its pixels.
 #include <cstdlib>
 
@@ -22,6 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const std::uint8_t> bytes(data, size);
     Check(DecodeImage(bytes, "tga"));
     Check(DecodeDib(bytes));
-    for (const char* extension : {"jpg", "bmp", "dds", "tga"}) (void)HeaderSize(extension, bytes);
+    for (const char* extension : {"jpg", "bmp", "dds", "tga", "png"})
+        (void)HeaderSize(extension, bytes);
     return 0;
 }

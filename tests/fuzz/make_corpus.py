@@ -4,7 +4,8 @@
     tests/fuzz/make_corpus.py
 
 Every seed is a tiny well-formed file of a kind the game reads, so each fuzz run starts from
-the decoders' main paths. The JPEG seeds are encoded with the system's libjpeg through a small
+the decoders' main paths; the pictures other programs wrote, which the graphics tests read,
+join them. The JPEG seeds are encoded with the system's libjpeg through a small
 C program (cc and libjpeg's headers needed); the recipe and bonus lines are taken from the
 game's own sources in data/recipes and written in CP932 with CR LF, as the game reads them.
 """
@@ -157,6 +158,14 @@ int main(int argc, char** argv) {
             with open(out, "rb") as f:
                 write("fuzz_image", name, f.read())
 
+    # The pictures other programs wrote that the graphics tests read: every PNG colour type and
+    # depth, TGAs with alpha bits and grey with alpha, CMYK, YCCK, extended and arithmetic JPEGs.
+    images = os.path.join(REPO, "tests", "graphics", "images")
+    for name in sorted(os.listdir(images)):
+        if name.endswith((".png", ".tga", ".jpg")):
+            with open(os.path.join(images, name), "rb") as f:
+                write("fuzz_image", "other_" + os.path.splitext(name)[0], f.read())
+
 
 # Sounds --------------------------------------------------------------------------------------
 
@@ -164,9 +173,15 @@ def chunk(name, body):
     return name + struct.pack("<I", len(body)) + body + (b"\0" if len(body) % 2 else b"")
 
 
-def wave(channels, bits, rate, samples, extra=b"", before_data=b""):
+def wave(channels, bits, rate, samples, extra=b"", before_data=b"", tag=1, extensible=False):
+    """Plain PCM by default; `tag` 3 is float, and `extensible` wraps the tag in the extensible
+    layout, whose sub-format GUID is the tag followed by one fixed tail."""
     align = channels * bits // 8
-    fmt = struct.pack("<HHIIHH", 1, channels, rate, rate * align, align, bits) + extra
+    if extensible:
+        guid = struct.pack("<I", tag) + bytes.fromhex("000010008000" "00aa00389b71")
+        extra = struct.pack("<HHI", 22, bits, 3 if channels == 2 else 4) + guid + extra
+        tag = 0xFFFE
+    fmt = struct.pack("<HHIIHH", tag, channels, rate, rate * align, align, bits) + extra
     body = b"WAVE" + chunk(b"fmt ", fmt) + before_data + chunk(b"data", samples)
     return b"RIFF" + struct.pack("<I", len(body)) + body
 
@@ -178,6 +193,20 @@ def sounds():
                before_data=chunk(b"LIST", b"INFOx")))
     write("fuzz_wave", "mono16_extended_format",
           wave(1, 16, 44100, struct.pack("<4h", 1, 2, 3, 4), extra=b"\0\0"))
+    write("fuzz_wave", "stereo16_extensible",
+          wave(2, 16, 8000, struct.pack("<4h", 0, -1, 32767, -32768), extensible=True))
+    int24 = b"".join(v.to_bytes(3, "little", signed=True) for v in (0, -1, 8388607, -8388608))
+    write("fuzz_wave", "stereo24", wave(2, 24, 8000, int24))
+    write("fuzz_wave", "mono24_extensible", wave(1, 24, 96000, int24, extensible=True))
+    write("fuzz_wave", "mono32_extensible",
+          wave(1, 32, 8000, struct.pack("<3i", 1, -2147483648, 2147483647), extensible=True))
+    # Floats past full scale and not a number at all, which the reader bounds.
+    floats = (0.5, -1.0, 1.5, float("nan"), float("-inf"), 0.0)
+    write("fuzz_wave", "stereo_float32", wave(2, 32, 22050, struct.pack("<6f", *floats), tag=3,
+                                              extra=b"\0\0"))
+    write("fuzz_wave", "mono_float64", wave(1, 64, 8000, struct.pack("<6d", *floats), tag=3))
+    write("fuzz_wave", "stereo_float32_extensible",
+          wave(2, 32, 44100, struct.pack("<6f", *floats), tag=3, extensible=True))
 
     def track(events):
         return b"MTrk" + struct.pack(">I", len(events)) + events

@@ -38,9 +38,9 @@ game_sources=(
   "$root"/engine/common/system.cpp
 )
 # The readers of the files a player may drop into the game folder: pictures (with the system's
-# libjpeg, which is not instrumented), sounds and the recipe and bonus lines.
-image_sources=("$root"/engine/graphics/image_{bmp,bmp_rle,codec,dds,jpeg,tga}.cpp)
-sound_sources=("$root"/engine/sound/wave_data.cpp "$root"/engine/sound/midi_song.cpp)
+# libjpeg and libpng, which are not instrumented), sounds and the recipe and bonus lines.
+image_sources=("$root"/engine/graphics/image_{bmp,bmp_rle,codec,dds,jpeg,png,tga}.cpp)
+sound_sources=("$root"/engine/sound/{wave_data,wave_format,wave_samples,midi_song}.cpp)
 recipe_sources=(
   "$root"/game/data/{record_line,data_line_reader,recipe_records,recipe_keywords}.cpp
   "$root"/game/food/*.cpp
@@ -74,7 +74,7 @@ for target in "${targets[@]}"; do
   extra=()
   [[ $target == fuzz_save_slot ]] && extra=("${game_objects[@]}")
   case $target in
-    fuzz_image) extra=("${image_objects[@]}" -ljpeg) ;;
+    fuzz_image) extra=("${image_objects[@]}" -ljpeg -lpng) ;;
     fuzz_wave | fuzz_midi) extra=("${sound_objects[@]}") ;;
     fuzz_recipe_lines) extra=("${recipe_objects[@]}") ;;
   esac

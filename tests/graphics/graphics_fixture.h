@@ -3,6 +3,8 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -16,6 +18,18 @@
 #include "platform/headless/headless_backend.h"
 
 using Bytes = std::vector<std::uint8_t>;
+
+#if !defined(__SANITIZE_ADDRESS__)
+// Lets the process map only `extra` bytes more than it has mapped now. (AddressSanitizer maps
+// its shadow memory up front, so the limit cannot be used under it.)
+inline void LimitAddressSpace(std::size_t extra) {
+    std::size_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t limit = static_cast<rlim_t>(pages * ::sysconf(_SC_PAGESIZE) + extra);
+    const rlimit value{limit, limit};
+    ::setrlimit(RLIMIT_AS, &value);
+}
+#endif
 
 inline void Put16(Bytes& b, std::size_t at, std::uint32_t v) {
     b[at] = v & 255;

@@ -1,7 +1,4 @@
 // Texture and font tables: loading, sizing from headers, colour keys, resources, failures.
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <cstdlib>
 
 #include "engine/common/numbers.h"
@@ -10,21 +7,14 @@
 #include "engine/graphics/image_codec.h"
 #include "graphics_fixture.h"
 
+// Failures name the sizes rather than their bytes.
+void PrintTo(const ImageSize& size, std::ostream* out) {
+    *out << size.width << " x " << size.height;
+}
+
 namespace {
 
 const char* Utf8(const char8_t* s) { return reinterpret_cast<const char*>(s); }
-
-#if !defined(__SANITIZE_ADDRESS__)
-// Lets the process map only `extra` bytes more than it has mapped now. (AddressSanitizer maps
-// its shadow memory up front, so the limit cannot be used under it.)
-void LimitAddressSpace(std::size_t extra) {
-    std::size_t pages = 0;
-    std::ifstream("/proc/self/statm") >> pages;
-    const rlim_t limit = static_cast<rlim_t>(pages * ::sysconf(_SC_PAGESIZE) + extra);
-    const rlimit value{limit, limit};
-    ::setrlimit(RLIMIT_AS, &value);
-}
-#endif
 
 Bytes JpegWithFrame(std::uint8_t marker, int width, int height) {
     // SOI, an APP0 stub holding an 0xFF 0xFF pair, then the start of frame.
@@ -68,6 +58,33 @@ TEST(HeaderSizing, Table) {
     Bytes other(20, 0);
     Put32(other, 12, 33);
     Put32(other, 16, 44);
+    // A TGA's sizes are 16-bit at 12 and 14: 131 x 67 here, with a pixel depth of 24 and a
+    // descriptor byte after them that a 32-bit read would take into the height.
+    Bytes tga(18, 0);
+    tga[2] = 2;
+    Put16(tga, 12, 131);
+    Put16(tga, 14, 67);
+    tga[16] = 24, tga[17] = 0x20;
+    // An OS/2 bitmap: a 12-byte header with 16-bit width, height, planes and depth.
+    Bytes os2 = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0, 0, 0};
+    os2.resize(26, 0);
+    Put16(os2, 18, 131);
+    Put16(os2, 20, 67);
+    Put16(os2, 22, 1);
+    Put16(os2, 24, 24);
+    // A PNG's image header: 300 x 70 big-endian.
+    const Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0,  0, 0, 13, 'I', 'H', 'D',
+                       'R',  0,   0,   1,   0x2C, 0,    0,    0,    70, 8, 6, 0,  0,   0};
+    // An Exif block holding a 160 x 120 thumbnail before the picture's own frame.
+    Bytes exif = {0xFF, 0xD8, 0xFF, 0xE1, 0x00, 0x14, 'E', 'x', 'i', 'f', 0, 0, 0xFF, 0xD8};
+    const Bytes thumbnail = JpegWithFrame(0xC0, 160, 120);
+    exif.insert(exif.end(), thumbnail.begin() + 10, thumbnail.end());
+    const Bytes own = JpegWithFrame(0xC0, 640, 480);
+    exif.insert(exif.end(), own.begin() + 10, own.end());
+    // Fill bytes before a marker, and stray bytes between segments, as decoders accept them.
+    Bytes padded = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x02, 0x12, 0x34, 0xFF, 0xFF};
+    const Bytes frame = JpegWithFrame(0xC1, 33, 21);
+    padded.insert(padded.end(), frame.begin() + 11, frame.end());
     const Bytes bmp = MakeBmp24(100, 60, std::vector<std::uint32_t>(6000, 0));
     const Bytes top_down = MakeBmp24(100, 60, std::vector<std::uint32_t>(6000, 0), true);
     Bytes lowest = bmp;
@@ -89,11 +106,38 @@ TEST(HeaderSizing, Table) {
          "jpg",
          Bytes{0xFF, 0xD8, 0xFF, 0xC0, 0x00, 0x11, 0x08, 0x01},
          {0, 0}},
+        {"extended sequential jpeg", "jpg", JpegWithFrame(0xC1, 131, 67), {131, 67}},
+        {"lossless jpeg", "jpg", JpegWithFrame(0xC3, 5, 3), {5, 3}},
+        {"arithmetic jpeg", "jpg", JpegWithFrame(0xC9, 64, 48), {64, 48}},
+        {"progressive arithmetic jpeg", "jpg", JpegWithFrame(0xCA, 7, 9), {7, 9}},
+        {"jpeg frame after an Exif thumbnail", "jpg", exif, {640, 480}},
+        {"jpeg with fill and stray bytes", "jpg", padded, {33, 21}},
+        {"jpeg whose scan comes before any frame",
+         "jpg",
+         {0xFF, 0xD8, 0xFF, 0xDA, 0x00, 0x02, 0xFF, 0xC0, 0x00, 0x11, 0x08, 0, 9, 0, 9},
+         {0, 0}},
         {"truncated bmp", "bmp", Bytes(bmp.begin(), bmp.begin() + 20), {0, 0}},
         {"truncated dds", "dds", Bytes(dds.begin(), dds.begin() + 14), {0, 0}},
-        {"any other extension", "tga", other, {33, 44}},
+        {"tga", "tga", tga, {131, 67}},
+        {"os/2 bmp", "bmp", os2, {131, 67}},
+        {"png", "png", png, {300, 70}},
+        {"png named bmp", "bmp", png, {300, 70}},
+        {"bmp named tga", "tga", bmp, {100, 60}},
+        {"jpeg named dds", "dds", JpegWithFrame(0xC0, 320, 200), {320, 200}},
+        {"png without its image header", "png", Bytes(png.begin(), png.begin() + 16), {0, 0}},
+        {"any other extension", "xyz", other, {33, 44}},
+        {"unsigned jpg by its name: the first baseline frame in the bytes",
+         "jpg",
+         Bytes(exif.begin() + 2, exif.end()),
+         {160, 120}},
     };
     for (const Case& c : cases) EXPECT_EQ(HeaderSize(c.extension, c.bytes), c.size) << c.name;
+
+    Bytes core_dib(os2.begin() + 14, os2.end());
+    Put16(core_dib, 6, static_cast<std::uint16_t>(-67));  // top-down
+    EXPECT_EQ(DibHeaderSize(core_dib), (ImageSize{131, 67}));
+    const Bytes dib(bmp.begin() + 14, bmp.end());
+    EXPECT_EQ(DibHeaderSize(dib), (ImageSize{100, 60}));
     EXPECT_EQ(ExtensionOf("dat\\Photo.JPEG"), "jpg");
     EXPECT_EQ(ExtensionOf("dat\\bg.BMP"), "bmp");
 }

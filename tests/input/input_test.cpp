@@ -1,5 +1,8 @@
-// The eight virtual buttons from scripted keys and a scripted joystick.
+// The eight virtual buttons from scripted keys and a scripted joystick, and the keys and mouse
+// buttons as the frame polls them.
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "engine/framework/engine_runtime.h"
 #include "platform/headless/headless_backend.h"
@@ -116,6 +119,86 @@ TEST_F(Input, JoystickThresholdsAndButtons) {
     backend.joystick.attached = true;
     input.Update();
     EXPECT_EQ(input.GetCount(4), 1);
+}
+
+// The frame polls every 20 ms; a key or mouse button pressed and let go in between (a quick
+// tap, a touchpad's tap-to-click) is one fresh press in the next frame, and nothing after.
+class FramePoll : public Input {
+protected:
+    FramePoll() {
+        input.Init(nullptr);
+        runtime.mediator.InitializeComponents();
+    }
+    struct Control {
+        const char* name;
+        std::function<void(platform::headless::HeadlessWindow&, bool)> hold;
+        std::function<int(EngineRuntime&)> count;
+    };
+    static std::vector<Control> Controls() {
+        return {
+            {"Enter", [](auto& window, bool held) { window.HoldKey(vk::kReturn, held); },
+             [](EngineRuntime& r) { return r.input.GetCount(4); }},
+            {"left button", [](auto& window, bool held) { window.HoldMouseButton(0, held); },
+             [](EngineRuntime& r) { return r.mouse.GetButton(0); }},
+            {"right button", [](auto& window, bool held) { window.HoldMouseButton(1, held); },
+             [](EngineRuntime& r) { return r.mouse.GetButton(1); }},
+        };
+    }
+    // Runs n frames and returns the control's count after each.
+    std::vector<int> Frames(const Control& control, int n) {
+        std::vector<int> counts;
+        for (int i = 0; i < n; ++i) {
+            runtime.mediator.Run();
+            counts.push_back(control.count(runtime));
+        }
+        return counts;
+    }
+};
+
+TEST_F(FramePoll, ATapBetweenTwoFramesIsOneFreshPress) {
+    for (const Control& control : Controls()) {
+        SCOPED_TRACE(control.name);
+        Frames(control, 1);
+        control.hold(backend.window, true);
+        control.hold(backend.window, false);
+        EXPECT_EQ(Frames(control, 3), (std::vector<int>{1, 0, 0}));
+        // Two taps in one frame are still one press.
+        control.hold(backend.window, true);
+        control.hold(backend.window, false);
+        control.hold(backend.window, true);
+        control.hold(backend.window, false);
+        EXPECT_EQ(Frames(control, 2), (std::vector<int>{1, 0}));
+    }
+}
+
+TEST_F(FramePoll, HoldingCountsFrameByFrameAsBefore) {
+    for (const Control& control : Controls()) {
+        SCOPED_TRACE(control.name);
+        Frames(control, 1);
+        control.hold(backend.window, true);
+        EXPECT_EQ(Frames(control, 3), (std::vector<int>{1, 2, 3}));
+        control.hold(backend.window, false);
+        EXPECT_EQ(Frames(control, 2), (std::vector<int>{0, 0}));
+        // Let go and pressed again between two frames: still held, never a second fresh press.
+        control.hold(backend.window, true);
+        Frames(control, 1);
+        control.hold(backend.window, false);
+        control.hold(backend.window, true);
+        EXPECT_EQ(Frames(control, 2), (std::vector<int>{2, 3}));
+        control.hold(backend.window, false);
+        EXPECT_EQ(Frames(control, 1), (std::vector<int>{0}));
+    }
+}
+
+TEST_F(FramePoll, ATapWhileTheButtonsAreLockedIsNotKeptForLater) {
+    const Control enter = Controls()[0];
+    Frames(enter, 1);
+    input.Lock();
+    enter.hold(backend.window, true);
+    enter.hold(backend.window, false);
+    EXPECT_EQ(Frames(enter, 2), (std::vector<int>{0, 0}));
+    input.Unlock();
+    EXPECT_EQ(Frames(enter, 1), (std::vector<int>{0}));
 }
 
 }  // namespace

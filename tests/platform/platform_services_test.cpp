@@ -184,6 +184,37 @@ void EndHandler(const std::string& pid_file) {
 
 // xdg-open's exit status is the verdict, but one that keeps running (it runs the handler itself
 // when there is no desktop session) must not hold the window thread.
+// The frame reads the keys and buttons once per poll; what was pressed since the poll before
+// reads as down for that one poll, even when it is up again, and never longer.
+TEST(HeadlessWindow, APressSinceTheLastPollReadsAsDownForThatPollOnly) {
+    platform::headless::HeadlessWindow window;
+    const int enter = platform::vk::kReturn;
+    window.HoldKey(enter, true);
+    window.HoldKey(enter, false);
+    window.HoldMouseButton(1, true);
+    window.HoldMouseButton(1, false);
+    EXPECT_FALSE(window.IsKeyDown(enter));  // the tap belongs to the next poll
+    window.BeginInputPoll();
+    EXPECT_TRUE(window.IsKeyDown(enter));
+    EXPECT_TRUE(window.IsKeyDown(enter));  // every read of the poll agrees
+    EXPECT_TRUE(window.IsMouseButtonDown(1));
+    EXPECT_FALSE(window.IsMouseButtonDown(0));
+    EXPECT_FALSE(window.IsKeyDown(platform::vk::kUp));
+    window.BeginInputPoll();
+    EXPECT_FALSE(window.IsKeyDown(enter));
+    EXPECT_FALSE(window.IsMouseButtonDown(1));
+
+    // Held across polls, it reads as down while held and up once let go before the next.
+    window.HoldKey(enter, true);
+    window.BeginInputPoll();
+    EXPECT_TRUE(window.IsKeyDown(enter));
+    window.BeginInputPoll();
+    EXPECT_TRUE(window.IsKeyDown(enter));
+    window.HoldKey(enter, false);
+    window.BeginInputPoll();
+    EXPECT_FALSE(window.IsKeyDown(enter));
+}
+
 TEST(XdgShell, ReportsTheHandlersVerdictWithoutWaitingForItToClose) {
     testing_support::TempFolder folder;
     const char* old_path = std::getenv("PATH");

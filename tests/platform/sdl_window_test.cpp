@@ -40,4 +40,35 @@ TEST(SdlWindow, WindowEventsComeBeforeQueuedTimerTicks) {
     SDL_Quit();
 }
 
+// A button pressed and let go before the frame polls still reads as down in that poll: SDL's
+// own state shows only where a button is now, and would lose such a tap.
+TEST(SdlWindow, AClickBetweenTwoPollsReadsAsDownForOnePoll) {
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) GTEST_SKIP() << SDL_GetError();
+    {
+        platform::sdl::SdlWindow window;
+        ASSERT_TRUE(window.Create(640, 480));
+        for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+            SDL_Event click{};
+            click.type = type;
+            click.button.windowID = SDL_GetWindowID(window.handle());
+            click.button.button = SDL_BUTTON_LEFT;
+            click.button.x = 100;
+            click.button.y = 100;
+            ASSERT_EQ(SDL_PushEvent(&click), 1);
+        }
+        window.PostMessage(Message::MakeTimer(1));
+        Message message;
+        ASSERT_TRUE(window.GetMessage(message));
+        EXPECT_EQ(message.kind, MessageKind::Timer);
+        EXPECT_FALSE(window.IsMouseButtonDown(0));
+        window.BeginInputPoll();
+        EXPECT_TRUE(window.IsMouseButtonDown(0));
+        EXPECT_FALSE(window.IsMouseButtonDown(1));
+        window.BeginInputPoll();
+        EXPECT_FALSE(window.IsMouseButtonDown(0));
+    }
+    SDL_Quit();
+}
+
 }  // namespace

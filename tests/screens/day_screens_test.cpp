@@ -111,9 +111,11 @@ TEST_F(PlayScreenTest, AnOutingEndsAtTheFirstCheckAfterTenAtNight) {
     for (int frame = 0; frame < 2000 && game.screen_id() == kScreenOuting; ++frame) world.Frames(1);
     EXPECT_EQ(game.state().clock.hour, 22);
     EXPECT_EQ(game.state().clock.minute, 0);
-    EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands}));
+    // Told on its own screen over the main commands, which come back once it is read.
+    EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands, kScreenWaitForMessage}));
     EXPECT_EQ(Message(), "いま戻りました");
     EXPECT_LT(game.state().stamina, 100.0f);
+    ASSERT_TRUE(DecideUntilScreen(kScreenMainCommands));
 
     // Worn out at night, she collapses instead.
     game.state().stamina = 0.0f;
@@ -171,10 +173,11 @@ TEST_F(PlayScreenTest, RestingEndsWhenTheMorningLunchOrDinnerComes) {
         if (*c.event)
             EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands, kScreenStory}));
         else
-            EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands}));
+            EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands, kScreenWaitForMessage}));
         EXPECT_EQ(RequestedEvent(), c.event);
         if (!*c.event) {
             EXPECT_EQ(Message(), c.notice);
+            EXPECT_TRUE(DecideUntilScreen(kScreenMainCommands));
         }
         EXPECT_GT(game.state().stamina, 10.0f);
         if (*c.event) {

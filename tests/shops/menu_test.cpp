@@ -164,6 +164,8 @@ TEST_F(MenuTest, DeleteTakesTheDishOffTheMenu) {
 
 TEST_F(MenuTest, CookingAheadMovesTheClockByAllTheKitchensWorkAndStoresAReadyPortion) {
     MenuDish& dish = AddMenuDish("卵");
+    // Priced as a cooked dish: the bought eggs are what it is made of, not portions of it.
+    dish.price_percent = 150;
     SetClock(10, 0);
     // The kitchen is still busy with earlier work; that comes first.
     game.state().cooking_minutes = 30;
@@ -219,7 +221,10 @@ TEST_F(MenuTest, TheRestockCountSaysWhetherEveryIngredientCanBeBought) {
         world.Tap(kDecide);
         EXPECT_EQ(dish.restock, c.entered);
         EXPECT_EQ(Message(), c.message);
-        EXPECT_EQ(game.screen_id(), kScreenMenu);
+        // Read on its own screen, with the menu list waiting under it.
+        EXPECT_EQ(game.screen_id(), kScreenWaitForMessage);
+        EXPECT_FALSE(world.mediator().IsRunning(&game.list_window()));
+        ASSERT_TRUE(DecideUntilScreen(kScreenMenu));
         EXPECT_TRUE(world.mediator().IsRunning(&game.list_window()));
         game.PopScreen();
     }

@@ -70,6 +70,7 @@ TEST(ShopsScenario, BuyingRestockingAndSellingUntilClosingTime) {
     play.Press(kDecide);
     ASSERT_TRUE(play.RunUntilMessage(u8"自動仕入れのできない材料")) << play.Report();
     EXPECT_EQ(dish->restock, 2);
+    ASSERT_TRUE(ReadUntilScreen(play, kScreenMenu)) << play.Report();
     play.Press(kCancel);
     ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands)) << play.Report();
 
@@ -91,9 +92,10 @@ TEST(ShopsScenario, BuyingRestockingAndSellingUntilClosingTime) {
     ASSERT_EQ(play.state().clock.hour, 22);
     for (int i = 0; i < 50 && !play.RunUntilMessage(u8"閉店時間になりました", 4); ++i)
         play.Press(kDecide);
-    EXPECT_TRUE(play.RunUntilScreen(kScreenMainCommands)) << play.Report();
+    EXPECT_TRUE(play.RunUntilScreen(kScreenWaitForMessage)) << play.Report();
     EXPECT_NE(play.Message().find(testing_support::Utf8(u8"閉店時間になりました")),
               std::string::npos);
+    EXPECT_TRUE(ReadUntilScreen(play, kScreenMainCommands)) << play.Report();
 }
 
 }  // namespace

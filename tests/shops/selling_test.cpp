@@ -1,6 +1,7 @@
 // The selling screen, frame by frame: the opening hours, the kitchen's busy minutes, which
 // dishes sell, and what a sale pays and shows.
 #include <string>
+#include <vector>
 
 #include "tests/shops/shops_fixture.h"
 
@@ -31,7 +32,7 @@ TEST_F(SellingTest, AtFiveToTenOneFrameReachesClosingTimeAndTheNextClosesTheShop
     EXPECT_EQ(game.screen_id(), kScreenSelling);
 
     world.Frames(1);
-    EXPECT_EQ(game.screen_id(), kScreenMainCommands);
+    EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands, kScreenWaitForMessage}));
     EXPECT_EQ(Message(), "閉店時間になりました");
     EXPECT_EQ(game.shown_cooking_method(), 0);
     EXPECT_EQ(game.state().clock.minute, 0);
@@ -41,7 +42,7 @@ TEST_F(SellingTest, BeforeSevenTheShopIsClosedAndTheClockStands) {
     StartSelling();
     SetClock(6, 55);
     world.Frames(1);
-    EXPECT_EQ(game.screen_id(), kScreenMainCommands);
+    EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands, kScreenWaitForMessage}));
     EXPECT_EQ(Message(), "閉店時間になりました");
     EXPECT_EQ(game.state().clock.minute, 55);
 }

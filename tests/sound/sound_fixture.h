@@ -143,6 +143,26 @@ inline Bytes OneNoteSmf() {
     return Smf(0, 480, {Track({{0, {0xC0, 0x00}}, {0, {0x90, 60, 100}}, {480, {0x80, 60, 0}}})});
 }
 
+// Every melodic channel at full volume playing a six-note chord at velocity 127: far denser
+// than anything the game's own music plays.
+inline Bytes LoudSmf() {
+    std::vector<TrackEvent> events;
+    for (std::uint8_t channel = 0; channel < 16; ++channel) {
+        if (channel == 9) continue;
+        events.push_back(
+            {0,
+             {static_cast<std::uint8_t>(0xC0 | channel), static_cast<std::uint8_t>(channel * 8)}});
+        events.push_back({0, {static_cast<std::uint8_t>(0xB0 | channel), 7, 127}});
+        events.push_back({0, {static_cast<std::uint8_t>(0xB0 | channel), 11, 127}});
+        for (int n = 0; n < 6; ++n)
+            events.push_back({0,
+                              {static_cast<std::uint8_t>(0x90 | channel),
+                               static_cast<std::uint8_t>(36 + 7 * n), 127}});
+    }
+    events.push_back({1920, {0x80, 36, 0}});
+    return Smf(0, 480, {Track(events)});
+}
+
 constexpr std::int64_t kHalfSecond = 5'000'000;  // in 100 ns
 constexpr int kFrameSamples = 960;               // one 20 ms frame at 48 kHz
 

@@ -9,21 +9,6 @@ class FirstDaysScenario : public StoryTest {
 protected:
     void SetUp() override { ASSERT_TRUE(play.NewGame()); }
 
-    // Reads whatever the story or a notice shows until `done` holds; on the main commands it
-    // rests (休む), and on the resting screen it waits for the clock.
-    template <typename Done>
-    testing::AssertionResult PlayUntil(Done done, int limit = 20000) {
-        for (int frame = 0; frame < limit; ++frame) {
-            if (done()) return testing::AssertionSuccess();
-            if (game().screen_id() == kScreenMainCommands && !game().story_live() &&
-                play.mediator().IsRunning(&game().list_window())) {
-                if (!play.Choose(u8"休む")) return testing::AssertionFailure() << play.Report();
-                continue;
-            }
-            ReadStep();
-        }
-        return testing::AssertionFailure() << "gave up; " << play.Report();
-    }
     int Hour() { return state().clock.hour; }
 };
 

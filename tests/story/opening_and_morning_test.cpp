@@ -63,6 +63,29 @@ TEST_F(MorningTest, TheFirstMorningSendsHerToTheForestOnce) {
     }
 }
 
+// Who says each line of the first morning, and with which face: ヴェム takes the errand with
+// a smile.
+TEST_F(MorningTest, TheForestErrandIsSpokenWithEachSpeakersFace) {
+    play.Seed(SeedFor({{2, 0}, {24, 12}}));
+    Start(StoryEvent::kMorningRoutine);
+    ASSERT_TRUE(FinishScene());
+    const TranscriptEntry expected[] = {
+        Line(1, 1, u8"おはようございます"),
+        Line(2, 0,
+             u8"そういえば、ゼルバ炒めに使う『ゼルバワラビ』と『ゼルゼルダケ』が\n"
+             u8"残り少なくなってきたな\f"
+             u8"どちらも『マナの森』に生えておる\n時間のあるときに採ってきてはくれんか"),
+        Line(1, 1, u8"分かりました『マナの森』にですね\nあれは町のお店では売ってませんからね"),
+        Line(2, 0, u8"ただし、無理に深入りせんようにな"),
+        Line(3, 0, u8"『マナの森』に行けるようになりました"),
+    };
+    const auto lines = transcript.lines();
+    ASSERT_EQ(lines.size(), std::size(expected)) << Lines();
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_TRUE(lines[i] == expected[i])
+            << "said " << Describe(lines[i]) << "\nwanted " << Describe(expected[i]);
+}
+
 TEST_F(MorningTest, ATipComesForDrawsBelowTwelveOnly) {
     state().place_flags[kPlaceForest] = 1;
     for (int draw : {0, 11, 12, 23}) {

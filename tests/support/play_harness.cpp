@@ -111,6 +111,18 @@ void PlayHarness::Press(Button button, int frames) {
     Frame();
 }
 
+void PlayHarness::Tap(Button button) {
+    Hold(button, true);
+    Hold(button, false);
+    Frames(2);
+}
+
+void PlayHarness::TapClick(int which) {
+    backend.window.HoldMouseButton(which, true);
+    backend.window.HoldMouseButton(which, false);
+    Frames(2);
+}
+
 void PlayHarness::PressKey(int virtual_key) {
     backend.window.PostMessage(platform::Message::MakeKey(virtual_key));
     Pump();

@@ -56,6 +56,11 @@ public:
     // Holds the button for `frames` frames, then lets go and runs one frame more, so that the
     // next press is a fresh one.
     void Press(Button button, int frames = 1);
+    // Pressed and let go between two frames, as a quick tap is; then the frame that sees it
+    // and one more, so that the next press is a fresh one.
+    void Tap(Button button);
+    // The same for a mouse button (0 left, 1 right): a touchpad's tap-to-click.
+    void TapClick(int which = 0);
     // A key message, as the window sends it (F1 to F4, Esc), handled at once.
     void PressKey(int virtual_key);
     void MovePointer(int x, int y);

@@ -91,8 +91,9 @@ private:
         for (int press = 0; press < 20; ++press) {
             if (play_.RunUntilScreen(screen, 20)) return;
             const int top = play_.game().screen_id();
+            // An outing is left by a decide too, and after dark only a decide reads its finds.
             const bool waits = top == kScreenWaitForMessage || top == kScreenStory ||
-                               play_.game().message_output().IsPageFull();
+                               top == kScreenOuting || play_.game().message_output().IsPageFull();
             play_.Press(waits ? kDecide : kCancel);
         }
         Must(play_.RunUntilScreen(screen, 0), "going back");
