@@ -1,6 +1,6 @@
 #include "game/saves/slot_seal.h"
 
-#include <cstring>
+#include <array>
 #include <vector>
 
 #include "engine/common/game_path.h"
