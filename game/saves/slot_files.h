@@ -13,7 +13,8 @@ inline constexpr int kSaveSlotCount = 8;
 struct SlotFiles {
     std::string scd, ssn, sse, ssi;
     // The four in the order above, which is also their order in the slot's seal.
-    std::array<const std::string*, 4> all() const { return {&scd, &ssn, &sse, &ssi}; }
+    std::array<const std::string*, 4> all() const& { return {&scd, &ssn, &sse, &ssi}; }
+    std::array<const std::string*, 4> all() const&& = delete;  // would point into a temporary
 };
 
 // The game names of slot 0 to 7 ("dat/scd00.sav" ...).

@@ -225,7 +225,8 @@ TEST_F(DamagedSlotTest, AMissingCutOrChangedFileRefusesTheWholeSlotAndChangesNot
 TEST_F(DamagedSlotTest, AFileFromAnotherSlotOrAnEarlierSaveOfThisOneIsRefused) {
     const auto all_files = [&](int slot) {
         std::vector<std::string> names;
-        for (const std::string* name : SlotFileNames(slot).all()) names.push_back(*name);
+        const SlotFiles files = SlotFileNames(slot);
+        for (const std::string* name : files.all()) names.push_back(*name);
         names.push_back(SlotSealName(slot));
         return names;
     };
