@@ -37,6 +37,7 @@ public:
     enum class Mode { Read, Write };  // Write creates or truncates
     enum class Whence { Begin, Current, End };
 
+    // Opens plain files only; a named pipe, device or folder gives null at once.
     static std::unique_ptr<File> Open(const std::string& path, Mode mode);
     ~File();
     File(const File&) = delete;
@@ -81,7 +82,9 @@ private:
     bool failed_ = false;
 };
 
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out);
+// False, with `out` untouched, for a file larger than max_bytes.
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
+                   std::size_t max_bytes = SIZE_MAX);
 bool WriteWholeFile(const std::string& path, const void* data, std::size_t bytes);
 bool FileExists(const std::string& path);
 bool IsDirectory(const std::string& path);

@@ -98,8 +98,9 @@ def title_image():
     out += rect(318, 322, 40, 52, WOOD, 2) + circle(350, 350, 2.4, GOLD, 1)
     out += rect(266, 314, 36, 30, SKY, 2, 2.4, WOOD_DARK) + rect(376, 314, 36, 30, SKY, 2, 2.4, WOOD_DARK)
     out += path("M284,314 L284,344 M394,314 L394,344", "none", 2, WOOD_DARK)
-    out += rect(300, 262, 80, 22, WOOD_LIGHT, 4, 2)
-    out += text(340, 279, "ぜるば堂", 15, INK)
+    # the sign hangs on the wall between the windows, below the title's two buttons
+    out += rect(303, 297, 74, 18, WOOD_LIGHT, 4, 2)
+    out += text(340, 311, "ぜるば堂", 13, INK)
     out += rect(410, 240, 16, 36, "#a8a8a8", 1, 2)
     for i, (dx, dy) in enumerate(((0, 0), (10, -16), (-4, -32))):
         out += circle(418 + dx, 228 + dy, 8 + i * 2, WHITE, 1.6, "#b8c4cc", 'fill-opacity="0.9"')
@@ -133,7 +134,8 @@ def studio_logo():
     out += rect(3, 3, 226, 38, "none", 19, 1.4)
     out += path("M18,18 L38,18 L36,32 L20,32 Z", "#7d8790", 1.6) + path("M14,18 L42,18", "none", 3)
     out += path("M24,14 q2,-5 0,-9 M32,14 q2,-5 0,-9", "none", 1.6, INK_SOFT)
-    out += text(134, 30, "ZELBADO WORKS", 18, INK,
+    # the name keeps inside the plate's rounded ends, right of the pot
+    out += text(137, 28, "ZELBADO WORKS", 14, INK,
                 extra='letter-spacing="1"', family="DejaVu Sans, sans-serif")
     return out
 

@@ -19,21 +19,23 @@ def _plank(x, y, w, h, rx=6):
 
 
 def nameboard():
-    out = _plank(2, 2, 232, 32, 8)
-    out += circle(12, 18, 3, "#8a6a4a", 1.2) + circle(224, 18, 3, "#8a6a4a", 1.2)
-    out += text(118, 26, "ぜるば堂", 21, WHITE, extra=f'stroke="{INK}" stroke-width="4" '
+    """The shop's sign; the sun and the moon pass behind it, so the name sits low on it."""
+    out = _plank(2, 6, 232, 29, 8)
+    out += circle(12, 20, 3, "#8a6a4a", 1.2) + circle(224, 20, 3, "#8a6a4a", 1.2)
+    out += text(122, 28, "ぜるば堂", 20, WHITE, extra=f'stroke="{INK}" stroke-width="4" '
                 'paint-order="stroke" letter-spacing="6"')
     return out
 
 
 def ribbon():
-    """A cloth band with folded tails; the date and money are drawn over its middle."""
+    """A cloth band with folded tails; the date and money are drawn over its middle, from the
+    year's first digit at 26 to the money's last at 320, clear of the tails."""
     band = "#f7e7c2"
-    out = path("M2,10 L28,10 L28,36 L2,36 L12,23 Z", "#e0604a")
-    out += path("M338,10 L312,10 L312,36 L338,36 L328,23 Z", "#e0604a")
-    out += path("M20,36 L28,40 L28,36 Z M320,36 L312,40 L312,36 Z", "#a8382a")
-    out += rect(20, 2, 300, 34, band, 6)
-    out += path("M26,7 L314,7 M26,31 L314,31", "none", 1.2, "#d8a860", 'stroke-dasharray="4 3"')
+    out = path("M1,10 L16,10 L16,36 L1,36 L8,23 Z", "#e0604a")
+    out += path("M339,10 L324,10 L324,36 L339,36 L332,23 Z", "#e0604a")
+    out += path("M10,36 L16,40 L16,36 Z M330,36 L324,40 L324,36 Z", "#a8382a")
+    out += rect(10, 2, 320, 34, band, 6)
+    out += path("M16,7 L324,7 M16,31 L324,31", "none", 1.2, "#d8a860", 'stroke-dasharray="4 3"')
     return out
 
 
@@ -56,9 +58,15 @@ def life():
     return out
 
 
+PAPER_W = 338
+
+
 def paper():
-    out = rect(3, 3, 294, 174, "url(#paper)", 10, LINE)
-    out += rect(9, 9, 282, 162, "none", 7, 1.2, "#d8b880", 'stroke-dasharray="6 4"')
+    """The info panel: wide enough that a description and the list of what a dish is made of
+    (from 200 px in) keep inside it."""
+    w = PAPER_W
+    out = rect(3, 3, w - 6, 174, "url(#paper)", 10, LINE)
+    out += rect(9, 9, w - 18, 162, "none", 7, 1.2, "#d8b880", 'stroke-dasharray="6 4"')
     out += path("M140,-2 L160,-2 L158,12 L142,12 Z", "#e2483d", 1.4, INK, 'opacity="0.9"')
     return out
 
@@ -75,14 +83,14 @@ def shop_frame():
 
 
 def character_frame():
-    """Around the portrait (120 x 140, placed 11 px below this frame's top)."""
+    """Around the portrait (120 x 140, placed 11 px below this frame's top). The speaker's name
+    is drawn before the frame, ending 118 px from its left: the hole reaches past it."""
     w, h = 124, 154
     out = ""
-    hole = f"M0,0 L{w},0 L{w},{h} L0,{h} Z M4,15 L4,{h - 6} L116,{h - 6} L116,15 Z"
+    hole = f"M0,0 L{w},0 L{w},{h} L0,{h} Z M3,15 L3,{h - 6} L121,{h - 6} L121,15 Z"
     out += path(hole, WOOD, LINE, INK, 'fill-rule="evenodd"')
-    out += path("M30,2 L94,2 L98,13 L26,13 Z", WOOD_LIGHT, 1.6)
-    out += circle(62, 8, 3, "#e2483d", 1.2)
-    out += rect(116, 15, 8, h - 21, WOOD_DARK, 0, 1.4)
+    # the plate on top carries the page counter of the list above it, right of the down arrow
+    out += rect(62, 1, 54, 14, "#fbf1dc", 4, 1.6)
     return out
 
 
@@ -100,8 +108,11 @@ def item_board(width, height, on):
     fill = "#fff2c4" if on else "#fbf1dc"
     rim = "#f08a3c" if on else WOOD
     out = ""
-    out += rect(2, 3, width - 4, height - 6, fill, height / 3, 3.2, rim)
-    out += rect(2, 3, width - 4, height - 6, "none", height / 3, 1.2, INK)
+    # a low board holds two lines of small text from its top to its bottom: a thin rim, no margin
+    inset, line = (3, 3.2) if height > 24 else (1, 1.6)
+    out += rect(2, inset, width - 4, height - 2 * inset, fill, height / 3, line, rim)
+    out += rect(2, inset, width - 4, height - 2 * inset, "none", height / 3, 1.2 if height > 24
+                else 0.8, INK)
     if on:
         out += rect(6, 6, width - 12, (height - 12) / 2, "#ffffff", height / 4, 0, INK,
                     'opacity="0.55"')
@@ -110,8 +121,10 @@ def item_board(width, height, on):
 
 
 def page_arrow(up):
-    d = "M14,2 L26,14 L2,14 Z" if up else "M14,14 L26,2 L2,2 Z"
-    return path(d, "#f08a3c", 1.8)
+    """Small, at the cell's edge away from the list: the up arrow shows in the gap above the
+    first board, the down arrow below the last one."""
+    d = "M14,1 L21,8 L7,8 Z" if up else "M14,15 L21,8 L7,8 Z"
+    return path(d, "#f08a3c", 1.4)
 
 
 def cursor(pressed):
@@ -151,19 +164,23 @@ def sort_button(kind, on):
     return out
 
 
+# The sun and the moon cross the sky from 16 px above the screen's top at noon; they are drawn
+# small, in the lower part of their 36 x 40 cells, so that they stay whole on the screen.
 def sun():
-    rays = "".join(path(f"M{18 + 12 * math.cos(a):.1f},{18 + 12 * math.sin(a):.1f} "
-                        f"L{18 + 17 * math.cos(a):.1f},{18 + 17 * math.sin(a):.1f}", "none", 2.6,
+    cx, cy = 18, 28
+    rays = "".join(path(f"M{cx + 8 * math.cos(a):.1f},{cy + 8 * math.sin(a):.1f} "
+                        f"L{cx + 10 * math.cos(a):.1f},{cy + 10 * math.sin(a):.1f}", "none", 2,
                         "#f59a2a") for a in (i * math.pi / 4 for i in range(8)))
-    return rays + circle(18, 18, 10, "#ffd24a", 1.8) + \
-        circle(15, 17, 1.2, INK, 0) + circle(21, 17, 1.2, INK, 0) + \
-        path("M15,21 Q18,23 21,21", "none", 1.2)
+    return rays + circle(cx, cy, 6.5, "#ffd24a", 1.6) + \
+        circle(cx - 2, cy - 1, 0.9, INK, 0) + circle(cx + 2, cy - 1, 0.9, INK, 0) + \
+        path(f"M{cx - 2},{cy + 2} Q{cx},{cy + 3.5} {cx + 2},{cy + 2}", "none", 1)
 
 
 def moon():
-    return \
-        path("M22,4 C10,6 6,22 14,30 C20,35 30,32 33,26 C22,28 14,18 22,4 Z", "#fff2a8", 1.8) + \
-        path(star(27, 12, 3.5, 1.5), "#fff2a8", 1) + circle(17, 22, 1.2, INK, 0)
+    return group(
+        path("M22,4 C10,6 6,22 14,30 C20,35 30,32 33,26 C22,28 14,18 22,4 Z", "#fff2a8", 2.4) +
+        path(star(27, 12, 3.5, 1.5), "#fff2a8", 1.4) + circle(17, 22, 1.6, INK, 0),
+        "translate(7,16) scale(0.6)")
 
 
 def magic():
@@ -206,8 +223,10 @@ def digit(n):
 
 def mark(name):
     if name == "money":
-        return circle(7, 9.5, 6.2, GOLD, 1.8) + path("M7,6 L7,13 M4.6,8.2 L9.4,8.2", "none", 1.4) + \
-            circle(5, 7, 1.2, "#fff6c0", 0)
+        # ends 3 px before the money's first digit, 15 px to its right
+        return circle(6.5, 9.5, 5.4, GOLD, 1.6) + \
+            path("M6.5,6.5 L6.5,12.5 M4.4,8.4 L8.6,8.4", "none", 1.3) + \
+            circle(4.8, 7.2, 1, "#fff6c0", 0)
     glyph = _ink_glyph(_MARKS[name], 2.6 if name == "colon" else 2.2)
-    # the year mark must end before the month's digits, 14 px to its right
-    return group(glyph, "scale(0.88,1)") if name == "year" else glyph
+    # narrowed, so that a clear gap parts each mark from the next number, 14 px to its right
+    return group(glyph, "scale(0.78,1)") if name in ("year", "month", "day") else glyph

@@ -33,10 +33,12 @@ int CQZCipherReader::Open() {
     unsigned char header[8];
     if (file_->Read(header, sizeof header) != sizeof header) return kCipherShort;
     // The length word is checked before anything trusts it: it must leave room for the whole
-    // salt and the trailer, and the file must hold all it promises.
+    // salt and the trailer, stay within what a file of this kind can be, and the file must hold
+    // all it promises.
     const std::uint32_t length = LoadU32(header);
     const auto minimum = static_cast<std::uint32_t>(kCipherSaltBytes + trailer_size_);
-    if (length < minimum || length > static_cast<std::uint32_t>(INT_MAX)) return kCipherShort;
+    if (length < minimum || length > static_cast<std::uint32_t>(INT_MAX) || length > length_limit_)
+        return kCipherShort;
     const std::int64_t size = file_->Size();
     if (size >= 0 && size < 8 + static_cast<std::int64_t>(length)) return kCipherShort;
     body_length_ = static_cast<int>(length) - trailer_size_;

@@ -42,6 +42,10 @@ enum CQZDigestKind : int { kDigestMD5 = 1, kDigestTiger = 2 };
 
 constexpr int kCipherKeyTableBytes = 30;
 constexpr int kCipherSaltBytes = 256;
+// The most a reader lets a length word promise unless its caller knows the file's kind better.
+// No file the game ships or writes comes near it, and the digest of one this long is checked in
+// a fraction of a second, where a length word near 2 GiB would hold the game for a long while.
+constexpr std::uint32_t kCipherMaxLength = 16u << 20;
 
 class CQZCipherStream {
 public:
@@ -91,6 +95,8 @@ public:
     CQZCipherReader(const char* path, const unsigned char* key_table, int digest_kind);
     ~CQZCipherReader();
 
+    // The most the length word (the file's size less 8) may promise; must come before Open.
+    void SetLengthLimit(std::uint32_t bytes) { length_limit_ = bytes; }
     int Open();
     // Up to *count payload bytes; *count becomes the number delivered (0 past the payload).
     int Read(unsigned char* buffer, int* count);
@@ -115,6 +121,7 @@ private:
     int position_ = 0;
     int end_ = 1;
     bool ready_ = false;  // the lanes are rebuilt and the body may be read
+    std::uint32_t length_limit_ = kCipherMaxLength;
 };
 
 // Writes a container under a temporary name beside the target; only a successful Close puts

@@ -97,6 +97,7 @@ bool CItemBag::Save(const char* path) {
 bool CItemBag::Load(const char* path) {
     if (!key_) return false;
     CQZFile file;
+    file.SetLengthLimit(kMaxFileBytes);
     if (!file.Open(path, CQZFile::kRead, key_)) return false;
     int first = 0, second = 0;
     if (!file.ReadInt(&first) || !file.ReadInt(&second) || first != second) return false;

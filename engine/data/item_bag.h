@@ -6,6 +6,7 @@
 //   metadata record: int m, int m, then per pair: string key, string value
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "engine/data/item.h"
@@ -17,6 +18,10 @@ struct CItemBagEntry {
 
 class CItemBag {
 public:
+    // The most a bag's file may hold: far more than one entry per item the game has, each with
+    // its metadata.
+    static constexpr std::uint32_t kMaxFileBytes = 4u << 20;
+
     CItemBag();
     virtual ~CItemBag();
     CItemBag(const CItemBag&) = delete;

@@ -21,6 +21,7 @@ bool CQZFile::Open(const char* path, int mode, const unsigned char* key_table) {
     int result = kCipherOk;
     if (mode == kRead) {
         reader_ = std::make_unique<CQZCipherReader>(path, key_.get(), kDigestTiger);
+        reader_->SetLengthLimit(length_limit_);
         result = reader_->Open();
     } else if (mode == kWrite) {
         writer_ = std::make_unique<CQZCipherWriter>(path, key_.get(), kDigestTiger);

@@ -17,6 +17,9 @@ public:
     CQZFile(const CQZFile&) = delete;
     CQZFile& operator=(const CQZFile&) = delete;
 
+    // The most a file opened for reading may hold (see CQZCipherReader::SetLengthLimit); kept
+    // for every later Open.
+    void SetLengthLimit(std::uint32_t bytes) { length_limit_ = bytes; }
     // path is a game file name ("dat\\scd00.sav"); key_table is the 30-byte table. Any other
     // mode opens nothing and returns true.
     bool Open(const char* path, int mode, const unsigned char* key_table);
@@ -58,4 +61,5 @@ private:
     std::unique_ptr<CQZCipherWriter> writer_;
     std::unique_ptr<unsigned char[]> key_;
     int result_ = 0;
+    std::uint32_t length_limit_ = kCipherMaxLength;
 };

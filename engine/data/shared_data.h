@@ -14,6 +14,9 @@
 class CQZSharedData {
 public:
     static constexpr std::size_t kMaxNameBytes = 255;
+    // The most either file may hold: thousands of the longest names, where the game keeps about a
+    // hundred short ones.
+    static constexpr std::uint32_t kMaxFileBytes = 1u << 20;
 
     struct Entry {
         std::string name;

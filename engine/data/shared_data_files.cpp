@@ -36,6 +36,7 @@ bool WriteContainer(const char* path, const unsigned char* key, const Bytes& pay
 bool ReadContainer(const char* path, const unsigned char* key, Bytes& payload) {
     if (!key || !path) return false;
     CQZCipherReader reader(path, key, kDigestTiger);
+    reader.SetLengthLimit(CQZSharedData::kMaxFileBytes);
     if (reader.Open() != kCipherOk) return false;
     int count = reader.PayloadRemaining();
     payload.assign(static_cast<std::size_t>(count), 0);

@@ -3,14 +3,22 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/sound/sound_devices.h"
+
 namespace {
 EngineRuntime* g_runtime = nullptr;
+
+SoundDevices SoundDevicesOf(EngineRuntime* runtime) {
+    if (!runtime) return {};
+    return {&runtime->sound, &runtime->show};
+}
 
 // Set before the members are built, so that their constructors can reach the devices built
 // before them (the mediator takes the graphics and input devices).
 EngineRuntime* Announce(EngineRuntime* runtime) {
     EngineRuntime* previous = g_runtime;
     g_runtime = runtime;
+    SetSoundDevices(SoundDevicesOf(runtime));
     return previous;
 }
 
@@ -25,7 +33,10 @@ EngineRuntime& Live() {
 
 EngineRuntime::EngineRuntime() : previous_(Announce(this)) {}
 
-EngineRuntime::~EngineRuntime() { g_runtime = previous_; }
+EngineRuntime::~EngineRuntime() {
+    g_runtime = previous_;
+    SetSoundDevices(SoundDevicesOf(previous_));
+}
 
 EngineRuntime* EngineRuntime::Current() { return g_runtime; }
 

@@ -5,6 +5,7 @@
 #include "engine/common/sjis.h"
 #include "engine/framework/devices.h"
 #include "engine/framework/key_repeat.h"
+#include "engine/framework/line_break.h"
 #include "engine/framework/mouse_event.h"
 #include "engine/graphics/direct_graphics.h"
 #include "engine/graphics/texture.h"
@@ -37,6 +38,7 @@ void CMessageOutEvent::ClearWindow() {
 void CMessageOutEvent::ClearLines() {
     ClearWindow();
     position_ = 0;
+    unit_end_ = 0;
     waiting_ = 0;
     page_full_ = 0;
 }
@@ -124,6 +126,8 @@ bool CMessageOutEvent::Step() {
     if (!(step_counter > kHeldFastSteps && advance_ != 0) && step_counter % speed_ != 0)
         return false;
 
+    if (BreaksBeforeUnit()) return EndLine(position_);
+
     const unsigned char c = ByteAt(position_);
     // A lone lead byte at the end is one byte: the position never passes the end.
     position_ += static_cast<int>(sjis::CharLength(text_, static_cast<std::size_t>(position_)));
@@ -132,14 +136,39 @@ bool CMessageOutEvent::Step() {
         --position_;
         return false;
     }
-    if (c == kNewline) {
-        line_end_[current_line_] = position_ - 1;
-    } else {
-        if (position_ - line_start_[current_line_] <= kLineBytes) return false;
-        // Punctuation must not begin a line; the test looks at each byte on its own.
-        if (ByteAt(position_) == 0x81 || ByteAt(position_ + 1) == 0x41) return false;
-        line_end_[current_line_] = position_;
+    if (c == kNewline) return EndLine(position_ - 1);
+    if (position_ - line_start_[current_line_] <= kLineBytes) return false;
+    // Inside a name or a word that fits the line.
+    if (position_ < unit_end_) return false;
+    // Punctuation must not begin a line; the test looks at each byte on its own.
+    if (ByteAt(position_) == 0x81 || ByteAt(position_ + 1) == 0x41) return false;
+    if (line_break::NoLineStart(text_, position_)) return false;
+    return EndLine(position_);
+}
+
+bool CMessageOutEvent::BreaksBeforeUnit() {
+    const int length = position_ - line_start_[current_line_];
+    if (length <= 0 || position_ < unit_end_ || line_break::NoLineStart(text_, position_))
+        return false;
+    // What the byte test keeps at the end of a full line stays there, but an opening bracket.
+    const bool kept = ByteAt(position_) == 0x81 || ByteAt(position_ + 1) == 0x41;
+    if (kept && length > kLineBytes && !line_break::OpensName(text_, position_)) return false;
+    const int unit = line_break::UnitLength(text_, position_, kLineCapacity);
+    if (unit <= 0) return false;
+    if (unit <= kLineCapacity) {
+        // The whole name or word, on this line when it fits, else on the next.
+        if (length + unit > kLineCapacity) return true;
+        unit_end_ = position_ + unit;
+        return false;
     }
+    // Longer than a line: it breaks inside, but an opening bracket never ends a line.
+    if (!line_break::OpensName(text_, position_)) return false;
+    const int first = line_break::CharBytes(text_, position_);
+    return length + first + line_break::CharBytes(text_, position_ + first) > kLineCapacity;
+}
+
+bool CMessageOutEvent::EndLine(int end) {
+    line_end_[current_line_] = end;
     if (lines_completed_ % 3 == 2) {
         waiting_ = 1;
         page_full_ = 1;

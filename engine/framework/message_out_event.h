@@ -16,6 +16,9 @@ public:
     static constexpr int kLineHeight = 30;
     // A line may break once it holds more than this many bytes.
     static constexpr int kLineBytes = 48;
+    // What a line holds at most when it breaks by the byte count alone: a line may end early
+    // so that a name or a word that would cross this stays whole on the next one.
+    static constexpr int kLineCapacity = kLineBytes + 2;
 
     enum Phase { kTyping = 1, kClosing = 2 };
 
@@ -55,6 +58,10 @@ public:
 private:
     bool Step();
     void NewLine();
+    // The next name or word would cross the line's end where it could stand whole on the next.
+    bool BreaksBeforeUnit();
+    // Ends the current line there: the page waits when it is full, else a new line starts.
+    bool EndLine(int end);
     void ClearWindow();
     unsigned char ByteAt(int pos) const;
 
@@ -76,4 +83,6 @@ private:
     unsigned char no_fast_forward_ = 0;
     int lines_completed_ = 0;
     int advance_ = 0;
+    // The end of the name or word being typed that fits the line: no break before it.
+    int unit_end_ = 0;
 };

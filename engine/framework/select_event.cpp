@@ -85,6 +85,7 @@ bool CSelectEvent::DecidePressed() const {
 
 void CSelectEvent::Update() {
     ++frame_count_;
+    refused_ = 0;
     if (count_ < 1) return;
     CMouseEvent* mouse = GetMouseEvent();
     const CDirectInput* input = GetDirectInput();
@@ -161,9 +162,13 @@ void CSelectEvent::Update() {
         Scrolled();
     }
 
-    if (hover_ && entries_[index].enabled && DecidePressed()) {
-        Finish();
-        PlayClick();
+    if (hover_ && DecidePressed()) {
+        if (entries_[index].enabled) {
+            Finish();
+            PlayClick();
+        } else {
+            refused_ = 1;
+        }
     }
 }
 
@@ -184,6 +189,7 @@ void CSelectEvent::DrawRows(int h) {
     CDirectGraphics* graphics = GetDirectGraphics();
     const int split = h > 0 ? text_width_ * 2 / h : 0;
     const int text_x = x_ + pitch_ * 2 / 3;
+    const int right = x_ + width_ - pitch_ / 2;
     for (int i = 0; i < rows_ && top_ + i < count_; ++i) {
         const MenuEntry& entry = entries_[top_ + i];
         const unsigned color = !entry.enabled                         ? MenuEntry::kDisabledColor
@@ -191,18 +197,29 @@ void CSelectEvent::DrawRows(int h) {
                                                                       : entry.color;
         const int row_y = y_ + pitch_ * i;
         const std::string& label = entry.label;
-        if (split > 0 && label.size() > static_cast<std::size_t>(split)) {
-            const std::size_t cut = sjis::CutPosition(label, static_cast<std::size_t>(split));
-            graphics->DrawText(text_x, row_y, label.substr(0, cut).c_str(), color, font_,
-                               kTextFormat);
-            graphics->DrawText(text_x + h / 2, row_y + h, label.substr(cut).c_str(), color, font_,
-                               kTextFormat);
+        // The label keeps clear of the second text (a count, a price) that shares its row; the
+        // bearings at the two texts' facing ends leave a pixel or two of air either way.
+        const int second_width =
+            entry.second_text.empty() ? 0 : graphics->TextWidth(entry.second_text, font_);
+        const int room = right - second_width - text_x + h / 8;
+        const bool too_long = split > 0 && label.size() > static_cast<std::size_t>(split);
+        const bool too_wide =
+            !entry.second_text.empty() && graphics->TextWidth(label, font_) > room;
+        if (too_long || too_wide) {
+            DFont* font = split_font_ ? split_font_ : font_;
+            const int line = split_font_ ? FontHeight(split_font_) : h;
+            const int top = split_font_ ? row_y + std::max(0, (height_ - 2 * line) / 2) : row_y;
+            const std::size_t limit = too_long ? static_cast<std::size_t>(split) : label.size();
+            std::size_t cut = graphics->LineBreakWithin(label, std::max(room, line), font, limit);
+            if (cut >= label.size()) cut = sjis::CutPosition(label, limit);
+            graphics->DrawText(text_x, top, label.substr(0, cut).c_str(), color, font, kTextFormat);
+            graphics->DrawText(text_x + line / 2, top + line, label.substr(cut).c_str(), color,
+                               font, kTextFormat);
         } else {
             graphics->DrawText(text_x, row_y + h / 2, label.c_str(), color, font_, kTextFormat);
         }
         if (!entry.second_text.empty()) {
-            const TextRect rect{x_, row_y + h / 2, x_ + width_ - pitch_ / 2,
-                                row_y + h / 2 + height_};
+            const TextRect rect{x_, row_y + h / 2, right, row_y + h / 2 + height_};
             graphics->DrawTextRect(rect, entry.second_text.c_str(), color, font_, DT_RIGHT);
         }
     }
@@ -243,6 +260,13 @@ void CSelectEvent::Draw() {
         PageCounter(top_, rows_, count_, page, pages);
         char counter[32];
         std::snprintf(counter, sizeof counter, "%d/%d", page, pages);
-        graphics->DrawText(x_, y_ - h, counter, text_color_, font_, kTextFormat);
+        if (counter_font_) {
+            const int half = graphics->TextWidth(counter, counter_font_) / 2 + 1;
+            const TextRect rect{counter_x_ - half, counter_y_, counter_x_ + half,
+                                counter_y_ + FontHeight(counter_font_)};
+            graphics->DrawTextRect(rect, counter, text_color_, counter_font_, DT_CENTER);
+        } else {
+            graphics->DrawText(x_, y_ - h, counter, text_color_, font_, kTextFormat);
+        }
     }
 }

@@ -38,6 +38,16 @@ public:
         text_color_ = color;
         font_ = font;
     }
+    // A label split over two lines is drawn in this font, its two lines centred in the row's
+    // board, so that they stay inside it (null: the list's font at the row's top, as before).
+    void SetSplitFont(DFont* font) { split_font_ = font; }
+    // Where the page counter goes when the space above the list is taken: centred on x, its
+    // top at y, in that font (unset: at the list's top left, in the list's font).
+    void SetCounterPlace(int x, int y, DFont* font) {
+        counter_x_ = x;
+        counter_y_ = y;
+        counter_font_ = font;
+    }
     void EnableMouse(bool enabled) { mouse_enabled_ = enabled ? 1 : 0; }
     void SetPageArrows(DTexture* up, DTexture* down) {
         up_arrow_ = up;
@@ -48,6 +58,8 @@ public:
     void SetRepeatDecide(bool repeat) { repeat_decide_ = repeat ? 1 : 0; }
     void SetCursorShown(bool shown) { hover_ = shown ? 1 : 0; }
     bool IsCursorShown() const { return hover_ != 0; }
+    // In this frame the player decided a row that cannot be chosen; the owner may say why.
+    bool DecideRefused() const { return refused_ != 0; }
     void SetTop(int top) { top_ = top; }
 
     int GetIndex() const { return *index_; }
@@ -80,6 +92,9 @@ private:
     int top_ = 0;
     int pitch_ = 32;
     int text_width_ = 8192;
+    DFont* split_font_ = nullptr;
+    DFont* counter_font_ = nullptr;
+    int counter_x_ = 0, counter_y_ = 0;
     unsigned text_color_ = 0xFF000000;
     DFont* font_ = nullptr;
     DTexture* up_arrow_ = nullptr;
@@ -87,6 +102,7 @@ private:
     unsigned char mouse_enabled_ = 0;
     unsigned char key_recall_ = 0;
     unsigned char repeat_decide_ = 0;
+    unsigned char refused_ = 0;
     // Stands in for the caller's variable until SetItems names one.
     int own_index_ = 0;
 };

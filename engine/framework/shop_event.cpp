@@ -107,6 +107,10 @@ void CShopEvent::OpenQuantityEntry() {
         // Free goods: nothing limits the quantity but the entry's own maximum.
         maximum = 0x0FFFFFFF;
     }
+    if (item)
+        entry_.SetTotal(item->price, price_factor_, unit_.c_str());
+    else
+        entry_.ClearTotal();
     entry_.Setup(kEntryX, kEntryY + kPitch * (list_.GetIndex() - list_.GetTop()), 0);
     entry_.SetRange(maximum, 0);
     entry_.Start(nullptr);

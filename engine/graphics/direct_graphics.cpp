@@ -6,6 +6,7 @@
 
 #include "engine/common/game_path.h"
 #include "engine/common/resources.h"
+#include "engine/common/sjis.h"
 #include "engine/common/system.h"
 #include "engine/graphics/glyph_source.h"
 #include "engine/graphics/image_codec.h"
@@ -291,6 +292,59 @@ void CDirectGraphics::RecordText(int x, int y, const TextRect& rect, const char*
     Record(std::move(op));
 }
 
+namespace {
+
+// Characters a Japanese line may not start with, and ones it may not end with.
+constexpr std::u32string_view kNoLineStart =
+    U"ぁぃぅぇぉっゃゅょゎァィゥェォッャュョヮヵヶー～、。，．・：；？！ゝゞヽヾ々）」』】〕〉》］"
+    U"｝,.:;?!)]}";
+constexpr std::u32string_view kNoLineEnd = U"（「『【〔〈《［｛([{";
+
+}  // namespace
+
+int CDirectGraphics::TextWidth(std::string_view text, DFont* font) {
+    FontRenderer* renderer = RendererFor(font);
+    if (!renderer) return 0;
+    int width = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t n = sjis::CharLength(text, pos);
+        width += renderer->GetGlyph(DecodeCp932Char(text.substr(pos, n))).advance;
+        pos += n;
+    }
+    return width;
+}
+
+std::size_t CDirectGraphics::LineBreakWithin(std::string_view text, int width, DFont* font,
+                                             std::size_t max_bytes) {
+    FontRenderer* renderer = RendererFor(font);
+    if (!renderer) return text.size();
+    std::vector<std::size_t> starts;  // where each character begins
+    std::size_t pos = 0;
+    int used = 0;
+    for (; pos < text.size();) {
+        const std::size_t n = sjis::CharLength(text, pos);
+        const int advance = renderer->GetGlyph(DecodeCp932Char(text.substr(pos, n))).advance;
+        if (pos + n > max_bytes || used + advance > width) break;
+        used += advance;
+        starts.push_back(pos);
+        pos += n;
+    }
+    if (pos >= text.size()) return text.size();
+    // Step back over forbidden places, but never to nothing.
+    for (std::size_t cut = pos, i = starts.size(); i > 1; --i) {
+        const char32_t next = DecodeCp932Char(text.substr(cut, sjis::CharLength(text, cut)));
+        const std::size_t before_pos = starts[i - 1];
+        const char32_t before =
+            DecodeCp932Char(text.substr(before_pos, sjis::CharLength(text, before_pos)));
+        const bool inside_word = next < 0x80 && before < 0x80 && next != U' ' && before != U' ';
+        if (kNoLineStart.find(next) == std::u32string_view::npos &&
+            kNoLineEnd.find(before) == std::u32string_view::npos && !inside_word)
+            return cut;
+        cut = before_pos;
+    }
+    return pos;
+}
+
 FontRenderer* CDirectGraphics::RendererFor(const DFont* font) {
     const CFontData* entry = GetFontData(font ? font->GetIndex() : 0);
     if (!entry || !entry->renderer) entry = GetFontData(0);
@@ -314,6 +368,16 @@ void CDirectGraphics::DrawTextRect(const TextRect& rect, const char* text, std::
         raster::BlendCoverage(surface, placed.x + g.left, placed.y + g.top, g.coverage.data(),
                               g.width, g.height, argb, clip);
     }
+}
+
+int CDirectGraphics::MeasureText(const char* text, DFont* font) {
+    FontRenderer* renderer = RendererFor(font);
+    if (!text || !*text || !renderer) return 0;
+    int right = 0;
+    for (const PlacedGlyph& placed :
+         LayoutText(text, TextRect{0, 0, 1 << 20, 1 << 20}, DT_SINGLELINE, *renderer))
+        right = std::max(right, placed.x + renderer->GetGlyph(placed.code_point).advance);
+    return right;
 }
 
 bool CDirectGraphics::AppendTexture(DTexture* texture, std::unique_ptr<Image> image, int width,

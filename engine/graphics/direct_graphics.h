@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "engine/graphics/draw_recorder.h"
@@ -93,6 +94,19 @@ public:
     void DrawText(int x, int y, const char* text, std::uint32_t argb, DFont* font, unsigned format);
     void DrawTextRect(const TextRect& rect, const char* text, std::uint32_t argb, DFont* font,
                       unsigned format);
+    // How far a line of text (CP932) reaches to the right of where it starts, in that font.
+    int MeasureText(const char* text, DFont* font);
+
+    // The width in pixels of one line of CP932 text in that font (its characters' advances).
+    int TextWidth(std::string_view text, DFont* font);
+    // Where a line of at most `width` pixels and `max_bytes` bytes has to end: the most bytes
+    // of `text` that fit, never inside a two-byte character, and never just before a
+    // character that may not start a line (small kana, the long vowel mark, closing brackets
+    // and punctuation) or just after one that may not end it (opening brackets) nor inside a
+    // word of single-byte characters, while an earlier cut is left. The whole text's size when it
+    // all fits.
+    std::size_t LineBreakWithin(std::string_view text, int width, DFont* font,
+                                std::size_t max_bytes = std::string_view::npos);
 
     // The 3D set-up, kept as plain state: nothing draws with it.
     void SetProjection(float near_plane, float far_plane);

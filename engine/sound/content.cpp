@@ -1,13 +1,11 @@
 #include "engine/sound/content.h"
 
-#include "engine/framework/devices.h"
-#include "engine/framework/engine_runtime.h"
 #include "engine/sound/direct_show.h"
+#include "engine/sound/sound_devices.h"
 
 IQZContent::IQZContent() {
-    if (!EngineRuntime::Current()) return;
-    registry_ = GetDirectShow();
-    registry_->AddContent(this);
+    registry_ = CurrentSoundDevices().show;
+    if (registry_) registry_->AddContent(this);
 }
 
 IQZContent::~IQZContent() {

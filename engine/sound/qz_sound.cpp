@@ -4,12 +4,11 @@
 
 #include "engine/common/game_path.h"
 #include "engine/common/system.h"
-#include "engine/framework/devices.h"
-#include "engine/framework/engine_runtime.h"
 #include "engine/sound/direct_show.h"
 #include "engine/sound/direct_sound.h"
 #include "engine/sound/midi_song.h"
 #include "engine/sound/music_stream.h"
+#include "engine/sound/sound_devices.h"
 #include "engine/sound/synthesizer_factory.h"
 #include "engine/sound/volume_law.h"
 
@@ -116,11 +115,12 @@ void CQZSound::Update() {
 
 bool CQZSound::CreateGraph() {
     if (stream_) return true;
-    if (!EngineRuntime::Current() || !registry()) {
+    CDirectSound* device = CurrentSoundDevices().sound;
+    if (!device || !registry()) {
         DebugOutput("IUnknownの生成に失敗しました\n");
         return false;
     }
-    sound::SoundMixer& mixer = GetDirectSound()->mixer();
+    sound::SoundMixer& mixer = device->mixer();
     if (!mixer.Open()) {
         DebugOutput("IUnknownの生成に失敗しました\n");
         return false;

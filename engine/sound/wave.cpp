@@ -1,12 +1,11 @@
 #include "engine/sound/wave.h"
 
-#include "engine/framework/devices.h"
-#include "engine/framework/engine_runtime.h"
 #include "engine/sound/direct_sound.h"
+#include "engine/sound/sound_devices.h"
 
 namespace {
 // Nothing to reach once the runtime has ended.
-CDirectSound* Sound() { return EngineRuntime::Current() ? GetDirectSound() : nullptr; }
+CDirectSound* Sound() { return CurrentSoundDevices().sound; }
 }  // namespace
 
 bool DWave::Load(const char* name) {

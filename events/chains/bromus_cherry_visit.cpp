@@ -11,24 +11,24 @@ namespace {
 
 // They praise the heroine, and she asks whether they ever quarrel.
 constexpr SceneLine kPraise[] = {
-    {5, 0, "今日も頑張ってるねー"},
-    {6, 0, "まだお若いのに立派です"},
-    {1, 1,
+    {kBromus, kNormal, "今日も頑張ってるねー"},
+    {kCherry, kNormal, "まだお若いのに立派です"},
+    {kVemu, kSmile,
      "えへへ、ありがとうございます\fお二人はいつも仲がいいですよね\nケンカとかしないんですか？"},
-    {5, 0, "ケンカ？\nしないしない"},
-    {6, 1, "ふふっ、どうでしょうね"},
+    {kBromus, kNormal, "ケンカ？\nしないしない"},
+    {kCherry, kSmile, "ふふっ、どうでしょうね"},
 };
 // ブロムス finds the shop restful.
 constexpr SceneLine kRestful[] = {
-    {5, 0, "この店に来ると、なんだか落ち着くんだよなあ"},
-    {6, 0, "ええ、本当に"},
-    {1, 1, "ありがとうございます！\nゆっくりしていってくださいね"},
+    {kBromus, kNormal, "この店に来ると、なんだか落ち着くんだよなあ"},
+    {kCherry, kNormal, "ええ、本当に"},
+    {kVemu, kSmile, "ありがとうございます！\nゆっくりしていってくださいね"},
 };
 // They greet ゼルバ, who has two words for them.
 constexpr SceneLine kGreetZelba[] = {
-    {5, 0, "ゼルバさん、どうも"},     {2, 0, "どうも"},
-    {6, 0, "こんにちは、ゼルバさん"}, {2, 0, "どうも"},
-    {5, 0, "相変わらず無愛想だなあ"},
+    {kBromus, kNormal, "ゼルバさん、どうも"},     {kZelba, kNormal, "どうも"},
+    {kCherry, kNormal, "こんにちは、ゼルバさん"}, {kZelba, kNormal, "どうも"},
+    {kBromus, kNormal, "相変わらず無愛想だなあ"},
 };
 
 }  // namespace
@@ -37,9 +37,9 @@ StoryTask CVemuComp::BromusCherryVisitEvent() {
     PlayBgm(&handles_.music, kMusicTown);
     co_await Until(handles_.music);
     Sound(kSoundBell).Play(0, 0);
-    co_await Say("ども", 5, 0);
-    co_await Say("こんにちは", 6, 0);
-    co_await Say("いらっしゃいませ\nあっ、ブロムスさん、チェリーさん", 1, 0);
+    co_await Say("ども", kBromus, kNormal);
+    co_await Say("こんにちは", kCherry, kNormal);
+    co_await Say("いらっしゃいませ\nあっ、ブロムスさん、チェリーさん", kVemu, kNormal);
     std::span<const SceneLine> small_talk = kGreetZelba;
     if (Rand() % 3 == 0)
         small_talk = kPraise;
@@ -48,15 +48,15 @@ StoryTask CVemuComp::BromusCherryVisitEvent() {
     for (const SceneLine& line : small_talk) co_await Say(line.text, line.speaker, line.expression);
 
     if (MenuDish* his = PickDishForVisitor()) {
-        co_await VisitorSale(his, "じゃあおれ、", "をもらおうかな", 5, 0);
+        co_await VisitorSale(his, "じゃあおれ、", "をもらおうかな", kBromus, kNormal);
         if (MenuDish* hers = PickDishForVisitor())
-            co_await VisitorSale(hers, "わたしは", "にします", 6, 0);
-        co_await Say("ごちそうさまでした", 6, 1);
-        co_await Say("じゃあね", 5, 1);
+            co_await VisitorSale(hers, "わたしは", "にします", kCherry, kNormal);
+        co_await Say("ごちそうさまでした", kCherry, kSmile);
+        co_await Say("じゃあね", kBromus, kSmile);
     } else {
-        co_await Say(kSoldOutApology, 1, 0);
-        co_await Say("あ、そうなんですか\n仕方ないですね、また来ます", 6, 0);
+        co_await Say(kSoldOutApology, kVemu, kNormal);
+        co_await Say("あ、そうなんですか\n仕方ないですね、また来ます", kCherry, kNormal);
     }
-    co_await Say("また来てくださいね", 1, 0);
+    co_await Say("また来てくださいね", kVemu, kNormal);
     PlayBgm(nullptr, kMusicShop);
 }

@@ -6,18 +6,18 @@
 StoryTask CVemuComp::BromusSearchEvent() {
     Sound(kSoundBell).Play(0, 0);
     PlayBgm(nullptr, kMusicUnchanged);
-    co_await Say("すまん、ここに、チェリーは来なかったか？", 5, 3);
+    co_await Say("すまん、ここに、チェリーは来なかったか？", kBromus, kTear);
     co_await Say(
         "チェリーさんなら、さっきいらっしゃいましたけど……\f様子が変で、何も言わずに帰ってしまいまし"
         "た",
-        1, 5);
+        kVemu, kAnnoy);
     co_await Say(
         "そうか……\fお城での仕事から帰ってきてから、チェリーの様子がおかしいんだ\f俺のことも分からな"
         "いみたいで……",
-        5, 3);
-    co_await Say("とりあえず俺はチェリーを探しに行くから", 5, 3);
+        kBromus, kTear);
+    co_await Say("とりあえず俺はチェリーを探しに行くから", kBromus, kTear);
     Sound(kSoundBell).Play(0, 0);
-    co_await Say("……チェリーさんに、一体何があったのかな\n心配です……", 1, 5);
+    co_await Say("……チェリーさんに、一体何があったのかな\n心配です……", kVemu, kAnnoy);
     PlayBgm(nullptr, kMusicShop);
     state_.story_stage = kStageCherryIll;
 }

@@ -7,14 +7,14 @@ StoryTask CVemuComp::CherryFoundEvent() {
     Sound(kSoundBell).Play(0, 0);
     PlayBgm(&handles_.music, kMusicWorry);
     co_await Until(handles_.music);
-    co_await Say("ども……", 5, 3);
-    co_await Say("……", 6, 3);
-    co_await Say("チェリーさんはもう大丈夫なんですか？", 1, 5);
-    co_await Say("見付かったのは良かったんだけど、この調子なんだ", 5, 3);
-    co_await Say("……ぜる……ば……", 6, 3);
-    co_await Say("ずっとこうなんだ……\fいったいどうすればいいんだ……", 5, 3);
+    co_await Say("ども……", kBromus, kTear);
+    co_await Say("……", kCherry, kTear);
+    co_await Say("チェリーさんはもう大丈夫なんですか？", kVemu, kAnnoy);
+    co_await Say("見付かったのは良かったんだけど、この調子なんだ", kBromus, kTear);
+    co_await Say("……ぜる……ば……", kCherry, kTear);
+    co_await Say("ずっとこうなんだ……\fいったいどうすればいいんだ……", kBromus, kTear);
     Sound(kSoundBell).Play(0, 0);
-    co_await Say("……チェリーさん、早く良くなるといいな", 1, 5);
+    co_await Say("……チェリーさん、早く良くなるといいな", kVemu, kAnnoy);
     PlayBgm(nullptr, kMusicShop);
     state_.story_stage = kStageCureTold;
 }

@@ -6,12 +6,12 @@
 StoryTask CVemuComp::CherryLostEvent() {
     Sound(kSoundBell).Play(0, 0);
     PlayBgm(nullptr, kMusicUnchanged);
-    co_await Say("いらっしゃいませ\nあっ、チェリーさん", 1, 0);
-    co_await Say("……", 6, 3);
-    co_await Say("？", 1, 5);
-    co_await Say("……", 6, 3);
+    co_await Say("いらっしゃいませ\nあっ、チェリーさん", kVemu, kNormal);
+    co_await Say("……", kCherry, kTear);
+    co_await Say("？", kVemu, kAnnoy);
+    co_await Say("……", kCherry, kTear);
     co_await Say("どうしたんですか？\fあっ、行っちゃった\n様子が変だったけど、何かあったのかな？",
-                 1, 5);
+                 kVemu, kAnnoy);
     PlayBgm(nullptr, kMusicShop);
     state_.story_stage = kStageBromusSearches;
 }

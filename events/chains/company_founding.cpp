@@ -7,12 +7,6 @@
 #include "game/economy/shares.h"
 #include "game/main/vemu_comp.h"
 
-namespace {
-
-constexpr int kLiberty = 10;
-
-}  // namespace
-
 std::string CompanyOfShare(std::string_view share) {
     std::size_t last = 0;
     for (std::size_t at = 0; at < share.size(); at += sjis::CharLength(share, at)) last = at;
@@ -28,33 +22,33 @@ StoryTask CVemuComp::CompanyFoundingEvent() {
     const std::string bond = share.company;
 
     Sound(kSoundBell).Play(0, 0);
-    co_await Say("僕は何でも屋リバティー", kLiberty, 0);
+    co_await Say("僕は何でも屋リバティー", kLiberty, kNormal);
     co_await Say("ときに、この店で『" + product + "』というものを開発したという噂は本当？",
-                 kLiberty, 0);
-    co_await Say("は、はい\n確かにそうですけれど", 1, 0);
+                 kLiberty, kNormal);
+    co_await Say("は、はい\n確かにそうですけれど", kVemu, kNormal);
     co_await Say("なななんと素晴らしい！\n『" + product +
                      "』を世の中に広めれば、ビッグなビジネスができますよ",
-                 kLiberty, 0);
-    co_await Say("是非僕に力を貸してください", kLiberty, 0);
-    co_await Say("は、はあ……", 1, 5);
-    co_await Say("もちろんただでとは言いません", kLiberty, 0);
+                 kLiberty, kNormal);
+    co_await Say("是非僕に力を貸してください", kLiberty, kNormal);
+    co_await Say("は、はあ……", kVemu, kAnnoy);
+    co_await Say("もちろんただでとは言いません", kLiberty, kNormal);
     co_await Say("あなたには、これから設立する『" + product + "』の会社、\n『" + company +
                      "株式会社』のオーナーの１人になってもらうということでどうでしょう？",
-                 kLiberty, 0);
+                 kLiberty, kNormal);
     co_await Say("いえ、心配することは何もありません\n失敗した時の責任は全て僕が取りますから",
-                 kLiberty, 0);
+                 kLiberty, kNormal);
     co_await Tell("リバティーの誘いに乗りますか？", false);
     choice_result_ = 0;
     AskYesNo(&handles_.spare1);
     co_await Until(handles_.spare1);
     if (choice_result_ != 0) {
-        co_await Say("えー\nだめなのー！\f……\fまた来ます", kLiberty, 0);
+        co_await Say("えー\nだめなのー！\f……\fまた来ます", kLiberty, kNormal);
         co_return;
     }
     co_await Say("やった～\nでは『" + product +
                      "』の販売権を認めてもらう代わりに\fキミが会社のオーナーの１人である証『" +
                      bond + "』を渡すからね",
-                 kLiberty, 0);
+                 kLiberty, kNormal);
     Sound(kSoundGet).Play(0, 0);
     GiveItem(bond, 1);
     if (share.flag >= 0) state_.share_flags[static_cast<std::size_t>(share.flag)] = 1;

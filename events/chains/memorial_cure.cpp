@@ -15,22 +15,24 @@ constexpr int kFadeWhite = 2;
 }  // namespace
 
 StoryTask CVemuComp::MemorialCureEvent() {
-    co_await Say("チェリーさん、これを食べてみてください\f『メモリアル』っていう料理なんです", 1,
-                 1);
-    co_await Say("メモリアル？\n変わった名前の料理だな", 5, 3);
-    co_await Say("さあ、チェリーさん\nどうぞ召し上がってください", 1, 1);
+    co_await Say("チェリーさん、これを食べてみてください\f『メモリアル』っていう料理なんです",
+                 kVemu, kSmile);
+    co_await Say("メモリアル？\n変わった名前の料理だな", kBromus, kTear);
+    co_await Say("さあ、チェリーさん\nどうぞ召し上がってください", kVemu, kSmile);
     PlayBgm(nullptr, kMusicUnchanged);
-    co_await Say("……\fパク\f", 6, 3);
-    co_await Say("……", 1, 0);
-    co_await Say("……ブロムス", 6, 0);
-    co_await Say("ブロムス……よね\nどうして、私、こんな大事なことを忘れていたのかしら", 6, 0);
-    co_await Say("！？", 5, 0);
-    co_await Say("もしかして", 1, 2);
-    co_await Say("治ったのか？", 5, 1);
+    co_await Say("……\fパク\f", kCherry, kTear);
+    co_await Say("……", kVemu, kNormal);
+    co_await Say("……ブロムス", kCherry, kNormal);
+    co_await Say("ブロムス……よね\nどうして、私、こんな大事なことを忘れていたのかしら", kCherry,
+                 kNormal);
+    co_await Say("！？", kBromus, kNormal);
+    co_await Say("もしかして", kVemu, kGlad);
+    co_await Say("治ったのか？", kBromus, kSmile);
     PlayBgm(nullptr, kMusicTown);
-    co_await Say("ヴェムさん、本当にありがとう\f私、ずっと夢の中にいたみたい", 6, 1);
-    co_await Say("ありがとう、ヴェムちゃん\nこの恩は忘れないよ\fまた二人で食べに来るからな", 5, 1);
-    co_await Say("はい、お待ちしてます", 1, 2);
+    co_await Say("ヴェムさん、本当にありがとう\f私、ずっと夢の中にいたみたい", kCherry, kSmile);
+    co_await Say("ありがとう、ヴェムちゃん\nこの恩は忘れないよ\fまた二人で食べに来るからな",
+                 kBromus, kSmile);
+    co_await Say("はい、お待ちしてます", kVemu, kGlad);
 
     state_.story_stage = kStageNone;
     state_.chain_resolved = 1;
@@ -45,5 +47,5 @@ StoryTask CVemuComp::MemorialCureEvent() {
     PlayBgm(nullptr, kMusicShop);
     Wait(&handles_.music, kAfterRollMs);
     co_await Until(handles_.music);
-    co_await Say("さあ、これからも頑張っていきましょう", 1, 1);
+    co_await Say("さあ、これからも頑張っていきましょう", kVemu, kSmile);
 }

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kLiberty = 10;
 constexpr float kBagAmount = 10.0f;
 
 }  // namespace
@@ -28,7 +27,7 @@ int BagPrice(int range, const FoodCatalogue& catalogue) {
 
 StoryTask CVemuComp::MysteryBagEvent() {
     Sound(kSoundBell).Play(0, 0);
-    co_await Say("僕は何でも屋リバティー", kLiberty, 0);
+    co_await Say("僕は何でも屋リバティー", kLiberty, kNormal);
     state_.liberty_boxes = std::max(state_.liberty_boxes, kBagFewest);
     const FoodCatalogue& catalogue = GlobalFoodCatalogue();
     const int range = BagRange(state_.liberty_boxes, catalogue);

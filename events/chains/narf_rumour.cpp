@@ -14,9 +14,10 @@ constexpr RumourWords kNarfRumour = {
 
 StoryTask CVemuComp::NarfRumourEvent() {
     Sound(kSoundBell).Play(0, 0);
-    co_await Say("こんにちは", 4, 0);
-    co_await Say("いらっしゃいませ\nあっ、ナルフさん", 1, 0);
-    co_await Say(SpreadRumour(book_, kNarfRumour), 4, 0);
-    co_await Say("そうなんですか", 1, 0);
-    co_await Say("面白い料理ができるのを楽しみにしていますね\fそれではごきげんよう", 4, 0);
+    co_await Say("こんにちは", kNarf, kNormal);
+    co_await Say("いらっしゃいませ\nあっ、ナルフさん", kVemu, kNormal);
+    co_await Say(SpreadRumour(book_, kNarfRumour), kNarf, kNormal);
+    co_await Say("そうなんですか", kVemu, kNormal);
+    co_await Say("面白い料理ができるのを楽しみにしていますね\fそれではごきげんよう", kNarf,
+                 kNormal);
 }

@@ -15,10 +15,10 @@ constexpr int kYes = 0, kNo = 1;
 }  // namespace
 
 StoryTask CVemuComp::ContestHallEvent() {
-    co_await Say("ここは料理大会会場です", kAnnouncer, 0);
+    co_await Say("ここは料理大会会場です", kAnnouncer, kNormal);
     const ContestRow* row = FindContestRow(state_.contests_won);
     if (!row) {
-        co_await Say("現在参加できる大会はありません", kAnnouncer, 0);
+        co_await Say("現在参加できる大会はありません", kAnnouncer, kNormal);
         co_return;
     }
     contest_.entry_fee = row->entry_fee;
@@ -29,22 +29,22 @@ StoryTask CVemuComp::ContestHallEvent() {
     AskYesNo(&handles_.list);
     co_await Until(handles_.list);
     if (choice_result_ != kYes) {
-        co_await Say("そうですか\nまたのお越しを", kAnnouncer, 0);
+        co_await Say("そうですか\nまたのお越しを", kAnnouncer, kNormal);
         co_return;
     }
     // A contest of the player's own dish cannot be held without one to hand in: the hall says so
     // before it takes the fee.
     if (!row->provided && kitchen_.pantry().empty()) {
-        co_await Say("残念ながら提出できる料理がないようです\nまたのお越しを", kAnnouncer, 0);
+        co_await Say("残念ながら提出できる料理がないようです\nまたのお越しを", kAnnouncer, kNormal);
         co_return;
     }
     if (state_.money <= contest_.entry_fee) {
-        co_await Say("残念ながらお金が足りないようです\nまたのお越しを", kAnnouncer, 0);
+        co_await Say("残念ながらお金が足りないようです\nまたのお越しを", kAnnouncer, kNormal);
         co_return;
     }
     Sound(kSoundBuy).Play(0, 0);
     AddMoney(-contest_.entry_fee);
-    co_await Say("ではこちらへどうぞ", kAnnouncer, 0);
+    co_await Say("ではこちらへどうぞ", kAnnouncer, kNormal);
     PlayBgm(nullptr, kContestMusic);
     FadeOut(&handles_.music, kFadeFrames, 0, 0, 0);
     co_await Until(handles_.music);

@@ -52,30 +52,30 @@ StoryTask CVemuComp::ContestEvent() {
     contest_.rival_score = row->rival_score;
     contest_.rival = row->rival;
     contest_.judges = row->judges;
-    ChangePortrait(&handles_.portrait, kAnnouncer, 0);
+    ChangePortrait(&handles_.portrait, kAnnouncer, kNormal);
     co_await Until(handles_.portrait);
     // The hall's fade-in still runs on this handle, so the wait is refused and the welcome
     // comes once the fade is over.
     Wait(&handles_.music, 1000);
     co_await Until(handles_.music);
     co_await Say("料理大会へようこそ\fここは究極の料理を追い求める料理人達が集う場です", kAnnouncer,
-                 0);
+                 kNormal);
     co_await Say("まずは、今回の料理の判定をしてくださる、審査員の皆様を紹介させていただきます",
-                 kAnnouncer, 0);
+                 kAnnouncer, kNormal);
 
     for (int judge = 0; judge < kJudgeCount; ++judge) {
         const auto at = static_cast<std::size_t>(judge);
-        if (judge < joint) co_await Say(lines.judge_introductions[at], kAnnouncer, 0);
-        if (judge == joint) co_await Say(lines.joint_introduction, kAnnouncer, 0);
-        co_await Say(lines.judge_greetings[at], row->judges[at], 0);
+        if (judge < joint) co_await Say(lines.judge_introductions[at], kAnnouncer, kNormal);
+        if (judge == joint) co_await Say(lines.joint_introduction, kAnnouncer, kNormal);
+        co_await Say(lines.judge_greetings[at], row->judges[at], kNormal);
     }
-    co_await Say(lines.cooks, kAnnouncer, 0);
-    co_await Say(lines.rival_introduction, kAnnouncer, 0);
-    co_await Say(lines.rival_greeting, row->rival, 0);
-    co_await Say("対するは、山のふもとの食堂、ぜるば堂", kAnnouncer, 0);
-    co_await Say("よろしくおねがいします", kHeroine, 0);
+    co_await Say(lines.cooks, kAnnouncer, kNormal);
+    co_await Say(lines.rival_introduction, kAnnouncer, kNormal);
+    co_await Say(lines.rival_greeting, row->rival, kNormal);
+    co_await Say("対するは、山のふもとの食堂、ぜるば堂", kAnnouncer, kNormal);
+    co_await Say("よろしくおねがいします", kVemu, kNormal);
     for (const char* rule : row->rules)
-        if (rule) co_await Say(rule, kAnnouncer, 0);
+        if (rule) co_await Say(rule, kAnnouncer, kNormal);
 
     if (row->provided) {
         // Neither the discard nor the menu offer while the player cooks here: either would take
@@ -99,14 +99,14 @@ StoryTask CVemuComp::ContestEvent() {
     if (!kitchen_.pantry().empty()) co_await YieldToScreen(kScreenContestDish);
 
     co_await Say(std::string("それでは審査を開始します\f") + lines.rival_short_name + "の料理は……",
-                 kAnnouncer, 0);
-    co_await Say(lines.rival_dish, row->rival, 0);
+                 kAnnouncer, kNormal);
+    co_await Say(lines.rival_dish, row->rival, kNormal);
     for (const SceneLine& line : lines.rival_reactions)
         co_await Say(line.text, line.speaker, line.expression);
 
-    co_await Say("さて、対する" + shop + "の料理は……", kAnnouncer, 0);
+    co_await Say("さて、対する" + shop + "の料理は……", kAnnouncer, kNormal);
     if (contest_dish_) {
-        co_await Say(contest_dish_->name + "です", kHeroine, 0);
+        co_await Say(contest_dish_->name + "です", kVemu, kNormal);
         for (const SceneLine& line : lines.player_reactions)
             co_await Say(line.text, line.speaker, line.expression);
         const int score = ContestDishScore();
@@ -114,7 +114,7 @@ StoryTask CVemuComp::ContestEvent() {
         if (row->rival != kMountMail) co_await MountMailVerdict(score);
         if (row->rival != kTasteKing) co_await TasteKingTasting(score);
     } else {
-        co_await Say("おーっと、提出できる料理がないようです", kAnnouncer, 0);
+        co_await Say("おーっと、提出できる料理がないようです", kAnnouncer, kNormal);
     }
     if (row->provided) kitchen_.UsePlayerPantry();
 
@@ -122,17 +122,17 @@ StoryTask CVemuComp::ContestEvent() {
     const bool off_theme =
         contest_dish_ && row->category && !IsInCategory(contest_dish_->def, row->category);
     if (off_theme) {
-        co_await Say(RuleBroken(row->category), kAnnouncer, 0);
+        co_await Say(RuleBroken(row->category), kAnnouncer, kNormal);
     } else if (contest_dish_) {
         co_await ContestVote();
     }
-    co_await Say("従って勝者は……", kAnnouncer, 0);
+    co_await Say("従って勝者は……", kAnnouncer, kNormal);
 
     if (contest_.votes >= kVotesToWin) {
         PlayBgm(nullptr, kWinMusic);
         Wait(&handles_.music, kWinPause);
         co_await Until(handles_.music);
-        co_await Say(shop + "です！\nおめでとうございます", kAnnouncer, 0);
+        co_await Say(shop + "です！\nおめでとうございます", kAnnouncer, kNormal);
         co_await Tell("勝者には賞品が送られます\n次の中からひとつ選んでください", false);
         if (PrizeCount(*row) == 3)
             AskChoice3(&handles_.list, row->prizes[0].label, row->prizes[1].label,
@@ -141,23 +141,23 @@ StoryTask CVemuComp::ContestEvent() {
             AskChoice2(&handles_.list, row->prizes[0].label, row->prizes[1].label);
         co_await Until(handles_.list);
         const std::string prize = AwardContestPrize(contest, choice_result_);
-        co_await Say(prize + "を手に入れました", kAnnouncer, 0);
+        co_await Say(prize + "を手に入れました", kAnnouncer, kNormal);
         if (last)
             co_await Say(
                 "よくやった\nお前さん以上の料理人はもうおらんだろう\n"
                 "これからの時代は、お前さんが創っていくのだ",
-                kTasteKing, 0);
+                kTasteKing, kNormal);
     } else {
         PlayBgm(nullptr, kLossMusic);
         Wait(&handles_.music, kLossPause);
         co_await Until(handles_.music);
         co_await Say(std::string(lines.rival_full_name) + "です！\n" + shop + "さん残念でした",
-                     kAnnouncer, 0);
-        if (last) co_await Say("精進せいよ", kTasteKing, 0);
+                     kAnnouncer, kNormal);
+        if (last) co_await Say("精進せいよ", kTasteKing, kNormal);
     }
     if (!last) {
-        co_await Say("また次回お会いしましょう", kAnnouncer, 0);
-        co_await Say("精進せいよ", kTasteKing, 0);
+        co_await Say("また次回お会いしましょう", kAnnouncer, kNormal);
+        co_await Say("精進せいよ", kTasteKing, kNormal);
     }
     contest_.running = 0;
     co_await EnterContestHall();

@@ -5,23 +5,7 @@
 
 #include <array>
 
-// The speakers of the contests, by character id.
-enum ContestCharacter : int {
-    kHeroine = 1,  // ヴェム
-    kZelba = 2,
-    kMonga = 7,
-    kClaire = 8,
-    kAnnouncer = 9,  // 司会者
-    kLiberty = 10,
-    kAntonio = 11,
-    kMasamune = 12,
-    kFu = 13,
-    kFrancoise = 14,
-    kMeister = 15,
-    kPatty = 16,
-    kMountMail = 17,
-    kTasteKing = 18,
-};
+#include "game/main/media_tables.h"
 
 inline constexpr int kContestCount = 12;
 inline constexpr int kJudgeCount = 3;

@@ -52,12 +52,12 @@ JudgeVote CastJudgeVote(int judge, int score, int rival_score, int rival,
 StoryTask CVemuComp::ContestVote() {
     contest_.votes = 0;
     co_await Say("さあそれでは、審査を開始します\n審査員の皆様、勝者はどちらでしょう！", kAnnouncer,
-                 0);
+                 kNormal);
     const int score = ContestDishScore();
     const FoodCategory* dish = contest_dish_ ? contest_dish_->def : nullptr;
     for (int index = 0; index < kJudgeCount; ++index) {
         const int judge = contest_.judges[static_cast<std::size_t>(index)];
-        ChangePortrait(&handles_.portrait, judge, 0);
+        ChangePortrait(&handles_.portrait, judge, kNormal);
         co_await Until(handles_.portrait);
         const JudgeVote vote =
             CastJudgeVote(judge, score, contest_.rival_score, contest_.rival, dish);

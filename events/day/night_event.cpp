@@ -13,7 +13,7 @@ constexpr int kToldByZelba = 4;
 
 StoryTask CVemuComp::NightEvent() {
     if (Rand() % 3 == 0) {
-        co_await Say("今日もおつかれさまでした\nおやすみなさい", 1, 1);
+        co_await Say("今日もおつかれさまでした\nおやすみなさい", kVemu, kSmile);
         co_await MemoryDishReminder();
     }
     co_await RecipeRewardEvent();
@@ -24,14 +24,14 @@ StoryTask CVemuComp::MemoryDishReminder() {
         co_await Say(
             "ヴェム、忘れちゃいないよね？\n思い出の料理は、『レモン』と『化け猫の骨』を煮るんだよ\f"
             "『化け猫の骨』は『エブラの洞窟』にあると思うよ",
-            3, 0);
-        co_await Say("ありがとう、ラゴ\n明日は頑張ろうね", 1, 1);
+            kRago, kNormal);
+        co_await Say("ありがとう、ラゴ\n明日は頑張ろうね", kVemu, kSmile);
     } else if (state_.state_memory_food == kToldByZelba) {
         co_await Say(
             "忘れんようにもう一度言っておくぞ\n"
             "伝説の記憶の料理は『キャトレモネ』と『メモリーパロット』を煮るのだ\f"
             "『メモリーパロット』を手に入れるには『料理大会』で勝たねばならん",
-            2, 0);
-        co_await Say("ありがとうございます、ゼルバさん\n明日は頑張ります", 1, 1);
+            kZelba, kNormal);
+        co_await Say("ありがとうございます、ゼルバさん\n明日は頑張ります", kVemu, kSmile);
     }
 }

@@ -29,7 +29,7 @@ StoryTask CVemuComp::MorningEvent() {
         co_await Say(
             "もちろん『ゼルバ炒め』の作り方は分かっているな\n"
             "『ゼルバワラビ』と『ゼルゼルダケ』を『焼く』のだ",
-            2, 0);
+            kZelba, kNormal);
         TopUpOpeningIngredients(*this);
         co_await YieldToScreen(kScreenCooking);
         co_await NextFrame();
@@ -44,16 +44,16 @@ StoryTask CVemuComp::OpeningPrologue() {
     co_await Until(handles_.music);
     SceneMusic(&handles_.music, 8);
     co_await Until(handles_.music);
-    co_await Say("やあ、オイラはラゴ\nこの物語の案内役さ", 3, 0);
+    co_await Say("やあ、オイラはラゴ\nこの物語の案内役さ", kRago, kNormal);
     co_await Say(
         "ここは山のふもとにある小さな食堂『ぜるば堂』\n"
         "店の主人はゼルバっていう頑固なオヤジなんだ",
-        3, 0);
+        kRago, kNormal);
     co_await Say(
         "そしてこの店で働いているのがヴェム\n"
         "赤ん坊の頃からゼルバに育てられた女の子さ",
-        3, 0);
-    co_await Say("……\fオーケー、それじゃあ物語を始めるよ\nそれはある朝のこと", 3, 0);
+        kRago, kNormal);
+    co_await Say("……\fオーケー、それじゃあ物語を始めるよ\nそれはある朝のこと", kRago, kNormal);
     // The wait asked for here is refused while the music change holds the handle: the scene
     // goes on once the music has changed.
     SceneMusic(&handles_.music, 7);
@@ -63,48 +63,49 @@ StoryTask CVemuComp::OpeningPrologue() {
 }
 
 StoryTask CVemuComp::OpeningBirthday() {
-    co_await Say("おはようございます、ゼルバさん", 1, 1);
-    co_await Say("うむ、おはよう\nヴェム、今日が何の日か分かっておるか？", 2, 0);
-    co_await Say("今日……ですか？\nえーと、お店の定休日ではないですし……", 1, 0);
-    co_await Say("やれやれ、自分のこととなるとこれだ", 2, 0);
-    co_await Say("？", 1, 0);
-    co_await Say("今日はおまえの誕生日だったな、もう１７歳か", 2, 0);
-    co_await Say("あっ、そうでした！\n覚えていてくださったんですね", 1, 1);
-    co_await Say("オイラも覚えてたよ！\nで、ゼルバ、プレゼントは何なのさ？", 3, 0);
-    co_await Say("もう、ラゴったら", 1, 1);
-    co_await Say("……", 3, 0);
-    co_await Say("プレゼントか……\nうむ、とびきりのものを考えてある", 2, 0);
-    co_await Say("本当ですか？", 1, 0);
-    co_await Say("はっはっは", 2, 0);
-    co_await Say("そこで！", 2, 4);
-    co_await Say("！", 1, 6);
-    co_await Say("今日からお前自身で店をやりくりしていくのだ！", 2, 4);
-    co_await Say("ええっ！", 1, 6);
-    co_await Say("なんとっ！", 3, 0);
-    co_await Say("しかしその前に、この店の名物『ゼルバ炒め』で、\nその腕を見極めさせてもらう", 2,
-                 0);
-    co_await Say("それって……テスト……なんでしょうか", 1, 5);
-    co_await Say("『ゼルバ炒め』を作るのだ！", 2, 4);
+    co_await Say("おはようございます、ゼルバさん", kVemu, kSmile);
+    co_await Say("うむ、おはよう\nヴェム、今日が何の日か分かっておるか？", kZelba, kNormal);
+    co_await Say("今日……ですか？\nえーと、お店の定休日ではないですし……", kVemu, kNormal);
+    co_await Say("やれやれ、自分のこととなるとこれだ", kZelba, kNormal);
+    co_await Say("？", kVemu, kNormal);
+    co_await Say("今日はおまえの誕生日だったな、もう１７歳か", kZelba, kNormal);
+    co_await Say("あっ、そうでした！\n覚えていてくださったんですね", kVemu, kSmile);
+    co_await Say("オイラも覚えてたよ！\nで、ゼルバ、プレゼントは何なのさ？", kRago, kNormal);
+    co_await Say("もう、ラゴったら", kVemu, kSmile);
+    co_await Say("……", kRago, kNormal);
+    co_await Say("プレゼントか……\nうむ、とびきりのものを考えてある", kZelba, kNormal);
+    co_await Say("本当ですか？", kVemu, kNormal);
+    co_await Say("はっはっは", kZelba, kNormal);
+    co_await Say("そこで！", kZelba, kAnger);
+    co_await Say("！", kVemu, kAmaze);
+    co_await Say("今日からお前自身で店をやりくりしていくのだ！", kZelba, kAnger);
+    co_await Say("ええっ！", kVemu, kAmaze);
+    co_await Say("なんとっ！", kRago, kNormal);
+    co_await Say("しかしその前に、この店の名物『ゼルバ炒め』で、\nその腕を見極めさせてもらう",
+                 kZelba, kNormal);
+    co_await Say("それって……テスト……なんでしょうか", kVemu, kAnnoy);
+    co_await Say("『ゼルバ炒め』を作るのだ！", kZelba, kAnger);
 }
 
 StoryTask CVemuComp::OpeningHandover() {
-    co_await Say("どうやらできたようだな\fむう、この味……\nまだまだ甘いな", 2, 0);
-    co_await Say("……", 1, 3);
+    co_await Say("どうやらできたようだな\fむう、この味……\nまだまだ甘いな", kZelba, kNormal);
+    co_await Say("……", kVemu, kTear);
     co_await Say(
-        "しかし、これは確かにゼルバ炒め\fよし、今後この店はお前に任せる\n存分に腕を揮うがいい", 2,
-        0);
-    co_await Say("ありがとうございます\n少し不安ですが、できる限り頑張ってみます", 1, 2);
+        "しかし、これは確かにゼルバ炒め\fよし、今後この店はお前に任せる\n存分に腕を揮うがいい",
+        kZelba, kNormal);
+    co_await Say("ありがとうございます\n少し不安ですが、できる限り頑張ってみます", kVemu, kGlad);
     co_await Say(
         "（めちゃ不安だな）\fかくして、ヴェムは山のふもとにある小さな食堂\n"
         "『ぜるば堂』を任されることになったというわけだ",
-        3, 0);
+        kRago, kNormal);
     SceneMusic(&handles_.music, 1);
-    co_await Say("ところでゼルバさん、どうしてまた急に私に店を任せることにしたんですか？", 1, 0);
+    co_await Say("ところでゼルバさん、どうしてまた急に私に店を任せることにしたんですか？", kVemu,
+                 kNormal);
     co_await Say(
         "ああ実はな、城からある仕事を頼まれてしまったのだ\n"
         "この仕事と店を両方やっていくのはさすがにこの歳になると厳しくてな",
-        2, 0);
-    co_await Say("何を言ってるんですか\nゼルバさんならまだまだやれますよ", 1, 0);
-    co_await Say("でも、ゼルバさんの力になれるなら私も精一杯頑張りますね", 1, 1);
-    co_await Say("うむ、頼んだぞ\n（優しい子に育ったのお）", 2, 0);
+        kZelba, kNormal);
+    co_await Say("何を言ってるんですか\nゼルバさんならまだまだやれますよ", kVemu, kNormal);
+    co_await Say("でも、ゼルバさんの力になれるなら私も精一杯頑張りますね", kVemu, kSmile);
+    co_await Say("うむ、頼んだぞ\n（優しい子に育ったのお）", kZelba, kNormal);
 }

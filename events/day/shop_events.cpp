@@ -52,7 +52,8 @@ StoryTask CVemuComp::SaveEvent() {
     co_await CancelOn([this] { return ListCancelled(); });
     co_await Tell("どこにセーブしますか？", false);
     BuildSaveSlotList();
-    ShowChoiceList(entries_.data(), entry_count_);
+    // A slot's date and time run together in the message font.
+    ShowChoiceList(entries_.data(), entry_count_, &font14_);
     co_await Until(handles_.list);
     const int slot = screen_cursor_;
     // A failed save keeps the slot's earlier files; saying it worked would lose the game.

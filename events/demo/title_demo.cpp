@@ -55,9 +55,9 @@ StoryTask CVemuComp::PlayDemoSketch(int sketch) {
     bool heroine_spoke = false, owner_spoke = false;
     for (const Line& line : SketchLines(static_cast<Sketch>(sketch))) {
         // Each of the two takes a picture slot as it first speaks in the sketch.
-        if (line.speaker == kHeroine && !std::exchange(heroine_spoke, true))
+        if (line.speaker == kVemu && !std::exchange(heroine_spoke, true))
             StartFrameCounter(0, &demo_pictures_[0]);
-        if (line.speaker == kOwner && !std::exchange(owner_spoke, true))
+        if (line.speaker == kZelba && !std::exchange(owner_spoke, true))
             StartFrameCounter(1, &demo_pictures_[1]);
         co_await SayInDemo(line.text, line.speaker, line.expression);
     }

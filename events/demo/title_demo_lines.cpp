@@ -6,40 +6,39 @@ namespace title_demo {
 
 namespace {
 
-// Expressions: 0 plain, 1 smile, 2 glad, 3 anger, 4 tear, 5 annoy, 6 amaze.
 constexpr Line kAppleLines[] = {
-    {kHeroine, 4,
+    {kVemu, kAnger,
      "ゼルバさん、あんかけラーメンにりんごを入れてみたら\nなんだか変な味になっちゃいました……"},
-    {kOwner, 0,
+    {kZelba, kNormal,
      "（りんごを入れたこと自体がと言いたいところだが）\nそれはきっとりんごの分量の問題だ"},
-    {kOwner, 0, "材料選びだけでなく\nそれらの配分にも気をつかわないとな"},
-    {kHeroine, 4, "はい……"},
+    {kZelba, kNormal, "材料選びだけでなく\nそれらの配分にも気をつかわないとな"},
+    {kVemu, kAnger, "はい……"},
 };
 
 constexpr Line kNewDishLines[] = {
-    {kHeroine, 2,
+    {kVemu, kGlad,
      "ゼルバさん、新しい料理を考えました！\n納豆に豆腐と醤油を混ぜたんです。味見してください"},
-    {kOwner, 0, "……まずくはないが、うまくもないな"},
-    {kHeroine, 5, "えー、料理マンガではすごくおいしいって\nほめられてたのに……"},
-    {kOwner, 3, "パクルんじゃないっ！"},
+    {kZelba, kNormal, "……まずくはないが、うまくもないな"},
+    {kVemu, kAnnoy, "えー、料理マンガではすごくおいしいって\nほめられてたのに……"},
+    {kZelba, kTear, "パクルんじゃないっ！"},
 };
 
 constexpr Line kLetterLines[] = {
-    {kHeroine, 1, "お便りを紹介します！\n「こんにちわ。レベルが20上がる料理を\n教えてください」"},
-    {kOwner, 0, "それならドラゴンパワーだな"},
-    {kOwner, 0, "ポーションか、ハイポーションに\n竜の牙を混ぜれば作れるぞ"},
-    {kHeroine, 1, "じゃあゼルバさん、お便りのあいさつに\nお返事してあげてください"},
-    {kOwner, 0, "…………………………"},
-    {kOwner, 5, "……こん……にちわ……"},
-    {kOwner, 6, "……ところで、このコーナーはいったい何なんだ？"},
+    {kVemu, kSmile, "お便りを紹介します！\n「こんにちわ。レベルが20上がる料理を\n教えてください」"},
+    {kZelba, kNormal, "それならドラゴンパワーだな"},
+    {kZelba, kNormal, "ポーションか、ハイポーションに\n竜の牙を混ぜれば作れるぞ"},
+    {kVemu, kSmile, "じゃあゼルバさん、お便りのあいさつに\nお返事してあげてください"},
+    {kZelba, kNormal, "…………………………"},
+    {kZelba, kAnnoy, "……こん……にちわ……"},
+    {kZelba, kAmaze, "……ところで、このコーナーはいったい何なんだ？"},
 };
 
 constexpr Line kContestLines[] = {
-    {kHeroine, 1, "ゼルバさん、街で料理大会が開催されるそうですよ"},
-    {kHeroine, 2, "優勝すれば有名になれるし、賞品ももらえるんです\nぜるば堂も出場しましょうよ！"},
-    {kOwner, 0, "……ふん、お前がそうしたいならそうするといい\nただし、俺は手を貸さんぞ"},
-    {kHeroine, 5, "えー\nゼルバさんの意地悪……"},
-    {kHeroine, 0, "（……でも料理大会で優勝すればきっとお母さんも）"},
+    {kVemu, kSmile, "ゼルバさん、街で料理大会が開催されるそうですよ"},
+    {kVemu, kGlad, "優勝すれば有名になれるし、賞品ももらえるんです\nぜるば堂も出場しましょうよ！"},
+    {kZelba, kNormal, "……ふん、お前がそうしたいならそうするといい\nただし、俺は手を貸さんぞ"},
+    {kVemu, kAnnoy, "えー\nゼルバさんの意地悪……"},
+    {kVemu, kNormal, "（……でも料理大会で優勝すればきっとお母さんも）"},
 };
 
 constexpr std::array<std::span<const Line>, kSketchCount> kSketches = {kAppleLines, kNewDishLines,

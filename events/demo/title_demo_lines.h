@@ -4,11 +4,9 @@
 #include <span>
 
 #include "events/visitors/scene_line.h"
+#include "game/main/media_tables.h"
 
 namespace title_demo {
-
-inline constexpr int kHeroine = 1;  // ヴェム
-inline constexpr int kOwner = 2;    // ゼルバ
 
 using Line = SceneLine;
 

@@ -23,8 +23,6 @@ constexpr Verdict kVerdicts[] = {
 };
 constexpr const char* kBestVerdict = "いつの間にか超有名店になっちゃったね\nおめでとう";
 
-constexpr int kRago = 3;
-
 }  // namespace
 
 const char* MonthlyVerdict(int income) {
@@ -36,22 +34,22 @@ const char* MonthlyVerdict(int income) {
 StoryTask CVemuComp::MonthlyReportEvent() {
     SceneMusic(&handles_.music, 8);
     co_await Until(handles_.music);
-    co_await Say("今月もおつかれさま～\n月間報告をするよ", kRago, 0);
+    co_await Say("今月もおつかれさま～\n月間報告をするよ", kRago, kNormal);
     co_await Say(FormatLine("ぜるば堂、１ヶ月間の\n総収入は %d クル\n総支出は %d クル",
                             state_.income, state_.expenses),
-                 kRago, 0);
+                 kRago, kNormal);
     const int asset_tax = AssetTax();
     const int income_tax = IncomeTax();
     co_await Say(FormatLine("資産税 %d クル\n所得税 %d クル\nが引かれるよ", asset_tax, income_tax),
-                 kRago, 0);
+                 kRago, kNormal);
     // Taxes are not the shop's expenses, and they are taken even into debt.
     Sound(kSoundBuy).Play(0, 0);
     ChangeMoney(-(asset_tax + income_tax));
     const long long profit =
         static_cast<long long>(state_.income) - state_.expenses - asset_tax - income_tax;
-    co_await Say(FormatLine("結果、今月の総利益は %lld クル！", profit), kRago, 0);
-    co_await Say(MonthlyVerdict(state_.income), kRago, 0);
-    co_await Say("さあ、また１ヶ月間頑張っていこー", kRago, 0);
+    co_await Say(FormatLine("結果、今月の総利益は %lld クル！", profit), kRago, kNormal);
+    co_await Say(MonthlyVerdict(state_.income), kRago, kNormal);
+    co_await Say("さあ、また１ヶ月間頑張っていこー", kRago, kNormal);
     SceneMusic(&handles_.music, 1);
     state_.income = 0;
     state_.expenses = 0;

@@ -5,12 +5,6 @@
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
 
-namespace {
-
-constexpr int kVem = 1, kZelba = 2;
-
-}  // namespace
-
 StoryTask CVemuComp::RecipeRewardEvent() {
     const std::size_t book_size = book_.recipes.size();
     known_recipes_ = CountKnownRecipes();
@@ -23,7 +17,7 @@ StoryTask CVemuComp::RecipeRewardEvent() {
     co_await Say(
         FormatLine("ヴェム、\nレシピの数が %u を超えたようだな\f褒美として俺からこれをやろう",
                    threshold),
-        kZelba, 0);
+        kZelba, kNormal);
     Sound(kSoundGet).Play(0, 0);
     if (reward.count == 1)
         co_await Tell(FormatLine("『%s』を手に入れました", reward.name));
@@ -34,17 +28,17 @@ StoryTask CVemuComp::RecipeRewardEvent() {
         AddFood(FindFoodDef(reward.name), static_cast<float>(reward.count));
     else
         GiveItem(reward.name, reward.count);
-    co_await Say("ゼルバさん、ありがとうございます！", kVem, 2);
+    co_await Say("ゼルバさん、ありがとうございます！", kVemu, kGlad);
 
     ++reward_num_;
     if (reward_num_ < kRecipeRewardCount)
         co_await Say(FormatLine("次はレシピの数が %u を超えたときに\n『%s』をやろう\n頑張るのだぞ",
                                 next_threshold,
                                 RecipeRewardTable()[static_cast<std::size_t>(reward_num_)].name),
-                     kZelba, 0);
+                     kZelba, kNormal);
     else
         co_await Say(
             "なんと、全てのレシピを極めてしまったのだな\nもはやお前を超える料理人はおらんだろう",
-            kZelba, 0);
+            kZelba, kNormal);
     SceneMusic(nullptr, 1);
 }

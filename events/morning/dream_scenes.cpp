@@ -2,20 +2,14 @@
 // the way on or tells a piece of the heroine's past.
 #include "game/main/vemu_comp.h"
 
-namespace {
-
-constexpr int kVem = 1, kZelba = 2, kRago = 3;
-
-}  // namespace
-
 StoryTask CVemuComp::NarfDream() {
     co_await Say(
         "……夢を見ました\f森で出会ったあの人……ナルフさん\nどうしてあんなに懐かしい感じがしたんだろ"
         "う",
-        kVem, 0);
-    co_await Say("夢の中で、ナルフさんが森の奥の家で待っている気がしました", kVem, 0);
+        kVemu, kNormal);
+    co_await Say("夢の中で、ナルフさんが森の奥の家で待っている気がしました", kVemu, kNormal);
     Sound(kSoundAhead).Play(0, 0);
-    co_await Say("『ナルフの家』に行けるようになりました", kRago, 0);
+    co_await Say("『ナルフの家』に行けるようになりました", kRago, kNormal);
     state_.place_flags[kPlaceNarf] = 1;
 }
 
@@ -25,15 +19,15 @@ StoryTask CVemuComp::WhiteMagicDream() {
     co_await Say(
         "また夢を見ました\fお母さんが開いていた白魔法の学校……\n"
         "小さい私はいつもそこで遊んでいたんです",
-        kVem, 0);
+        kVemu, kNormal);
     co_await Say(
         "その学校でよく作ってもらった料理があるんだって？\f"
         "思い出の料理は『レモン』を『化け猫の骨』と煮たものらしいよ",
-        kRago, 0);
-    co_await Say("化け猫の骨……？", kVem, 5);
-    co_await Say("化け猫エブラの住む洞窟なら、オイラ知ってるよ\n行ってみようか", kRago, 0);
+        kRago, kNormal);
+    co_await Say("化け猫の骨……？", kVemu, kAnnoy);
+    co_await Say("化け猫エブラの住む洞窟なら、オイラ知ってるよ\n行ってみようか", kRago, kNormal);
     Sound(kSoundAhead).Play(0, 0);
-    co_await Say("『エブラの洞窟』に行けるようになりました", kRago, 0);
+    co_await Say("『エブラの洞窟』に行けるようになりました", kRago, kNormal);
     state_.place_flags[kPlaceCave] = 1;
     SceneMusic(nullptr, 1);
     state_.state_memory_food = 1;
@@ -41,19 +35,19 @@ StoryTask CVemuComp::WhiteMagicDream() {
 }
 
 StoryTask CVemuComp::PancakeDream() {
-    co_await Say("また例の夢……", kVem, 0);
-    co_await Say("お母さんが焼いてくれたパンケーキ\nふんわり甘くて、大好きだったな", kVem, 1);
+    co_await Say("また例の夢……", kVemu, kNormal);
+    co_await Say("お母さんが焼いてくれたパンケーキ\nふんわり甘くて、大好きだったな", kVemu, kSmile);
 }
 
 StoryTask CVemuComp::KinshipDream() {
-    co_await Say("ナルフさんと私……\nいったいどういう関係なんだろう", kVem, 0);
+    co_await Say("ナルフさんと私……\nいったいどういう関係なんだろう", kVemu, kNormal);
     SceneMusic(&handles_.music, 7);
     co_await Until(handles_.music);
     co_await Say(
         "ふむ、思い出したぞ\f伝説の記憶の料理は『キャトレモネ』を『メモリーパロット』と煮たものだ\n"
         "『メモリーパロット』は料理大会の賞品になっておったはずだ",
-        kZelba, 0);
-    co_await Say("ありがとうございます、ゼルバさん", kVem, 1);
+        kZelba, kNormal);
+    co_await Say("ありがとうございます、ゼルバさん", kVemu, kSmile);
     UpdateMemoryFoodState();
     SceneMusic(nullptr, 1);
 }
@@ -61,12 +55,12 @@ StoryTask CVemuComp::KinshipDream() {
 StoryTask CVemuComp::ManaFruitDream() {
     co_await Say(
         "マナの実か……小さい頃お母さんからよく話を聞かされたっけ\f黒いマナは食べちゃいけないって",
-        kVem, 0);
+        kVemu, kNormal);
 }
 
 StoryTask CVemuComp::SnowDream() {
-    co_await Say("雪……？\nこの暖かい国に雪が降るなんて", kVem, 5);
-    co_await Say("むう……何かの前触れでなければよいが", kZelba, 0);
+    co_await Say("雪……？\nこの暖かい国に雪が降るなんて", kVemu, kAnnoy);
+    co_await Say("むう……何かの前触れでなければよいが", kZelba, kNormal);
     // This dream has no piece of its own: the music stays as it is.
     SceneMusic(nullptr, 0);
     state_.place_flags[kPlaceNarf] = 0;
@@ -74,15 +68,15 @@ StoryTask CVemuComp::SnowDream() {
 }
 
 StoryTask CVemuComp::FrozenWorldDream() {
-    co_await Say("悲しい夢……\nお母さんが、遠くへ行ってしまう夢でした", kVem, 4);
+    co_await Say("悲しい夢……\nお母さんが、遠くへ行ってしまう夢でした", kVemu, kAnger);
     SceneMusic(&handles_.music, 7);
     co_await Until(handles_.music);
     co_await Say(
         "ヴェム、聞いてくれ\f世界が氷に覆われて、もう１週間になる\n"
         "１２年前と同じだ……あのときはマナの森の奥に住む魔女フランの仕業だった",
-        kZelba, 0);
+        kZelba, kNormal);
     co_await Say("お前の母ククールはフランと戦い……\nそして、二度と帰ってはこなかったのだ", kZelba,
-                 0);
-    co_await Say("お母さんが……\fゼルバさん、私、フランを止めに行きます！", kVem, 3);
+                 kNormal);
+    co_await Say("お母さんが……\fゼルバさん、私、フランを止めに行きます！", kVemu, kTear);
     SceneMusic(nullptr, 1);
 }

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kVem = 1, kZelba = 2, kRago = 3;
-
 // The dream of each odd "state_dream"; after it the value moves on to the next even one.
 struct Dream {
     int state;
@@ -43,14 +41,14 @@ StoryTask CVemuComp::MorningRoutineEvent() {
     }
     if (Rand() % 2 == 0) {
         PlayVoice("voice\\good_morning1.wav");
-        co_await Say("おはようございます", kVem, 1);
+        co_await Say("おはようございます", kVemu, kSmile);
     } else {
         PlayVoice("voice\\good_morning2.wav");
-        co_await Say("おはようございます\n今日も１日、頑張りましょう", kVem, 1);
+        co_await Say("おはようございます\n今日も１日、頑張りましょう", kVemu, kSmile);
     }
     co_await MorningGoods();
     if (!state_.place_flags[kPlaceForest]) co_await ForestRequest();
-    if (const char* tip = MorningTip(Rand() % kMorningTipDraws)) co_await Say(tip, kZelba, 0);
+    if (const char* tip = MorningTip(Rand() % kMorningTipDraws)) co_await Say(tip, kZelba, kNormal);
 }
 
 StoryTask CVemuComp::MorningGoods() {
@@ -75,10 +73,11 @@ StoryTask CVemuComp::ForestRequest() {
         "そういえば、ゼルバ炒めに使う『ゼルバワラビ』と『ゼルゼルダケ』が\n"
         "残り少なくなってきたな\f"
         "どちらも『マナの森』に生えておる\n時間のあるときに採ってきてはくれんか",
-        kZelba, 0);
-    co_await Say("分かりました『マナの森』にですね\nあれは町のお店では売ってませんからね", kVem, 1);
-    co_await Say("ただし、無理に深入りせんようにな", kZelba, 0);
+        kZelba, kNormal);
+    co_await Say("分かりました『マナの森』にですね\nあれは町のお店では売ってませんからね", kVemu,
+                 kSmile);
+    co_await Say("ただし、無理に深入りせんようにな", kZelba, kNormal);
     Sound(kSoundAhead).Play(0, 0);
-    co_await Say("『マナの森』に行けるようになりました", kRago, 0);
+    co_await Say("『マナの森』に行けるようになりました", kRago, kNormal);
     state_.place_flags[kPlaceForest] = 1;
 }

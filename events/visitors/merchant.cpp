@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int kMonga = 7;
-
 struct Trade {
     const char* greeting;
     const char* yes_answer;

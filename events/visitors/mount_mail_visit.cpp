@@ -13,27 +13,29 @@ constexpr float kTopReputation = 100.0f;
 
 StoryTask CVemuComp::MountMailVisitEvent() {
     Sound(kSoundBell).Play(0, 0);
-    co_await Say("いらっしゃいませ", 1, 0);
+    co_await Say("いらっしゃいませ", kVemu, kNormal);
     MenuDish* dish = PickDishForVisitor();
     if (!dish) {
-        co_await Say("この店で、一番うまいものを出してもらおう", 17, 0);
-        co_await Say(kSoldOutApology, 1, 3);
-        co_await Say("ふん、とんだ無駄足だったな\n失礼する", 17, 0);
+        co_await Say("この店で、一番うまいものを出してもらおう", kMountMail, kNormal);
+        co_await Say(kSoldOutApology, kVemu, kTear);
+        co_await Say("ふん、とんだ無駄足だったな\n失礼する", kMountMail, kNormal);
         co_return;
     }
-    co_await Say("店主、『" + dish->name + "』をいただこうか", 17, 0);
-    co_await Say("かしこまりました", 1, 1);
+    co_await Say("店主、『" + dish->name + "』をいただこうか", kMountMail, kNormal);
+    co_await Say("かしこまりました", kVemu, kSmile);
     co_await SellToVisitor(*dish);
-    co_await Say("ほう、これか", 17, 0);
+    co_await Say("ほう、これか", kMountMail, kNormal);
     if (DishValuePercent(*dish) / 2 > GetHonorThreshold()) {
-        co_await Say("なるほど、店主よ\n噂に違わぬなかなかのものだな\nこれからも励め", 17, 1);
-        co_await Say("ありがとうございます！", 1, 2);
+        co_await Say("なるほど、店主よ\n噂に違わぬなかなかのものだな\nこれからも励め", kMountMail,
+                     kSmile);
+        co_await Say("ありがとうございます！", kVemu, kGlad);
         Sound(kSoundGet).Play(0, 0);
         state_.reputation = std::min(state_.reputation * 2.0f, kTopReputation);
-        co_await Say("ぜるば堂の評判が上がりました", 1, 2);
+        co_await Say("ぜるば堂の評判が上がりました", kVemu, kGlad);
     } else {
-        co_await Say("ふん、噂を聞いて来てみたが、所詮はこの程度か\n時間の無駄だったな", 17, 4);
+        co_await Say("ふん、噂を聞いて来てみたが、所詮はこの程度か\n時間の無駄だったな", kMountMail,
+                     kAnger);
         state_.reputation *= 0.5f;
-        co_await Say("ぜるば堂の評判が下がりました", 17, 4);
+        co_await Say("ぜるば堂の評判が下がりました", kMountMail, kAnger);
     }
 }

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int kClaire = 8;
 constexpr float kGiftAmount = 5.0f;
 
 }  // namespace

@@ -23,6 +23,6 @@ StoryTask CVemuComp::OddOrderCustomerEvent() {
     Sound(kSoundBell).Play(0, 0);
     const char* noun = kNouns[static_cast<unsigned>(Rand()) % kNouns.size()];
     const char* ending = kEndings[static_cast<unsigned>(Rand()) % kEndings.size()];
-    co_await Say(std::string("『") + noun + ending, 19, 0);
-    co_await Say("ありません！", 1, 4);
+    co_await Say(std::string("『") + noun + ending, kAdamski, kNormal);
+    co_await Say("ありません！", kVemu, kAnger);
 }

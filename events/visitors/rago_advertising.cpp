@@ -43,22 +43,22 @@ StoryTask CVemuComp::RagoAdvertisingEvent() {
     PlayBgm(&handles_.music, kMusicRago);
     co_await Until(handles_.music);
     co_await Say(
-        "ヴェム、ヴェム\n暇だからボクがお店の宣伝をしてきてあげるよ\fだからお小遣いちょうだい", 3,
-        0);
+        "ヴェム、ヴェム\n暇だからボクがお店の宣伝をしてきてあげるよ\fだからお小遣いちょうだい",
+        kRago, kNormal);
     co_await Tell("ラゴにいくらあげますか？", false);
     AskChoice3(&handles_.list, "あげない", "1000 クル", "10000 クル");
     co_await Until(handles_.list);
     const int answer = choice_result_;
     if (answer <= 0 || answer > static_cast<int>(kGifts.size())) {
-        co_await Say("えー\nケチー", 3, 0);
+        co_await Say("えー\nケチー", kRago, kNormal);
     } else {
         const Gift& gift = kGifts[static_cast<std::size_t>(answer - 1)];
         Sound(kSoundBuy).Play(0, 0);
         AddMoney(-gift.amount);
         const Outcome& outcome = OutcomeOf(Rand() % gift.roll_range);
-        co_await Say("わーい、ありがとう", 3, 0);
+        co_await Say("わーい、ありがとう", kRago, kNormal);
         if (outcome.reputation_gain > 0.0f) Sound(kSoundGet).Play(0, 0);
-        co_await Say(outcome.text, 3, 0);
+        co_await Say(outcome.text, kRago, kNormal);
         state_.reputation = std::min(state_.reputation + outcome.reputation_gain, kTopReputation);
     }
     PlayBgm(&handles_.music, kMusicShop);

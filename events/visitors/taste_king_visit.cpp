@@ -53,33 +53,35 @@ constexpr RumourWords kTasteKingRumour = {
 
 // He finds the shop, knows ゼルバ of old, meets the heroine who runs it now and invites her.
 constexpr std::array<SceneLine, 27> kFirstVisit = {{
-    {1, 1, "いらっしゃいませ"},
-    {18, 0, "ほう、こんなところに店があったとはのう"},
-    {3, 0, "おっちゃん、だれ？"},
-    {1, 6, "ちょ、ちょっとラゴ！\nお客さんに失礼でしょ！"},
-    {18, 0, "ほっほっほ、かまわんよ\fわしはテイストキング\n食を極めんとする者じゃ"},
-    {1, 6, "テ、テイストキングさん……ですか？"},
-    {2, 0, "なんだ、誰かと思えばお前か"},
-    {18, 6, "おお！　ゼルバではないか！\nこんなところで会えるとはのう"},
-    {2, 0, "久しぶりだな\f今はこいつがこの店をやってるんだ"},
-    {18, 0, "ほう、お主の店を、この嬢ちゃんがのう"},
-    {1, 6, "は、はい！\nヴェムといいます"},
-    {18, 1, "ヴェムか、良い名じゃ\fゼルバの店を継ぐとは、なかなか見込みがありそうじゃのう"},
-    {1, 6, "そ、そんな……\nまだまだ修行中です"},
-    {18, 1, "ほっほっほ\f昔はゼルバとよく料理の腕を競い合ったものじゃ"},
-    {1, 6, "えっ、そうだったんですか！"},
-    {18, 1, "ときに、料理大会を知っておるか？"},
-    {1, 0, "料理大会……ですか？"},
-    {18, 0, "うむ\n腕自慢の料理人たちが集まって、料理の腕を競う大会じゃ\fわしも審査員を務めておる"},
-    {18, 1, "どうじゃ、嬢ちゃんも参加してみては？"},
-    {1, 6, "えっ、わたしがですか！？"},
-    {18, 1, "うむ\nゼルバの店を継ぐ者なら、きっと良い修行になるじゃろう"},
-    {1, 6, "で、でも、わたしなんかで大丈夫でしょうか……"},
-    {2, 0, "行ってこい\f店のことなら心配するな"},
-    {3, 0, "ボクも応援するよ、ヴェム！"},
-    {1, 1, "……はい！\nわたし、参加してみます！"},
-    {3, 0, "やったー！\nがんばろうね、ヴェム"},
-    {18, 0, "うむ\nでは待っておるぞ\f精進せいよ"},
+    {kVemu, kSmile, "いらっしゃいませ"},
+    {kTasteKing, kNormal, "ほう、こんなところに店があったとはのう"},
+    {kRago, kNormal, "おっちゃん、だれ？"},
+    {kVemu, kAmaze, "ちょ、ちょっとラゴ！\nお客さんに失礼でしょ！"},
+    {kTasteKing, kNormal, "ほっほっほ、かまわんよ\fわしはテイストキング\n食を極めんとする者じゃ"},
+    {kVemu, kAmaze, "テ、テイストキングさん……ですか？"},
+    {kZelba, kNormal, "なんだ、誰かと思えばお前か"},
+    {kTasteKing, kAmaze, "おお！　ゼルバではないか！\nこんなところで会えるとはのう"},
+    {kZelba, kNormal, "久しぶりだな\f今はこいつがこの店をやってるんだ"},
+    {kTasteKing, kNormal, "ほう、お主の店を、この嬢ちゃんがのう"},
+    {kVemu, kAmaze, "は、はい！\nヴェムといいます"},
+    {kTasteKing, kSmile,
+     "ヴェムか、良い名じゃ\fゼルバの店を継ぐとは、なかなか見込みがありそうじゃのう"},
+    {kVemu, kAmaze, "そ、そんな……\nまだまだ修行中です"},
+    {kTasteKing, kSmile, "ほっほっほ\f昔はゼルバとよく料理の腕を競い合ったものじゃ"},
+    {kVemu, kAmaze, "えっ、そうだったんですか！"},
+    {kTasteKing, kSmile, "ときに、料理大会を知っておるか？"},
+    {kVemu, kNormal, "料理大会……ですか？"},
+    {kTasteKing, kNormal,
+     "うむ\n腕自慢の料理人たちが集まって、料理の腕を競う大会じゃ\fわしも審査員を務めておる"},
+    {kTasteKing, kSmile, "どうじゃ、嬢ちゃんも参加してみては？"},
+    {kVemu, kAmaze, "えっ、わたしがですか！？"},
+    {kTasteKing, kSmile, "うむ\nゼルバの店を継ぐ者なら、きっと良い修行になるじゃろう"},
+    {kVemu, kAmaze, "で、でも、わたしなんかで大丈夫でしょうか……"},
+    {kZelba, kNormal, "行ってこい\f店のことなら心配するな"},
+    {kRago, kNormal, "ボクも応援するよ、ヴェム！"},
+    {kVemu, kSmile, "……はい！\nわたし、参加してみます！"},
+    {kRago, kNormal, "やったー！\nがんばろうね、ヴェム"},
+    {kTasteKing, kNormal, "うむ\nでは待っておるぞ\f精進せいよ"},
 }};
 
 }  // namespace
@@ -88,32 +90,33 @@ StoryTask CVemuComp::TasteKingVisitEvent() {
     PlayBgm(&handles_.music, kMusicTasteKing);
     Sound(kSoundBell).Play(0, 0);
     co_await Until(handles_.music);
-    co_await Say("お邪魔しますよ", 18, 0);
+    co_await Say("お邪魔しますよ", kTasteKing, kNormal);
     if (state_.place_flags[kPlaceCompetition]) {
-        co_await Say("いらっしゃいませ\nあっ、テイストキングさん", 1, 0);
-        co_await Say("今日も精進を心がけておるようじゃのう", 18, 0);
+        co_await Say("いらっしゃいませ\nあっ、テイストキングさん", kVemu, kNormal);
+        co_await Say("今日も精進を心がけておるようじゃのう", kTasteKing, kNormal);
         co_await Tell(std::string("ときに\n") + kHints[static_cast<unsigned>(Rand()) % 10]);
-        co_await Say("なるほど\nそうなんですか", 1, 0);
-        co_await Say(SpreadRumour(book_, kTasteKingRumour), 18, 0);
-        co_await Say("おっちゃん、物知りだな", 3, 0);
+        co_await Say("なるほど\nそうなんですか", kVemu, kNormal);
+        co_await Say(SpreadRumour(book_, kTasteKingRumour), kTasteKing, kNormal);
+        co_await Say("おっちゃん、物知りだな", kRago, kNormal);
         co_await Say(std::string("ほっほっほ\fわしをおだてすぎると調子に乗って\n") +
                          kBoasts[static_cast<unsigned>(Rand()) % 17],
-                     18, 1);
+                     kTasteKing, kSmile);
         // The new-day flag stays set once a day has begun, so his old friend's aside is
         // always in the draw.
         if (state_.new_day && Rand() % 3 == 1)
-            co_await Say("なまじ冗談でないところが恐ろしいがな", 2, 0);
+            co_await Say("なまじ冗談でないところが恐ろしいがな", kZelba, kNormal);
         else if (Rand() % 2 == 1)
-            co_await Say("そいつはかっこよすぎだよ、おっちゃん", 3, 0);
+            co_await Say("そいつはかっこよすぎだよ、おっちゃん", kRago, kNormal);
         else
-            co_await Say("（おだてないように気を付けないと……）", 1, 1);
-        co_await Say("多くの料理を知ることは、食を極めることにつながる\f精進せいよ", 18, 0);
+            co_await Say("（おだてないように気を付けないと……）", kVemu, kSmile);
+        co_await Say("多くの料理を知ることは、食を極めることにつながる\f精進せいよ", kTasteKing,
+                     kNormal);
     } else {
         for (const SceneLine& line : kFirstVisit)
             co_await Say(line.text, line.speaker, line.expression);
         state_.place_flags[kPlaceCompetition] = 1;
         Sound(kSoundAhead).Play(0, 0);
-        co_await Say("『料理大会』に行けるようになりました", 1, 0);
+        co_await Say("『料理大会』に行けるようになりました", kVemu, kNormal);
     }
     PlayBgm(&handles_.music, kMusicShop);
 }

@@ -90,6 +90,7 @@ void AskQuantity(CVemuComp& game, const QuantityShop& shop) {
     game.list_window().Stop();
     const int shown_row = game.screen_cursor() - (shop.entry_beside_shown_row ? top : 0);
     CInputNumberEvent& entry = game.number_entry();
+    entry.SetTotal(goods.price, 1.0f, "クル");
     entry.Setup(shop.entry_x, kEntryTop + kRowPitch * shown_row, 0);
     // Goods given away still sell no more than the money would buy at one each.
     entry.SetRange(money / std::max(goods.price, 1), 0);
@@ -106,6 +107,9 @@ void RunQuantityShop(CVemuComp& game, const QuantityShop& shop) {
         return;
     }
     game.RecallListCursor(&game.list_window());
+    // A grey row is one beyond the money: the player who decides it is told so.
+    if (game.list_window().DecideRefused())
+        game.ShowMessage(&game.handles().message, "お金が足りません", false);
     if (game.ListCancelled()) {
         if (shop.cancel_rewinds_list) game.list_window().SetTop(0);
         game.list_window().Stop();

@@ -12,9 +12,9 @@ using namespace economy_panels;
 }  // namespace
 
 void CVemuComp::DrawEntryInfo(const FoodDef& def) {
-    const PanelText text{*graphics_, &font14_};
+    const PanelText text{*graphics_, &font14_, &font12_};
     text.Line(kTitleX, kTitleY, def.name.c_str());
-    text.Line(kTitleX, kDescriptionY, def.description.c_str());
+    text.Description(def.description.c_str());
     struct Row {
         const char* label;
         int value;

@@ -48,10 +48,10 @@ int TableValue(const CItem* item) {
 }  // namespace
 
 void CVemuComp::ItemInfoPanel(const CItem& item) {
-    const PanelText text{*graphics_, &font14_};
+    const PanelText text{*graphics_, &font14_, &font12_};
     const ItemRow* row = FindItemRow(item.GetName());
     text.Line(kTitleX, kTitleY, item.GetName());
-    text.Line(kTitleX, kDescriptionY, row ? row->description : "");
+    text.Description(row ? row->description : "");
 
     const int value = row ? row->value : 0;
     switch (item.kind) {

@@ -96,6 +96,7 @@ void CookAhead(CVemuComp& game, const MenuDish& dish) {
 void AskRestock(CVemuComp& game, const MenuDish& dish) {
     game.choice_window().Stop();
     CInputNumberEvent& entry = game.number_entry();
+    entry.ClearTotal();
     entry.Setup(kRestockX, kRestockY, dish.restock);
     entry.SetRange(kRestockMax, 0);
     entry.Start(&QuantityHandle(game));

@@ -12,6 +12,11 @@ void PanelText::Line(int x, int y, const char* text) const {
     Line(x, y, text, play_draw::kMessageColor);
 }
 
+void PanelText::Description(const char* text) const {
+    play_draw::DrawDescription(graphics, kTitleX, kDescriptionY, text ? text : "",
+                               play_draw::kPanelRight, font, small);
+}
+
 void PanelText::RightAligned(int x, int y, const char* text) const {
     graphics.DrawText(x, y, text, play_draw::kMessageColor, font, play_draw::kRightFormat);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 class CDirectGraphics;
 class DFont;
@@ -16,6 +17,10 @@ inline constexpr int kFirstRowY = 210, kRowPitch = 20;
 struct PanelText {
     CDirectGraphics& graphics;
     DFont* font;
+    DFont* small;  // a description too long for one line goes over two in this font
+
+    // The description under the title, kept inside the panel.
+    void Description(const char* text) const;
 
     // A line starting at x, wrapped at the screen's edge.
     void Line(int x, int y, const char* text, std::uint32_t color) const;

@@ -21,9 +21,11 @@ void CVemuComp::Draw() {
     if (screen_id_ == kScreenCooking) DrawPot();
     const DEffect paper = play_draw::PictureEffect(290, 155, 196);
     graphics_->DrawEffect(&paper, &textures_.paper);
+    // The sky's path crosses the shop's sign: the sun and the moon pass behind it, so that its
+    // name stays whole.
+    DrawSunAndMoon();
     graphics_->DrawTexture(26, 8, &textures_.name_board);
     DrawStaminaGauge();
-    DrawSunAndMoon();
     DrawDateBar();
     DrawCutIn();
     graphics_->DrawTexture(160, 325, &textures_.message_window);

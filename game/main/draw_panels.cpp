@@ -13,13 +13,14 @@ using play_draw::kMessageColor;
 constexpr int kTitleX = 310, kLabelX = 326, kValueX = 438, kRatingX = 474;
 
 // The title, the description and the rows a food and a dish panel have in common.
-void DrawFoodRows(CDirectGraphics& g, DFont* font, const Food& food, int tastiness,
-                  const char* rating) {
+void DrawFoodRows(CDirectGraphics& g, DFont* font, DFont* small, int right, const Food& food,
+                  int tastiness, const char* rating) {
     auto label = [&](int x, int y, const char* text) {
         g.DrawText(x, y, text, kMessageColor, font, play_draw::kLineFormat);
     };
     label(kTitleX, 165, food.name.c_str());
-    if (food.def) label(kTitleX, 190, food.def->description.c_str());
+    if (food.def)
+        play_draw::DrawDescription(g, kTitleX, 190, food.def->description, right, font, small);
     label(kLabelX, 210, "価格");
     play_draw::DrawValue(g, kValueX, 210, food.Price(), " クル", font);
     label(kLabelX, 230, "おいしさ");
@@ -45,7 +46,9 @@ constexpr int kLoopRestartY = kTickerTop + kLineHeight * kFirstLine + 2;
 }  // namespace
 
 void CVemuComp::DrawFoodInfo(const Food& food) {
-    DrawFoodRows(*graphics_, &font14_, food, Tastiness(food), DishRating(food));
+    const int right =
+        screen_id_ == kScreenCooking ? play_draw::kPanelRightBesideMethods : play_draw::kPanelRight;
+    DrawFoodRows(*graphics_, &font14_, &font12_, right, food, Tastiness(food), DishRating(food));
     graphics_->DrawText(kLabelX, 290, "賞味期限残り", kMessageColor, &font14_,
                         play_draw::kLineFormat);
     if (food.days < kNeverSpoils)
@@ -55,7 +58,8 @@ void CVemuComp::DrawFoodInfo(const Food& food) {
 }
 
 void CVemuComp::DrawDishInfo(const Food& food) {
-    DrawFoodRows(*graphics_, &font14_, food, Tastiness(food), DishRating(food));
+    DrawFoodRows(*graphics_, &font14_, &font12_, play_draw::kPanelRight, food, Tastiness(food),
+                 DishRating(food));
     PlayDrawState& ticker = draw_state_;
     if (ticker.ticker_dish != &food) {
         ticker.ticker_dish = &food;
@@ -102,18 +106,32 @@ int CVemuComp::DrawCompositionLines(int x, int y, int depth, const FoodNode& nod
     const int grams = node.def ? static_cast<int>(node.def->unit_weight * node.amount) : 0;
     const std::string text = grams > 0 ? std::string(name) + " " + IntToString(grams) + " g"
                                        : std::string(name) + " 少々";
+    // A line too wide for the panel is drawn smaller, and one still too wide goes on in a
+    // second line of the list, which it then takes like any other line.
+    const int line_x = x + kLeafIndent + kDepthIndent * depth;
+    const int room = play_draw::kPanelRight - line_x;
+    DFont* font = &font14_;
+    if (graphics_->TextWidth(text, font) > room) font = &font12_;
+    std::size_t cut = graphics_->LineBreakWithin(text, room, font);
+    const std::uint32_t color = node.flag != 0 ? kMessageColor : play_draw::kGreyColor;
     --hide;
-    const bool shown = hide < 0;
-    if (node.flag != 0) {
-        if (shown)
-            graphics_->DrawText(x + kLeafIndent + kDepthIndent * depth, y, text.c_str(),
-                                kMessageColor, &font14_, play_draw::kLineFormat);
-        return 1;
+    if (hide < 0)
+        graphics_->DrawText(line_x, y, text.substr(0, cut).c_str(), color, font,
+                            play_draw::kLineFormat);
+    int taken = 1;
+    if (cut < text.size()) {
+        if (y + kLineHeight > kTickerBottom) {
+            all_fit = false;
+            return taken;
+        }
+        --hide;
+        if (hide < 0)
+            graphics_->DrawText(line_x + kDepthIndent, y + kLineHeight, text.substr(cut).c_str(),
+                                color, font, play_draw::kLineFormat);
+        ++taken;
     }
-    if (shown)
-        graphics_->DrawText(x + kLeafIndent + kDepthIndent * depth, y, text.c_str(),
-                            play_draw::kGreyColor, &font14_, play_draw::kLineFormat);
-    int lines = 1;
+    if (node.flag != 0) return taken;
+    int lines = taken;
     for (const auto& child : node.children)
         if (child)
             lines +=

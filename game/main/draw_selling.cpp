@@ -43,7 +43,9 @@ void CVemuComp::DrawSellingView() {
         }
         if (!dish->servable) color = play_draw::kGreyColor;
         play_draw::DrawName(*graphics_, dish->name,
-                            {kNameX, y + 10, kNameX, y + 2, kNameX + 8, y + 18}, color, &font16_);
+                            {kNameX, y + 10, kNameX, y + 2, kNameX + 8, y + 18,
+                             textures_.item_board.GetWidth() - 2 * (kNameX - kBoardX), &font12_},
+                            color, &font16_);
     }
     if (state_.cooking_minutes > 0)
         graphics_->DrawText(420, 230, "調理中", kBusyColor, &font16_, play_draw::kLineFormat);

@@ -89,11 +89,13 @@ void CVemuComp::DrawPot() {
             glow.height = static_cast<std::uint16_t>(on.GetHeight() + grow);
             graphics_->DrawEffect(&glow, &on);
         }
-        play_draw::DrawName(*graphics_, food->name, {x, y, x, y - 6, x + 6, y + 6},
-                            play_draw::kMessageColor, &font12_);
         const float unit_weight = food->def ? food->def->unit_weight : 0.0f;
         char grams[32];
         std::snprintf(grams, sizeof grams, "%d g", static_cast<int>(unit_weight * food->amount));
+        // The name keeps clear of the weight that ends its row.
+        const int room = kPotWeightRight - graphics_->TextWidth(grams, &font12_) - kPotBoardInset;
+        play_draw::DrawName(*graphics_, food->name, {x, y, x, y - 6, x + 6, y + 6, room, nullptr},
+                            play_draw::kMessageColor, &font12_);
         graphics_->DrawText(x + kPotWeightRight, y, grams, play_draw::kMessageColor, &font12_,
                             play_draw::kRightFormat);
     }

@@ -20,16 +20,32 @@ DEffect PictureEffect(int x, int y, std::uint8_t alpha) {
 
 void DrawName(CDirectGraphics& graphics, std::string_view name, const NameLayout& layout,
               std::uint32_t color, DFont* font) {
-    if (name.size() <= kNameLineBytes) {
+    if (graphics.LineBreakWithin(name, layout.room, font, kNameLineBytes) >= name.size()) {
         graphics.DrawText(layout.x, layout.y, std::string(name).c_str(), color, font, kLineFormat);
         return;
     }
-    // Cutting inside a two-byte character would show two broken glyphs, one on each line.
-    const std::size_t cut = sjis::CutPosition(name, kNameLineBytes);
+    if (layout.split_font) font = layout.split_font;
+    const std::size_t cut = graphics.LineBreakWithin(name, layout.room, font, kNameLineBytes);
     graphics.DrawText(layout.first_x, layout.first_y, std::string(name.substr(0, cut)).c_str(),
                       color, font, kLineFormat);
     graphics.DrawText(layout.rest_x, layout.rest_y, std::string(name.substr(cut)).c_str(), color,
                       font, kLineFormat);
+}
+
+void DrawDescription(CDirectGraphics& graphics, int x, int y, std::string_view text, int right,
+                     DFont* font, DFont* small) {
+    const int room = right - x;
+    if (graphics.LineBreakWithin(text, room, font) >= text.size()) {
+        graphics.DrawText(x, y, std::string(text).c_str(), kMessageColor, font, kLineFormat);
+        return;
+    }
+    const std::size_t cut = graphics.LineBreakWithin(text, room, small);
+    const int line = small->GetHeight();
+    const int top = y + (font->GetHeight() - 2 * line) / 2;
+    graphics.DrawText(x, top, std::string(text.substr(0, cut)).c_str(), kMessageColor, small,
+                      kLineFormat);
+    graphics.DrawText(x, top + line, std::string(text.substr(cut)).c_str(), kMessageColor, small,
+                      kLineFormat);
 }
 
 void DrawValue(CDirectGraphics& graphics, int x, int y, int value, const char* unit, DFont* font) {

@@ -17,16 +17,27 @@ constexpr std::uint32_t kGreyColor = 0x80808080;
 // A picture at its own size, untinted, at that alpha.
 DEffect PictureEffect(int x, int y, std::uint8_t alpha);
 
-// A name of up to kNameLineBytes bytes is one line; a longer one is split there, never inside
-// a two-byte character, and drawn as two lines.
+// A name of up to kNameLineBytes bytes that fits its room is one line; a longer or wider one
+// is split into two lines, at most kNameLineBytes bytes and the room's width on the first,
+// never inside a two-byte character nor where a Japanese line may not break.
 inline constexpr std::size_t kNameLineBytes = 22;
 struct NameLayout {
     int x, y;              // a name on one line
     int first_x, first_y;  // the first part of a split name
     int rest_x, rest_y;    // its remainder
+    int room;              // the width the first line may take
+    DFont* split_font;     // the font of a split name's two lines (null: the name's font)
 };
 void DrawName(CDirectGraphics& graphics, std::string_view name, const NameLayout& layout,
               std::uint32_t color, DFont* font);
+
+// The info panel's text keeps left of this x; on the cooking screen, left of the method menu.
+inline constexpr int kPanelRight = 622, kPanelRightBesideMethods = 486;
+
+// A panel's description at (x, y), left of `right`: one line in `font` when it fits, else in
+// `small` over two lines, centred on the one line's place so that the rows below stay clear.
+void DrawDescription(CDirectGraphics& graphics, int x, int y, std::string_view text, int right,
+                     DFont* font, DFont* small);
 
 // A value right-aligned at x with its unit, if any, starting there.
 void DrawValue(CDirectGraphics& graphics, int x, int y, int value, const char* unit, DFont* font);

@@ -44,6 +44,32 @@ struct SceneTextures {
     DTexture icon_year, icon_month, icon_day, icon_colon, icon_money;
 };
 
+// The people of the story, by the id that picks their portraits and names them as speakers.
+enum Character : int {
+    kNobody = 0,  // narration: no portrait, no name
+    kVemu = 1,
+    kZelba = 2,
+    kRago = 3,
+    kNarf = 4,
+    kBromus = 5,
+    kCherry = 6,
+    kMonga = 7,      // the travelling merchant
+    kClaire = 8,     // the neighbour
+    kAnnouncer = 9,  // the contests' host
+    kLiberty = 10,
+    kAntonio = 11,
+    kMasamune = 12,
+    kFu = 13,
+    kFrancoise = 14,
+    kMeister = 15,
+    kPatty = 16,
+    kMountMail = 17,
+    kTasteKing = 18,
+    kAdamski = 19,  // the customer of odd orders
+    kBarton = 20,   // the king
+    kKaie = 21,     // the queen
+    kCocool = 22,   // the heroine's mother
+};
 inline constexpr int kCharacterCount = 23;
 inline constexpr int kExpressionCount = 7;
 enum Expression : int {

@@ -10,7 +10,7 @@ void CVemuComp::ResetPortraitState() {
     previous_portrait_ = nullptr;
     portrait_fade_ = 0;
     portrait_handle_ = nullptr;
-    speaker_ = 3;
+    speaker_ = kRago;
 }
 
 void CVemuComp::NewGameReset() {

@@ -79,7 +79,8 @@ const ScreenPlan kPlans[kScreenCount] = {
     /* 24 contest dish */ {kShowList, "提出する料理を選んでください", BuildPantryRows},
     /* 25 owned items */ {kShowList | kStartIcons, "所持品を選んでください", BuildOwnedItemList},
     /* 26 outing */ {kStopMessageWaiters},
-    /* 27 */ {},
+    // Resting says nothing: the question of the screen below is not left in the window.
+    /* 27 resting */ {kStopMessageWaiters},
     /* 28 */ {},
     /* 29 equipment */ {kShowList, "装備品を選んでください", BuildEquipmentSlotList},
     /* 30 settings */ {kShowList, "設定項目を選んでください", BuildSettingsList},

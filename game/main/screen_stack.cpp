@@ -33,10 +33,11 @@ int CVemuComp::ReplaceScreen(int id) {
     return OpenScreen(id);
 }
 
-void CVemuComp::ShowChoiceList(MenuEntry* entries, int count) {
+void CVemuComp::ShowChoiceList(MenuEntry* entries, int count, DFont* font) {
     if (count < 0 || !entries) count = 0;
     if (screen_cursor_ > count - 1) screen_cursor_ = count - 1;
     list_window_.Stop();
+    list_window_.SetTextStyle(kMessageColor, font ? font : &font16_);
     list_window_.SetItems(entries, count, &screen_cursor_, kListRows);
     list_window_.SetPosition(CShopEvent::kListX, CShopEvent::kListY);
     list_window_.SetRowSize(CShopEvent::kPitch, CShopEvent::kTextWidth);

@@ -5,6 +5,7 @@
 #include "engine/common/system.h"
 #include "engine/framework/game_mediator.h"
 #include "engine/framework/mouse_event.h"
+#include "engine/graphics/direct_graphics.h"
 #include "game/clock/clock_world.h"
 #include "game/data/data_files.h"
 #include "game/data/file_key.h"
@@ -24,6 +25,13 @@ struct IconButton {
 };
 constexpr IconButton kIconButtons[3] = {{150, 315, 0, 1}, {205, 315, 2, 3}, {260, 315, 4, 5}};
 constexpr int kIconWidth = 52, kIconHeight = 25;
+// The digit (or the OK button) under the quantity entry's cursor, in the red of the boards'
+// marks.
+constexpr unsigned kEntryCursorColor = 0xFFC8321E;
+// The information panel's first text stands 165 pixels down: the quantity entries stay above.
+constexpr int kPanelTop = 160;
+// The middle of the plate on top of the portrait's frame (drawn at 20, 326).
+constexpr int kCounterX = 109, kCounterY = 327;
 
 }  // namespace
 
@@ -96,24 +104,53 @@ void CVemuComp::InitializeWindows() {
         {&base, &textures_.item_board, &textures_.item_board_on, 256, false},
         {&list_window_, &textures_.item_board, &textures_.item_board_on, 256, true},
         {&choice_window_, &textures_.item_board2, &textures_.item_board2_on, 128, false},
+        // The item shops' goods: on boards like every list, wide enough for their prices.
+        {&shop_window_.list(), &textures_.item_board, &textures_.item_board_on, 256, true},
     };
     for (const Window& window : kWindows) {
         CSelectEvent& list = *window.list;
         list.SetTextStyle(kMessageColor, &font16_);
+        list.SetSplitFont(&font12_);
         list.SetCursorSound(&sounds_.switch_sound);
         list.SetNormalTexture(window.board);
         list.SetHoverTexture(window.board_on);
         list.SetSize(window.width, 36);
         list.EnableMouse(true);
         if (window.arrows) list.SetPageArrows(&textures_.page_up, &textures_.page_down);
+        // Above the list lie the stamina gauge and its icon: the page counter goes on the
+        // plate at the top of the portrait's frame instead.
+        list.SetCounterPlace(kCounterX, kCounterY, &font12_);
     }
     SetSelectSound(&sounds_.switch_sound);
     shop_window_.SetUnit("クル");
     shop_window_.SetFont(&font16_, kMessageColor);
+    // A goods name and its price share the row: in the message font the longest run together.
+    shop_window_.list().SetTextStyle(kMessageColor, &font14_);
     shop_window_.SetCursorSound(&sounds_.switch_sound);
     shop_window_.SetArrowTextures(&textures_.page_up, &textures_.page_down);
     number_entry_.cursor_sound = &sounds_.switch_sound;
     number_entry_.EnableMouse(true);
+    // The quantity entries stand on a board like the lists', in the message font and colour,
+    // above the information panel; the item shops' beside their list, which stays on screen.
+    struct Entry {
+        CInputNumberEvent* entry;
+        int left;
+    };
+    const Entry kEntries[] = {
+        {&number_entry_, 0},
+        {&shop_window_.quantity_entry(), CShopEvent::kListX + 256 + 2},
+    };
+    for (const Entry& e : kEntries) {
+        CInputNumberEvent& entry = *e.entry;
+        entry.background = &textures_.item_board;
+        entry.font = &font16_;
+        entry.up_arrow = &textures_.page_up;
+        entry.down_arrow = &textures_.page_down;
+        entry.cursor_sound = &sounds_.switch_sound;
+        entry.text_color = kMessageColor;
+        entry.cursor_color = kEntryCursorColor;
+        entry.SetArea(e.left, 0, CDirectGraphics::kScreenWidth - 8, kPanelTop);
+    }
 }
 
 bool CVemuComp::FillFoodGoods() {

@@ -24,6 +24,7 @@
 #include "game/clock/clock_world.h"
 #include "game/data/recipe_book.h"
 #include "game/main/draw_state.h"
+#include "game/main/draw_text.h"
 #include "game/main/media_tables.h"
 #include "game/main/screen_ids.h"
 #include "game/rules/play_state.h"
@@ -34,7 +35,7 @@ class CVemuComp : public CQZNVLComponent {
 public:
     static constexpr const char* kName = "VemuComp";
     // The colour of every message, prompt and list text.
-    static constexpr unsigned kMessageColor = 0xFF523E14;
+    static constexpr unsigned kMessageColor = play_draw::kMessageColor;
     // The scene that plays a story row, one pass per frame on the story screen.
     using StoryScene = StoryTask (CVemuComp::*)();
 
@@ -66,7 +67,8 @@ public:
     int PopScreen();
     int ReplaceScreen(int id);
     int OpenScreen(int id);
-    void ShowChoiceList(MenuEntry* entries, int count);
+    // The rows in the font given, else in the message font.
+    void ShowChoiceList(MenuEntry* entries, int count, DFont* font = nullptr);
 
     // --- media (media.cpp) ---
     bool LoadTextures();
@@ -528,8 +530,8 @@ private:
     std::array<DTexture, 2> demo_pictures_;
 
     // The speaking character's portrait and its cross-fade to a new expression.
-    int speaker_ = 3;
-    int expression_ = 0;
+    int speaker_ = kRago;
+    int expression_ = kNormal;
     DTexture* previous_portrait_ = nullptr;
     int portrait_fade_ = 0;
     WaitHandle* portrait_handle_ = nullptr;

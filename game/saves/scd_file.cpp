@@ -149,6 +149,7 @@ bool WriteScd(const char* path, const PlayState& state, const Kitchen& kitchen,
 
 bool ReadScd(const char* path, ScdContents& out) {
     CQZFile file;
+    file.SetLengthLimit(kScdMaxFileBytes);
     if (!file.Open(path, CQZFile::kRead, vemu::kFileKey.data())) return false;
     ScdContents read;
     if (!ReadRecords(file, read)) return false;

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +21,9 @@
 inline constexpr int kScdVersion = 110;
 // The older layout, without the familiarity of the recipe-book entries.
 inline constexpr int kScdVersionWithoutFamiliarity = 105;
+// The most an scd file may hold: many times a late game's pantry, menu and whole recipe book
+// with every last dish.
+inline constexpr std::uint32_t kScdMaxFileBytes = 8u << 20;
 // The order the equipment slots are written in.
 inline constexpr std::array<int, kEquipSlotCount> kScdEquipmentOrder = {4, 5, 6, 7, 0, 1, 2, 3};
 

@@ -1,6 +1,7 @@
 #include "game/saves/slot_seal.h"
 
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "engine/common/game_path.h"
@@ -43,16 +44,30 @@ Leftovers FindLeftovers(int slot) {
     return found;
 }
 
-}  // namespace
-
-std::optional<FileFingerprint> FingerprintOf(const std::string& name) {
-    std::vector<std::uint8_t> bytes;
-    if (!gamepath::ReadAll(name, bytes)) return std::nullopt;
+FileFingerprint FingerprintOfBytes(const std::vector<std::uint8_t>& bytes) {
     FileFingerprint print;
     print.size = static_cast<std::int64_t>(bytes.size());
     CQZDG_TIGER tiger;
     tiger.Hash(bytes.data(), static_cast<unsigned>(bytes.size()), print.digest.data());
     return print;
+}
+
+// The size is compared first, so that a file of another size is never read: however large it
+// is, it is not the one sealed.
+bool Matches(const std::string& name, const FileFingerprint& sealed) {
+    const std::unique_ptr<platform::File> file = gamepath::Open(name, platform::File::Mode::Read);
+    if (!file || file->Size() != sealed.size) return false;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(sealed.size));
+    return file->Read(bytes.data(), bytes.size()) == bytes.size() &&
+           FingerprintOfBytes(bytes) == sealed;
+}
+
+}  // namespace
+
+std::optional<FileFingerprint> FingerprintOf(const std::string& name) {
+    std::vector<std::uint8_t> bytes;
+    if (!gamepath::ReadAll(name, bytes)) return std::nullopt;
+    return FingerprintOfBytes(bytes);
 }
 
 SealState ReadSeal(int slot, SlotSeal& out) {
@@ -95,8 +110,8 @@ std::optional<SlotFiles> ResolveSlot(int slot) {
     const SlotFiles waiting = SlotTemporaryNames(slot);
     std::array<std::string*, 4> chosen = {&files.scd, &files.ssn, &files.sse, &files.ssi};
     for (std::size_t i = 0; i < 4; ++i) {
-        if (FingerprintOf(*chosen[i]) == seal[i]) continue;
-        if (FingerprintOf(*waiting.all()[i]) != seal[i]) return std::nullopt;
+        if (Matches(*chosen[i], seal[i])) continue;
+        if (!Matches(*waiting.all()[i], seal[i])) return std::nullopt;
         *chosen[i] = *waiting.all()[i];
     }
     return files;
@@ -114,8 +129,7 @@ bool SettleSlot(int slot) {
         if (!leftovers.waiting[i]) continue;
         const std::string& from = *waiting.all()[i];
         const std::string& to = *final_names.all()[i];
-        const bool needed =
-            sealed && FingerprintOf(to) != seal[i] && FingerprintOf(from) == seal[i];
+        const bool needed = sealed && !Matches(to, seal[i]) && Matches(from, seal[i]);
         if (!needed)
             gamepath::Remove(from);
         else if (gamepath::Rename(from, to))

@@ -33,6 +33,9 @@ CItem* FinishedDeal(CVemuComp& game, int& quantity) {
 }  // namespace
 
 void CVemuComp::ToolShopScreen() {
+    // A grey row is one beyond the money: the player who decides it is told so.
+    if (shop_window_.list().DecideRefused())
+        ShowMessage(&handles_.message, "お金が足りません", false);
     int quantity = 0;
     CItem* item = FinishedDeal(*this, quantity);
     if (!item) return;

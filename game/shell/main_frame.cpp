@@ -224,7 +224,8 @@ void CMainFrame::FrameStep(bool draw) {
     } else if (result == 2) {
         ToggleFullScreen();
     } else if (result == 3) {
-        Quit();
+        // Only a component that cannot run asks for this: the start has failed after all.
+        Quit(kExitStartFailed);
         return;
     }
     if (active_ && graphics_) graphics_->RecoverLostDevice();
@@ -375,9 +376,15 @@ void CMainFrame::OnMessage(const platform::Message& message) {
     }
 }
 
-void CMainFrame::Quit() {
+void CMainFrame::Quit(int exit_code) {
     Shutdown();
-    window_->PostQuit(0);
+    exit_code_ = exit_code;
+    window_->PostQuit(exit_code);
+}
+
+void CMainFrame::FailStart() {
+    exit_code_ = kExitStartFailed;
+    window_->PostQuit(exit_code_);
 }
 
 void CMainFrame::Shutdown() {

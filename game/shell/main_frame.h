@@ -28,6 +28,8 @@ public:
     static constexpr int kMaxPendingTicks = 10;
     static constexpr int kClientWidth = 640;
     static constexpr int kClientHeight = 480;
+    // The program's exit status after a start that failed, at once or at the deferred start.
+    static constexpr int kExitStartFailed = 1;
 
     // The components the frame registers: the start component (initialised at once) and the
     // others, initialised at the deferred start, in this order.
@@ -68,7 +70,9 @@ public:
     void OnPaint();
     void OnMouseWheel(int delta);
     void OnCommand(int id);
-    void Quit();
+    void Quit(int exit_code = 0);
+    // Ends a start that cannot go on (it has said why): the quit message, and a failure status.
+    void FailStart();
 
     // Observation.
     int pending_ticks() const { return pending_ticks_.load(); }
@@ -82,6 +86,8 @@ public:
     bool music_started() const { return music_started_ != 0; }
     unsigned frame_timer() const { return frame_timer_; }
     unsigned rate_timer() const { return rate_timer_; }
+    // What the program ends with once the quit message has been taken.
+    int exit_code() const { return exit_code_; }
 
 private:
     // Moves the window so that its client area is exactly 640 x 480.
@@ -117,4 +123,5 @@ private:
     std::atomic<int> pending_ticks_{0};
     bool cursor_hidden_ = false;
     bool shut_down_ = false;
+    int exit_code_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "game/shell/vemu_app.h"
 
 #include "engine/common/sjis.h"
+#include "game/shell/game_folder.h"
 
 CVemuApp::CVemuApp() = default;
 
@@ -22,8 +23,10 @@ bool CVemuApp::InitInstance() {
 
 int CVemuApp::Run() {
     platform::Window* window = platform::Current().window;
-    if (!frame_->StartGame()) window->PostQuit(0);
+    // Without its folders and data files the game could only bury the player in a message box
+    // per missing picture; the check names what is missing in one.
+    if (!CheckGameFolder() || !frame_->StartGame()) frame_->FailStart();
     platform::Message message;
     while (window->GetMessage(message)) frame_->OnMessage(message);
-    return 0;
+    return frame_->exit_code();
 }

@@ -25,7 +25,8 @@ public:
 
     // Builds the frame window (which reads the settings), places it, shows it and titles it.
     bool InitInstance();
-    // Starts the game, then dispatches messages until the quit message; returns the exit code.
+    // Checks the game folder and starts the game, then dispatches messages until the quit
+    // message; returns the exit code, not 0 when the start failed.
     int Run();
 
     CMainFrame* frame() { return frame_.get(); }

@@ -10,9 +10,10 @@
 
 namespace {
 
-constexpr unsigned kMessageColor = 0xFF523E14;
 constexpr const char* kFontFace = "ＭＳ Ｐゴシック";
 constexpr int kFontHeight = 16;
+// A slot row holds a date and, apart from it, a time: in the menu's size they run together.
+constexpr int kSlotFontHeight = 14;
 constexpr const char* kMainGame = "VemuComp";
 constexpr const char* kMusic = "midi\\lets_cooking.mid";
 constexpr std::uint32_t kGreenKey = 0xFF00FF00;
@@ -43,6 +44,7 @@ CTitleComp::CTitleComp() { SetName(kName); }
 
 void CTitleComp::Initialize() {
     font_.Create(kFontHeight, kFontFace, true);
+    slot_font_.Create(kSlotFontHeight, kFontFace, true);
     menu_board_.LoadFromFile(kMenuBoard.normal, kGreenKey);
     menu_board_on_.LoadFromFile(kMenuBoard.highlighted, kGreenKey);
     slot_board_.LoadFromFile(kSlotBoard.normal, kGreenKey);
@@ -52,7 +54,7 @@ void CTitleComp::Initialize() {
     list.SetHoverTexture(&menu_board_on_);
     list.SetSize(kMenuBoard.width, kMenuBoard.height);
     list.EnableMouse(true);
-    list.SetTextStyle(kMessageColor, &font_);
+    list.SetTextStyle(CVemuComp::kMessageColor, &font_);
     OnReset();
     logo_.LoadFromFile("dat\\title_logo.bmp", kCyanKey);
     state_ = kMainMenu;
@@ -126,6 +128,7 @@ void CTitleComp::ShowMainMenu() {
     list.SetNormalTexture(&menu_board_);
     list.SetHoverTexture(&menu_board_on_);
     list.SetSize(kMenuBoard.width, kMenuBoard.height);
+    list.SetTextStyle(CVemuComp::kMessageColor, &font_);
     StartSelect(&choice_, kMenuX, kMenuY, &cursor_, const_cast<const char**>(kMenuLabels), 0);
 }
 
@@ -139,6 +142,7 @@ void CTitleComp::ShowSlotList() {
     list.SetNormalTexture(&slot_board_);
     list.SetHoverTexture(&slot_board_on_);
     list.SetSize(kSlotBoard.width, kSlotBoard.height);
+    list.SetTextStyle(CVemuComp::kMessageColor, &slot_font_);
     list.Start(&choice_);
 }
 

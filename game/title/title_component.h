@@ -66,6 +66,7 @@ private:
     DTexture slot_board_;
     DTexture slot_board_on_;
     DFont font_;
+    DFont slot_font_;
     CMusicEvent music_;
     int counter_ = kEnterCounter;
     int state_ = kMainMenu;

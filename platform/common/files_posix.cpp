@@ -39,14 +39,16 @@ bool Unlink(const std::string& path) {
 std::unique_ptr<File> File::Open(const std::string& path, Mode mode) {
     const int flags = mode == Mode::Read ? O_RDONLY : (O_WRONLY | O_CREAT | O_TRUNC);
     if (mode == Mode::Write && !CreateAllowed()) return nullptr;
-    const int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
+    // Opening a named pipe waits for its other end, possibly for ever: opened without waiting,
+    // anything but a plain file is refused before a byte is read or written.
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0644);
     if (fd < 0) return nullptr;
-    if (mode == Mode::Read) {
-        struct stat st;
-        if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-            ::close(fd);
-            return nullptr;
-        }
+    struct stat st;
+    const int status = ::fcntl(fd, F_GETFL);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || status < 0 ||
+        ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return nullptr;
     }
     return std::unique_ptr<File>(new File(fd));
 }
@@ -187,11 +189,11 @@ void AtomicFile::Abandon() {
     }
 }
 
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::size_t max_bytes) {
     auto file = File::Open(path, File::Mode::Read);
     if (!file) return false;
     const std::int64_t size = file->Size();
-    if (size < 0) return false;
+    if (size < 0 || static_cast<std::uint64_t>(size) > max_bytes) return false;
     out.resize(static_cast<std::size_t>(size));
     return file->Read(out.data(), out.size()) == out.size();
 }

@@ -20,7 +20,7 @@ std::string Trim(const std::string& s) {
 IniSettings::IniSettings(std::string path) : path_(std::move(path)) {
     if (path_.empty()) return;
     std::vector<std::uint8_t> bytes;
-    if (ReadWholeFile(path_, bytes)) Parse(std::string(bytes.begin(), bytes.end()));
+    if (ReadWholeFile(path_, bytes, kMaxFileBytes)) Parse(std::string(bytes.begin(), bytes.end()));
 }
 
 void IniSettings::Parse(const std::string& text) {

@@ -1,6 +1,7 @@
 // Settings kept in an INI file: "[Section]" headers and "key=value" lines.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <string>
 
@@ -10,6 +11,10 @@ namespace platform {
 
 class IniSettings : public Settings {
 public:
+    // Far more than every key the game keeps; a larger file is not one the game wrote, and is
+    // not read (the settings then start from their defaults).
+    static constexpr std::size_t kMaxFileBytes = 64 * 1024;
+
     // An empty path keeps the settings in memory only.
     explicit IniSettings(std::string path = {});
 

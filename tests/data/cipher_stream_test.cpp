@@ -5,6 +5,7 @@
 
 #include "engine/common/system.h"
 #include "engine/data/md5.h"
+#include "engine/data/qz_file.h"
 #include "engine/data/tiger.h"
 #include "tests/data/data_fixture.h"
 
@@ -187,6 +188,27 @@ TEST_F(CipherStreamTest, MalformedLengthWordsAndShortFilesFailOpen) {
     }
     CQZCipherReader missing(Path("none.edt").c_str(), GameKey(), kDigestTiger);
     EXPECT_EQ(missing.Open(), kCipherNoStream);
+}
+
+// A reader told the most a file of its kind can hold refuses a longer one before reading it,
+// though the file is sound and holds all it promises; the record file passes the limit on.
+TEST_F(CipherStreamTest, AFileLongerThanTheLimitOfItsKindIsRefusedThoughItIsSound) {
+    const std::string path = Path("limited.sav");
+    ASSERT_TRUE(WritePayload(path, Text("0123456789")));
+    const auto length = static_cast<std::uint32_t>(FileBytes(path).size() - 8);
+    for (const std::uint32_t limit : {length, length - 1}) {
+        SCOPED_TRACE(limit);
+        const int expected = limit >= length ? kCipherOk : kCipherShort;
+        CQZCipherReader reader(path.c_str(), GameKey(), kDigestTiger);
+        reader.SetLengthLimit(limit);
+        EXPECT_EQ(reader.Open(), expected);
+        EXPECT_EQ(reader.PayloadRemaining(), expected == kCipherOk ? 10 : 0);
+
+        CQZFile file;
+        file.SetLengthLimit(limit);
+        EXPECT_EQ(file.Open(path.c_str(), CQZFile::kRead, GameKey()), expected == kCipherOk);
+        EXPECT_EQ(file.Remaining(), expected == kCipherOk ? 10 : 0);
+    }
 }
 
 TEST_F(CipherStreamTest, TwoWritesOfOnePayloadDiffer) {

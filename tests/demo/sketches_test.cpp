@@ -66,7 +66,7 @@ TEST_P(EachDraw, PlaysItsSketchesLineByLineOnTheTimerWhateverTheTextSpeed) {
                     EXPECT_EQ(got.expression, line.expression);
                     EXPECT_EQ(got.text, line.text);
                     // Each sketch starts a speaker's cut-in as that speaker first speaks in it.
-                    const bool heroine = line.speaker == title_demo::kHeroine;
+                    const bool heroine = line.speaker == kVemu;
                     const int slot = heroine ? 0 : 1;
                     bool& spoke = heroine ? heroine_spoke : owner_spoke;
                     // It starts before the portrait's cross-fade, which the line waits for.

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""make_corpus: writes the seed corpora of the picture, sound and recipe-line fuzz targets.
+"""make_corpus: writes the seed corpora of the picture, sound, recipe-line and settings fuzz
+targets.
 
     tests/fuzz/make_corpus.py
 
@@ -253,7 +254,23 @@ def lines():
     write("fuzz_recipe_lines", "bonuses", b"\xFF" + cp932(bonuses[:6]))
 
 
+# Settings -------------------------------------------------------------------------------------
+
+def settings():
+    # As the game writes it at quit.
+    write("fuzz_settings", "as_written",
+          b"[Vemu]\nMidi=1\nWave=1\nWindow=1\nbgm_vol=100\ncx=646\ncy=524\nsound_vol=100\n"
+          b"x=0\ny=0\n\n")
+    # As a player might edit it: comments, CR LF, spaces, a key before any section, a section met
+    # twice, numbers with signs and trailing text, lines that are neither.
+    write("fuzz_settings", "hand_edited",
+          b"; settings\r\nstray=1\r\n[ Vemu ]\r\n  x = -12 \r\nbutton1=90z\r\n# note\r\n"
+          b"[Other]\r\nx=7\r\nno equals sign\r\n[Vemu]\r\nbgm_vol=+40\r\ncy=99999999999\r\n"
+          b"[]\r\n=empty key\r\n[broken\r\n")
+
+
 if __name__ == "__main__":
     pictures()
     sounds()
     lines()
+    settings()

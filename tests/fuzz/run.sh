@@ -16,14 +16,16 @@ if ! command -v "$cxx" >/dev/null; then
   exit 1
 fi
 targets=(fuzz_cipher_reader fuzz_qz_file fuzz_shared_data fuzz_item_bag fuzz_save_slot
-         fuzz_image fuzz_wave fuzz_midi fuzz_recipe_lines)
+         fuzz_image fuzz_wave fuzz_midi fuzz_recipe_lines fuzz_settings)
 
-# Only the file formats and what they stand on: no SDL, fonts or sound.
+# Only the file formats (the settings file among them) and what they stand on: no SDL, fonts or
+# sound.
 sources=(
   "$root"/engine/data/*.cpp
   "$root"/engine/common/game_path.cpp
   "$root"/engine/common/sjis.cpp
   "$root"/platform/common/files_posix.cpp
+  "$root"/platform/common/ini_settings.cpp
   "$root"/platform/common/services.cpp
 )
 # A save slot's load also needs the game's records, rules and item table. Clang has no CP932

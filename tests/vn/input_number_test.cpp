@@ -205,4 +205,56 @@ TEST_F(NumberEntry, OkPositionHidesTheStepMarks) {
     EXPECT_EQ(world.FindText(u8"決定")->color, 0xFF0000FFu);
 }
 
+// An entry kept inside an area moves just far enough in: right when the maximum's digits would
+// reach past the area's left edge, up when the step marks would reach below it; a position
+// inside stays.
+TEST_F(NumberEntry, AnAreaMovesTheEntryJustFarEnoughIn) {
+    struct Case {
+        const char* name;
+        int x, y, maximum;
+        int want_x, want_y;
+    };
+    // Area 280..632 across, 0..160 down.
+    const Case kCases[] = {
+        {"Inside", 300, 100, 99, 300, 100},
+        {"ManyDigitsPastTheLeft", 260, 85, 99999, 292, 85},
+        {"MarksBelowTheBottom", 300, 181, 9, 300, 120},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        CInputNumberEvent placed;
+        placed.SetArea(280, 0, 632, 160);
+        placed.Setup(c.x, c.y, 0);
+        placed.SetRange(c.maximum, 0);
+        EXPECT_EQ(placed.GetX(), c.want_x);
+        EXPECT_EQ(placed.GetY(), c.want_y);
+    }
+}
+
+// The total is what the deal comes to, the price's fraction dropped as the shops drop it.
+TEST_F(NumberEntry, TheTotalIsTheValueTimesThePriceTruncated) {
+    entry.SetTotal(1001, 0.5f, "クル");
+    Open(3, 99, false);
+    world.Frames(1);
+    EXPECT_EQ(entry.Total(), 1501);
+    EXPECT_NE(world.FindText(u8"1501 クル"), nullptr);
+    entry.ClearTotal();
+    world.Frames(1);
+    EXPECT_EQ(world.FindText(u8"1501 クル"), nullptr);
+}
+
+// Near the right edge, the total of the most that can be entered still ends inside the area.
+TEST_F(NumberEntry, TheWidestTotalMovesTheEntryLeftIntoItsArea) {
+    entry.SetArea(280, 0, 632, 160);
+    entry.SetTotal(1000, 1.0f, "クル");
+    entry.Setup(500, 85, 0);
+    entry.SetRange(99999, 0);
+    ASSERT_TRUE(entry.Start(&handle));
+    world.Frames(1);
+    EXPECT_LT(entry.GetX(), 500);
+    const DrawOp* total = world.FindText(u8"0 クル");
+    ASSERT_NE(total, nullptr);
+    EXPECT_LE(total->rect.right, 632);
+}
+
 }  // namespace

@@ -268,6 +268,30 @@ TEST_F(SelectList, LongLabelsSplitOnACharacterBoundary) {
     }
 }
 
+// A label short enough in bytes but too wide beside its row's second text breaks before it,
+// never under it; with a split font its two lines sit in the middle of the 36-pixel board.
+TEST_F(SelectList, ALabelBesideACountSplitsClearOfIt) {
+    DFont small;
+    ASSERT_TRUE(small.Create(12, "", false));
+    // Box font: 11 two-byte characters are 176 px; the row's text starts 21 px in and the
+    // count "66ヶ[M]" (72 px) ends 16 px before the row's right edge, leaving 147 px.
+    entries[0].label = Sjis(u8"タマネギ入りニンニクな");
+    entries[0].second_text = Sjis(u8"66ヶ[M]");
+    list.SetRowSize(kPitch, 181);
+    list.SetSplitFont(&small);
+    Open(1, 8);
+    std::vector<DrawOp> labels;
+    for (const DrawOp& op : world.recorder.OfKind(DrawOp::Kind::Text))
+        if (op.text != entries[0].second_text && op.text != "●") labels.push_back(op);
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_EQ(labels[0].font, small.GetIndex());
+    EXPECT_EQ(labels[0].y, kY + 6);
+    EXPECT_EQ(labels[1].y, kY + 18);
+    const int first_right = kX + 21 + static_cast<int>(labels[0].text.size()) / 2 * 12;
+    EXPECT_LE(first_right, kX + 256 - 16 - 72 + 2) << "the first line runs under the count";
+    EXPECT_EQ(labels[0].text + labels[1].text, entries[0].label);
+}
+
 TEST_F(SelectList, MoveMouseToSelectionPutsThePointerOnTheRowCentre) {
     index = 3;
     Open(10, 8);

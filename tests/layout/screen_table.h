@@ -1,0 +1,31 @@
+// The screens the layout checks and the golden pictures look at: one row per screen, each
+// with the longest real names it can show. A new screen joins by a row.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tests/layout/layout_world.h"
+
+namespace layout_test {
+
+struct ScreenRow {
+    const char* name;
+    // Brings the screen up; `playing` rows start on a game that plays (after the opening, on
+    // the main commands), the others on the logo.
+    std::function<void(LayoutWorld&)> show;
+    bool playing = true;
+    int frames = 80;  // frames to let it settle before the frame that is checked
+};
+
+const std::vector<ScreenRow>& Screens();
+// Rows that still collide: each must keep failing until its fix lands, then it leaves the set.
+const std::set<std::string>& StillColliding();
+// Starts play when the row plays, brings its screen up and lets it settle.
+[[nodiscard]] testing::AssertionResult ShowRow(LayoutWorld& world, const ScreenRow& row);
+
+}  // namespace layout_test
