@@ -13,7 +13,9 @@ namespace platform {
 
 // A backend's way to make the disk fail on purpose, so tests can reach the failure paths of
 // code that writes files (running as root, a test cannot rely on file modes for that). Every
-// file write, flush and rename asks the installed one, when there is one.
+// call that changes the disk (creating, writing, flushing, renaming or removing a file, making a
+// folder, syncing a folder) asks the installed one first, when there is one; a refused call
+// changes nothing and fails.
 class FileFaults {
 public:
     virtual ~FileFaults() = default;
@@ -21,6 +23,13 @@ public:
     virtual std::size_t AllowWrite(std::size_t bytes) = 0;
     virtual bool AllowFlush() = 0;
     virtual bool AllowRename() = 0;
+    virtual bool AllowFolderSync() { return AllowFlush(); }
+    // False: flushes and folder syncs that are allowed succeed without waiting for the disk,
+    // which only a power cut could tell apart.
+    virtual bool SyncsReachTheDisk() { return true; }
+    // Creating a file or a folder.
+    virtual bool AllowCreate() { return true; }
+    virtual bool AllowRemove() { return true; }
 };
 
 class File {
@@ -46,6 +55,7 @@ public:
     bool Close();
 
 private:
+    friend class AtomicFile;
     explicit File(int fd) : fd_(fd) {}
     int fd_ = -1;
     bool failed_ = false;
@@ -80,8 +90,15 @@ bool FileExists(const std::string& path);
 bool IsDirectory(const std::string& path);
 bool MakeDirectories(const std::string& path);
 bool RemoveFile(const std::string& path);
-// Replaces `to` with `from` in one step (both in one folder).
+// Replaces `to` with `from` in one step (both in one folder). The step is on the disk itself
+// only once the folder is synced.
 bool RenameFile(const std::string& from, const std::string& to);
+// Waits until the folder's list of names (files created, renamed or removed in it) is on the
+// disk itself; false when it could not be.
+bool SyncFolder(const std::string& path);
+// The names in a folder ("." and ".." left out), in no particular order; empty when it cannot
+// be read.
+std::vector<std::string> FolderEntries(const std::string& path);
 // Seconds since the Unix epoch of the last modification.
 std::optional<std::int64_t> ModificationTime(const std::string& path);
 // The folder of the running executable.

@@ -61,6 +61,30 @@ bool Rename(std::string_view cp932_from, std::string_view cp932_to) {
 
 bool Remove(std::string_view cp932_name) { return platform::RemoveFile(Resolve(cp932_name)); }
 
+namespace {
+
+std::string FolderOf(std::string_view cp932_name) {
+    const std::string path = Resolve(cp932_name);
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
+bool SyncFolderOf(std::string_view cp932_name) {
+    return platform::SyncFolder(FolderOf(cp932_name));
+}
+
+std::vector<std::string> NamesBeside(std::string_view cp932_name) {
+    return platform::FolderEntries(FolderOf(cp932_name));
+}
+
+bool RemoveBeside(std::string_view cp932_name, const std::string& entry) {
+    if (entry.empty() || entry.find('/') != std::string::npos) return false;
+    return platform::RemoveFile(FolderOf(cp932_name) + "/" + entry);
+}
+
 std::optional<std::int64_t> ModificationTime(std::string_view cp932_name) {
     return platform::ModificationTime(Resolve(cp932_name));
 }

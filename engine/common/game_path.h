@@ -31,6 +31,12 @@ bool Exists(std::string_view cp932_name);
 // Puts one game file in another's place; both names must resolve into the same folder.
 bool Rename(std::string_view cp932_from, std::string_view cp932_to);
 bool Remove(std::string_view cp932_name);
+// The folder a game file resolves into: its list of names synced to the disk (see
+// platform::SyncFolder), the names in it, and the removal of one of them (by its name in the
+// folder, which need not be a game file's).
+bool SyncFolderOf(std::string_view cp932_name);
+std::vector<std::string> NamesBeside(std::string_view cp932_name);
+bool RemoveBeside(std::string_view cp932_name, const std::string& entry);
 std::optional<std::int64_t> ModificationTime(std::string_view cp932_name);
 
 }  // namespace gamepath

@@ -49,8 +49,35 @@ unsigned char CQZCipherStream::KeyByte(std::int64_t p) const {
 
 void CQZCipherStream::Encipher(unsigned char* bytes, std::size_t count,
                                std::int64_t position) const {
-    for (std::size_t j = 0; j < count; ++j)
-        bytes[j] ^= KeyByte(position + static_cast<std::int64_t>(j));
+    if (count == 0) return;
+    // The lanes count like the digits of an odometer, lane 0 fastest: KeyByte's divisions are
+    // done once for the first byte, and after that only the digits that roll over change.
+    // Every byte of every save and data file passes through here.
+    std::uint64_t digit[kLaneCount];
+    auto rest = static_cast<std::uint64_t>(position);
+    for (int i = 0; i < kLaneCount; ++i) {
+        const auto length = static_cast<std::uint64_t>(lanes_[i].length);
+        digit[i] = rest % length;
+        rest /= length;
+    }
+    const auto outer_key = [&] {
+        unsigned char key = 0;
+        for (int i = 1; i < kLaneCount; ++i) key ^= lanes_[i].bytes[digit[i]];
+        return key;
+    };
+    const unsigned char* first = lanes_[0].bytes;
+    const auto first_length = static_cast<std::uint64_t>(lanes_[0].length);
+    unsigned char outer = outer_key();
+    for (std::size_t j = 0; j < count; ++j) {
+        bytes[j] ^= first[digit[0]] ^ outer;
+        if (++digit[0] < first_length) continue;
+        digit[0] = 0;
+        for (int i = 1; i < kLaneCount; ++i) {
+            if (++digit[i] < static_cast<std::uint64_t>(lanes_[i].length)) break;
+            digit[i] = 0;
+        }
+        outer = outer_key();
+    }
 }
 
 const unsigned char* CQZCipherStream::Row2() const {

@@ -3,13 +3,14 @@
 
 #include "game/saves/save_parts.h"
 
-// True only when all four files were written and are in place. The files are written under
-// temporary names and flushed to the disk first, then put in place with the scd file last, so
-// a save that fails before that leaves the slot's previous files as they were and no
-// temporary file behind.
+// True only when the new game is what the slot loads, on the disk itself; false only when the
+// previous game still is. The four files are written under temporary names and flushed, then
+// the slot's seal names them (slot_seal.h), then they are renamed into place with the scd file
+// last. Interrupted anywhere, killed or by an I/O error, the slot loads as the one game or the
+// other, never a mix of the two.
 bool SaveGame(int slot, SaveGameParts& game);
 // Reads all four files into objects of its own first; only when every one is good does it
 // put them in the game's place, then read the state keys, work out which menu dishes can be
 // served and rebuild the effects of the owned items. False, with the game unchanged, for a
-// slot with a missing, cut or damaged file.
+// slot with a missing, cut or damaged file, or with files that its seal does not name.
 bool LoadGame(int slot, SaveGameParts& game);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "engine/common/game_path.h"
+#include "game/saves/slot_seal.h"
 
 namespace {
 
@@ -25,10 +26,18 @@ SlotFiles SlotFileNames(int slot) { return SlotNames(slot, ".sav"); }
 // Still "*.sav", so they resolve into the same folder as the files they replace.
 SlotFiles SlotTemporaryNames(int slot) { return SlotNames(slot, ".new.sav"); }
 
+std::string SlotSealName(int slot) {
+    char text[64];
+    std::snprintf(text, sizeof text, "dat/seal%02d.sav", slot);
+    return text;
+}
+
 bool FormatSlotEntry(int slot, MenuEntry& entry) {
     char label[128];
     char time[32];
-    // A slot is dated by its first file, which a save puts in place last.
+    // A slot is dated by its first file, which a save puts in place last; a save cut short after
+    // its seal is finished first, so that the row dates the game that loads.
+    SettleSlot(slot);
     const std::optional<std::int64_t> modified =
         gamepath::ModificationTime(SlotFileNames(slot).scd);
     std::tm local{};

@@ -1,3 +1,4 @@
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,10 +23,22 @@ bool RenameAllowed() {
     return !faults || faults->AllowRename();
 }
 
+bool CreateAllowed() {
+    FileFaults* faults = Faults();
+    return !faults || faults->AllowCreate();
+}
+
+bool Unlink(const std::string& path) {
+    FileFaults* faults = Faults();
+    if (faults && !faults->AllowRemove()) return false;
+    return ::unlink(path.c_str()) == 0;
+}
+
 }  // namespace
 
 std::unique_ptr<File> File::Open(const std::string& path, Mode mode) {
     const int flags = mode == Mode::Read ? O_RDONLY : (O_WRONLY | O_CREAT | O_TRUNC);
+    if (mode == Mode::Write && !CreateAllowed()) return nullptr;
     // Opening a named pipe waits for its other end, possibly for ever: opened without waiting,
     // anything but a plain file is refused before a byte is read or written.
     const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0644);
@@ -98,11 +111,12 @@ std::int64_t File::Size() const {
 
 bool File::Flush() {
     if (fd_ < 0) return false;
-    if (FileFaults* faults = Faults(); faults && !faults->AllowFlush()) {
+    FileFaults* faults = Faults();
+    if (faults && !faults->AllowFlush()) {
         failed_ = true;
         return false;
     }
-    if (::fsync(fd_) != 0) failed_ = true;
+    if ((!faults || faults->SyncsReachTheDisk()) && ::fsync(fd_) != 0) failed_ = true;
     return !failed_;
 }
 
@@ -118,22 +132,20 @@ AtomicFile::AtomicFile(std::unique_ptr<File> file, std::string temporary, std::s
     : file_(std::move(file)), temporary_(std::move(temporary)), target_(std::move(target)) {}
 
 std::unique_ptr<AtomicFile> AtomicFile::Create(const std::string& target) {
-    std::random_device entropy;
+    // The suffix only has to differ from a leftover's; opening the system's entropy for each
+    // file cost more than writing a small one.
+    thread_local std::mt19937 suffixes{std::random_device{}()};
     for (int attempt = 0; attempt < 8; ++attempt) {
         char suffix[32];
-        std::snprintf(suffix, sizeof suffix, ".tmp%08x", static_cast<unsigned>(entropy()));
+        std::snprintf(suffix, sizeof suffix, ".tmp%08x", static_cast<unsigned>(suffixes()));
         std::string temporary = target + suffix;
+        if (!CreateAllowed()) return nullptr;
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd < 0) {
             if (errno == EEXIST) continue;
             return nullptr;
         }
-        ::close(fd);
-        auto file = File::Open(temporary, File::Mode::Write);
-        if (!file) {
-            ::unlink(temporary.c_str());
-            return nullptr;
-        }
+        auto file = std::unique_ptr<File>(new File(fd));
         return std::unique_ptr<AtomicFile>(
             new AtomicFile(std::move(file), std::move(temporary), target));
     }
@@ -158,7 +170,7 @@ bool AtomicFile::Commit() {
     file_.reset();
     if (!flushed || !closed || failed_ || !RenameAllowed() ||
         ::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        ::unlink(temporary_.c_str());
+        Unlink(temporary_);
         temporary_.clear();
         return false;
     }
@@ -172,7 +184,7 @@ void AtomicFile::Abandon() {
         file_.reset();
     }
     if (!temporary_.empty()) {
-        ::unlink(temporary_.c_str());
+        Unlink(temporary_);
         temporary_.clear();
     }
 }
@@ -211,15 +223,38 @@ bool MakeDirectories(const std::string& path) {
         pos = path.find('/', pos + 1);
         partial = path.substr(0, pos);
         if (partial.empty() || IsDirectory(partial)) continue;
+        if (!CreateAllowed()) return false;
         if (::mkdir(partial.c_str(), 0755) != 0 && errno != EEXIST) return false;
     }
     return IsDirectory(path);
 }
 
-bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool RemoveFile(const std::string& path) { return Unlink(path); }
 
 bool RenameFile(const std::string& from, const std::string& to) {
     return RenameAllowed() && ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool SyncFolder(const std::string& path) {
+    FileFaults* faults = Faults();
+    if (faults && !faults->AllowFolderSync()) return false;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = (faults && !faults->SyncsReachTheDisk()) || ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+std::vector<std::string> FolderEntries(const std::string& path) {
+    std::vector<std::string> names;
+    DIR* folder = ::opendir(path.c_str());
+    if (!folder) return names;
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    ::closedir(folder);
+    return names;
 }
 
 std::optional<std::int64_t> ModificationTime(const std::string& path) {

@@ -143,7 +143,16 @@ std::vector<float> PulledAudioDevice::Pull(int frames) {
     return out;
 }
 
+bool ScriptedFileFaults::NextCall(char kind) {
+    trace.push_back(kind);
+    const int call = calls++;
+    if (call == kill_call_) killed = true;
+    return !killed && call != fail_call_;
+}
+
 std::size_t ScriptedFileFaults::AllowWrite(std::size_t bytes) {
+    const bool dies_here = !killed && calls == kill_call_;
+    if (!NextCall('w')) return dies_here ? bytes / 2 : 0;
     std::size_t allowed = bytes;
     if (write_budget_ >= 0) {
         allowed = static_cast<std::size_t>(

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <set>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "platform/common/ini_settings.h"
@@ -199,8 +200,8 @@ public:
     JoystickState state;
 };
 
-// The disk as a test wants it to fail. Until a switch is set, every write, flush and rename
-// goes through; the counters count what was asked for since the last Reset.
+// The disk as a test wants it to fail. Until a switch is set, every call goes through; the
+// counters count what was asked for since the last Reset.
 class ScriptedFileFaults : public FileFaults {
 public:
     // After `bytes` more bytes have been written, every write fails (a full disk) until Reset.
@@ -208,22 +209,48 @@ public:
     // The flush or rename after `succeed_first` successful ones fails, once.
     void FailFlush(int succeed_first = 0) { flush_countdown_ = succeed_first; }
     void FailRename(int succeed_first = 0) { rename_countdown_ = succeed_first; }
-    void Reset() { *this = ScriptedFileFaults(); }
+    // Calls of every kind, numbered from 0 in the order they are asked for: the call numbered
+    // `call` fails once, as an I/O error would (a write then writes nothing).
+    void FailCall(int call) { fail_call_ = call; }
+    // The program is killed at the call numbered `call`: that call and every later one changes
+    // nothing, except that a write killed half-way leaves its first half in the file.
+    void KillAtCall(int call) { kill_call_ = call; }
+    void Reset() {
+        const bool syncs = syncs_reach_the_disk;
+        *this = ScriptedFileFaults();
+        syncs_reach_the_disk = syncs;
+    }
 
     std::size_t AllowWrite(std::size_t bytes) override;
-    bool AllowFlush() override { return Allow(flush_countdown_, flushes); }
-    bool AllowRename() override { return Allow(rename_countdown_, renames); }
+    bool AllowFlush() override { return NextCall('f') && Allow(flush_countdown_, flushes); }
+    bool AllowRename() override { return NextCall('r') && Allow(rename_countdown_, renames); }
+    bool AllowCreate() override { return NextCall('c'); }
+    bool AllowRemove() override { return NextCall('d'); }
+    bool AllowFolderSync() override { return NextCall('s'); }
+    bool SyncsReachTheDisk() override { return syncs_reach_the_disk; }
+
+    // Tests do not survive power cuts, so by default they do not wait for the disk either; a
+    // benchmark of saving does.
+    bool syncs_reach_the_disk = false;
 
     std::uint64_t bytes_written = 0;
-    int flushes = 0;
+    int flushes = 0;  // of files
     int renames = 0;
+    int calls = 0;  // of every kind
+    // One letter per call in order: c create, w write, f flush, r rename, d remove, s folder sync.
+    std::string trace;
+    bool killed = false;
 
 private:
     static bool Allow(int& countdown, int& counter);
+    // Counts the call; false when it fails or the program is dead.
+    bool NextCall(char kind);
 
     std::int64_t write_budget_ = -1;  // -1: no limit
     int flush_countdown_ = -1;
     int rename_countdown_ = -1;
+    int fail_call_ = -1;
+    int kill_call_ = -1;
 };
 
 // Owns one of each and the Services record that points at them.

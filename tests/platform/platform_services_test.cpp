@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/common/desktop.h"
@@ -73,6 +74,71 @@ TEST(AtomicFile, AFailedWriteKeepsThePreviousFile) {
     ASSERT_TRUE(platform::ReadWholeFile(path, bytes));
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "new");
     EXPECT_FALSE(platform::AtomicFile::Create(folder.path() + "/no/such/folder/x"));
+}
+
+// The tests of interrupted saves stand on this: once the program is "killed", nothing more
+// reaches the disk, not even the clean-up of the failure paths; a single failed call leaves
+// the calls after it working.
+TEST(ScriptedFileFaults, AKilledProgramChangesTheDiskNoFurtherAndAFailedCallOnlyItself) {
+    struct Case {
+        bool kill;
+        int call;  // 0 create, 1 write, 2 flush, 3 rename, then the remove and the folder sync
+        const char* slot;
+        const char* leftover;  // the temporary file's contents, "-" when there is none
+        bool other;            // the file to remove is still there
+    };
+    const Case cases[] = {
+        {true, 0, "old", "-", true},         {true, 1, "old", "new ", true},
+        {true, 2, "old", "new data!", true}, {true, 3, "old", "new data!", true},
+        {true, 4, "new data!", "-", true},   {true, 5, "new data!", "-", false},
+        {false, 1, "old", "-", false},       {false, 3, "old", "-", false},
+        {false, 4, "new data!", "-", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.kill ? "killed at " : "failing ") + std::to_string(c.call));
+        testing_support::HeadlessBackendInstalled world;
+        testing_support::TempFolder folder;
+        const std::string slot = folder.path() + "/slot.sav";
+        const std::string other = folder.path() + "/other.sav";
+        ASSERT_TRUE(platform::WriteWholeFile(slot, "old", 3));
+        ASSERT_TRUE(platform::WriteWholeFile(other, "x", 1));
+        auto& faults = world.backend.file_faults;
+        faults.Reset();
+        if (c.kill)
+            faults.KillAtCall(c.call);
+        else
+            faults.FailCall(c.call);
+        const bool written = platform::WriteWholeFile(slot, "new data!", 9);
+        platform::RemoveFile(other);
+        platform::SyncFolder(folder.path());
+        EXPECT_EQ(written, c.call > 3);
+        faults.Reset();
+
+        std::vector<std::uint8_t> bytes;
+        ASSERT_TRUE(platform::ReadWholeFile(slot, bytes));
+        EXPECT_EQ(std::string(bytes.begin(), bytes.end()), c.slot);
+        EXPECT_EQ(platform::FileExists(other), c.other);
+        std::string leftover = "-";
+        for (const std::string& name : platform::FolderEntries(folder.path()))
+            if (name.starts_with("slot.sav.tmp")) {
+                ASSERT_TRUE(platform::ReadWholeFile(folder.path() + "/" + name, bytes));
+                leftover.assign(bytes.begin(), bytes.end());
+            }
+        EXPECT_EQ(leftover, c.leftover);
+    }
+}
+
+TEST(Folders, ListAndSync) {
+    testing_support::TempFolder folder;
+    ASSERT_TRUE(platform::WriteWholeFile(folder.path() + "/a.sav", "a", 1));
+    ASSERT_TRUE(platform::MakeDirectories(folder.path() + "/sub"));
+    std::vector<std::string> names = platform::FolderEntries(folder.path());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"a.sav", "sub"}));
+    EXPECT_TRUE(platform::FolderEntries(folder.path() + "/none").empty());
+    EXPECT_TRUE(platform::SyncFolder(folder.path()));
+    EXPECT_FALSE(platform::SyncFolder(folder.path() + "/none"));
+    EXPECT_FALSE(platform::SyncFolder(folder.path() + "/a.sav"));
 }
 
 TEST(ManualClock, FiresTimersInDeadlineOrder) {

@@ -94,6 +94,38 @@ TEST_F(StartOfPlay, ABrokenSaveSlotCannotBeLoadedAndTheTitleStays) {
     EXPECT_EQ(play.title().music().sound()->GetState(), CQZSound::kPlaying);
 }
 
+// Two saves, and one file of the second put into the first slot: the slot is listed as a saved
+// one but refused as the broken one above is, never played as parts of two games.
+TEST_F(StartOfPlay, ASlotHoldingAFileOfAnotherSlotIsRefusedAsABrokenOneIs) {
+    ASSERT_TRUE(play.NewGame());
+    play.SkipOpening();
+    ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
+    play.SetMoney(1111);
+    ASSERT_TRUE(play.game().SaveGame(0));
+    play.SetMoney(2222);
+    play.SetDate(2006, 7, 8);
+    ASSERT_TRUE(play.game().SaveGame(1));
+    const std::string folder = play.data_folder() + "/dat/";
+    std::vector<std::uint8_t> other;
+    ASSERT_TRUE(platform::ReadWholeFile(folder + "sse01.sav", other));  // the money
+    ASSERT_TRUE(platform::WriteWholeFile(folder + "sse00.sav", other.data(), other.size()));
+
+    play.PressKey(platform::vk::kF2);
+    ASSERT_TRUE(play.RunUntilComponent(CTitleComp::kName));
+    play.Press(kDecide);
+    ASSERT_TRUE(play.Choose(u8"つづきから"));
+    ASSERT_EQ(play.title().state(), CTitleComp::kSlotList);
+    EXPECT_NE(play.title().slots()[0].enabled, 0);
+    EXPECT_NE(play.title().slots()[0].second_text, Sjis(u8"---"));
+    play.Press(kDecide);
+
+    ASSERT_EQ(play.MessageBoxes().size(), 1u);
+    EXPECT_EQ(play.MessageBoxes()[0].text, Utf8(u8"ロードできません"));
+    play.Frames(100);
+    EXPECT_STREQ(play.CurrentComponent(), CTitleComp::kName);
+    EXPECT_EQ(play.title().state(), CTitleComp::kMainMenu);
+}
+
 // The main game's music goes on into the ending when the story asks for it, and stops when the
 // player goes back to the title.
 TEST_F(StartOfPlay, MusicCarriesOverToTheEndingOnlyWhenAskedTo) {

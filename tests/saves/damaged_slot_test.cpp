@@ -28,11 +28,13 @@ protected:
     static void WriteEquipment(CQZFile& file, const char* names[kEquipSlotCount]) {
         for (int i = 0; i < kEquipSlotCount; ++i) file.WriteString(names[i]);
     }
-    // The other three files of a slot, from a plain game.
+    // The other three files of a slot, from a plain game. Without the seal, the slot is four
+    // files as a save wrote them before seals, so the scd file written by hand is taken as it is.
     void SaveStoreAndBag(int slot) {
         Game plain;
         plain.values.SetValue("money", 800, true);
         ASSERT_TRUE(Save(slot, plain));
+        ASSERT_TRUE(gamepath::Remove(SlotSealName(slot)));
     }
 };
 
@@ -171,43 +173,95 @@ TEST_F(DamagedSlotTest, ABrokenRecordOrACountTheFileCannotHoldRefusesTheSlot) {
     }
 }
 
+// With its seal and without it (a slot of four files from before seals), so that the files' own
+// checks are tried as well as the seal's.
 TEST_F(DamagedSlotTest, AMissingCutOrChangedFileRefusesTheWholeSlotAndChangesNothing) {
-    Game saved;
-    FillRichGame(saved);
-    ASSERT_TRUE(Save(5, saved));
-    const auto good = SlotBytes(5);
-    for (const auto& [name, bytes] : good) {
-        const std::size_t size = bytes.size();
-        std::vector<std::pair<std::string, std::vector<std::uint8_t>>> damages;
-        damages.push_back({"missing", {}});
-        for (std::size_t cut : {std::size_t{0}, std::size_t{8}, size / 2, size - 1})
-            damages.push_back({"cut at " + std::to_string(cut),
-                               std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + cut)});
-        for (std::size_t at : {std::size_t{0}, std::size_t{8}, size / 2, size - 40, size - 1}) {
-            auto flipped = bytes;
-            flipped[at] ^= 0x01;
-            damages.push_back({"flipped at " + std::to_string(at), flipped});
+    for (const bool sealed : {true, false}) {
+        SCOPED_TRACE(sealed ? "sealed" : "without a seal");
+        Game saved;
+        FillRichGame(saved);
+        ASSERT_TRUE(Save(5, saved));
+        if (!sealed) {
+            ASSERT_TRUE(gamepath::Remove(SlotSealName(5)));
         }
-        for (const auto& [what, damaged] : damages) {
-            SCOPED_TRACE(name + " " + what);
-            if (what == "missing")
-                gamepath::Remove(name);
-            else
-                WriteBytes(name, damaged);
-            Game game;
-            FillRichGame(game, 1);
-            const std::string before = Describe(game);
-            EXPECT_FALSE(Load(5, game));
-            EXPECT_EQ(Describe(game), before);
-            for (const auto& [other, other_bytes] : good)
-                if (other != name) {
-                    EXPECT_EQ(Bytes(other), other_bytes) << other;
-                }
-            WriteBytes(name, bytes);
+        const auto good = SlotBytes(5);
+        for (const auto& [name, bytes] : good) {
+            const std::size_t size = bytes.size();
+            std::vector<std::pair<std::string, std::vector<std::uint8_t>>> damages;
+            damages.push_back({"missing", {}});
+            for (std::size_t cut : {std::size_t{0}, std::size_t{8}, size / 2, size - 1})
+                damages.push_back({"cut at " + std::to_string(cut),
+                                   std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + cut)});
+            for (std::size_t at : {std::size_t{0}, std::size_t{8}, size / 2, size - 40, size - 1}) {
+                auto flipped = bytes;
+                flipped[at] ^= 0x01;
+                damages.push_back({"flipped at " + std::to_string(at), flipped});
+            }
+            for (const auto& [what, damaged] : damages) {
+                SCOPED_TRACE(name + " " + what);
+                if (what == "missing")
+                    gamepath::Remove(name);
+                else
+                    WriteBytes(name, damaged);
+                Game game;
+                FillRichGame(game, 1);
+                const std::string before = Describe(game);
+                EXPECT_FALSE(Load(5, game));
+                EXPECT_EQ(Describe(game), before);
+                for (const auto& [other, other_bytes] : good)
+                    if (other != name) {
+                        EXPECT_EQ(Bytes(other), other_bytes) << other;
+                    }
+                WriteBytes(name, bytes);
+            }
         }
+        Game game;
+        ASSERT_TRUE(Load(5, game));
     }
+}
+
+// Each file of a slot belongs to one save: the same kind of file from another slot, or from an
+// earlier save of this slot, makes the slot refused as a damaged one is, and changes nothing.
+TEST_F(DamagedSlotTest, AFileFromAnotherSlotOrAnEarlierSaveOfThisOneIsRefused) {
+    const auto all_files = [&](int slot) {
+        std::vector<std::string> names;
+        const SlotFiles files = SlotFileNames(slot);
+        for (const std::string* name : files.all()) names.push_back(*name);
+        names.push_back(SlotSealName(slot));
+        return names;
+    };
+    const auto bytes_of = [&](int slot) {
+        std::vector<std::vector<std::uint8_t>> bytes;
+        for (const std::string& name : all_files(slot)) bytes.push_back(Bytes(name));
+        return bytes;
+    };
     Game game;
-    ASSERT_TRUE(Load(5, game));
+    FillRichGame(game, 2);
+    ASSERT_TRUE(Save(4, game));
+    const auto earlier = bytes_of(4);
+    FillRichGame(game, 1);
+    ASSERT_TRUE(Save(3, game));
+    const auto elsewhere = bytes_of(3);
+    FillRichGame(game);
+    ASSERT_TRUE(Save(4, game));
+    const std::string saved = Describe(game);
+    const auto current = bytes_of(4);
+    const std::vector<std::string> names = all_files(4);
+
+    for (std::size_t file = 0; file < names.size(); ++file)
+        for (const auto* from : {&earlier, &elsewhere}) {
+            SCOPED_TRACE(names[file] + (from == &earlier ? " of the earlier save" : " of slot 3"));
+            WriteBytes(names[file], (*from)[file]);
+            Game loaded;
+            FillRichGame(loaded, 3);
+            const std::string before = Describe(loaded);
+            EXPECT_FALSE(Load(4, loaded));
+            EXPECT_EQ(Describe(loaded), before);
+            WriteBytes(names[file], current[file]);
+        }
+    Game loaded;
+    ASSERT_TRUE(Load(4, loaded));
+    EXPECT_EQ(Describe(loaded), saved);
 }
 
 }  // namespace

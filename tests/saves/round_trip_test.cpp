@@ -55,8 +55,11 @@ TEST_F(RoundTripTest, TwoSavesOfOneGameDifferInBytesButLoadTheSame) {
     const std::string from_first = Describe(one);
     ASSERT_TRUE(Load(1, two));
     EXPECT_EQ(Describe(two), from_first);
-    // Only the slot's four files: nothing written aside is left behind.
-    EXPECT_EQ(SaveFolderFiles().size(), 8u);
+    // Only each slot's four files and its seal: nothing written aside is left behind.
+    EXPECT_EQ(SaveFolderFiles(),
+              (std::vector<std::string>{"scd00.sav", "scd01.sav", "seal00.sav", "seal01.sav",
+                                        "sse00.sav", "sse01.sav", "ssi00.sav", "ssi01.sav",
+                                        "ssn00.sav", "ssn01.sav"}));
 }
 
 TEST_F(RoundTripTest, TheStateKeysFollowTheirTableWithTruncatedFractionsAndTheirExactBits) {

@@ -1,4 +1,6 @@
 // The day's fixed scenes: the shop's expansion, discarding, saving, the collapses and the night.
+#include <filesystem>
+
 #include "platform/files.h"
 #include "tests/story/story_fixture.h"
 
@@ -104,6 +106,66 @@ TEST_F(DayEventsTest, SavingSaysWhetherTheSlotWasWritten) {
         EXPECT_EQ(transcript.lines().back().text, Utf8(c.said));
         EXPECT_EQ(game().screen_id(), kScreenGameMenu);
         game().PopScreen();
+    }
+}
+
+// The player trusts what the save says: "saved", and the slot continues the new game;
+// "could not save", and it continues the game saved before, whole. Cut short at any call that
+// changes the disk, the save may say either, but what it says must be what the slot holds.
+TEST_F(DayEventsTest, ASaveCutShortAnywhereSaysWhatTheSlotNowHolds) {
+    // Money lives in one file of the slot, the date in another, the pantry in a third.
+    struct Game {
+        int money, month;
+        std::size_t pantry;
+        bool operator==(const Game&) const = default;
+    };
+    const auto now = [&] {
+        return Game{state().money, state().clock.month, play.kitchen().player_pantry.size()};
+    };
+    const auto save = [&] {
+        game().PushScreen(kScreenGameMenu);
+        Start(StoryEvent::kSave);
+        for (int i = 0; i < 400 && play.ChoiceRows().size() < 8; ++i) ReadStep();
+        EXPECT_EQ(play.ChoiceRows().size(), 8u) << play.Report();
+        play.Press(kDown);
+        play.Press(kDown);
+        play.Press(kDecide);
+        EXPECT_TRUE(FinishScene());
+        game().PopScreen();
+        return transcript.lines().back().text;
+    };
+    play.SetMoney(1111);
+    play.SetDate(2006, 3, 4);
+    ASSERT_EQ(save(), Utf8(u8"記録 3 にセーブしました"));
+    const Game earlier = now();
+    const std::string folder = play.data_folder() + "/dat";
+    const std::string kept = play.data_folder() + "/kept";
+    std::filesystem::copy(folder, kept);
+
+    play.SetMoney(2222);
+    play.SetDate(2006, 5, 6);
+    play.AddToPantry(u8"トマト", 1.0f);
+    const Game later = now();
+    auto& faults = play.backend.file_faults;
+    faults.Reset();
+    ASSERT_EQ(save(), Utf8(u8"記録 3 にセーブしました"));
+    const int calls = faults.calls;
+    ASSERT_GT(calls, 8);
+    for (int call = 0; call < calls; ++call) {
+        SCOPED_TRACE("failing call " + std::to_string(call));
+        std::filesystem::remove_all(folder);
+        std::filesystem::copy(kept, folder);
+        play.SetMoney(later.money);
+        play.SetDate(2006, later.month, 6);
+        faults.FailCall(call);
+        const std::string said = save();
+        faults.Reset();
+        ASSERT_TRUE(game().LoadGame(2));
+        const bool saved = said == Utf8(u8"記録 3 にセーブしました");
+        EXPECT_TRUE(saved || said == Utf8(u8"記録 3 にセーブできませんでした")) << said;
+        EXPECT_EQ(now(), saved ? later : earlier)
+            << "money " << now().money << ", month " << now().month << ", pantry " << now().pantry;
+        if (!saved) play.AddToPantry(u8"トマト", 1.0f);
     }
 }
 
