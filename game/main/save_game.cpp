@@ -3,15 +3,17 @@
 #include "game/saves/save_slot.h"
 #include "game/saves/slot_files.h"
 
+SaveGameParts CVemuComp::SavedParts() {
+    return {state_, kitchen_, book_, mediator_->values(), mediator_->items(), reward_num_};
+}
+
 bool CVemuComp::SaveGame(int slot) {
-    SaveGameParts parts{state_,     kitchen_, book_, mediator_->values(), mediator_->items(),
-                        reward_num_};
+    SaveGameParts parts = SavedParts();
     return ::SaveGame(slot, parts);
 }
 
 bool CVemuComp::LoadGame(int slot) {
-    SaveGameParts parts{state_,     kitchen_, book_, mediator_->values(), mediator_->items(),
-                        reward_num_};
+    SaveGameParts parts = SavedParts();
     // A refused slot changes nothing, not even the music.
     if (!::LoadGame(slot, parts)) return false;
     PlayBgm(nullptr, 1);

@@ -30,6 +30,7 @@
 #include "game/rules/play_state.h"
 
 class CItem;
+struct SaveGameParts;
 
 class CVemuComp : public CQZNVLComponent {
 public:
@@ -457,6 +458,8 @@ public:
     void set_goods_in_use(int list) { goods_in_use_ = list; }
 
 private:
+    // What a save holds, as the slot's writer and reader take it (save_game.cpp).
+    SaveGameParts SavedParts();
     void InitializeWindows();
     // What the clock rules move: the play state, the pantry in use and the book's fermentation.
     ClockWorld MakeClockWorld();
