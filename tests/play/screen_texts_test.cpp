@@ -18,6 +18,8 @@
 #include "engine/framework/shop_event.h"
 #include "engine/graphics/glyph_source.h"
 #include "engine/graphics/text_layout.h"
+#include "game/food/food_def.h"
+#include "game/rules/pantry.h"
 #include "platform/common/font_face.h"
 #include "platform/virtual_keys.h"
 #include "tests/support/play_harness.h"
@@ -97,6 +99,7 @@ protected:
 
 TEST_F(ScreenTexts, RestingLeavesNoQuestionOfTheMainCommandsInTheWindow) {
     ASSERT_TRUE(play.RunUntilMessage(u8"何をしますか？"));
+    play.Frames(120);
     ASSERT_TRUE(play.Choose(u8"休む"));
     ASSERT_TRUE(play.RunUntilScreen(kScreenResting));
     // Some steps of rest, the clock running.
@@ -105,6 +108,24 @@ TEST_F(ScreenTexts, RestingLeavesNoQuestionOfTheMainCommandsInTheWindow) {
     EXPECT_FALSE(Drawn(u8"何を")) << play.Report();
     EXPECT_FALSE(play.mediator().IsRunning(&play.game().message_output()));
     // Back on the main commands the question is asked again.
+    play.Press(kCancel);
+    ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
+    EXPECT_TRUE(play.RunUntilMessage(u8"何をしますか？", 10));
+}
+
+// Selling says only what sells: the main commands' question does not stay in the window.
+TEST_F(ScreenTexts, SellingLeavesNoQuestionOfTheMainCommandsInTheWindow) {
+    // A dish on the menu and what it is made of, so selling opens and serves.
+    ASSERT_NE(play.AddToMenu(u8"トマト", 1.0f), nullptr);
+    AddFood(play.kitchen(), FindFoodDef(Sjis(u8"トマト")), 20);
+    ASSERT_TRUE(play.RunUntilMessage(u8"何をしますか？"));
+    // The question read to its end first, as a player does.
+    play.Frames(120);
+    ASSERT_TRUE(play.Choose(u8"販売する"));
+    ASSERT_TRUE(play.RunUntilScreen(kScreenSelling));
+    play.Frames(6);
+    ASSERT_EQ(play.game().screen_id(), kScreenSelling);
+    EXPECT_FALSE(Drawn(u8"何を")) << play.Report();
     play.Press(kCancel);
     ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
     EXPECT_TRUE(play.RunUntilMessage(u8"何をしますか？", 10));
