@@ -131,6 +131,36 @@ TEST_F(ScreenTexts, SellingLeavesNoQuestionOfTheMainCommandsInTheWindow) {
     EXPECT_TRUE(play.RunUntilMessage(u8"何をしますか？", 10));
 }
 
+// The plate on the portrait's frame carries the page counter: it shows with a list of more
+// than one page and is plain wood under a list of one page.
+TEST_F(ScreenTexts, TheCounterPlateShowsOnlyWithACounter) {
+    struct Case {
+        const char* name;
+        int screen;
+        bool pages;
+    };
+    const Case kCases[] = {
+        {"main commands", kScreenMainCommands, false},
+        {"settings", kScreenSettings, false},
+        {"ingredient dictionary", kScreenIngredientDictionary, true},
+    };
+    play.SetPixels(true);
+    CDirectGraphics& graphics = play.app().runtime().graphics;
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        if (c.screen != kScreenMainCommands) play.ShowScreen(c.screen);
+        play.Frames(40);
+        ASSERT_EQ(play.game().screen_id(), c.screen);
+        const CSelectEvent& list = play.game().list_window();
+        ASSERT_EQ(list.GetCount() > list.GetRows(), c.pages) << play.Report();
+        // Inside the plate, left of the counter, against the plain wood of the same band.
+        const bool plate = graphics.PixelAt(85, 334) != graphics.PixelAt(50, 334);
+        EXPECT_EQ(plate, c.pages);
+        play.Press(kCancel);
+        ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
+    }
+}
+
 // The tool shop lists every row with its price on the row's board, apart from the name.
 TEST_F(ScreenTexts, TheToolShopPricesEveryRowOnItsBoard) {
     if (!UseRealFonts(play)) GTEST_SKIP() << "no IPA fonts";
