@@ -32,8 +32,6 @@ constexpr int kBoardEndPad = 12;
 // The ends of the board picture, kept whole when it is stretched or cut to the board's width.
 constexpr int kBoardCap = 18;
 
-enum Button { kUp = 0, kDown = 1, kLeft = 2, kRight = 3, kDecide = 4, kCancel = 5 };
-
 }  // namespace
 
 std::int64_t CInputNumberEvent::PowerOfTen(int digit) {
@@ -162,34 +160,35 @@ void CInputNumberEvent::Update() {
     if (mouse_enabled_ && mouse->IsMoved()) Mouse();
 
     if (digit_ == kOkDigit) {
-        if (input->GetCount(kDecide) == 1 || (mouse_enabled_ && mouse->GetButton(0) == 1)) Finish();
+        if (input->GetCount(kButtonDecide) == 1 || (mouse_enabled_ && mouse->GetButton(0) == 1))
+            Finish();
     } else {
-        if (acts(kUp)) {
+        if (acts(kButtonUp)) {
             PlayCursor();
             StepValue(+1);
         }
-        if (acts(kDown)) {
+        if (acts(kButtonDown)) {
             PlayCursor();
             StepValue(-1);
             // The cursor never stands left of the value's highest digit after a decrease.
             while (digit_ > 0 && PowerOfTen(digit_) > value_) --digit_;
         }
-        if (acts(kRight) && digit_ >= 0) {
+        if (acts(kButtonRight) && digit_ >= 0) {
             PlayCursor();
             --digit_;
         }
     }
-    if (acts(kLeft) && PowerOfTen(digit_ + 1) <= maximum_) {
+    if (acts(kButtonLeft) && PowerOfTen(digit_ + 1) <= maximum_) {
         PlayCursor();
         ++digit_;
         // The new digit is never left empty.
         if (value_ < PowerOfTen(digit_)) StepValue(+1);
     }
-    if (input->GetCount(kDecide) == 1) {
+    if (input->GetCount(kButtonDecide) == 1) {
         cancelled_ = 0;
         Finish();
     }
-    if (input->GetCount(kCancel) == 1 || (mouse_enabled_ && mouse->GetButton(1) > 0)) {
+    if (input->GetCount(kButtonCancel) == 1 || (mouse_enabled_ && mouse->GetButton(1) > 0)) {
         value_ = 0;
         cancelled_ = 1;
         Finish();

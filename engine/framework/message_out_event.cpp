@@ -181,7 +181,7 @@ bool CMessageOutEvent::EndLine(int end) {
 void CMessageOutEvent::Update() {
     ++frame_count_;
     CMouseEvent* mouse = GetMouseEvent();
-    advance_ = mouse->GetButton(0) + GetDirectInput()->GetCount(4);
+    advance_ = mouse->GetButton(0) + GetDirectInput()->GetCount(kButtonDecide);
     if (phase_ == kTyping) {
         if (Step()) {
             if (wait_handle_) {

@@ -77,7 +77,7 @@ void CSelectEvent::PageCounter(int top, int rows, int count, int& page, int& pag
 }
 
 bool CSelectEvent::DecidePressed() const {
-    const int key = GetDirectInput()->GetCount(4);
+    const int key = GetDirectInput()->GetCount(kButtonDecide);
     const int left = GetMouseEvent()->GetButton(0);
     auto repeated = [this](int held) { return repeat_decide_ && held > 25 && held % 4 == 1; };
     return key == 1 || repeated(key) || (mouse_enabled_ && left == 1) || repeated(left);
@@ -120,15 +120,16 @@ void CSelectEvent::Update() {
     }
 
     if (hover_) {
-        if (key_repeat::ListActs(input->GetCount(0))) {
+        if (key_repeat::ListActs(input->GetCount(kButtonUp))) {
             index = (index + count_ - 1) % count_;
             PlayCursor();
         }
-        if (hover_ && key_repeat::ListActs(input->GetCount(1))) {
+        if (hover_ && key_repeat::ListActs(input->GetCount(kButtonDown))) {
             index = (index + 1) % count_;
             PlayCursor();
         }
-    } else if (key_recall_ && (input->GetCount(0) == 1 || input->GetCount(1) == 1)) {
+    } else if (key_recall_ &&
+               (input->GetCount(kButtonUp) == 1 || input->GetCount(kButtonDown) == 1)) {
         index = top_;
         hover_ = 1;
     }

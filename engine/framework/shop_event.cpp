@@ -134,9 +134,10 @@ void CShopEvent::Update() {
         return;
     }
 
-    if (!list_.IsCursorShown() && (input->GetCount(0) == 1 || input->GetCount(1) > 0))
+    if (!list_.IsCursorShown() &&
+        (input->GetCount(kButtonUp) == 1 || input->GetCount(kButtonDown) > 0))
         list_.SetCursorShown(true);
-    const bool cancel = input->GetCount(5) == 1 || mouse->GetButton(1) == 1;
+    const bool cancel = input->GetCount(kButtonCancel) == 1 || mouse->GetButton(1) == 1;
     if (!cancel) {
         if (list_.IsFinished()) {
             // The list stays on screen, frozen, under the quantity entry.

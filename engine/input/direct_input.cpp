@@ -16,7 +16,9 @@ constexpr int kFixedKeys[CDirectInput::kButtons][2] = {
     {platform::vk::kNumpad4, 0}};
 
 // Buttons are polled in this order.
-constexpr int kPollOrder[CDirectInput::kButtons] = {3, 2, 1, 0, 4, 5, 6, 7};
+constexpr int kPollOrder[CDirectInput::kButtons] = {kButtonRight, kButtonLeft,   kButtonDown,
+                                                    kButtonUp,    kButtonDecide, kButtonCancel,
+                                                    kButton6,     kButton7};
 
 platform::Joystick* LiveJoystick() {
     return platform::IsInstalled() ? platform::Current().joystick : nullptr;
@@ -45,20 +47,20 @@ void CDirectInput::Release() {
 bool CDirectInput::Held(int button) const {
     const platform::Window* window = platform::IsInstalled() ? platform::Current().window : nullptr;
     switch (button) {
-        case 0:
+        case kButtonUp:
             if (joystick_.y < -kAxisThreshold) return true;
             break;
-        case 1:
+        case kButtonDown:
             if (joystick_.y > kAxisThreshold) return true;
             break;
-        case 2:
+        case kButtonLeft:
             if (joystick_.x < -kAxisThreshold) return true;
             break;
-        case 3:
+        case kButtonRight:
             if (joystick_.x > kAxisThreshold) return true;
             break;
         default:
-            if (joystick_.buttons[button - 4]) return true;
+            if (joystick_.buttons[button - kButtonDecide]) return true;
     }
     if (!window) return false;
     for (int key : kFixedKeys[button])

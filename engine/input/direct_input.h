@@ -4,6 +4,20 @@
 
 #include "platform/joystick.h"
 
+// The eight virtual buttons, as the game and the engine's events read them. 4 to 7 also take
+// the player's own keys (the frame's "button1" to "button4" settings); 6 and 7 have no fixed
+// role, and the game's lists switch their sort order with 6.
+enum VirtualButton : int {
+    kButtonUp = 0,
+    kButtonDown = 1,
+    kButtonLeft = 2,
+    kButtonRight = 3,
+    kButtonDecide = 4,
+    kButtonCancel = 5,
+    kButton6 = 6,
+    kButton7 = 7,
+};
+
 class CDirectInput {
 public:
     static constexpr int kButtons = 8;
@@ -44,3 +58,5 @@ private:
     int saved_[kButtons] = {};
     int keys_[kButtons] = {};
 };
+
+static_assert(kButton7 + 1 == CDirectInput::kButtons);

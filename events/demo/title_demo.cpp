@@ -19,7 +19,6 @@ std::uint8_t demo_ended = 0;
 const WaitHandle kNeverDone;
 
 constexpr int kLineMilliseconds = 5000;
-constexpr int kDecide = 4;
 constexpr int kLeftButton = 0;
 constexpr int kRightButton = 1;
 
@@ -85,7 +84,7 @@ bool CVemuComp::TitleDemoTouched() const {
     if (demo_ended) return false;
     // Held, not freshly pressed: a button still down from the title ends the demo at once.
     return mouse_->GetButton(kLeftButton) != 0 || mouse_->GetButton(kRightButton) != 0 ||
-           input_->GetCount(kDecide) != 0;
+           input_->GetCount(kButtonDecide) != 0;
 }
 
 StoryTask CVemuComp::LeaveTitleDemo() {

@@ -6,9 +6,6 @@
 
 namespace economy_screens {
 
-// Virtual button.
-inline constexpr int kDecideButton = 4;
-
 // The number entry of these screens reports here: waiting while it runs, done once it ended and
 // its value is still to be taken.
 inline WaitHandle& QuantityHandle(CVemuComp& game) { return game.handles().spare1; }

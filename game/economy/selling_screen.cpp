@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/common/system.h"
+#include "engine/input/direct_input.h"
 #include "game/economy/customers.h"
 #include "game/economy/screen_input.h"
 
@@ -32,7 +33,7 @@ void CVemuComp::SellingScreen() {
         }
         return;
     }
-    if (ListCancelled() || ButtonPressed(kDecideButton)) {
+    if (ListCancelled() || ButtonPressed(kButtonDecide)) {
         PopScreen();
         return;
     }

@@ -18,7 +18,6 @@ constexpr int kNamesDrop = 40;
 // Entries are drawn while they can still reach the screen.
 constexpr int kRollReach = 750;
 constexpr int kPageEnd = -150;
-constexpr int kDecide = 4;
 
 static_assert(staff_roll::kEntries == 28);
 
@@ -42,7 +41,7 @@ void CEndingComp::Restart() {
 void CEndingComp::Update() {
     ++frame_count_;
     if (page_ >= kLastPage) {
-        if (input_->GetCount(kDecide) == 1 || mouse_->GetButton(0) == 1)
+        if (input_->GetCount(kButtonDecide) == 1 || mouse_->GetButton(0) == 1)
             mediator_->ChangeComponent("VemuComp", 2, 0);
         return;
     }

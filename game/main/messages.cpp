@@ -27,9 +27,6 @@ constexpr int kDigitAdvance = 10;
 constexpr int kMinusLeft = 2, kMinusTop = 8, kMinusWidth = 6, kMinusHeight = 2;
 constexpr std::uint32_t kDigitInk = 0xFF4A2F1D;
 
-// Virtual buttons up and down.
-constexpr int kUp = 0, kDown = 1;
-
 // The question windows show every answer on one page; the chosen row goes to `result`.
 bool OpenChoice(CSelectEvent& window, MenuEntry* answers, int count, int* result,
                 WaitHandle* handle) {
@@ -124,7 +121,7 @@ void CVemuComp::BuildDishChoiceList(std::vector<MenuEntry>& entries) {
 
 int CVemuComp::RecallListCursor(CSelectEvent* list) {
     if (!list || list->IsCursorShown()) return 0;
-    if (input_->GetCount(kUp) != 1 && input_->GetCount(kDown) == 0) return 0;
+    if (input_->GetCount(kButtonUp) != 1 && input_->GetCount(kButtonDown) == 0) return 0;
     list->SetCursorShown(true);
     return 1;
 }

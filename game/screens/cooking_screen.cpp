@@ -17,7 +17,6 @@ constexpr int kPotLeftX = 285, kPotRightX = 465, kPotTopY = 80, kPotLinePitch = 
 constexpr int kPotReachLeft = 6, kPotReachRight = 174, kPotReachUp = 6, kPotReachDown = 18;
 
 constexpr int kRightMouse = 1, kLeftMouse = 0;
-constexpr int kCancelButton = 5, kMethodButton = 3, kLeftButton = 2, kDecideButton = 4;
 // Held longer than this, cancel keeps handing foods back, one every fourth frame.
 constexpr int kHoldFrames = 25;
 bool Repeats(int held) { return held > kHoldFrames && held % 4 == 1; }
@@ -72,7 +71,7 @@ void CVemuComp::CookingScreen() {
         PotRowAt(static_cast<int>(kitchen_.selection.size()), mouse_->x, mouse_->y);
 
     if (play.cooking_phase == 1) {
-        if (ButtonPressed(kCancelButton) || ButtonPressed(kLeftButton) ||
+        if (ButtonPressed(kButtonCancel) || ButtonPressed(kButtonLeft) ||
             mouse_->GetButton(kRightMouse) == 1) {
             play.cooking_phase = 0;
             list_window_.SetCursorShown(true);
@@ -97,7 +96,7 @@ void CVemuComp::CookingScreen() {
     RecallListCursor(&list_window_);
     if (ApplySortIcons()) return;
     const int cancel_held =
-        std::max(input_->GetCount(kCancelButton), mouse_->GetButton(kRightMouse));
+        std::max(input_->GetCount(kButtonCancel), mouse_->GetButton(kRightMouse));
     if (ListCancelled() || Repeats(cancel_held)) {
         if (kitchen_.selection.empty()) {
             list_window_.Stop();
@@ -111,7 +110,8 @@ void CVemuComp::CookingScreen() {
         ReplaceScreen(kScreenCooking);
         return;
     }
-    if (ButtonPressed(kMethodButton) && !kitchen_.selection.empty()) {
+    // Right steps over to the cooking methods beside the list; left or cancel steps back.
+    if (ButtonPressed(kButtonRight) && !kitchen_.selection.empty()) {
         sounds_.switch_sound.Play(0, 0);
         list_window_.SetCursorShown(false);
         play.method_cursor = 0;
@@ -135,7 +135,7 @@ void CVemuComp::CookingScreen() {
         return;
     }
     if (pot_row_under_pointer_ >= 0 &&
-        (ButtonPressed(kDecideButton) || mouse_->GetButton(kLeftMouse) == 1)) {
+        (ButtonPressed(kButtonDecide) || mouse_->GetButton(kLeftMouse) == 1)) {
         sounds_.effects[kSoundSelectOff].Play(0, 0);
         ReturnPotItem(pot_row_under_pointer_);
         ReplaceScreen(kScreenCooking);

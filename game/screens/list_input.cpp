@@ -6,9 +6,7 @@
 
 namespace {
 
-constexpr int kCancelButton = 5;
 constexpr int kRightMouse = 1;
-constexpr int kSortButton = 6;
 constexpr int kSortOrders = 3;
 
 }  // namespace
@@ -16,7 +14,7 @@ constexpr int kSortOrders = 3;
 bool CVemuComp::ButtonPressed(int button) const { return input_->GetCount(button) == 1; }
 
 bool CVemuComp::ListCancelled() const {
-    return ButtonPressed(kCancelButton) || mouse_->GetButton(kRightMouse) == 1;
+    return ButtonPressed(kButtonCancel) || mouse_->GetButton(kRightMouse) == 1;
 }
 
 bool CVemuComp::ListDecision(int& value) {
@@ -37,7 +35,8 @@ bool CVemuComp::ApplySortIcons() {
     const int before = order;
     for (int i = 0; i < kSortOrders; ++i)
         if (icons_[static_cast<std::size_t>(i)].IsPressed() && i != order) order = i;
-    if (ButtonPressed(kSortButton)) {
+    // Button 6 steps through the orders, as clicking the icons in turn does.
+    if (ButtonPressed(kButton6)) {
         sounds_.switch_sound.Play(0, 0);
         order = (order + 1) % kSortOrders;
     }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/common/system.h"
+#include "engine/input/direct_input.h"
 #include "game/economy/customers.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
@@ -16,7 +17,6 @@ constexpr int kFirstDraw = 50, kSecondDraw = 40;
 
 constexpr float kOutingLoad = 0.2f;
 constexpr int kMinutesPerFrame = 5;
-constexpr int kDecideButton = 4;
 
 const char* DrawFind() {
     const int r = Rand() % kFirstDraw;
@@ -46,7 +46,7 @@ void CVemuComp::OutingScreen() {
         }
         return;
     }
-    if (ListCancelled() || ButtonPressed(kDecideButton)) {
+    if (ListCancelled() || ButtonPressed(kButtonDecide)) {
         SetCloseWhenDone(false);
         PopScreen();
         return;

@@ -1,12 +1,12 @@
 // Resting: stamina comes back while the clock runs, until the player gets up or the morning,
 // lunch or dinner comes.
+#include "engine/input/direct_input.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
 
 constexpr float kRestTime = 0.25f;
 constexpr int kMinutesPerFrame = 5;
-constexpr int kDecideButton = 4;
 constexpr int kMorning = 7, kLunch = 12, kDinner = 18;
 
 bool Crossed(int before, int after, int hour) { return before < hour && after >= hour; }
@@ -14,7 +14,7 @@ bool Crossed(int before, int after, int hour) { return before < hour && after >=
 }  // namespace
 
 void CVemuComp::RestingScreen() {
-    if (ListCancelled() || ButtonPressed(kDecideButton)) {
+    if (ListCancelled() || ButtonPressed(kButtonDecide)) {
         PopScreen();
         return;
     }

@@ -165,7 +165,7 @@ bool CMainFrame::StartInput() {
     if (input_started_) return true;
     if (!input_) input_ = GetDirectInput();
     const bool ok = input_->Init(&window_);
-    for (int i = 0; i < 4; ++i) input_->SetKey(4 + i, button_keys_[i]);
+    for (int i = 0; i < 4; ++i) input_->SetKey(kButtonDecide + i, button_keys_[i]);
     input_started_ = ok ? 1 : 0;
     return ok;
 }

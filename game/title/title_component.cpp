@@ -20,8 +20,6 @@ constexpr std::uint32_t kGreenKey = 0xFF00FF00;
 constexpr std::uint32_t kCyanKey = 0xFF00FFFF;
 constexpr int kLogoX = 20;
 
-constexpr int kDecide = 4;
-constexpr int kCancel = 5;
 constexpr int kLeftButton = 0;
 constexpr int kRightButton = 1;
 
@@ -99,7 +97,7 @@ void CTitleComp::Update() {
 
 void CTitleComp::UpdateSlotList() {
     if (!choice_.IsDone()) {
-        if (input_->GetCount(kCancel) == 1 || mouse_->GetButton(kRightButton) == 1)
+        if (input_->GetCount(kButtonCancel) == 1 || mouse_->GetButton(kRightButton) == 1)
             CancelToMainMenu();
         return;
     }
@@ -110,7 +108,7 @@ void CTitleComp::UpdateSlotList() {
 
 void CTitleComp::UpdateMainMenu() {
     if (counter_ < kMenuCounter &&
-        (input_->GetCount(kDecide) == 1 || mouse_->GetButton(kLeftButton) == 1))
+        (input_->GetCount(kButtonDecide) == 1 || mouse_->GetButton(kLeftButton) == 1))
         counter_ = kMenuCounter;
     if (counter_ == kMenuCounter) ShowMainMenu();
     if (!choice_.IsDone()) return;

@@ -13,13 +13,16 @@
 #include <vector>
 
 #include "engine/graphics/draw_recorder.h"
+#include "engine/input/direct_input.h"
 #include "game/shell/vemu_app.h"
 #include "tests/support/engine_world.h"
 
 namespace play_test {
 
-// The eight virtual buttons: 0 to 3 are the directions, 4 decides and 5 cancels.
-enum Button { kUp = 0, kDown, kLeft, kRight, kDecide, kCancel, kButton6, kButton7 };
+// The virtual buttons under the short names the tests press them by.
+using Button = VirtualButton;
+inline constexpr Button kUp = kButtonUp, kDown = kButtonDown, kLeft = kButtonLeft,
+                        kRight = kButtonRight, kDecide = kButtonDecide, kCancel = kButtonCancel;
 
 // Long enough for any single step of play (a component switch takes 64 frames).
 inline constexpr int kFrameLimit = 2000;

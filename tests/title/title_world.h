@@ -10,13 +10,16 @@
 
 #include "engine/framework/game_mediator.h"
 #include "engine/graphics/draw_recorder.h"
+#include "engine/input/direct_input.h"
 #include "game/main/vemu_comp.h"
 #include "platform/virtual_keys.h"
 #include "tests/support/engine_world.h"
 
 namespace title_test {
 
-enum Button { kUp = 0, kDown = 1, kDecide = 4, kCancel = 5 };
+// The virtual buttons the title and the main game's tests press, under short names.
+inline constexpr VirtualButton kUp = kButtonUp, kDown = kButtonDown, kDecide = kButtonDecide,
+                               kCancel = kButtonCancel;
 inline int KeyOf(int button) {
     switch (button) {
         case kUp:

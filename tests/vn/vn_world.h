@@ -12,6 +12,7 @@
 #include "engine/framework/message_out_event.h"
 #include "engine/graphics/draw_recorder.h"
 #include "engine/graphics/texture.h"
+#include "engine/input/direct_input.h"
 #include "engine/sound/wave.h"
 #include "platform/files.h"
 #include "platform/virtual_keys.h"
@@ -21,8 +22,10 @@
 
 namespace vn_test {
 
-// Virtual buttons 0..5 and the keys that hold them.
-enum Button { kUp = 0, kDown = 1, kLeft = 2, kRight = 3, kDecide = 4, kCancel = 5 };
+// Virtual buttons 0..5, under the tests' short names, and the keys that hold them.
+inline constexpr VirtualButton kUp = kButtonUp, kDown = kButtonDown, kLeft = kButtonLeft,
+                               kRight = kButtonRight, kDecide = kButtonDecide,
+                               kCancel = kButtonCancel;
 constexpr int kButtonKeys[] = {platform::vk::kUp,    platform::vk::kDown,   platform::vk::kLeft,
                                platform::vk::kRight, platform::vk::kReturn, platform::vk::kNumpad2};
 
