@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "engine/common/line_break.h"
 #include "engine/common/sjis.h"
 #include "engine/framework/devices.h"
 #include "engine/framework/key_repeat.h"
-#include "engine/framework/line_break.h"
 #include "engine/framework/mouse_event.h"
 #include "engine/graphics/direct_graphics.h"
 #include "engine/graphics/texture.h"

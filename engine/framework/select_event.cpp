@@ -262,6 +262,10 @@ void CSelectEvent::Draw() {
         char counter[32];
         std::snprintf(counter, sizeof counter, "%d/%d", page, pages);
         if (counter_font_) {
+            const CounterPlate& plate = counter_plate_;
+            if (plate.texture)
+                graphics->DrawTextureRect(plate.x, plate.y, plate.texture, plate.src_x, plate.src_y,
+                                          plate.width, plate.height);
             const int half = graphics->TextWidth(counter, counter_font_) / 2 + 1;
             const TextRect rect{counter_x_ - half, counter_y_, counter_x_ + half,
                                 counter_y_ + FontHeight(counter_font_)};

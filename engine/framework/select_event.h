@@ -48,6 +48,14 @@ public:
         counter_y_ = y;
         counter_font_ = font;
     }
+    // The plate the counter stands on, a part of a picture shown only with the counter: a list
+    // of one page leaves no empty plate behind.
+    struct CounterPlate {
+        DTexture* texture = nullptr;
+        int x = 0, y = 0;                                 // where it goes on the screen
+        int src_x = 0, src_y = 0, width = 0, height = 0;  // the part of the picture
+    };
+    void SetCounterPlate(const CounterPlate& plate) { counter_plate_ = plate; }
     void EnableMouse(bool enabled) { mouse_enabled_ = enabled ? 1 : 0; }
     void SetPageArrows(DTexture* up, DTexture* down) {
         up_arrow_ = up;
@@ -95,6 +103,7 @@ private:
     DFont* split_font_ = nullptr;
     DFont* counter_font_ = nullptr;
     int counter_x_ = 0, counter_y_ = 0;
+    CounterPlate counter_plate_;
     unsigned text_color_ = 0xFF000000;
     DFont* font_ = nullptr;
     DTexture* up_arrow_ = nullptr;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/common/game_path.h"
+#include "engine/common/line_break.h"
 #include "engine/common/resources.h"
 #include "engine/common/sjis.h"
 #include "engine/common/system.h"
@@ -292,16 +293,6 @@ void CDirectGraphics::RecordText(int x, int y, const TextRect& rect, const char*
     Record(std::move(op));
 }
 
-namespace {
-
-// Characters a Japanese line may not start with, and ones it may not end with.
-constexpr std::u32string_view kNoLineStart =
-    U"ぁぃぅぇぉっゃゅょゎァィゥェォッャュョヮヵヶー～、。，．・：；？！ゝゞヽヾ々）」』】〕〉》］"
-    U"｝,.:;?!)]}";
-constexpr std::u32string_view kNoLineEnd = U"（「『【〔〈《［｛([{";
-
-}  // namespace
-
 int CDirectGraphics::TextWidth(std::string_view text, DFont* font) {
     FontRenderer* renderer = RendererFor(font);
     if (!renderer) return 0;
@@ -318,7 +309,6 @@ std::size_t CDirectGraphics::LineBreakWithin(std::string_view text, int width, D
                                              std::size_t max_bytes) {
     FontRenderer* renderer = RendererFor(font);
     if (!renderer) return text.size();
-    std::vector<std::size_t> starts;  // where each character begins
     std::size_t pos = 0;
     int used = 0;
     for (; pos < text.size();) {
@@ -326,23 +316,12 @@ std::size_t CDirectGraphics::LineBreakWithin(std::string_view text, int width, D
         const int advance = renderer->GetGlyph(DecodeCp932Char(text.substr(pos, n))).advance;
         if (pos + n > max_bytes || used + advance > width) break;
         used += advance;
-        starts.push_back(pos);
         pos += n;
     }
     if (pos >= text.size()) return text.size();
-    // Step back over forbidden places, but never to nothing.
-    for (std::size_t cut = pos, i = starts.size(); i > 1; --i) {
-        const char32_t next = DecodeCp932Char(text.substr(cut, sjis::CharLength(text, cut)));
-        const std::size_t before_pos = starts[i - 1];
-        const char32_t before =
-            DecodeCp932Char(text.substr(before_pos, sjis::CharLength(text, before_pos)));
-        const bool inside_word = next < 0x80 && before < 0x80 && next != U' ' && before != U' ';
-        if (kNoLineStart.find(next) == std::u32string_view::npos &&
-            kNoLineEnd.find(before) == std::u32string_view::npos && !inside_word)
-            return cut;
-        cut = before_pos;
-    }
-    return pos;
+    // Not inside a name or a word, not before closing punctuation, not after an opening
+    // bracket: where the line's rules allow, else where the width ends.
+    return static_cast<std::size_t>(line_break::LastBreak(text, static_cast<int>(pos)));
 }
 
 FontRenderer* CDirectGraphics::RendererFor(const DFont* font) {

@@ -60,5 +60,9 @@ void CVemuComp::DrawPortrait() {
         graphics_->DrawEffect(&fade, previous_portrait_);
     }
     graphics_->DrawText(138, 445, name, kNameColor, &font16_, play_draw::kRightFormat);
-    graphics_->DrawTexture(20, 326, &textures_.character_frame);
+    using play_draw::kFrameX, play_draw::kFrameY;
+    graphics_->DrawTexture(kFrameX, kFrameY, &textures_.character_frame);
+    graphics_->DrawTextureRect(kFrameX + play_draw::kPlateLeft, kFrameY, &textures_.character_frame,
+                               play_draw::kPlainWoodLeft, 0, play_draw::kPlateWidth,
+                               play_draw::kPlateHeight);
 }

@@ -31,6 +31,12 @@ struct NameLayout {
 void DrawName(CDirectGraphics& graphics, std::string_view name, const NameLayout& layout,
               std::uint32_t color, DFont* font);
 
+// The portrait's frame, and the plate on its top edge that carries a list's page counter: the
+// frame is drawn with wood in the plate's place, the list draws the plate with its counter.
+inline constexpr int kFrameX = 20, kFrameY = 326;
+inline constexpr int kPlateLeft = 61, kPlateWidth = 56, kPlateHeight = 18;  // in the picture
+inline constexpr int kPlainWoodLeft = 4;  // where the band above the portrait is plain wood
+
 // The info panel's text keeps left of this x; on the cooking screen, left of the method menu.
 inline constexpr int kPanelRight = 622, kPanelRightBesideMethods = 486;
 

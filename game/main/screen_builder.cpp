@@ -36,6 +36,9 @@ enum OpenStep : unsigned {
     kHideChoiceCursor = 1u << 4,
     kStartIcons = 1u << 5,
     kAskYesNo = 1u << 6,
+    // Closes the message window: a read message no longer waits on anything, so stopping the
+    // waiters would leave the screen below's question standing.
+    kCloseMessage = 1u << 7,
 };
 
 struct ScreenPlan {
@@ -56,7 +59,8 @@ const ScreenPlan kPlans[kScreenCount] = {
     /* 5 tool shop */ {0, "何を買いますか？"},
     /* 6 stock exchange */ {kShowList | kMouse, "どの銘柄を買いますか？", BuildShareGoods},
     /* 7 pawn shop */ {0, "何を売りますか？"},
-    /* 8 selling */ {kStopMessageWaiters},
+    // Selling speaks only of what sells: the main commands' question is not left in the window.
+    /* 8 selling */ {kStopMessageWaiters | kCloseMessage},
     /* 9 cooking */
     {kShowList | kHideChoiceCursor | kStartIcons, "食材を選んでください", BuildPantryRows},
     /* 10 cooking in progress */ {kStopMessageWaiters},
@@ -80,7 +84,7 @@ const ScreenPlan kPlans[kScreenCount] = {
     /* 25 owned items */ {kShowList | kStartIcons, "所持品を選んでください", BuildOwnedItemList},
     /* 26 outing */ {kStopMessageWaiters},
     // Resting says nothing: the question of the screen below is not left in the window.
-    /* 27 resting */ {kStopMessageWaiters},
+    /* 27 resting */ {kStopMessageWaiters | kCloseMessage},
     /* 28 */ {},
     /* 29 equipment */ {kShowList, "装備品を選んでください", BuildEquipmentSlotList},
     /* 30 settings */ {kShowList, "設定項目を選んでください", BuildSettingsList},
@@ -185,6 +189,7 @@ int CVemuComp::OpenScreen(int id) {
 
     if (plan.steps & kStopListWaiters) mediator_->StopEventsWaitingOn(&handles_.list);
     if (plan.steps & kStopMessageWaiters) mediator_->StopEventsWaitingOn(&handles_.message);
+    if (plan.steps & kCloseMessage) mediator_->StopEvent(&message_output());
 
     switch (id) {
         case kScreenShopList: {

@@ -11,6 +11,7 @@
 #include "game/data/file_key.h"
 #include "game/economy/item_table.h"
 #include "game/food/food_def.h"
+#include "game/main/draw_text.h"
 #include "game/main/goods_lists.h"
 #include "game/main/required_names.h"
 
@@ -30,8 +31,9 @@ constexpr int kIconWidth = 52, kIconHeight = 25;
 constexpr unsigned kEntryCursorColor = 0xFFC8321E;
 // The information panel's first text stands 165 pixels down: the quantity entries stay above.
 constexpr int kPanelTop = 160;
-// The middle of the plate on top of the portrait's frame (drawn at 20, 326).
-constexpr int kCounterX = 109, kCounterY = 327;
+// The middle of the plate on top of the portrait's frame.
+constexpr int kCounterX = play_draw::kFrameX + play_draw::kPlateLeft + play_draw::kPlateWidth / 2;
+constexpr int kCounterY = 327;
 
 }  // namespace
 
@@ -120,6 +122,14 @@ void CVemuComp::InitializeWindows() {
         // Above the list lie the stamina gauge and its icon: the page counter goes on the
         // plate at the top of the portrait's frame instead.
         list.SetCounterPlace(kCounterX, kCounterY, &font12_);
+        CSelectEvent::CounterPlate plate;
+        plate.texture = &textures_.character_frame;
+        plate.x = play_draw::kFrameX + play_draw::kPlateLeft;
+        plate.y = play_draw::kFrameY;
+        plate.src_x = play_draw::kPlateLeft;
+        plate.width = play_draw::kPlateWidth;
+        plate.height = play_draw::kPlateHeight;
+        list.SetCounterPlate(plate);
     }
     SetSelectSound(&sounds_.switch_sound);
     shop_window_.SetUnit("クル");

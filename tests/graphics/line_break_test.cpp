@@ -29,6 +29,10 @@ const BreakCase kBreaks[] = {
     {"ClosingBracketDoesNotStartALine", u8"『ゼルバ』です", 64, std::string::npos, u8"『ゼル"},
     {"OpeningBracketDoesNotEndALine", u8"名は『ゼルバ』", 48, std::string::npos, u8"名は"},
     {"ANumberStaysWhole", u8"記録 2026/12/31", 112, std::string::npos, u8"記録 "},
+    // The rules of the message lines: a word and a bracketed name stay whole where they can.
+    {"AWordStaysWholeWhereTheLineAllows", u8"ゼルダケ入り万能酵母", 144, std::string::npos,
+     u8"ゼルダケ入り"},
+    {"ABracketedNameStaysWhole", u8"名は『ゼルバ』です", 96, std::string::npos, u8"名は"},
     // Nowhere better to break: the line keeps all that fits rather than nothing.
     {"AForbiddenPlaceIsKeptWhenThereIsNoOther", u8"ァァァ", 16, std::string::npos, u8"ァ"},
     {"ALongVowelAfterTheFirstCharacterIsKept", u8"ソース", 16, std::string::npos, u8"ソ"},

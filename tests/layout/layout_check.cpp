@@ -51,14 +51,17 @@ struct Picture {
     Box area;                      // the drawn rectangle
     Box whole;                     // the bounding box of its visible pixels
     Box visible;                   // and of those on the screen
+    Box room;                      // of the whole board, when this is one piece of it
     const Image* image = nullptr;  // null: a filled rectangle
+    Box source;                    // the part of the image stretched over `area`
     int alpha = 255;
     int AlphaAt(int x, int y) const {
         if (!area.Contains(x, y)) return 0;
         if (!image) return alpha;
         const int w = area.right - area.left, h = area.bottom - area.top;
-        const int ix = (x - area.left) * image->width / w;
-        const int iy = (y - area.top) * image->height / h;
+        const int ix = source.left + (x - area.left) * (source.right - source.left) / w;
+        const int iy = source.top + (y - area.top) * (source.bottom - source.top) / h;
+        if (ix < 0 || iy < 0 || ix >= image->width || iy >= image->height) return 0;
         return static_cast<int>(image->At(ix, iy) >> 24) * alpha / 255;
     }
 };
@@ -89,9 +92,20 @@ std::optional<Picture> PictureOf(CDirectGraphics& graphics, const DrawOp& op, st
             if (!image) return std::nullopt;
             p.image = image;
             p.area = {op.x, op.y, op.x + image->width, op.y + image->height};
+            p.source = {0, 0, image->width, image->height};
             break;
         case DrawOp::Kind::TextureRect:
-            return std::nullopt;  // only effects draw parts of pictures here, and they are below
+            // A board stretched to its text is drawn in pieces, each a part of the picture.
+            if (!image) return std::nullopt;
+            p.image = image;
+            p.area = {op.x, op.y, op.x + op.src_width, op.y + op.src_height};
+            // The part is given in the picture's stated size, which a scaled image may not share.
+            if (data->width <= 0 || data->height <= 0) return std::nullopt;
+            p.source = {op.src_x * image->width / data->width,
+                        op.src_y * image->height / data->height,
+                        (op.src_x + op.src_width) * image->width / data->width,
+                        (op.src_y + op.src_height) * image->height / data->height};
+            break;
         case DrawOp::Kind::Effect: {
             const DEffect& e = op.effect;
             if (op.texture && !image) return std::nullopt;
@@ -99,6 +113,7 @@ std::optional<Picture> PictureOf(CDirectGraphics& graphics, const DrawOp& op, st
             const int h = e.height == DEffect::kImageSize ? (image ? image->height : 0) : e.height;
             p.image = image;
             p.area = {e.x, e.y, e.x + w, e.y + h};
+            if (image) p.source = {0, 0, image->width, image->height};
             p.alpha = e.alpha;
             break;
         }
@@ -116,6 +131,7 @@ std::optional<Picture> PictureOf(CDirectGraphics& graphics, const DrawOp& op, st
     }
     p.visible = p.whole.Intersect(screen);
     if (p.visible.Empty()) return std::nullopt;
+    p.room = p.visible;
     return p;
 }
 
@@ -224,6 +240,22 @@ LayoutReport CheckLayout(CDirectGraphics& graphics, const std::vector<DrawOp>& o
         const auto label = labels.find(ops[i].texture);
         if (pictures[i] && label != labels.end()) inks[i] = InkOfLabel(*pictures[i], label->second);
     }
+    // The pieces of one stretched board, drawn one after another on one line, make one room.
+    for (std::size_t i = 0; i < ops.size();) {
+        std::size_t end = i + 1;
+        if (pictures[i] && ops[i].kind == DrawOp::Kind::TextureRect) {
+            Box room = pictures[i]->visible;
+            while (end < ops.size() && pictures[end] &&
+                   ops[end].kind == DrawOp::Kind::TextureRect &&
+                   ops[end].texture == ops[i].texture && ops[end].y == ops[i].y &&
+                   pictures[end]->area.left == pictures[end - 1]->area.right) {
+                room.Add(pictures[end]->visible);
+                ++end;
+            }
+            for (std::size_t k = i; k < end; ++k) pictures[k]->room = room;
+        }
+        i = end;
+    }
     const Box screen{0, 0, CDirectGraphics::kScreenWidth, CDirectGraphics::kScreenHeight};
     // A tick may draw more than one frame: only the last one stays on the screen, from its
     // last full-screen background on.
@@ -254,7 +286,7 @@ LayoutReport CheckLayout(CDirectGraphics& graphics, const std::vector<DrawOp>& o
                 break;
             }
         }
-        const Box room = board ? board->visible : screen;
+        const Box room = board ? board->room : screen;
         if (!room.Contains(ink.bounds)) {
             report.faults.push_back(ink.name + ": ink " + Describe(ink.bounds) + " leaves " +
                                     (board ? NameOf(names, board->texture) : "the screen") + " " +

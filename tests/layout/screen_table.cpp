@@ -141,13 +141,6 @@ void ShowStoryLine(LayoutWorld& w, const char8_t* line) {
 
 }  // namespace
 
-const std::set<std::string>& StillColliding() {
-    static const std::set<std::string> rows = {
-        "food_shop_number_entry",
-    };
-    return rows;
-}
-
 const std::vector<ScreenRow>& Screens() {
     static const std::vector<ScreenRow> rows = {
         {"logo", [](LayoutWorld& w) { w.Frames(60); }, false},  // its texts are pictures

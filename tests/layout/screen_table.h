@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -23,8 +22,6 @@ struct ScreenRow {
 };
 
 const std::vector<ScreenRow>& Screens();
-// Rows that still collide: each must keep failing until its fix lands, then it leaves the set.
-const std::set<std::string>& StillColliding();
 // Starts play when the row plays, brings its screen up and lets it settle.
 [[nodiscard]] testing::AssertionResult ShowRow(LayoutWorld& world, const ScreenRow& row);
 

@@ -18,6 +18,8 @@
 #include "engine/framework/shop_event.h"
 #include "engine/graphics/glyph_source.h"
 #include "engine/graphics/text_layout.h"
+#include "game/food/food_def.h"
+#include "game/rules/pantry.h"
 #include "platform/common/font_face.h"
 #include "platform/virtual_keys.h"
 #include "tests/support/play_harness.h"
@@ -97,6 +99,7 @@ protected:
 
 TEST_F(ScreenTexts, RestingLeavesNoQuestionOfTheMainCommandsInTheWindow) {
     ASSERT_TRUE(play.RunUntilMessage(u8"何をしますか？"));
+    play.Frames(120);
     ASSERT_TRUE(play.Choose(u8"休む"));
     ASSERT_TRUE(play.RunUntilScreen(kScreenResting));
     // Some steps of rest, the clock running.
@@ -108,6 +111,54 @@ TEST_F(ScreenTexts, RestingLeavesNoQuestionOfTheMainCommandsInTheWindow) {
     play.Press(kCancel);
     ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
     EXPECT_TRUE(play.RunUntilMessage(u8"何をしますか？", 10));
+}
+
+// Selling says only what sells: the main commands' question does not stay in the window.
+TEST_F(ScreenTexts, SellingLeavesNoQuestionOfTheMainCommandsInTheWindow) {
+    // A dish on the menu and what it is made of, so selling opens and serves.
+    ASSERT_NE(play.AddToMenu(u8"トマト", 1.0f), nullptr);
+    AddFood(play.kitchen(), FindFoodDef(Sjis(u8"トマト")), 20);
+    ASSERT_TRUE(play.RunUntilMessage(u8"何をしますか？"));
+    // The question read to its end first, as a player does.
+    play.Frames(120);
+    ASSERT_TRUE(play.Choose(u8"販売する"));
+    ASSERT_TRUE(play.RunUntilScreen(kScreenSelling));
+    play.Frames(6);
+    ASSERT_EQ(play.game().screen_id(), kScreenSelling);
+    EXPECT_FALSE(Drawn(u8"何を")) << play.Report();
+    play.Press(kCancel);
+    ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
+    EXPECT_TRUE(play.RunUntilMessage(u8"何をしますか？", 10));
+}
+
+// The plate on the portrait's frame carries the page counter: it shows with a list of more
+// than one page and is plain wood under a list of one page.
+TEST_F(ScreenTexts, TheCounterPlateShowsOnlyWithACounter) {
+    struct Case {
+        const char* name;
+        int screen;
+        bool pages;
+    };
+    const Case kCases[] = {
+        {"main commands", kScreenMainCommands, false},
+        {"settings", kScreenSettings, false},
+        {"ingredient dictionary", kScreenIngredientDictionary, true},
+    };
+    play.SetPixels(true);
+    CDirectGraphics& graphics = play.app().runtime().graphics;
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        if (c.screen != kScreenMainCommands) play.ShowScreen(c.screen);
+        play.Frames(40);
+        ASSERT_EQ(play.game().screen_id(), c.screen);
+        const CSelectEvent& list = play.game().list_window();
+        ASSERT_EQ(list.GetCount() > list.GetRows(), c.pages) << play.Report();
+        // Inside the plate, left of the counter, against the plain wood of the same band.
+        const bool plate = graphics.PixelAt(85, 334) != graphics.PixelAt(50, 334);
+        EXPECT_EQ(plate, c.pages);
+        play.Press(kCancel);
+        ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
+    }
 }
 
 // The tool shop lists every row with its price on the row's board, apart from the name.

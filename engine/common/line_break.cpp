@@ -1,4 +1,4 @@
-#include "engine/framework/line_break.h"
+#include "engine/common/line_break.h"
 
 #include "engine/common/sjis.h"
 
@@ -33,6 +33,7 @@ int CloserOf(int code) {
         {0x816F, 0x8170},  // ｛｝
         {0x8167, 0x8168},  // “”
         {0x8165, 0x8166},  // ‘’
+        {'(', ')'},       {'[', ']'}, {'{', '}'},
     };
     for (const Pair& pair : kPairs)
         if (pair.open == code) return pair.close;
@@ -51,11 +52,8 @@ bool IsSmallKana(int code) {
 }
 
 Script ScriptOf(int code) {
-    if (code < 0x80)
-        return (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z') ||
-                       (code >= 'a' && code <= 'z')
-                   ? Script::kAlphanumeric
-                   : Script::kOther;
+    // A run of letters, digits and the signs between them ("2026/12/31", "23:59") is one word.
+    if (code < 0x80) return code > ' ' && code < 0x7F ? Script::kAlphanumeric : Script::kOther;
     if (code == 0x8158) return Script::kKanji;     // 々
     if (code == 0x815B) return Script::kKatakana;  // ー
     if ((code >= 0x889F && code <= 0x9FFC) || (code >= 0xE040 && code <= 0xEAA4) ||
@@ -97,12 +95,17 @@ bool NoLineStart(std::string_view text, int pos) {
         case 0x8158:
         case 0x815B:
         case 0x8163:  // ゞ々ー…
-        case 0x8164:
+        case 0x8164:  // ‥
+        case 0x8160:  // ～
         case '.':
         case ',':
         case '!':
-        case '?':  // ‥
+        case '?':
+        case ':':
+        case ';':
         case ')':
+        case ']':
+        case '}':
             return true;
         default:
             break;
@@ -134,6 +137,27 @@ int UnitLength(std::string_view text, int pos, int capacity) {
         while (!EndsUnits(CodeAt(text, at)) && ScriptOf(CodeAt(text, at)) == script)
             at += CharBytes(text, at);
     return at - pos;
+}
+
+int LastBreak(std::string_view text, int end) {
+    int best = 0;
+    for (int at = 0; at < end;) {
+        const int unit = UnitLength(text, at, end - at);
+        if (unit <= 0) break;
+        at += unit;
+        if (at <= end && !NoLineStart(text, at)) best = at;
+    }
+    if (best > 0) return best;
+    // A word longer than the line: between its characters, by the same rules.
+    int before = -1;
+    for (int at = 0; at < end;) {
+        const int next = at + CharBytes(text, at);
+        if (next > end) break;
+        before = at;
+        at = next;
+        if (!NoLineStart(text, at) && !OpensName(text, before)) best = at;
+    }
+    return best > 0 ? best : end;
 }
 
 }  // namespace line_break

@@ -20,6 +20,10 @@ bool NoLineStart(std::string_view text, int pos);
 // The character at pos opens a bracketed name.
 bool OpensName(std::string_view text, int pos);
 
+// The last place up to `end` where a line of text may break, after at least its first unit;
+// `end` when the first unit alone runs past it.
+int LastBreak(std::string_view text, int end);
+
 // The bytes of the character at pos (0 at the end).
 int CharBytes(std::string_view text, int pos);
 
