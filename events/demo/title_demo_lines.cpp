@@ -7,12 +7,12 @@ namespace title_demo {
 namespace {
 
 constexpr Line kAppleLines[] = {
-    {kVemu, kAnger,
+    {kVemu, kTear,
      "ゼルバさん、あんかけラーメンにりんごを入れてみたら\nなんだか変な味になっちゃいました……"},
     {kZelba, kNormal,
      "（りんごを入れたこと自体がと言いたいところだが）\nそれはきっとりんごの分量の問題だ"},
     {kZelba, kNormal, "材料選びだけでなく\nそれらの配分にも気をつかわないとな"},
-    {kVemu, kAnger, "はい……"},
+    {kVemu, kTear, "はい……"},
 };
 
 constexpr Line kNewDishLines[] = {
@@ -20,7 +20,7 @@ constexpr Line kNewDishLines[] = {
      "ゼルバさん、新しい料理を考えました！\n納豆に豆腐と醤油を混ぜたんです。味見してください"},
     {kZelba, kNormal, "……まずくはないが、うまくもないな"},
     {kVemu, kAnnoy, "えー、料理マンガではすごくおいしいって\nほめられてたのに……"},
-    {kZelba, kTear, "パクルんじゃないっ！"},
+    {kZelba, kAnger, "パクルんじゃないっ！"},
 };
 
 constexpr Line kLetterLines[] = {
