@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr png_alloc_size_t kChunkBytesLimit = 8'000'000;
+
 struct Reader {
     std::span<const std::uint8_t> bytes;
     std::size_t at = 0;
@@ -41,10 +43,24 @@ std::size_t CompressedBytes(std::span<const std::uint8_t> b) {
     return total;
 }
 
+// Whether every chunk before the pixels holds the bytes its length claims. libpng takes a side
+// chunk's whole length as room before it reads the bytes, so a damaged length would ask for
+// gigabytes only to find the file ends.
+bool ChunksBeforePixelsFit(std::span<const std::uint8_t> b) {
+    for (std::size_t at = 8; at + 8 <= b.size();) {
+        if (std::memcmp(&b[at + 4], "IDAT", 4) == 0) return true;
+        const std::size_t length = Big32(b, at);
+        if (length > b.size() - (at + 8)) return false;
+        at += 8 + length + 4;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<Image> DecodePng(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) return std::nullopt;
+    if (!ChunksBeforePixelsFit(bytes)) return std::nullopt;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);
     if (!png) return std::nullopt;
     png_infop info = png_create_info_struct(png);
@@ -57,6 +73,9 @@ std::optional<Image> DecodePng(std::span<const std::uint8_t> bytes) {
     }
     png_set_read_fn(png, reader, ReadBytes);
     png_set_user_limits(png, imagebits::kMaxSide, imagebits::kMaxSide);
+    // What a text or a colour profile inflates to is capped (libpng's own configured default,
+    // which the system's build leaves unset).
+    png_set_chunk_malloc_max(png, kChunkBytesLimit);
     png_read_info(png, info);
     const png_uint_32 width = png_get_image_width(png, info),
                       height = png_get_image_height(png, info);

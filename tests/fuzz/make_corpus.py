@@ -11,6 +11,7 @@ C program (cc and libjpeg's headers needed); the recipe and bonus lines are take
 game's own sources in data/recipes and written in CP932 with CR LF, as the game reads them.
 """
 
+import base64
 import os
 import struct
 import subprocess
@@ -166,6 +167,13 @@ int main(int argc, char** argv) {
         if name.endswith((".png", ".tga", ".jpg")):
             with open(os.path.join(images, name), "rb") as f:
                 write("fuzz_image", "other_" + os.path.splitext(name)[0], f.read())
+
+    # A palette PNG cut inside a text chunk whose length claims 1.8 GB: the fuzzer's find, when
+    # the chunk's whole buffer was asked for before its bytes were read.
+    write("fuzz_image", "png_text_chunk_claims_gigabytes", base64.b64decode(
+        "iVBORw0KGgoAAAANSUhEUgAAAAUAAAADBAMAAACpGNjLAAAABGdBTUEAALGPC/xhBQAAACBjSFJNAAB6JgAAgIQAAPoA"
+        "AACA6AAAdTUAAOpgAAA67QAAF3CculE8AAAAIVBMVEUAAAD/gAAQIDD//wD/AAAA/wAAAP////8AAACAgIAKFB7b"
+        "bstqAAAABHRSTlMAgEDAOQAAAHBNbyV0RVh0ZGF0LUSuQmCC"))
 
 
 # Sounds --------------------------------------------------------------------------------------

@@ -5,9 +5,11 @@
 // -auto-orient as well: convert keeps a TGA's rows in the order stored and only notes the corner
 // they start from. A channel stored in five or in sixteen bits, or decoded from a JPEG, may be
 // one off: convert rounds down where a half or more rounds up here.
+#include <algorithm>
 #include <fstream>
 #include <iomanip>
 #include <sstream>
+#include <string_view>
 
 #include <png.h>
 #include <zlib.h>
@@ -339,6 +341,18 @@ Bytes ResizedPng(Bytes png, std::uint32_t width, std::uint32_t height) {
     return png;
 }
 
+// The PNG with a text chunk before its pixels whose length claims `length` bytes, cut short
+// after a few of them.
+Bytes WithLongTextChunk(const Bytes& png, std::uint32_t length) {
+    const auto idat = std::search(png.begin(), png.end(), std::begin("IDAT"), std::end("IDAT") - 1);
+    Bytes out(png.begin(), idat - 4);
+    out.resize(out.size() + 8);
+    PutBig32(out, out.size() - 8, length);
+    std::copy_n("tEXt", 4, out.end() - 4);
+    for (const char c : std::string_view("Comment\0a few bytes")) out.push_back(c);
+    return out;
+}
+
 }  // namespace
 
 TEST(PicturesFromOtherPrograms, PngThatCannotHoldItsPicturesIsRefused) {
@@ -356,6 +370,7 @@ TEST(PicturesFromOtherPrograms, PngThatCannotHoldItsPicturesIsRefused) {
         {"wider than textures go", ResizedPng(png, imagebits::kMaxSide + 1, 3)},
         {"a huge picture over a few bytes", ResizedPng(png, 16384, 16384)},
         {"only the signature", Bytes(png.begin(), png.begin() + 8)},
+        {"a text chunk claiming 1.8 GB", WithLongTextChunk(png, 0x704D6F25)},
     };
     for (const auto& c : cases) EXPECT_FALSE(DecodePng(c.bytes)) << c.name;
 #if !defined(__SANITIZE_ADDRESS__)
