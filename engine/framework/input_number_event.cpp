@@ -98,7 +98,7 @@ std::string CInputNumberEvent::TotalText(std::int64_t total) const {
 
 int CInputNumberEvent::MeasureText(const std::string& text) const {
     CDirectGraphics* graphics = GetDirectGraphics();
-    if (graphics) return graphics->MeasureText(text.c_str(), font);
+    if (graphics) return graphics->TextWidth(text, font);
     // Without a device, a cell of half the font's height per byte.
     return static_cast<int>(text.size()) * (font ? font->GetHeight() : 20) / 2;
 }

@@ -349,16 +349,6 @@ void CDirectGraphics::DrawTextRect(const TextRect& rect, const char* text, std::
     }
 }
 
-int CDirectGraphics::MeasureText(const char* text, DFont* font) {
-    FontRenderer* renderer = RendererFor(font);
-    if (!text || !*text || !renderer) return 0;
-    int right = 0;
-    for (const PlacedGlyph& placed :
-         LayoutText(text, TextRect{0, 0, 1 << 20, 1 << 20}, DT_SINGLELINE, *renderer))
-        right = std::max(right, placed.x + renderer->GetGlyph(placed.code_point).advance);
-    return right;
-}
-
 bool CDirectGraphics::AppendTexture(DTexture* texture, std::unique_ptr<Image> image, int width,
                                     int height) {
     if (textures_.empty()) textures_.push_back(std::make_unique<CTextureData>());

@@ -94,9 +94,6 @@ public:
     void DrawText(int x, int y, const char* text, std::uint32_t argb, DFont* font, unsigned format);
     void DrawTextRect(const TextRect& rect, const char* text, std::uint32_t argb, DFont* font,
                       unsigned format);
-    // How far a line of text (CP932) reaches to the right of where it starts, in that font.
-    int MeasureText(const char* text, DFont* font);
-
     // The width in pixels of one line of CP932 text in that font (its characters' advances).
     int TextWidth(std::string_view text, DFont* font);
     // Where a line of at most `width` pixels and `max_bytes` bytes has to end: the most bytes
