@@ -5,6 +5,7 @@
 
 #include "engine/common/sjis.h"
 #include "game/economy/shares.h"
+#include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
 
 std::string CompanyOfShare(std::string_view share) {
@@ -39,9 +40,8 @@ StoryTask CVemuComp::CompanyFoundingEvent() {
                  kLiberty, kNormal);
     co_await Tell("リバティーの誘いに乗りますか？", false);
     choice_result_ = 0;
-    AskYesNo(&handles_.spare1);
-    co_await Until(handles_.spare1);
-    if (choice_result_ != 0) {
+    const int answer = co_await Question(*this);
+    if (answer != 0) {
         co_await Say("えー\nだめなのー！\f……\fまた来ます", kLiberty, kNormal);
         co_return;
     }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/common/system.h"
+#include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -36,9 +37,8 @@ StoryTask CVemuComp::MysteryBagEvent() {
                       " クルで買わない？\n中身は空けてからのお楽しみ",
                   false);
     choice_result_ = 0;
-    AskYesNo(&handles_.spare1);
-    co_await Until(handles_.spare1);
-    if (choice_result_ == 0 && range > 0) {
+    const int answer = co_await Question(*this);
+    if (answer == 0 && range > 0) {
         Sound(kSoundGet).Play(0, 0);
         FoodDef* contents =
             catalogue[static_cast<unsigned>(Rand()) % static_cast<unsigned>(range)].get();

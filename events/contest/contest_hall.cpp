@@ -3,6 +3,7 @@
 #include <string>
 
 #include "events/contest/contest_table.h"
+#include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -26,9 +27,8 @@ StoryTask CVemuComp::ContestHallEvent() {
                       " クルになりますが、\n参加しますか？",
                   false);
     choice_result_ = kNo;
-    AskYesNo(&handles_.list);
-    co_await Until(handles_.list);
-    if (choice_result_ != kYes) {
+    const int answer = co_await Question(*this);
+    if (answer != kYes) {
         co_await Say("そうですか\nまたのお越しを", kAnnouncer, kNormal);
         co_return;
     }

@@ -6,6 +6,7 @@
 #include "events/contest/contest_lines.h"
 #include "events/contest/contest_table.h"
 #include "game/food/food_category.h"
+#include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -81,13 +82,12 @@ StoryTask CVemuComp::ContestEvent() {
         // Neither the discard nor the menu offer while the player cooks here: either would take
         // the story screen from the contest.
         state_.menu_offer_suppressed = 1;
-        choice_result_ = kNo;
-        while (choice_result_ != kYes) {
+        int answer = kNo;
+        while (answer != kYes) {
             co_await YieldToScreen(kScreenCooking);
             co_await Tell("料理を提出しますか？", false);
             choice_result_ = kNo;
-            AskYesNo(&handles_.list);
-            co_await Until(handles_.list);
+            answer = co_await Question(*this);
             co_await NextFrame();
         }
         state_.menu_offer_suppressed = 0;
@@ -134,13 +134,13 @@ StoryTask CVemuComp::ContestEvent() {
         co_await Until(handles_.music);
         co_await Say(shop + "です！\nおめでとうございます", kAnnouncer, kNormal);
         co_await Tell("勝者には賞品が送られます\n次の中からひとつ選んでください", false);
+        int prize_row = 0;
         if (PrizeCount(*row) == 3)
-            AskChoice3(&handles_.list, row->prizes[0].label, row->prizes[1].label,
-                       row->prizes[2].label);
+            prize_row = co_await Question(*this, row->prizes[0].label, row->prizes[1].label,
+                                          row->prizes[2].label);
         else
-            AskChoice2(&handles_.list, row->prizes[0].label, row->prizes[1].label);
-        co_await Until(handles_.list);
-        const std::string prize = AwardContestPrize(contest, choice_result_);
+            prize_row = co_await Question(*this, row->prizes[0].label, row->prizes[1].label);
+        const std::string prize = AwardContestPrize(contest, prize_row);
         co_await Say(prize + "を手に入れました", kAnnouncer, kNormal);
         if (last)
             co_await Say(

@@ -2,6 +2,7 @@
 // ingredients, and saving the game.
 #include <string>
 
+#include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
 #include "game/rules/money.h"
 
@@ -21,9 +22,8 @@ StoryTask CVemuComp::ExpandShopEvent() {
     co_await Tell("店舗の拡張には " + std::to_string(cost) + " クル必要ですが\n拡張しますか？",
                   false);
     // The window opens on the answer given last time.
-    AskYesNo(&handles_.list);
-    co_await Until(handles_.list);
-    if (choice_result_ != kYes) co_return;
+    const int answer = co_await Question(*this);
+    if (answer != kYes) co_return;
     if (state_.money > cost) {
         Sound(kSoundBuy).Play(0, 0);
         AddMoney(-cost);
@@ -37,9 +37,8 @@ StoryTask CVemuComp::ExpandShopEvent() {
 StoryTask CVemuComp::DiscardIngredientsEvent() {
     co_await Tell("選択した食材を捨てますか？", false);
     choice_result_ = 1;
-    AskYesNo(&handles_.spare1);
-    co_await Until(handles_.spare1);
-    if (choice_result_ == kYes) {
+    const int answer = co_await Question(*this);
+    if (answer == kYes) {
         Sound(kSoundSelectOff).Play(0, 0);
         DiscardSelection();
     }

@@ -2,6 +2,7 @@
 // on the food shop screen, and pans on the tool shop screen, each until the player has enough.
 #include <array>
 
+#include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -47,9 +48,8 @@ StoryTask CVemuComp::MerchantEvent(int variant) {
     ChangePortrait(nullptr, kMonga, expression_);
     co_await Tell(trade.greeting, false);
     screen_cursor_ = 0;
-    AskYesNo(&handles_.list);
-    co_await Until(handles_.list);
-    const bool buying = choice_result_ == 0;
+    const int answer = co_await Question(*this);
+    const bool buying = answer == 0;
     co_await Tell(buying ? trade.yes_answer : trade.no_answer);
     if (!buying) co_return;
     goods_in_use_ = trade.goods;
@@ -57,12 +57,13 @@ StoryTask CVemuComp::MerchantEvent(int variant) {
 }
 
 StoryTask CVemuComp::MerchantBuyLoop(int screen, std::string again, std::string thanks) {
+    // The first question opens on はい.
     choice_result_ = 0;
-    while (choice_result_ != 1) {
+    int answer = 0;
+    while (answer != 1) {
         co_await YieldToScreen(screen);
         co_await Tell(again, false);
-        AskYesNo(&handles_.list);
-        co_await Until(handles_.list);
+        answer = co_await Question(*this);
     }
     co_await Tell(thanks);
 }

@@ -5,6 +5,7 @@
 
 #include "engine/common/system.h"
 #include "events/visitors/visit_music.h"
+#include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -46,9 +47,7 @@ StoryTask CVemuComp::RagoAdvertisingEvent() {
         "ヴェム、ヴェム\n暇だからボクがお店の宣伝をしてきてあげるよ\fだからお小遣いちょうだい",
         kRago, kNormal);
     co_await Tell("ラゴにいくらあげますか？", false);
-    AskChoice3(&handles_.list, "あげない", "1000 クル", "10000 クル");
-    co_await Until(handles_.list);
-    const int answer = choice_result_;
+    const int answer = co_await Question(*this, "あげない", "1000 クル", "10000 クル");
     if (answer <= 0 || answer > static_cast<int>(kGifts.size())) {
         co_await Say("えー\nケチー", kRago, kNormal);
     } else {

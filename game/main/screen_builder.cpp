@@ -131,6 +131,10 @@ std::string DishMadeNotice(const Food& dish) {
 }  // namespace
 
 int CVemuComp::OpenScreen(int id) {
+    // A screen takes its number entry's answer in the frame it comes, before it opens another
+    // screen; one still unread now was given to a screen that is gone, and nobody waits for it.
+    for (WaitHandle* own : {&handles_.quantity, &handles_.restock})
+        if (own->IsDone()) own->Reset();
     screen_id_ = id;
     StopSelect();
     if (id < 0 || id >= kScreenCount) return 1;

@@ -407,14 +407,15 @@ public:
     DFont& panel_font() { return font14_; }
     DFont& large_font() { return font18_; }
 
-    // The wait handles by role.
+    // The wait handles by role. A scene's questions report to a handle of their own (Question);
+    // the number entry reports to the handle of the screen that opened it.
     struct Handles {
         WaitHandle music;  // music, fades and timed waits
         WaitHandle message;
-        WaitHandle list;  // the list window and the yes/no and choice windows
-        WaitHandle spare1;
-        WaitHandle spare2;
+        WaitHandle list;  // the list window and the yes/no and choice windows of the screens
         WaitHandle portrait;
+        WaitHandle quantity;  // the quantity entry of the food shop and the stock exchange
+        WaitHandle restock;   // the menu screen's restock entry
     };
     Handles& handles() { return handles_; }
 

@@ -58,11 +58,6 @@ void CVemuComp::AddToMenuAnswer() {
 
 namespace {
 
-void ShowMenuListAgain(CVemuComp& game) {
-    BuildMenuRows(game, game.entries());
-    game.ShowChoiceList(game.entries().data(), static_cast<int>(game.entries().size()));
-}
-
 // The dish in the place the player picked, or null for an empty place.
 MenuDish* PickedDish(CVemuComp& game) {
     const Menu& menu = game.kitchen().menu;
@@ -99,7 +94,7 @@ void AskRestock(CVemuComp& game, const MenuDish& dish) {
     entry.ClearTotal();
     entry.Setup(kRestockX, kRestockY, dish.restock);
     entry.SetRange(kRestockMax, 0);
-    entry.Start(&QuantityHandle(game));
+    entry.Start(&game.handles().restock);
     game.ShowMessage(&game.handles().message, "毎朝いくつ分の材料を仕入れますか？", false);
 }
 
@@ -161,7 +156,7 @@ void BuildActions(std::vector<MenuEntry>& entries) {
 }  // namespace
 
 void CVemuComp::MenuScreen() {
-    WaitHandle& restock = QuantityHandle(*this);
+    WaitHandle& restock = handles_.restock;
     if (restock.state == WaitHandle::kWaiting) return;
     if (restock.IsDone()) {
         restock.Reset();
@@ -177,7 +172,8 @@ void CVemuComp::MenuScreen() {
             ShowNotice(text);
             return;
         }
-        ShowMenuListAgain(*this);
+        // The list again as the screen opens it, under its own prompt, not the entry's.
+        ReplaceScreen(kScreenMenu);
         return;
     }
     if (window_kind_ == 2) {

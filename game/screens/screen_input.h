@@ -1,14 +1,14 @@
-// What the shop, selling and menu screens read of the player's input, and the handle their
-// quantity entry reports on.
+// What the shop, selling and menu screens read of the player's input, and the handle the
+// buying screens' quantity entry reports on.
 #pragma once
 
 #include "game/main/vemu_comp.h"
 
 namespace economy_screens {
 
-// The number entry of these screens reports here: waiting while it runs, done once it ended and
-// its value is still to be taken.
-inline WaitHandle& QuantityHandle(CVemuComp& game) { return game.handles().spare1; }
+// The number entry of the buying screens reports here: waiting while it runs, done once it ended
+// and its value is still to be taken.
+inline WaitHandle& QuantityHandle(CVemuComp& game) { return game.handles().quantity; }
 
 // The row under the list cursor, or null.
 inline const MenuEntry* RowAtCursor(CVemuComp& game) {

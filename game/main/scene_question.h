@@ -1,0 +1,35 @@
+// A question a scene puts to the player: yes or no, or two or three answers of its own.
+// `const int answer = co_await Question(*this);` yields the index of the answer chosen (0 for the
+// first). The handle the window reports to lives in the scene's own frame: no screen and no other
+// scene can take the answer for its own, and a scene dropped while it waits leaves the window
+// reporting nowhere rather than into a freed frame.
+#pragma once
+
+#include "engine/framework/wait_handle.h"
+#include "events/runtime/story_task.h"
+
+class CVemuComp;
+
+class Question {
+public:
+    explicit Question(CVemuComp& game) : game_(game), count_(2), yes_no_(true) {}
+    Question(CVemuComp& game, const char* first, const char* second)
+        : game_(game), labels_{first, second, nullptr}, count_(2) {}
+    Question(CVemuComp& game, const char* first, const char* second, const char* third)
+        : game_(game), labels_{first, second, third}, count_(3) {}
+    Question(const Question&) = delete;
+    Question& operator=(const Question&) = delete;
+    ~Question();
+
+    // The window opens here, once the question stands where it stays for the wait.
+    bool await_ready();
+    void await_suspend(StoryHandle at) const noexcept { Until(answered_).await_suspend(at); }
+    int await_resume() const;
+
+private:
+    CVemuComp& game_;
+    const char* labels_[3] = {};
+    int count_;
+    bool yes_no_ = false;
+    WaitHandle answered_;
+};
