@@ -66,12 +66,15 @@ void CVemuComp::DrawDateBar() {
     constexpr int kY = 18;
     graphics_->DrawTexture(270, 8, &textures_.ribbon);
     const GameClock& clock = state_.clock;
-    DrawNumber(336, kY, clock.year);
-    graphics_->DrawTexture(340, kY, &textures_.icon_year);
-    DrawNumber(374, kY, clock.month);
-    graphics_->DrawTexture(380, kY, &textures_.icon_month);
-    DrawNumber(414, kY, clock.day);
-    graphics_->DrawTexture(418, kY, &textures_.icon_day);
+    // The date stands a little left of the time, so that a two-digit hour keeps a space
+    // after 日 ("1日 22:00", as "1日  7:10" has); the time keeps its place beside the money.
+    constexpr int kDateShift = 6;
+    DrawNumber(336 - kDateShift, kY, clock.year);
+    graphics_->DrawTexture(340 - kDateShift, kY, &textures_.icon_year);
+    DrawNumber(374 - kDateShift, kY, clock.month);
+    graphics_->DrawTexture(380 - kDateShift, kY, &textures_.icon_month);
+    DrawNumber(414 - kDateShift, kY, clock.day);
+    graphics_->DrawTexture(418 - kDateShift, kY, &textures_.icon_day);
     DrawNumber(454, kY, clock.hour);
     graphics_->DrawTexture(454, kY, &textures_.icon_colon);
     DrawNumber(482, kY, clock.minute);

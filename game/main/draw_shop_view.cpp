@@ -28,7 +28,7 @@ HeroinePicture BlinkPictureAt(int frame) { return frame >= 4 && frame <= 11 ? kB
 
 // The pot: two foods a line in the 12-pixel font, 24 pixels apart.
 constexpr int kPotLeftX = 285, kPotRightX = 465, kPotTop = 80, kPotLineHeight = 24;
-constexpr int kPotBoardInset = 6, kPotWeightRight = 170;
+constexpr int kPotBoardInset = 6, kPotWeightRight = 170, kPotRestIndent = 6;
 constexpr int kPotPulseFrames = 30;
 
 }  // namespace
@@ -94,7 +94,10 @@ void CVemuComp::DrawPot() {
         std::snprintf(grams, sizeof grams, "%d g", static_cast<int>(unit_weight * food->amount));
         // The name keeps clear of the weight that ends its row.
         const int room = kPotWeightRight - graphics_->TextWidth(grams, &font12_) - kPotBoardInset;
-        play_draw::DrawName(*graphics_, food->name, {x, y, x, y - 6, x + 6, y + 6, room, nullptr},
+        // Its second line, set in, keeps the same distance from the weight.
+        const int rest_room = room - kPotRestIndent;
+        play_draw::DrawName(*graphics_, food->name,
+                            {x, y, x, y - 6, x + kPotRestIndent, y + 6, room, nullptr, rest_room},
                             play_draw::kMessageColor, &font12_);
         graphics_->DrawText(x + kPotWeightRight, y, grams, play_draw::kMessageColor, &font12_,
                             play_draw::kRightFormat);

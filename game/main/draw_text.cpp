@@ -28,9 +28,20 @@ void DrawName(CDirectGraphics& graphics, std::string_view name, const NameLayout
     const std::size_t cut = graphics.LineBreakWithin(name, layout.room, font, kNameLineBytes);
     graphics.DrawText(layout.first_x, layout.first_y, std::string(name.substr(0, cut)).c_str(),
                       color, font, kLineFormat);
-    graphics.DrawText(layout.rest_x, layout.rest_y, std::string(name.substr(cut)).c_str(), color,
-                      font, kLineFormat);
+    std::string rest(name.substr(cut));
+    if (layout.rest_room > 0 && graphics.TextWidth(rest, font) > layout.rest_room) {
+        // The board holds two lines: the end of a name longer than that is left out, and the
+        // mark says so.
+        const std::string ellipsis = "…";
+        const int room = layout.rest_room - graphics.TextWidth(ellipsis, font);
+        rest = rest.substr(0, graphics.LineBreakWithin(rest, room, font)) + ellipsis;
+    }
+    graphics.DrawText(layout.rest_x, layout.rest_y, rest.c_str(), color, font, kLineFormat);
 }
+
+namespace {
+constexpr int kDescriptionLift = 3;
+}  // namespace
 
 void DrawDescription(CDirectGraphics& graphics, int x, int y, std::string_view text, int right,
                      DFont* font, DFont* small) {
@@ -41,7 +52,8 @@ void DrawDescription(CDirectGraphics& graphics, int x, int y, std::string_view t
     }
     const std::size_t cut = graphics.LineBreakWithin(text, room, small);
     const int line = small->GetHeight();
-    const int top = y + (font->GetHeight() - 2 * line) / 2;
+    // Centred on the one line's place, less the air the row below needs.
+    const int top = y + (font->GetHeight() - 2 * line) / 2 - kDescriptionLift;
     graphics.DrawText(x, top, std::string(text.substr(0, cut)).c_str(), kMessageColor, small,
                       kLineFormat);
     graphics.DrawText(x, top + line, std::string(text.substr(cut)).c_str(), kMessageColor, small,

@@ -1,6 +1,7 @@
 // The food and dish panels beside the list: a title, a description and rows of label, value
 // and unit; the dish panel adds what the dish was made of, scrolling in a loop when it is long.
 #include <string>
+#include <string_view>
 
 #include "engine/common/numbers.h"
 #include "game/main/draw_text.h"
@@ -10,7 +11,10 @@ namespace {
 
 using play_draw::kMessageColor;
 
-constexpr int kTitleX = 310, kLabelX = 326, kValueX = 438, kRatingX = 474;
+// The labels stand a little in from the title, and far enough left that the longest one
+// ("賞味期限残り") keeps clear of a three-digit value.
+constexpr int kTitleX = 310, kLabelX = 316, kValueX = 438, kRatingX = 474;
+constexpr int kTitleSplitTop = 156;
 
 // The title, the description and the rows a food and a dish panel have in common.
 void DrawFoodRows(CDirectGraphics& g, DFont* font, DFont* small, int right, const Food& food,
@@ -18,7 +22,20 @@ void DrawFoodRows(CDirectGraphics& g, DFont* font, DFont* small, int right, cons
     auto label = [&](int x, int y, const char* text) {
         g.DrawText(x, y, text, kMessageColor, font, play_draw::kLineFormat);
     };
-    label(kTitleX, 165, food.name.c_str());
+    // A dish name too wide for the panel goes over two lines in the small font, in the title's
+    // place, so that it neither runs under the method window nor onto the description.
+    const std::string_view name = food.name;
+    const int room = right - kTitleX;
+    if (g.LineBreakWithin(name, room, font) >= name.size()) {
+        label(kTitleX, 165, food.name.c_str());
+    } else {
+        const std::size_t cut = g.LineBreakWithin(name, room, small);
+        const int line = small->GetHeight();
+        g.DrawText(kTitleX, kTitleSplitTop, std::string(name.substr(0, cut)).c_str(), kMessageColor,
+                   small, play_draw::kLineFormat);
+        g.DrawText(kTitleX, kTitleSplitTop + line, std::string(name.substr(cut)).c_str(),
+                   kMessageColor, small, play_draw::kLineFormat);
+    }
     if (food.def)
         play_draw::DrawDescription(g, kTitleX, 190, food.def->description, right, font, small);
     label(kLabelX, 210, "価格");

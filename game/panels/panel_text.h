@@ -11,7 +11,8 @@ class DFont;
 namespace economy_panels {
 
 inline constexpr int kTitleX = 310, kTitleY = 165, kDescriptionY = 190;
-inline constexpr int kLabelX = 326, kValueX = 438;
+// The labels line up with the food panels', clear of a wide value.
+inline constexpr int kLabelX = 316, kValueX = 438;
 inline constexpr int kFirstRowY = 210, kRowPitch = 20;
 
 struct PanelText {

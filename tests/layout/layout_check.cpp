@@ -217,6 +217,51 @@ bool RunTogether(const Ink& a, const Ink& b) {
     return false;
 }
 
+// Lines of one text share their font; a text under a text of another font is another row,
+// and needs air above it, or the description's last line reads as part of the row under it.
+constexpr int kRowGap = 3;
+bool SitsOn(const DrawOp& a, const Ink& ia, const DrawOp& b, const Ink& ib) {
+    if (ia.label || ib.label || a.font == b.font) return false;
+    if (ia.bounds.right <= ib.bounds.left || ib.bounds.right <= ia.bounds.left) return false;
+    const int gap = std::max(ia.bounds.top - ib.bounds.bottom, ib.bounds.top - ia.bounds.bottom);
+    return gap >= 0 && gap < kRowGap;
+}
+
+// A time stands a digit's width clear of the date before it: "1日 22:00", never "1日22:00".
+constexpr int kFieldGap = 10;
+void CheckTimesStandApart(const std::vector<std::optional<Ink>>& inks, std::size_t first,
+                          std::vector<std::string>& faults) {
+    auto same_line = [](const Ink& a, const Ink& b) {
+        return a.bounds.top < b.bounds.bottom && b.bounds.top < a.bounds.bottom;
+    };
+    for (std::size_t c = first; c < inks.size(); ++c) {
+        if (!inks[c] || inks[c]->name.find("colon") == std::string::npos) continue;
+        // The hour: the digits that run leftwards from the colon.
+        Box hour = inks[c]->bounds;
+        for (bool grew = true; grew;) {
+            grew = false;
+            for (std::size_t d = first; d < inks.size(); ++d) {
+                const auto& ink = inks[d];
+                if (!ink || !ink->digit || ink->bounds.left >= hour.left ||
+                    !same_line(*ink, *inks[c]))
+                    continue;
+                if (hour.left - ink->bounds.right < kLabelGap) {
+                    hour.left = ink->bounds.left;
+                    grew = true;
+                }
+            }
+        }
+        for (std::size_t s = first; s < inks.size(); ++s) {
+            const auto& sign = inks[s];
+            if (!sign || !sign->label || sign->digit || !same_line(*sign, *inks[c])) continue;
+            const int gap = hour.left - sign->bounds.right;
+            if (gap >= 0 && gap < kFieldGap)
+                faults.push_back(sign->name + " runs into the time after it (" +
+                                 std::to_string(gap) + " px)");
+        }
+    }
+}
+
 bool IsShadowOf(const DrawOp& a, const DrawOp& b) {
     return a.kind == DrawOp::Kind::Text && b.kind == DrawOp::Kind::Text && a.text == b.text &&
            std::abs(a.x - b.x) <= 2 && std::abs(a.y - b.y) <= 2;
@@ -311,6 +356,8 @@ LayoutReport CheckLayout(CDirectGraphics& graphics, const std::vector<DrawOp>& o
                     report.faults.push_back(ink.name + " is overlapped by " + inks[j]->name);
                 else if (RunTogether(ink, *inks[j]))
                     report.faults.push_back(ink.name + " runs into " + inks[j]->name);
+                else if (SitsOn(ops[i], ink, ops[j], *inks[j]))
+                    report.faults.push_back(ink.name + " sits on " + inks[j]->name);
                 continue;
             }
             if (!pictures[j] || pictures[j]->area.Intersect(ink.bounds).Empty()) continue;
@@ -324,6 +371,7 @@ LayoutReport CheckLayout(CDirectGraphics& graphics, const std::vector<DrawOp>& o
             }
         }
     }
+    CheckTimesStandApart(inks, first, report.faults);
     return report;
 }
 

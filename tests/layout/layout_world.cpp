@@ -5,6 +5,7 @@
 
 #include "engine/graphics/direct_graphics.h"
 #include "engine/graphics/glyph_source.h"
+#include "game/cooking/dish_name.h"
 #include "game/economy/item_table.h"
 #include "game/food/food_def.h"
 #include "platform/common/font_face.h"
@@ -117,6 +118,23 @@ std::vector<std::string> LongestItemDescriptions(int count) {
 std::vector<std::string> LongDishNames() {
     return {play_test::Sjis(u8"タマネギ入りニンニクなしトマトソース"),
             play_test::Sjis(u8"ゼルゼルダケ入り万能酵母なしパン")};
+}
+
+}  // namespace layout_test
+
+namespace layout_test {
+
+std::vector<std::string> LongestDishNames(const RecipeBook& book) {
+    const Recipe* longest = nullptr;
+    for (const auto& recipe : book.recipes)
+        if (!longest || recipe->name.size() > longest->name.size()) longest = recipe.get();
+    const std::string rotten = play_test::Sjis(u8"腐った");
+    std::vector<std::string> names = {
+        rotten + play_test::Sjis(u8"ミルク仕立てのふわとろ小麦粉入り大豆サラダ")};
+    // Bonus words too long for any form leave only the fallback.
+    if (longest)
+        names.push_back(rotten + NameDish(std::string(kDishNameLimit, 'x'), *longest, {}, {}, {}));
+    return names;
 }
 
 }  // namespace layout_test

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/data/recipe_book.h"
 #include "tests/layout/layout_check.h"
 #include "tests/support/play_harness.h"
 
@@ -38,5 +39,8 @@ std::vector<std::string> LongestItemNames(int count);
 std::vector<std::string> LongestItemDescriptions(int count);
 // Dish names the naming rules make, longer than any catalogue name (seen in play).
 std::vector<std::string> LongDishNames();
+// The longest names a dish can carry, both rotten: a name at the naming rules' limit, and the
+// fallback that no limit holds, made on the recipe of the longest name.
+std::vector<std::string> LongestDishNames(const RecipeBook& book);
 
 }  // namespace layout_test

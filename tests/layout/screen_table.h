@@ -12,8 +12,13 @@
 
 namespace layout_test {
 
+// The rows of the other components (the logo, the title, the staff roll) show no screen id.
+inline constexpr int kOtherComponent = -1;
+
 struct ScreenRow {
     const char* name;
+    // The screen on top when the row is checked.
+    int screen;
     // Brings the screen up; `playing` rows start on a game that plays (after the opening, on
     // the main commands), the others on the logo.
     std::function<void(LayoutWorld&)> show;
