@@ -70,6 +70,11 @@ std::string EnvOr(const char* name, const std::string& fallback) {
 }
 }  // namespace
 
+std::string ChooseHomeFolder(const char* home_env, const char*, const std::string&, bool* guessed) {
+    *guessed = false;
+    return home_env && *home_env ? home_env : ".";
+}
+
 Folders DiscoverFolders() {
     Folders folders;
     const std::string exe = ExecutableFolder();

@@ -38,5 +38,7 @@ public:
 // The game folder: the one next to the executable when it holds dat/ (the build tree), else
 // the installed data folder. The data and config folders follow the XDG base directories.
 Folders DiscoverFolders();
+std::string ChooseHomeFolder(const char* home_env, const char* account_home,
+                             const std::string& working_folder, bool* guessed);
 
 }  // namespace platform

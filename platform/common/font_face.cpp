@@ -106,4 +106,6 @@ std::string FindGothicFontFile() {
                           "/usr/share/fonts/truetype/fonts-japanese-gothic.ttf"});
 }
 
+FontFiles FindJapaneseFonts(const std::string&) { return {FindMinchoFontFile(), FindGothicFontFile()}; }
+
 }  // namespace platform

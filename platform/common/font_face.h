@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
+
 namespace platform {
 
 struct GlyphBitmap {
@@ -30,5 +32,6 @@ public:
 // The system's IPA fonts, when installed: Mincho and proportional Gothic (empty when absent).
 std::string FindMinchoFontFile();
 std::string FindGothicFontFile();
+FontFiles FindJapaneseFonts(const std::string& fontconfig_file);
 
 }  // namespace platform
