@@ -90,8 +90,12 @@ Outcome RunGame(const std::map<std::string, std::string>& changes, double limit_
         }
     }
     int status = 0;
-    while (elapsed() < limit_seconds && waitpid(pid, &status, WNOHANG) == 0) usleep(10000);
-    if (waitpid(pid, &status, WNOHANG) == pid) {
+    pid_t reaped = waitpid(pid, &status, WNOHANG);
+    while (reaped == 0 && elapsed() < limit_seconds) {
+        usleep(10000);
+        reaped = waitpid(pid, &status, WNOHANG);
+    }
+    if (reaped == pid) {
         outcome.ended = true;
         outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     } else {
