@@ -71,7 +71,8 @@ bool SdlBackend::Open(int client_width, int client_height) {
     services_.audio = &parts_->audio;
     services_.joystick = &parts_->joystick;
     services_.folders = parts_->folders;
-    services_.fonts = {FindMinchoFontFile(), FindGothicFontFile()};
+    services_.fonts = FindJapaneseFonts();
+    services_.fonts.required = true;
     return true;
 }
 
