@@ -52,10 +52,10 @@ bool CDirectSound::CreateBuffer(const char* name, sound::SoundMixer::VoiceId* vo
     std::vector<std::uint8_t> memory;
     if (!LoadWaveData(name, &view, &memory)) {
         // Which of the thirteen effects it was goes beside the message.
-        const std::string text = std::string("Waveデータの読み込みに失敗: ") +
-                                 (FindResource(ResourceType::Wave, name)
-                                      ? std::string(name)
-                                      : gamepath::ResolveForMessage(name));
+        const std::string text =
+            std::string("Waveデータの読み込みに失敗: ") + (FindResource(ResourceType::Wave, name)
+                                                               ? std::string(name)
+                                                               : gamepath::ResolveForMessage(name));
         ShowMessageBox(text.c_str(), "Error");
         return false;
     }

@@ -103,13 +103,13 @@ TEST(FailedStart, ADamagedDataFileKeepsItsOwnMessageNamesTheFileAndEndsWithAFail
 // Thirteen damaged sound effects and a missing background, which two components load, are one
 // message that names each file once; the game still starts without them.
 TEST(FailedStart, TheFilesOneStartFindsMissingOrDamagedAreOneMessageNamingEach) {
-    const char* const sounds[] = {"select_on.wav", "select_off.wav", "switch.wav", "get.wav",
+    const char* const sounds[] = {"select_on.wav", "select_off.wav", "switch.wav",    "get.wav",
                                   "chin.wav",      "bell.wav",       "cockzelba.wav", "ahead.wav",
-                                  "buy.wav",       "hand.wav",       "roast.wav",  "boil.wav",
+                                  "buy.wav",       "hand.wav",       "roast.wav",     "boil.wav",
                                   "fry.wav"};
     TempFolder folder;
-    const std::string game =
-        GameFolderWith(folder, {"bg.bmp"}, std::set<std::string>(std::begin(sounds), std::end(sounds)));
+    const std::string game = GameFolderWith(
+        folder, {"bg.bmp"}, std::set<std::string>(std::begin(sounds), std::end(sounds)));
     PlayHarness play(game);
     ASSERT_TRUE(play.RunUntilComponent(CTitleComp::kName));
     play.Frames(100);
@@ -125,7 +125,8 @@ TEST(FailedStart, TheFilesOneStartFindsMissingOrDamagedAreOneMessageNamingEach) 
     EXPECT_EQ(count(Utf8(u8"dat\\bg.bmp がありません")), 1) << text;
     for (const char* sound : sounds)
         EXPECT_EQ(count(Utf8(u8"Waveデータの読み込みに失敗: ") + game + "/dat/" + sound), 1)
-            << sound << "\n" << text;
+            << sound << "\n"
+            << text;
     EXPECT_EQ(count("\n"), 13) << text;  // fourteen lines
     EXPECT_EQ(play.app().frame()->exit_code(), 0);
 }
