@@ -84,6 +84,9 @@ public:
     virtual void SetCursorPos(Point client) = 0;
     // Hides the system pointer while it is over the picture.
     virtual void SetSystemCursorHidden(bool hidden) = 0;
+    // False when nothing the window draws reaches a screen (a video driver that only pretends,
+    // taken because no display could be opened): the game must not run on unseen.
+    virtual bool HasDisplay() const { return true; }
 };
 
 // The multimedia timers: a periodic callback on a thread of its own. The callback must only
@@ -145,6 +148,8 @@ struct Folders {
     std::string game;    // holds dat/, midi/, manual/, res/ (read-only when installed)
     std::string data;    // $XDG_DATA_HOME/vemu: save slots
     std::string config;  // $XDG_CONFIG_HOME/vemu: settings
+    // The folders looked in before the game folder, which did not hold it (UTF-8 paths).
+    std::vector<std::string> game_tried;
 };
 
 // The system's Japanese font files (UTF-8 paths). Empty when the backend has none; the engine
@@ -152,6 +157,9 @@ struct Folders {
 struct FontFiles {
     std::string mincho;
     std::string gothic;
+    // Set by a backend that draws for a player: without a Japanese font file the start fails
+    // with a message rather than drawing every text as boxes.
+    bool required = false;
 };
 
 // Everything one backend provides. The application object installs one with Install();

@@ -32,6 +32,10 @@ std::string Resolve(std::string_view cp932_name) {
     return base.empty() ? utf8 : base + "/" + utf8;
 }
 
+std::string ResolveForMessage(std::string_view cp932_name) {
+    return sjis::FromUtf8(Resolve(cp932_name));
+}
+
 std::unique_ptr<platform::File> Open(std::string_view cp932_name, platform::File::Mode mode) {
     const std::string path = Resolve(cp932_name);
     if (mode == platform::File::Mode::Write) {

@@ -21,6 +21,8 @@ std::string Normalize(std::string_view cp932_name);
 bool IsSaveFile(std::string_view normalized);
 // The UTF-8 native path of a game name. Absolute names are kept as they are.
 std::string Resolve(std::string_view cp932_name);
+// The same path in CP932, to name the file in a message to the player.
+std::string ResolveForMessage(std::string_view cp932_name);
 
 std::unique_ptr<platform::File> Open(std::string_view cp932_name, platform::File::Mode mode);
 // A writer that replaces the file only when it is committed (see platform::AtomicFile); creates

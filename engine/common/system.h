@@ -7,6 +7,17 @@
 
 // MessageBoxA with MB_OK.
 void ShowMessageBox(const char* text, const char* caption);
+
+// While one is alive, message boxes are held back, and the outermost shows them as one box
+// when it ends: a start-up that finds thirteen damaged files says so once, a line for each.
+// A line already held is not repeated; one line keeps its own caption, several take "Error".
+class GatheredMessages {
+public:
+    GatheredMessages();
+    ~GatheredMessages();
+    GatheredMessages(const GatheredMessages&) = delete;
+    GatheredMessages& operator=(const GatheredMessages&) = delete;
+};
 // MessageBeep.
 void Beep();
 // OutputDebugStringA.

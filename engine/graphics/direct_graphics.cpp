@@ -46,7 +46,8 @@ CDirectGraphics* CDirectGraphics::Instance() { return g_instance; }
 
 bool CDirectGraphics::Init(void* window, bool windowed) {
     platform::Window* target = LiveWindow();
-    if (!target) return false;
+    // A window that reaches no screen is no device to draw on.
+    if (!target || !target->HasDisplay()) return false;
     window_ = window;
     full_screen_ = windowed ? 0 : 1;
     if (full_screen_) target->SetFullScreen(true);

@@ -51,7 +51,12 @@ bool CDirectSound::CreateBuffer(const char* name, sound::SoundMixer::VoiceId* vo
     sound::WaveView view;
     std::vector<std::uint8_t> memory;
     if (!LoadWaveData(name, &view, &memory)) {
-        ShowMessageBox("Waveデータの読み込みに失敗", "Error");
+        // Which of the thirteen effects it was goes beside the message.
+        const std::string text =
+            std::string("Waveデータの読み込みに失敗: ") + (FindResource(ResourceType::Wave, name)
+                                                               ? std::string(name)
+                                                               : gamepath::ResolveForMessage(name));
+        ShowMessageBox(text.c_str(), "Error");
         return false;
     }
     std::vector<float> stereo = sound::ConvertToStereo(

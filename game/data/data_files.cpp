@@ -30,7 +30,11 @@ void ReportMissing(const char* path) {
     ShowMessageBox(text, "Error");
 }
 
-void ReportUnreadable() { ShowMessageBox("ロードできません", "ごめんねエラー"); }
+// The same words say that a save slot cannot be loaded: the file's name tells them apart.
+void ReportUnreadable(const char* path) {
+    const std::string text = "ロードできません: " + gamepath::ResolveForMessage(path);
+    ShowMessageBox(text.c_str(), "ごめんねエラー");
+}
 
 bool LoadLines(const char* path, const RecordParser& parse) {
     // Starting without the catalogue would only crash later, at the first look-up.
@@ -40,14 +44,14 @@ bool LoadLines(const char* path, const RecordParser& parse) {
     }
     CQZCipherReader reader(path, vemu::kFileKey.data(), kDigestTiger);
     if (reader.Open() != kCipherOk) {
-        ReportUnreadable();
+        ReportUnreadable(path);
         return false;
     }
     CipherLineSource source(reader);
     const bool read_ok = ReadDataLines(source, parse);
     const bool check_ok = reader.Close() == kCipherOk;
     if (!read_ok || !check_ok) {
-        ReportUnreadable();
+        ReportUnreadable(path);
         return false;
     }
     return true;

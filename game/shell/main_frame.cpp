@@ -65,6 +65,8 @@ void CMainFrame::FitClientArea() {
 }
 
 bool CMainFrame::StartGame() {
+    // What the start finds missing or damaged is one message, shown as the start ends.
+    GatheredMessages gathered;
     Srand(static_cast<std::uint32_t>(WallClockSeconds()) * 32767u);
 
     if (windowed_) {
@@ -215,6 +217,9 @@ void CMainFrame::FrameStep(bool draw) {
     mediator_->SetRenderFlag(draw);
     const int result = mediator_->Run();
     if (result == 1) {
+        // The components load their pictures, sounds and data files here: every file missing
+        // or damaged is a line of one message.
+        GatheredMessages gathered;
         mediator_->SetSuspended(true);
         StartSound();
         StartMusic();

@@ -24,8 +24,9 @@ bool CVemuApp::InitInstance() {
 int CVemuApp::Run() {
     platform::Window* window = platform::Current().window;
     // Without its folders and data files the game could only bury the player in a message box
-    // per missing picture; the check names what is missing in one.
-    if (!CheckGameFolder() || !frame_->StartGame()) frame_->FailStart();
+    // per missing picture, and without a Japanese font draw boxes; the check names what is
+    // missing in one.
+    if (!CheckBeforeStart() || !frame_->StartGame()) frame_->FailStart();
     platform::Message message;
     while (window->GetMessage(message)) frame_->OnMessage(message);
     return frame_->exit_code();

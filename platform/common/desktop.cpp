@@ -1,7 +1,9 @@
 #include "platform/common/desktop.h"
 
+#include <pwd.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
@@ -70,6 +72,43 @@ std::string EnvOr(const char* name, const std::string& fallback) {
 }
 }  // namespace
 
+std::string ChooseHomeFolder(const char* home_env, const char* account_home,
+                             const std::string& working_folder, bool* guessed) {
+    *guessed = false;
+    if (home_env && *home_env) return home_env;
+    if (account_home && *account_home) return account_home;
+    *guessed = true;
+    return working_folder;
+}
+
+namespace {
+
+std::string WorkingFolder() {
+    std::vector<char> buffer(4096);
+    while (!::getcwd(buffer.data(), buffer.size())) {
+        if (errno != ERANGE) return ".";
+        buffer.resize(buffer.size() * 2);
+    }
+    return buffer.data();
+}
+
+// $HOME, else the account's home as desktop programs take it when a service or a bare console
+// left HOME unset.
+std::string HomeFolder() {
+    const passwd* account = ::getpwuid(::getuid());
+    bool guessed = false;
+    std::string home = ChooseHomeFolder(std::getenv("HOME"), account ? account->pw_dir : nullptr,
+                                        WorkingFolder(), &guessed);
+    if (guessed)
+        std::fprintf(stderr,
+                     "vemu: HOME is unset and the account has no home folder; settings and saves "
+                     "go under %s\n",
+                     home.c_str());
+    return home;
+}
+
+}  // namespace
+
 Folders DiscoverFolders() {
     Folders folders;
     const std::string exe = ExecutableFolder();
@@ -78,11 +117,16 @@ Folders DiscoverFolders() {
     } else {
 #ifdef VEMU_INSTALLED_DATA_DIR
         folders.game = VEMU_INSTALLED_DATA_DIR;
+        folders.game_tried = {exe};
 #else
         folders.game = exe;
 #endif
     }
-    const std::string home = EnvOr("HOME", ".");
+    // Only when a place depends on it: a player who set both XDG folders needs no home.
+    const char* data = std::getenv("XDG_DATA_HOME");
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const bool needs_home = !(data && *data) || !(config && *config);
+    const std::string home = needs_home ? HomeFolder() : std::string();
     folders.data = EnvOr("XDG_DATA_HOME", home + "/.local/share") + "/vemu";
     folders.config = EnvOr("XDG_CONFIG_HOME", home + "/.config") + "/vemu";
     return folders;

@@ -36,7 +36,13 @@ public:
 };
 
 // The game folder: the one next to the executable when it holds dat/ (the build tree), else
-// the installed data folder. The data and config folders follow the XDG base directories.
+// the installed data folder, the first being kept as a place tried. The data and config
+// folders follow the XDG base directories, under the home folder unless they are set; without
+// any home folder a line on stderr says where the files go.
 Folders DiscoverFolders();
+// The home folder: $HOME when set, else the account's (getpwuid), else the working folder,
+// which `guessed` reports.
+std::string ChooseHomeFolder(const char* home_env, const char* account_home,
+                             const std::string& working_folder, bool* guessed);
 
 }  // namespace platform

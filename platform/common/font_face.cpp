@@ -4,7 +4,9 @@
 #include FT_FREETYPE_H
 #include FT_SYNTHESIS_H
 
-#include <sys/stat.h>
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
 #include <cstring>
 #include <mutex>
 
@@ -73,11 +75,89 @@ private:
     int ascent_ = 0;
 };
 
-std::string FirstExisting(std::initializer_list<const char*> paths) {
-    struct stat info {};
-    for (const char* path : paths)
-        if (::stat(path, &info) == 0 && S_ISREG(info.st_mode)) return path;
-    return {};
+// A font file that covers Japanese, with its family names.
+struct JapaneseFont {
+    std::string file;
+    std::vector<std::string> families;
+};
+
+struct PatternDeleter {
+    void operator()(FcPattern* p) const { FcPatternDestroy(p); }
+};
+using Pattern = std::unique_ptr<FcPattern, PatternDeleter>;
+
+std::vector<JapaneseFont> JapaneseFontsOf(FcConfig* config) {
+    std::vector<JapaneseFont> fonts;
+    Pattern pattern(FcNameParse(reinterpret_cast<const FcChar8*>(":lang=ja")));
+    FcObjectSet* objects = FcObjectSetBuild(FC_FILE, FC_FAMILY, nullptr);
+    FcFontSet* set = pattern && objects ? FcFontList(config, pattern.get(), objects) : nullptr;
+    if (objects) FcObjectSetDestroy(objects);
+    if (!set) return fonts;
+    for (int i = 0; i < set->nfont; ++i) {
+        FcChar8* file = nullptr;
+        if (FcPatternGetString(set->fonts[i], FC_FILE, 0, &file) != FcResultMatch) continue;
+        JapaneseFont font{reinterpret_cast<const char*>(file), {}};
+        FcChar8* family = nullptr;
+        for (int n = 0; FcPatternGetString(set->fonts[i], FC_FAMILY, n, &family) == FcResultMatch;
+             ++n)
+            font.families.emplace_back(reinterpret_cast<const char*>(family));
+        fonts.push_back(std::move(font));
+    }
+    FcFontSetDestroy(set);
+    // The same answer on every start, whatever order the font cache lists them in.
+    std::sort(fonts.begin(), fonts.end(),
+              [](const JapaneseFont& a, const JapaneseFont& b) { return a.file < b.file; });
+    return fonts;
+}
+
+// The font fontconfig itself picks for a generic family and Japanese text.
+std::string MatchGeneric(FcConfig* config, const char* generic) {
+    const std::string name = std::string(generic) + ":lang=ja";
+    Pattern pattern(FcNameParse(reinterpret_cast<const FcChar8*>(name.c_str())));
+    if (!pattern) return {};
+    FcConfigSubstitute(config, pattern.get(), FcMatchPattern);
+    FcDefaultSubstitute(pattern.get());
+    FcResult result = FcResultNoMatch;
+    Pattern match(FcFontMatch(config, pattern.get(), &result));
+    FcChar8* file = nullptr;
+    if (!match || FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch) return {};
+    return reinterpret_cast<const char*>(file);
+}
+
+// The packaged face the game was drawn with when it is there; else the one the desktop uses for
+// that kind of face; else any font that covers Japanese.
+std::string Choose(FcConfig* config, const std::vector<JapaneseFont>& fonts,
+                   std::initializer_list<const char*> packaged, const char* generic) {
+    if (fonts.empty()) return {};
+    for (const char* wanted : packaged)
+        for (const JapaneseFont& font : fonts)
+            if (std::find(font.families.begin(), font.families.end(), wanted) !=
+                font.families.end())
+                return font.file;
+    const std::string matched = MatchGeneric(config, generic);
+    for (const JapaneseFont& font : fonts)
+        if (font.file == matched) return font.file;
+    return fonts.front().file;
+}
+
+FontFiles FindIn(FcConfig* config) {
+    FontFiles files;
+    if (!config) return files;
+    const std::vector<JapaneseFont> fonts = JapaneseFontsOf(config);
+    files.mincho = Choose(config, fonts, {"IPAMincho", "IPAPMincho"}, "serif");
+    files.gothic = Choose(config, fonts, {"IPAPGothic", "IPAGothic"}, "sans-serif");
+    return files;
+}
+
+// The desktop's own fonts, looked up once.
+const FontFiles& SystemJapaneseFonts() {
+    static const FontFiles files = [] {
+        FcConfig* config = FcInitLoadConfigAndFonts();
+        FontFiles found = FindIn(config);
+        if (config) FcConfigDestroy(config);
+        return found;
+    }();
+    return files;
 }
 
 }  // namespace
@@ -93,17 +173,21 @@ std::unique_ptr<FontFace> FontFace::Open(const std::string& path, int cell_heigh
     return std::make_unique<FreeTypeFace>(face, cell_height > 0 ? cell_height : 1, bold);
 }
 
-std::string FindMinchoFontFile() {
-    return FirstExisting({"/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf",
-                          "/usr/share/fonts/truetype/fonts-japanese-mincho.ttf",
-                          "/usr/share/fonts/ipa-mincho/ipam.ttf"});
-}
+std::string FindMinchoFontFile() { return SystemJapaneseFonts().mincho; }
 
-std::string FindGothicFontFile() {
-    return FirstExisting({"/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf",
-                          "/usr/share/fonts/ipa-pgothic/ipagp.ttf",
-                          "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf",
-                          "/usr/share/fonts/truetype/fonts-japanese-gothic.ttf"});
+std::string FindGothicFontFile() { return SystemJapaneseFonts().gothic; }
+
+FontFiles FindJapaneseFonts(const std::string& fontconfig_file) {
+    if (fontconfig_file.empty()) return SystemJapaneseFonts();
+    FcConfig* config = FcConfigCreate();
+    if (!config) return {};
+    FontFiles found;
+    if (FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(fontconfig_file.c_str()),
+                             FcTrue) &&
+        FcConfigBuildFonts(config))
+        found = FindIn(config);
+    FcConfigDestroy(config);
+    return found;
 }
 
 }  // namespace platform

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
+
 namespace platform {
 
 struct GlyphBitmap {
@@ -27,7 +29,12 @@ public:
     virtual int Ascent() const = 0;
 };
 
-// The system's IPA fonts, when installed: Mincho and proportional Gothic (empty when absent).
+// The font files that draw Japanese, found through fontconfig as the desktop finds its fonts:
+// the packaged IPA Mincho and proportional Gothic when installed, else the faces fontconfig
+// picks for serif and sans-serif Japanese text, else any font that covers Japanese. Empty when
+// no installed font covers Japanese. An empty setup file means the desktop's own setup.
+FontFiles FindJapaneseFonts(const std::string& fontconfig_file = {});
+// The desktop's, looked up once per process.
 std::string FindMinchoFontFile();
 std::string FindGothicFontFile();
 

@@ -38,6 +38,7 @@ public:
     Point GetCursorPos() const override { return cursor_; }
     void SetCursorPos(Point client) override { cursor_ = client; }
     void SetSystemCursorHidden(bool hidden) override { cursor_hidden_ = hidden; }
+    bool HasDisplay() const override { return has_display_; }
 
     // Scripting. A key or button held and let go again before the next poll is a tap: that
     // poll still reads it as down.
@@ -48,6 +49,8 @@ public:
     void SetNonClientSize(int width, int height) { non_client_ = {width, height}; }
     // The next Present reports a lost device.
     void LoseDeviceOnNextPresent() { lose_next_present_ = true; }
+    // As a window on a video driver that shows nothing.
+    void SetHasDisplay(bool has_display) { has_display_ = has_display; }
 
     // Observation.
     const std::string& Title() const { return title_; }
@@ -74,6 +77,7 @@ private:
     Point non_client_{6, 44};
     bool full_screen_ = false;
     bool lose_next_present_ = false;
+    bool has_display_ = true;
     int present_count_ = 0;
     int move_count_ = 0;
     std::span<const std::uint32_t> last_frame_;

@@ -18,10 +18,13 @@ namespace {
 class SdlDialogs : public Dialogs {
 public:
     explicit SdlDialogs(SdlWindow& window) : window_(window) {}
+    // Every message also goes to stderr: the log of a player who started the game from a
+    // console, and the only place it can be read when no window can show it.
     void ShowMessageBox(const std::string& text, const std::string& caption) override {
-        if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), text.c_str(),
-                                     window_.handle()) != 0)
-            std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+        std::fprintf(stderr, "vemu: %s: %s\n", caption.c_str(), text.c_str());
+        if (window_.HasDisplay())
+            SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), text.c_str(),
+                                     window_.handle());
     }
     void Beep() override {}
 
@@ -68,7 +71,8 @@ bool SdlBackend::Open(int client_width, int client_height) {
     services_.audio = &parts_->audio;
     services_.joystick = &parts_->joystick;
     services_.folders = parts_->folders;
-    services_.fonts = {FindMinchoFontFile(), FindGothicFontFile()};
+    services_.fonts = FindJapaneseFonts();
+    services_.fonts.required = true;
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/sdl/sdl_keys.h"
 
@@ -30,6 +31,13 @@ bool SdlWindow::Create(int client_width, int client_height) {
         std::fprintf(stderr, "vemu: cannot create a renderer: %s\n", SDL_GetError());
         return false;
     }
+    // Without a display SDL falls back to a driver that draws into memory; a game on it would
+    // run unseen until killed. A driver the player asked for by name is the player's choice.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    const bool shows_nothing =
+        driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+    has_display_ = !shows_nothing || (asked && *asked);
     wake_event_ = SDL_RegisterEvents(1);
     ApplyLogicalSize();
     return true;

@@ -42,6 +42,7 @@ public:
     Point GetCursorPos() const override;
     void SetCursorPos(Point client) override;
     void SetSystemCursorHidden(bool hidden) override;
+    bool HasDisplay() const override { return has_display_; }
 
     SDL_Window* handle() const { return window_; }
     SDL_Renderer* renderer() const { return renderer_; }
@@ -65,6 +66,7 @@ private:
     int texture_width_ = 0, texture_height_ = 0;
     int client_width_ = 640, client_height_ = 480;
     bool full_screen_ = false;
+    bool has_display_ = true;
     bool device_lost_ = false;
     bool quit_ = false;
     Uint32 wake_event_ = 0;

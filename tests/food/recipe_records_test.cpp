@@ -347,7 +347,7 @@ TEST_F(DataFileTest, AFailedCheckShowsTheMessageAndKeepsWhatWasParsed) {
     ASSERT_TRUE(platform::WriteWholeFile(Real("vemu01.edt"), bytes.data(), bytes.size()));
     EXPECT_FALSE(LoadRecipeFile(kRecipeFileName, book));
     ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0].text, testing_support::Utf8(u8"ロードできません"));
+    EXPECT_EQ(Boxes()[0].text, testing_support::Utf8(u8"ロードできません: ") + Real("vemu01.edt"));
     EXPECT_EQ(Boxes()[0].caption, testing_support::Utf8(u8"ごめんねエラー"));
     EXPECT_FALSE(book.recipes.empty());  // the garbled line was parsed before the check
 
@@ -356,7 +356,7 @@ TEST_F(DataFileTest, AFailedCheckShowsTheMessageAndKeepsWhatWasParsed) {
     ASSERT_TRUE(platform::WriteWholeFile(Real("vemu01.edt"), bytes.data(), bytes.size()));
     EXPECT_FALSE(LoadRecipeFile(kRecipeFileName, book));
     EXPECT_EQ(Boxes().size(), 2u);
-    EXPECT_EQ(Boxes()[1].text, testing_support::Utf8(u8"ロードできません"));
+    EXPECT_EQ(Boxes()[1].text, testing_support::Utf8(u8"ロードできません: ") + Real("vemu01.edt"));
 }
 
 }  // namespace

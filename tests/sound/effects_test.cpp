@@ -173,7 +173,8 @@ TEST_F(EffectsTest, AMissingFileIsNamedThenTheLoadFails) {
     EXPECT_FALSE(wave.IsLoaded());
     ASSERT_EQ(world.backend.dialogs.boxes.size(), 2u);
     EXPECT_EQ(world.backend.dialogs.boxes[0].text, Utf8(u8"dat\\missing.wav がありません"));
-    EXPECT_EQ(world.backend.dialogs.boxes[1].text, Utf8(u8"Waveデータの読み込みに失敗"));
+    EXPECT_EQ(world.backend.dialogs.boxes[1].text,
+              Utf8(u8"Waveデータの読み込みに失敗: ") + world.folder.path() + "/dat/missing.wav");
     EXPECT_EQ(world.backend.dialogs.boxes[1].caption, "Error");
     EXPECT_EQ(wave.Play(0, 0), 0);
 }
@@ -183,7 +184,8 @@ TEST_F(EffectsTest, AWaveThatCannotBeReadSaysSoOnce) {
     DWave wave;
     EXPECT_FALSE(wave.Load("dat\\short.wav"));
     ASSERT_EQ(world.backend.dialogs.boxes.size(), 1u);
-    EXPECT_EQ(world.backend.dialogs.boxes[0].text, Utf8(u8"Waveデータの読み込みに失敗"));
+    EXPECT_EQ(world.backend.dialogs.boxes[0].text,
+              Utf8(u8"Waveデータの読み込みに失敗: ") + world.folder.path() + "/dat/short.wav");
 }
 
 TEST_F(EffectsTest, ARateNoSoundBufferPlaysIsRefusedQuietly) {

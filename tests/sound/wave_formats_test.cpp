@@ -196,7 +196,8 @@ TEST_F(WaveFilesTest, CompressedWavesAreRefusedWithTheMessage) {
         DWave wave;
         EXPECT_FALSE(wave.Load("dat\\fx.wav")) << file;
         ASSERT_EQ(world.backend.dialogs.boxes.size(), 1u) << file;
-        EXPECT_EQ(world.backend.dialogs.boxes[0].text, Utf8(u8"Waveデータの読み込みに失敗"));
+        EXPECT_EQ(world.backend.dialogs.boxes[0].text,
+                  Utf8(u8"Waveデータの読み込みに失敗: ") + world.folder.path() + "/dat/fx.wav");
         wave.Play(0, 0);
         EXPECT_EQ(Peak(world.backend.audio.Pull(kFrameSamples)), 0.0f) << file;
     }

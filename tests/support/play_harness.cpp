@@ -57,8 +57,13 @@ PantryRows PantryRowsOf(const Pantry& pantry) {
 
 PlayHarness::PlayHarness() : PlayHarness(VEMU_GAME_DIR) {}
 
-PlayHarness::PlayHarness(const std::string& game_folder) {
+PlayHarness::PlayHarness(const std::string& game_folder)
+    : PlayHarness(game_folder, [](platform::headless::HeadlessBackend&) {}) {}
+
+PlayHarness::PlayHarness(const std::string& game_folder,
+                         const std::function<void(platform::headless::HeadlessBackend&)>& prepare) {
     backend.services().folders.game = game_folder;
+    prepare(backend);
     backend.services().folders.data = data_.path();
     app_ = std::make_unique<CVemuApp>();
     app_->runtime().graphics.SetDrawRecorder(&recorder_);

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -39,6 +40,10 @@ public:
     // is the build's unless a test made one of its own.
     PlayHarness();
     explicit PlayHarness(const std::string& game_folder);
+    // With the backend set up by `prepare` before the game starts (a machine without a display
+    // or without fonts).
+    PlayHarness(const std::string& game_folder,
+                const std::function<void(platform::headless::HeadlessBackend&)>& prepare);
     ~PlayHarness();
     PlayHarness(const PlayHarness&) = delete;
     PlayHarness& operator=(const PlayHarness&) = delete;
