@@ -18,8 +18,8 @@ bool CVemuComp::ServeToVisitor(MenuDish& dish) { return ServeToCustomer(state_, 
 
 StoryTask CVemuComp::SellToVisitor(MenuDish& dish, bool counted) {
     Sound(kSoundGet).Play(0, 0);
-    const std::string told = BookSale(state_, mediator_->values(), dish, 1,
-                                      [this](const Food& food) { return DishValuePercent(food); },
-                                      counted);
+    const std::string told = BookSale(
+        state_, mediator_->values(), dish, 1,
+        [this](const Food& food) { return DishValuePercent(food); }, counted);
     co_await Tell(told);
 }

@@ -14,8 +14,8 @@ namespace {
 using contest_test::ContestTest;
 using play_test::kCancel;
 using play_test::kDecide;
-using play_test::kRight;
 using play_test::kFrameLimit;
+using play_test::kRight;
 using testing_support::Utf8;
 
 class MonthAcrossSave : public ContestTest {
@@ -70,8 +70,9 @@ TEST_F(MonthAcrossSave, TheReportHeldBackByTheContestComesAfterAContinue) {
     // The way home: the destinations show all their rows from the first.
     play.Frame();
     EXPECT_EQ(game().list_window().GetTop(), 0);
-    EXPECT_EQ(play.ChoiceRows(), (std::vector<std::string>{Utf8(u8"商店街"), Utf8(u8"建築事務所"),
-                                                           Utf8(u8"料理大会"), Utf8(u8"マナの森")}));
+    EXPECT_EQ(play.ChoiceRows(),
+              (std::vector<std::string>{Utf8(u8"商店街"), Utf8(u8"建築事務所"), Utf8(u8"料理大会"),
+                                        Utf8(u8"マナの森")}));
     play.Press(kCancel);
     ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
     SaveInTheFirstSlot();
@@ -91,8 +92,8 @@ TEST_F(MonthAcrossSave, TheReportHeldBackByTheContestComesAfterAContinue) {
     ASSERT_TRUE(play.RunUntilMessage(u8"今月もおつかれさま～\n月間報告をするよ", 4000))
         << play.Report();
     char figures[128];
-    std::snprintf(figures, sizeof figures, "ぜるば堂、１ヶ月間の\n総収入は %d クル\n総支出は %d クル",
-                  income, expenses);
+    std::snprintf(figures, sizeof figures,
+                  "ぜるば堂、１ヶ月間の\n総収入は %d クル\n総支出は %d クル", income, expenses);
     bool told = false;
     for (int i = 0; i < kFrameLimit && !told && game().story_live(); ++i) {
         told = play.Message() == sjis::ToUtf8(figures);

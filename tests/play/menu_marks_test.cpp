@@ -33,7 +33,8 @@ protected:
     testing::AssertionResult MarksFollowTheMenu() const {
         for (const auto& food : play.kitchen().pantry()) {
             bool on_menu = false;
-            for (const auto& dish : play.kitchen().menu) on_menu = on_menu || SameDish(*food, *dish);
+            for (const auto& dish : play.kitchen().menu)
+                on_menu = on_menu || SameDish(*food, *dish);
             if ((food->on_menu != 0) != on_menu)
                 return testing::AssertionFailure()
                        << food->name.size() << "-byte food marked " << int{food->on_menu}

@@ -167,8 +167,8 @@ TEST_F(VisitTest, AVisitorsOrderThatCannotBeServedIsNeitherPaidNorCounted) {
         ASSERT_TRUE(Start(c.visit));
         const std::string order = testing_support::Utf8(c.order);
         for (int i = 0; i < 4000 && play.Message() != order; ++i) {
-            if (play.MessageWaiting() && game().message_output().GetPosition() >=
-                                             game().message_output().GetLength())
+            if (play.MessageWaiting() &&
+                game().message_output().GetPosition() >= game().message_output().GetLength())
                 play.Press(play_test::kDecide);
             else
                 play.Frame();

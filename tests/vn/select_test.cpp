@@ -419,8 +419,8 @@ TEST_F(SelectList, AReopenedListScrollsOnlyAsFarAsItsCursorNeeds) {
         {1, 10, 4, 3, 1},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.left_top << " " << c.count << "/" << c.rows << " at "
-                                        << c.cursor);
+        SCOPED_TRACE(testing::Message()
+                     << c.left_top << " " << c.count << "/" << c.rows << " at " << c.cursor);
         list.Stop();
         list.SetTop(c.left_top);
         index = c.cursor;
