@@ -48,12 +48,14 @@ void CSelectEvent::SetItems(MenuEntry* entries, int count, int* index, int rows)
     index_ = index ? index : &own_index_;
     rows_ = rows >= 1 ? rows : std::max(count_, 1);
     *index_ = count_ == 0 ? -1 : std::clamp(*index_, 0, count_ - 1);
-    // An empty list on one row would otherwise leave the top above the first row for the next
-    // entries, and the rows would be read from before the array.
-    if (top_ >= *index_ + rows_)
-        top_ = std::max(*index_ + rows_ - 1, 0);
-    else if (top_ < *index_ - rows_)
-        top_ = std::max(*index_ - rows_, 0);
+    // The window is shared by lists of every length and keeps the top row the last one left:
+    // a list that fits shows from its first row, a longer one leaves no empty rows under its
+    // last, and the recalled row moves the rows only as far as it takes to show it.
+    top_ = std::clamp(top_, 0, std::max(count_ - rows_, 0));
+    if (*index_ >= 0 && *index_ < top_)
+        top_ = *index_;
+    else if (*index_ >= top_ + rows_)
+        top_ = *index_ - rows_ + 1;
 }
 
 void CSelectEvent::ClearItems() {

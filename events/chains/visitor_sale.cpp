@@ -1,12 +1,14 @@
 // A regular customer's order: the order in the customer's own words, the money, the dish
 // served from the pantry, and what a sale does to the dish's fame and the shop's reputation.
+#include "events/visitors/sold_out.h"
 #include "game/main/vemu_comp.h"
 
 StoryTask CVemuComp::VisitorSale(MenuDish* dish, std::string prefix, std::string suffix,
                                  int character, int expression) {
     co_await Say(prefix + dish->name + suffix, character, expression);
-    co_await SellToVisitor(*dish);
-    dish->sale_highlight = 1;
-    AddFamiliarity(*dish, 1);
-    ShiftHonor(*dish, 1);
+    if (!ServeToVisitor(*dish)) {
+        co_await Say(kSoldOutApology, kVemu, kNormal);
+        co_return;
+    }
+    co_await SellToVisitor(*dish, true);
 }

@@ -23,7 +23,13 @@ StoryTask CVemuComp::MountMailVisitEvent() {
     }
     co_await Say("店主、『" + dish->name + "』をいただこうか", kMountMail, kNormal);
     co_await Say("かしこまりました", kVemu, kSmile);
-    co_await SellToVisitor(*dish);
+    // His verdict moves the reputation; the sale itself counts only as money.
+    if (!ServeToVisitor(*dish)) {
+        co_await Say(kSoldOutApology, kVemu, kTear);
+        co_await Say("ふん、とんだ無駄足だったな\n失礼する", kMountMail, kNormal);
+        co_return;
+    }
+    co_await SellToVisitor(*dish, false);
     co_await Say("ほう、これか", kMountMail, kNormal);
     if (DishValuePercent(*dish) / 2 > GetHonorThreshold()) {
         co_await Say("なるほど、店主よ\n噂に違わぬなかなかのものだな\nこれからも励め", kMountMail,

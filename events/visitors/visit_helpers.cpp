@@ -1,6 +1,8 @@
 // What every visit shares: plain messages under the current speaker, and the visitor's pick
-// of a dish from the menu and its sale.
+// of a dish from the menu and its sale, by the same rule as the selling screen's.
+#include "engine/framework/game_mediator.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/sale.h"
 
 StoryTask CVemuComp::Tell(std::string text, bool close_when_done) {
     ShowMessage(&handles_.message, text.c_str(), close_when_done);
@@ -12,10 +14,12 @@ MenuDish* CVemuComp::PickDishForVisitor() {
     return PickMenuDish();
 }
 
-StoryTask CVemuComp::SellToVisitor(MenuDish& dish) {
+bool CVemuComp::ServeToVisitor(MenuDish& dish) { return ServeToCustomer(state_, kitchen_, dish); }
+
+StoryTask CVemuComp::SellToVisitor(MenuDish& dish, bool counted) {
     Sound(kSoundGet).Play(0, 0);
-    AddMoney(dish.Price());
-    co_await Tell("『" + dish.name + "』が売れました\n");
-    ServeDish(dish);
-    UpdateMenuAvailability();
+    const std::string told = BookSale(
+        state_, mediator_->values(), dish, 1,
+        [this](const Food& food) { return DishValuePercent(food); }, counted);
+    co_await Tell(told);
 }

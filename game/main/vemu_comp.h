@@ -336,8 +336,12 @@ public:
     // A visitor's dish: the menu's servable marks are brought up to date first, since a night's
     // spoiling may have left them stale. Null when nothing can be served.
     MenuDish* PickDishForVisitor();
-    // A visitor's dish paid and served: the money, the sale's message, the pantry and the menu.
-    StoryTask SellToVisitor(MenuDish& dish);
+    // One portion served to a visitor from the pantry, the menu check after it; false when it
+    // could not be served, and then nothing is paid or counted.
+    bool ServeToVisitor(MenuDish& dish);
+    // A served portion paid and told; counted toward the dish's fame and the reputation unless
+    // the visitor judges the shop himself.
+    StoryTask SellToVisitor(MenuDish& dish, bool counted);
 
     // The story chains (events/chains/).
     StoryTask NarfRumourEvent();

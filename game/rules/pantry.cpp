@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "game/rules/menu_queries.h"
+
 namespace {
 
 Food* Merge(Pantry& pantry, std::unique_ptr<Food> food, float amount) {
@@ -26,7 +28,12 @@ bool InRange(const Pantry& pantry, int index) {
 Food* StoreFood(Kitchen& kitchen, std::unique_ptr<Food> food, float amount) {
     if (!food) return nullptr;
     if (food->def) food->def->known = 1;
-    return Merge(kitchen.pantry(), std::move(food), amount);
+    Food* held = Merge(kitchen.pantry(), std::move(food), amount);
+    // A copy comes without its [M]: a portion of a menu dish shows it wherever it comes from.
+    held->on_menu = 0;
+    for (const std::unique_ptr<MenuDish>& dish : kitchen.menu)
+        if (SameDish(*held, *dish)) held->on_menu = 1;
+    return held;
 }
 
 Food* AddFood(Kitchen& kitchen, FoodDef* def, float amount) {

@@ -105,7 +105,7 @@ struct PlayState {
     Equipment equipped;
 
     // --- running values, not saved ---
-    int last_levelup_method = 0;  // announced and cleared by the end of the day
+    int last_levelup_method = 0;  // announced at the next story check; a save keeps it
     int cooking_minutes = 0;      // game minutes the kitchen is still busy
     float recovery_factor = 1.0f;
     float fatigue_factor = 1.0f;
@@ -115,10 +115,10 @@ struct PlayState {
     int specialty_bonus = 0;  // 20 while the shop is a specialty shop
     std::string status_text;  // "【" size word, shop kind "】"
     int minutes_since_story_check = 0;
-    std::uint8_t month_ended = 0;
+    std::uint8_t month_ended = 0;  // the report is due at the next story check; a save keeps it
     std::uint8_t menu_offer_suppressed = 0;  // set by scripted cooking in the story
     int spare = 0;
-    std::vector<std::string> mastered;  // names whose familiarity reached 100
+    std::vector<std::string> mastered;  // familiarity reached 100, not yet told; a save keeps it
 };
 
 // The kitchen: two pantries (the player's, and the contest's while a contest runs), the pot

@@ -131,6 +131,7 @@ void UpdateMenuAvailability(const PlayState& state, Kitchen& kitchen) {
         if (!servable && FindReadyPortion(kitchen, *dish) >= 0) servable = true;
         dish->servable = servable ? 1 : 0;
     }
+    MarkMenuFoods(kitchen);
 }
 
 bool AnyServableDish(const Kitchen& kitchen) {

@@ -19,7 +19,8 @@ bool MakePortion(PlayState& state, Kitchen& kitchen, const MenuDish& dish);
 // Takes one part of a dish from the pantry, or makes it from its own parts; nothing is taken
 // unless all of it can be had. False when it cannot.
 bool PrepareNode(PlayState& state, Kitchen& kitchen, const FoodNode& node);
-// Marks which menu dishes can be served now, and which composition nodes the pantry holds.
-// Presence is enough: the amounts are not counted.
+// The menu check, run after every change of the menu or of the pantry in use: which menu dishes
+// can be served now, which composition nodes the pantry holds (presence is enough: the amounts
+// are not counted), and which pantry foods are ready portions of a menu dish (their [M]).
 void UpdateMenuAvailability(const PlayState& state, Kitchen& kitchen);
 bool AnyServableDish(const Kitchen& kitchen);

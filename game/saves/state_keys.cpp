@@ -82,6 +82,43 @@ std::vector<StateKey> StateKeys(PlayState& s, int& reward_num) {
 
 std::string BitsKey(const std::string& name) { return name + "_bits"; }
 
+// What the game owed the player at its next story check: the month's report, the notices of
+// newly buyable ingredients (each by its place in the recipe book, last to tell first) and of a
+// method's new level. A slot written before these keys holds none and owes nothing.
+constexpr const char* kPendingReport = "pending_report";
+constexpr const char* kPendingLevelUp = "pending_levelup";
+constexpr const char* kPendingMastered = "pending_mastered";
+
+std::string MasteredKey(std::size_t i) { return kPendingMastered + std::to_string(i); }
+
+void WritePending(const PlayState& s, const RecipeBook& book, CQZSharedData& values) {
+    values.SetValue(kPendingReport, s.month_ended ? 1 : 0, false);
+    values.SetValue(kPendingLevelUp, s.last_levelup_method, false);
+    std::vector<int> places;
+    for (const std::string& name : s.mastered)
+        for (std::size_t i = 0; i < book.recipes.size(); ++i)
+            if (book.recipes[i]->def && book.recipes[i]->def->name == name) {
+                places.push_back(static_cast<int>(i));
+                break;
+            }
+    values.SetValue(kPendingMastered, static_cast<int>(places.size()), false);
+    for (std::size_t i = 0; i < places.size(); ++i)
+        values.SetValue(MasteredKey(i).c_str(), places[i], false);
+}
+
+void ReadPending(PlayState& s, const RecipeBook& book, const CQZSharedData& values) {
+    s.month_ended = values.GetValue(kPendingReport, 0) != 0 ? 1 : 0;
+    s.last_levelup_method = values.GetValue(kPendingLevelUp, 0);
+    s.mastered.clear();
+    const int count = values.GetValue(kPendingMastered, 0);
+    for (int i = 0; i < count && i < static_cast<int>(book.recipes.size()); ++i) {
+        const int place = values.GetValue(MasteredKey(static_cast<std::size_t>(i)).c_str(), -1);
+        if (place < 0 || place >= static_cast<int>(book.recipes.size())) continue;
+        const FoodDef* def = book.recipes[static_cast<std::size_t>(place)]->def;
+        if (def) s.mastered.push_back(def->name);
+    }
+}
+
 // Toward zero, kept inside the int range (a float beyond it has no whole-number key).
 int Truncated(float value) {
     if (!(std::fabs(value) < 2147483520.0f)) return std::signbit(value) ? INT_MIN : INT_MAX;
@@ -125,6 +162,7 @@ struct Reader {
 void WriteStateKeys(SaveGameParts& game) {
     for (const StateKey& key : StateKeys(game.state, game.reward_num))
         std::visit(Writer{game.values, key.name}, key.field);
+    WritePending(game.state, game.book, game.values);
 }
 
 void ReadStateKeys(SaveGameParts& game) {
@@ -133,4 +171,5 @@ void ReadStateKeys(SaveGameParts& game) {
     s.shown_money = s.money;
     for (const StateKey& key : StateKeys(s, game.reward_num))
         std::visit(Reader{game.values, key.name, key.fallback}, key.field);
+    ReadPending(s, game.book, game.values);
 }

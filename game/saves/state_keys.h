@@ -8,6 +8,9 @@
 
 // Copies the values into plain store entries, in the order the slot keeps them.
 void WriteStateKeys(SaveGameParts& game);
+// After them, what the game was due to tell at its next story check (the month's report, the
+// notices of newly buyable ingredients and of a method's new level); a slot without those keys
+// owes nothing.
 // Reads every value back, each with its default when the store lacks its key; money and the
 // shown money both come from "money".
 void ReadStateKeys(SaveGameParts& game);

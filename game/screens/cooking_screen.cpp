@@ -63,6 +63,7 @@ void CVemuComp::ReturnPotItem(int index) {
     const float amount = OneUnit(food);
     StoreFood(std::make_unique<Food>(food, amount), amount);
     TakeOneFromSelection(index);
+    UpdateMenuAvailability();
 }
 
 void CVemuComp::CookingScreen() {
@@ -130,6 +131,7 @@ void CVemuComp::CookingScreen() {
             const float amount = OneUnit(food);
             AddToSelection(std::make_unique<Food>(food, amount), amount);
             TakeFromPantry(index, amount);
+            UpdateMenuAvailability();
         }
         ReplaceScreen(kScreenCooking);
         return;

@@ -27,6 +27,7 @@ void CVemuComp::MenuFullScreen() {
     Menu& menu = kitchen_.menu;
     if (screen_cursor_ >= 0 && screen_cursor_ < static_cast<int>(menu.size()))
         menu.erase(menu.begin() + screen_cursor_);
+    UpdateMenuAvailability();
     message_output().Stop();
     PopScreen();
 }
@@ -43,6 +44,7 @@ void CVemuComp::KeepWhichDishScreen() {
             menu.push_back(std::move(candidate_dish_));
     }
     candidate_dish_.reset();
+    UpdateMenuAvailability();
     // The slot has been dealt with: a later dish must not take it again.
     chosen_menu_slot_ = -1;
     message_output().Stop();
@@ -73,6 +75,7 @@ void CVemuComp::AddDishToMenuScreen() {
     }
     menu.insert(menu.begin() + position, std::move(candidate_dish_));
     chosen_menu_slot_ = -1;
+    UpdateMenuAvailability();
     if (static_cast<int>(menu.size()) > state_.menu_max)
         ReplaceScreen(kScreenMenuFull);
     else

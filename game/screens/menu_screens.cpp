@@ -46,6 +46,7 @@ void CVemuComp::AddToMenuAnswer() {
             return;
         }
         kitchen_.menu.push_back(std::move(candidate_dish_));
+        UpdateMenuAvailability();
         if (static_cast<int>(kitchen_.menu.size()) > state_.menu_max) {
             ReplaceScreen(kScreenMenuFull);
             return;
@@ -83,9 +84,9 @@ void CookAhead(CVemuComp& game, const MenuDish& dish) {
     auto portion = std::make_unique<Food>(dish, 1.0f);
     game.AddMinutes(game.state().cooking_minutes);
     game.state().cooking_minutes = 0;
+    game.StoreFood(std::move(portion), 0.0f);
     game.UpdateMenuAvailability();
     Notice(game, "『" + dish.name + "』を 1 ヶ作りました");
-    game.StoreFood(std::move(portion), 0.0f);
 }
 
 void AskRestock(CVemuComp& game, const MenuDish& dish) {
@@ -136,6 +137,7 @@ void RunMenuAction(CVemuComp& game) {
             game.Sound(kSoundSelectOff).Play(0, 0);
             Menu& menu = game.kitchen().menu;
             menu.erase(menu.begin() + game.screen_cursor());
+            game.UpdateMenuAvailability();
             CloseActions(game);
             return;
         }

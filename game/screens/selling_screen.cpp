@@ -3,8 +3,10 @@
 #include <string>
 
 #include "engine/common/system.h"
+#include "engine/framework/game_mediator.h"
 #include "engine/input/direct_input.h"
 #include "game/economy/customers.h"
+#include "game/rules/sale.h"
 #include "game/screens/screen_input.h"
 
 namespace {
@@ -16,11 +18,6 @@ constexpr float kSellingFatigue = 0.1f;
 // A customer orders again while the count stays below a new throw of a die.
 constexpr int kOrderDie = 6;
 constexpr int kHighlightFrames = 25;
-
-std::string SoldText(const std::string& name, int sold) {
-    if (sold == 1) return "『" + name + "』が売れました\n";
-    return "『" + name + "』が " + std::to_string(sold) + "ヶ 売れました\n";
-}
 
 }  // namespace
 
@@ -46,21 +43,18 @@ void CVemuComp::SellingScreen() {
         int sold = 0;
         while (dish.servable && Rand() % 100 < chance && Chance(DishAppeal(dish))) {
             // A dish that could not be served after all is neither paid nor counted.
-            if (!ServeDish(dish)) break;
-            UpdateMenuAvailability();
+            if (!ServeToCustomer(state_, kitchen_, dish)) break;
             ++sold;
             if (sold >= Rand() % kOrderDie + 1) break;
         }
         if (sold > 0) {
             Sound(kSoundGet).Play(0, 0);
-            AddMoney(dish.Price() * sold);
+            const std::string told =
+                BookSale(state_, mediator_->values(), dish, sold,
+                         [this](const Food& food) { return DishValuePercent(food); });
             shown_cooking_method_ = dish.method_code;
-            AddFamiliarity(dish, sold);
-            ShiftHonor(dish, sold);
             SetCloseWhenDone(true);
-            ShowOrAppendMessage(&handles_.message, SoldText(dish.name, sold).c_str(), kMessageColor,
-                                &font16_);
-            dish.sale_highlight = 1;
+            ShowOrAppendMessage(&handles_.message, told.c_str(), kMessageColor, &font16_);
         }
     }
 

@@ -36,6 +36,14 @@ int BuildChoices(const Choice (&choices)[N], std::vector<MenuEntry>& entries) {
     return static_cast<int>(entries.size());
 }
 
+// The row of the value set now; a value no row gives (set outside the game) opens on the first.
+template <std::size_t N>
+int RowOf(const Choice (&choices)[N], int value) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (choices[i].value == value) return static_cast<int>(i);
+    return 0;
+}
+
 }  // namespace
 
 int BuildSettingsList(CVemuComp& /*game*/, std::vector<MenuEntry>& entries) {
@@ -51,7 +59,16 @@ int BuildVolumeList(CVemuComp& /*game*/, std::vector<MenuEntry>& entries) {
 }
 
 void CVemuComp::SettingsScreen() {
-    if (int screen = 0; ListDecision(screen)) PushScreen(screen);
+    int screen = 0;
+    if (!ListDecision(screen)) return;
+    PushScreen(screen);
+    // The list opens on what is set, so that the player sees it and a decide keeps it.
+    if (screen == kScreenTextSpeed)
+        screen_cursor_ = RowOf(kTextSpeeds, state_.text_speed);
+    else if (screen == kScreenMusicVolume)
+        screen_cursor_ = RowOf(kVolumes, music_volume_);
+    else if (screen == kScreenEffectVolume)
+        screen_cursor_ = RowOf(kVolumes, effect_volume_);
 }
 
 void CVemuComp::TextSpeedScreen() {

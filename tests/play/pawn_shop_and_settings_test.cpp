@@ -3,6 +3,8 @@
 // settings hold after the player quits.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "engine/data/item.h"
 #include "engine/framework/game_mediator.h"
 #include "engine/framework/shop_event.h"
@@ -68,6 +70,39 @@ TEST_F(PlayedScreens, AQuietMusicVolumeIsInTheSettingsAfterQuitting) {
     EXPECT_EQ(play.backend.settings.GetInt(frame_settings::kSection,
                                            frame_settings::kMusicVolume.name, -1),
               60);
+}
+
+// Each settings list opens with its cursor on what is set now, whichever list was open before.
+TEST_F(PlayedScreens, SettingsListsOpenOnTheCurrentChoice) {
+    struct Step {
+        const char8_t* setting;
+        int screen;
+        const char8_t* choice;
+        int row;  // the choice's row
+    };
+    const Step steps[] = {
+        {u8"文字表示速度", kScreenTextSpeed, u8"速い", 2},
+        {u8"音楽の音量", kScreenMusicVolume, u8"なし", 3},
+        {u8"効果音の音量", kScreenEffectVolume, u8"静か", 2},
+        {u8"文字表示速度", kScreenTextSpeed, u8"普通", 1},
+        {u8"音楽の音量", kScreenMusicVolume, u8"普通", 1},
+        {u8"効果音の音量", kScreenEffectVolume, u8"最大", 0},
+    };
+    // A new game has the slowest text and both volumes full: the first rows.
+    std::map<int, int> current = {
+        {kScreenTextSpeed, 0}, {kScreenMusicVolume, 0}, {kScreenEffectVolume, 0}};
+    ASSERT_TRUE(play.Choose(u8"作戦"));
+    ASSERT_TRUE(play.Choose(u8"設定"));
+    for (const Step& step : steps) {
+        SCOPED_TRACE(testing_support::Utf8(step.setting));
+        ASSERT_TRUE(play.Choose(step.setting));
+        ASSERT_TRUE(play.RunUntilScreen(step.screen));
+        play.Frame();
+        EXPECT_EQ(play.game().list_window().GetIndex(), current[step.screen]) << play.Report();
+        ASSERT_TRUE(play.Choose(step.choice));
+        ASSERT_TRUE(play.RunUntilScreen(kScreenSettings));
+        current[step.screen] = step.row;
+    }
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 #include <bit>
+#include <string>
+#include <vector>
 
 #include "game/saves/state_keys.h"
 #include "tests/saves/saves_fixture.h"
@@ -85,7 +87,63 @@ TEST_F(RoundTripTest, TheStateKeysFollowTheirTableWithTruncatedFractionsAndTheir
     ASSERT_GE(v.entries().size(), std::size(first_keys));
     for (std::size_t i = 0; i < std::size(first_keys); ++i)
         EXPECT_EQ(v.entries()[i].name, first_keys[i]);
-    EXPECT_EQ(v.entries().back().name, "disp_speed");
+    // The table ends with the text speed; only what the next story check owes comes after it.
+    std::size_t last = 0;
+    while (last < v.entries().size() && v.entries()[last].name != "disp_speed") ++last;
+    ASSERT_LT(last, v.entries().size());
+    for (std::size_t i = last + 1; i < v.entries().size(); ++i)
+        EXPECT_EQ(v.entries()[i].name.rfind("pending_", 0), 0u) << v.entries()[i].name;
+}
+
+// What the game owed at its next story check comes back with the slot; a slot written before it
+// was kept owes nothing, whatever the game held before the load.
+TEST_F(RoundTripTest, WhatTheNextStoryCheckOwesIsKeptAndAnOlderSlotOwesNothing) {
+    struct Case {
+        const char* what;
+        bool report;
+        int levelup;
+        std::vector<std::string> mastered;
+    };
+    const Case cases[] = {
+        {"nothing owed", false, 0, {}},
+        {"the month's report", true, 0, {}},
+        {"a method's level", false, 4, {}},
+        {"two buyable ingredients, the last told first", false, 0, {"トマト", "卵"}},
+        {"all of it", true, 64, {"卵"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Game game;
+        FillRichGame(game);
+        game.state.month_ended = c.report ? 1 : 0;
+        game.state.last_levelup_method = c.levelup;
+        game.state.mastered = c.mastered;
+        ASSERT_TRUE(Save(2, game));
+
+        Game later;
+        FillRichGame(later, 1);
+        later.state.month_ended = 1;
+        later.state.last_levelup_method = 8;
+        later.state.mastered = {"サラダ"};
+        ASSERT_TRUE(Load(2, later));
+        EXPECT_EQ(later.state.month_ended, c.report ? 1 : 0);
+        EXPECT_EQ(later.state.last_levelup_method, c.levelup);
+        EXPECT_EQ(later.state.mastered, c.mastered);
+    }
+
+    Game owing;
+    owing.state.month_ended = 1;
+    owing.state.last_levelup_method = 2;
+    owing.state.mastered = {"トマト"};
+    CQZSharedData older;
+    older.SetValue("money", 500, false);
+    older.SetValue("month", 2, false);
+    owing.values.Swap(older);
+    SaveGameParts parts = Parts(owing);
+    ReadStateKeys(parts);
+    EXPECT_EQ(owing.state.month_ended, 0);
+    EXPECT_EQ(owing.state.last_levelup_method, 0);
+    EXPECT_TRUE(owing.state.mastered.empty());
 }
 
 TEST_F(RoundTripTest, MissingKeysTakeTheirDefaultsAndAStoreWithoutBitsKeysReadsWholeNumbers) {

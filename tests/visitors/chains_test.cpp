@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/common/system.h"
+#include "engine/framework/game_mediator.h"
 #include "game/main/vemu_comp.h"
 #include "tests/visitors/visit_play.h"
 
@@ -135,6 +136,54 @@ TEST_F(VisitTest, TheCouplesSaleOfADishOfNoValueLowersTheReputation) {
     EXPECT_EQ(state().money, money + dish->Price());
     EXPECT_EQ(dish->sale_highlight, 1);
     EXPECT_GT(FindFoodDef(Sjis(u8"トマト"))->familiarity, 0.0f);
+}
+
+// A visitor's order that cannot be served after all (its portion gone while the order was read)
+// is neither paid, nor told as sold, nor counted toward the dish's fame or the shop's name.
+TEST_F(VisitTest, AVisitorsOrderThatCannotBeServedIsNeitherPaidNorCounted) {
+    struct Case {
+        StoryEvent visit;
+        int stage;
+        const char8_t* order;
+    };
+    const Case cases[] = {
+        {StoryEvent::kMountMailVisit, 0, u8"店主、『トマト』をいただこうか"},
+        {StoryEvent::kBromusCherryVisit, 0, u8"じゃあおれ、トマトをもらおうかな"},
+        {StoryEvent::kCherryIllVisit, 4, u8"とりあえずおれ、トマトをもらおうかな"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(StoryEventName(c.visit));
+        play.SetStoryStage(c.stage);
+        play.kitchen().menu.clear();
+        game().ClearPantry();
+        MenuDish* dish = play.AddToMenu(u8"トマト", 1.0f);
+        play.AddToPantry(u8"トマト", 1.0f);
+        FoodDef* tomato = FindFoodDef(Sjis(u8"トマト"));
+        const float familiarity = tomato->familiarity;
+        state().reputation = 50.0f;
+        const int money = state().money;
+        const int income = state().income;
+
+        ASSERT_TRUE(Start(c.visit));
+        const std::string order = testing_support::Utf8(c.order);
+        for (int i = 0; i < 4000 && play.Message() != order; ++i) {
+            if (play.MessageWaiting() &&
+                game().message_output().GetPosition() >= game().message_output().GetLength())
+                play.Press(play_test::kDecide);
+            else
+                play.Frame();
+        }
+        ASSERT_EQ(play.Message(), order) << play.Report();
+        game().ClearPantry();
+        ASSERT_TRUE(Finish());
+        EXPECT_FALSE(Said(u8"『トマト』が売れました\n"));
+        EXPECT_EQ(state().money, money);
+        EXPECT_EQ(play.mediator().GetValue("money", 0), money);
+        EXPECT_EQ(state().income, income);
+        EXPECT_FLOAT_EQ(state().reputation, 50.0f);
+        EXPECT_FLOAT_EQ(tomato->familiarity, familiarity);
+        EXPECT_EQ(dish->sale_highlight, 0);
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The choice list under keys, mouse and wheel, what it draws, and the key-repeat cadence.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -393,6 +394,43 @@ TEST_F(SelectList, EntriesAfterAnEmptyListStartOnTheFirstRow) {
     Open(3, 0);
     EXPECT_EQ(list.GetTop(), 0);
     EXPECT_EQ(Rows(), (std::vector<std::string>{"row0", "row1", "row2"}));
+}
+
+// A list reopened after a longer one in the same window: one that fits shows from its first row,
+// and a recalled cursor moves the rows only as far as it takes to show it.
+TEST_F(SelectList, AReopenedListScrollsOnlyAsFarAsItsCursorNeeds) {
+    struct Case {
+        int left_top;  // where the longer list left the window
+        int count, rows, cursor;
+        int top;
+    };
+    const Case cases[] = {
+        // Fits its window: from the first row, wherever the cursor is.
+        {2, 4, 8, 2, 0},
+        {2, 4, 8, 3, 0},
+        {7, 4, 4, 0, 0},
+        // Longer: no empty rows under the last one.
+        {6, 10, 8, 9, 2},
+        {6, 10, 8, 7, 2},
+        // The cursor above or below the rows left in view: just far enough to show it.
+        {5, 10, 4, 1, 1},
+        {0, 10, 4, 5, 2},
+        // Already in view: nothing moves.
+        {1, 10, 4, 3, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.left_top << " " << c.count << "/" << c.rows << " at " << c.cursor);
+        list.Stop();
+        list.SetTop(c.left_top);
+        index = c.cursor;
+        Open(c.count, c.rows);
+        EXPECT_EQ(list.GetTop(), c.top);
+        const std::vector<std::string> rows = Rows();
+        ASSERT_FALSE(rows.empty());
+        EXPECT_EQ(rows.front(), "row" + std::to_string(c.top));
+        EXPECT_EQ(static_cast<int>(rows.size()), std::min(c.rows, c.count));
+    }
 }
 
 }  // namespace
