@@ -2,6 +2,7 @@
 // ("dat\\bg.bmp") into these before it calls here.
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -30,6 +31,8 @@ public:
     // Creating a file or a folder.
     virtual bool AllowCreate() { return true; }
     virtual bool AllowRemove() { return true; }
+    // The errno a refused call reports (see FirstFileError).
+    virtual int RefusalError() { return EIO; }
 };
 
 class File {
@@ -81,6 +84,13 @@ private:
     std::string temporary_, target_;
     bool failed_ = false;
 };
+
+// Why a file call failed: the errno of the first call on this thread that failed since the last
+// ClearFileError, 0 when none did. A call refused by the installed FileFaults reports the error
+// they chose; a file that is not a plain one, EISDIR for a folder and EINVAL for the rest; a file
+// larger than a reader takes, EFBIG.
+int FirstFileError();
+void ClearFileError();
 
 // False, with `out` untouched, for a file larger than max_bytes.
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,

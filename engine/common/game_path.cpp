@@ -53,8 +53,8 @@ std::unique_ptr<platform::AtomicFile> CreateAtomic(std::string_view cp932_name) 
     return platform::AtomicFile::Create(path);
 }
 
-bool ReadAll(std::string_view cp932_name, std::vector<std::uint8_t>& out) {
-    return platform::ReadWholeFile(Resolve(cp932_name), out);
+bool ReadAll(std::string_view cp932_name, std::vector<std::uint8_t>& out, std::size_t max_bytes) {
+    return platform::ReadWholeFile(Resolve(cp932_name), out, max_bytes);
 }
 
 bool Exists(std::string_view cp932_name) { return platform::FileExists(Resolve(cp932_name)); }

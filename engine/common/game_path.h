@@ -16,6 +16,13 @@
 
 namespace gamepath {
 
+// The most a file of each kind that the player can replace in the game folder may hold: many
+// times the game's own largest (a 640 x 480 picture, a few seconds of sound, a piece of music).
+// A larger file is not one of the game's, and is refused unread.
+inline constexpr std::size_t kMaxPictureFileBytes = 64u << 20;
+inline constexpr std::size_t kMaxSoundFileBytes = 64u << 20;
+inline constexpr std::size_t kMaxMusicFileBytes = 8u << 20;
+
 // "dat\\bg.bmp" -> "dat/bg.bmp", still CP932.
 std::string Normalize(std::string_view cp932_name);
 bool IsSaveFile(std::string_view normalized);
@@ -28,7 +35,9 @@ std::unique_ptr<platform::File> Open(std::string_view cp932_name, platform::File
 // A writer that replaces the file only when it is committed (see platform::AtomicFile); creates
 // the folder when it is missing.
 std::unique_ptr<platform::AtomicFile> CreateAtomic(std::string_view cp932_name);
-bool ReadAll(std::string_view cp932_name, std::vector<std::uint8_t>& out);
+// False for a file larger than max_bytes, which is not read: every file the player can replace
+// is read with the most its kind can hold.
+bool ReadAll(std::string_view cp932_name, std::vector<std::uint8_t>& out, std::size_t max_bytes);
 bool Exists(std::string_view cp932_name);
 // Puts one game file in another's place; both names must resolve into the same folder.
 bool Rename(std::string_view cp932_from, std::string_view cp932_to);

@@ -30,9 +30,12 @@ constexpr const char* SuffixOf(ResourceType type) {
     return "";
 }
 
-std::optional<std::vector<std::uint8_t>> ReadResourceFile(const std::string& path) {
+std::optional<std::vector<std::uint8_t>> ReadResourceFile(const std::string& path,
+                                                          ResourceType type) {
+    const std::size_t limit =
+        type == ResourceType::Wave ? gamepath::kMaxSoundFileBytes : gamepath::kMaxPictureFileBytes;
     std::vector<std::uint8_t> bytes;
-    if (!gamepath::Exists(path) || !gamepath::ReadAll(path, bytes)) return std::nullopt;
+    if (!gamepath::Exists(path) || !gamepath::ReadAll(path, bytes, limit)) return std::nullopt;
     return bytes;
 }
 
@@ -61,11 +64,11 @@ std::string ResourcePath(ResourceType type, std::string_view name) {
 }
 
 std::optional<std::vector<std::uint8_t>> FindResource(ResourceType type, int id) {
-    return ReadResourceFile(ResourcePath(type, id));
+    return ReadResourceFile(ResourcePath(type, id), type);
 }
 
 std::optional<std::vector<std::uint8_t>> FindResource(ResourceType type, std::string_view name) {
     const std::string path = ResourcePath(type, name);
     if (path.empty()) return std::nullopt;
-    return ReadResourceFile(path);
+    return ReadResourceFile(path, type);
 }

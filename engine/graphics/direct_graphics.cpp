@@ -371,7 +371,8 @@ bool CDirectGraphics::CreateTextureFromFile(DTexture* texture, const char* file_
                                             std::uint32_t color_key) {
     if (!texture || !file_name) return false;
     std::vector<std::uint8_t> bytes;
-    if (!gamepath::Exists(file_name) || !gamepath::ReadAll(file_name, bytes)) {
+    if (!gamepath::Exists(file_name) ||
+        !gamepath::ReadAll(file_name, bytes, gamepath::kMaxPictureFileBytes)) {
         const std::string message = std::string(file_name) + " がありません";
         ShowMessageBox(message.c_str(), nullptr);
         return false;

@@ -35,7 +35,7 @@ bool CDirectSound::LoadWaveData(const char* name, sound::WaveView* view,
     memory->clear();
     if (auto resource = FindResource(ResourceType::Wave, name)) {
         *memory = std::move(*resource);
-    } else if (!gamepath::ReadAll(name, *memory)) {
+    } else if (!gamepath::ReadAll(name, *memory, gamepath::kMaxSoundFileBytes)) {
         std::string text = name;
         text += " がありません";
         ShowMessageBox(text.c_str(), nullptr);

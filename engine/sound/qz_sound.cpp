@@ -135,7 +135,7 @@ bool CQZSound::Load(const char* path) {
     if (!stream_ && !CreateGraph()) return false;
     std::vector<std::uint8_t> bytes;
     sound::MidiSong song;
-    if (!path || !*path || !gamepath::ReadAll(path, bytes) ||
+    if (!path || !*path || !gamepath::ReadAll(path, bytes, gamepath::kMaxMusicFileBytes) ||
         !sound::ParseMidiFile(bytes.data(), bytes.size(), song)) {
         DebugOutput("ファイル読み込みに失敗しました\n");
         if (loaded_) stream_->SetSong({});

@@ -5,9 +5,12 @@
 #include <vector>
 
 #include "engine/common/game_path.h"
+#include "engine/data/item_bag.h"
 #include "engine/data/qz_file.h"
+#include "engine/data/shared_data.h"
 #include "engine/data/tiger.h"
 #include "game/data/file_key.h"
+#include "game/saves/scd_file.h"
 
 namespace {
 
@@ -52,9 +55,24 @@ FileFingerprint FingerprintOfBytes(const std::vector<std::uint8_t>& bytes) {
     return print;
 }
 
+}  // namespace
+
+std::uint32_t PartLengthLimit(std::size_t part) {
+    constexpr std::array<std::uint32_t, 5> kLimits = {
+        kScdMaxFileBytes, CQZSharedData::kMaxFileBytes, CQZSharedData::kMaxFileBytes,
+        CItemBag::kMaxFileBytes, kSealMaxLength};
+    return kLimits.at(part);
+}
+
+std::int64_t PartMaxFileBytes(std::size_t part) {
+    return 8 + static_cast<std::int64_t>(PartLengthLimit(part));
+}
+
 // The size is compared first, so that a file of another size is never read: however large it
-// is, it is not the one sealed.
-bool Matches(const std::string& name, const FileFingerprint& sealed) {
+// is, it is not the one sealed. Nor is a size no save of the part could write, whatever the seal
+// says.
+bool MatchesSeal(const std::string& name, std::size_t part, const FileFingerprint& sealed) {
+    if (sealed.size < 0 || sealed.size > PartMaxFileBytes(part)) return false;
     const std::unique_ptr<platform::File> file = gamepath::Open(name, platform::File::Mode::Read);
     if (!file || file->Size() != sealed.size) return false;
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(sealed.size));
@@ -62,11 +80,9 @@ bool Matches(const std::string& name, const FileFingerprint& sealed) {
            FingerprintOfBytes(bytes) == sealed;
 }
 
-}  // namespace
-
-std::optional<FileFingerprint> FingerprintOf(const std::string& name) {
+std::optional<FileFingerprint> FingerprintOf(const std::string& name, std::int64_t max_bytes) {
     std::vector<std::uint8_t> bytes;
-    if (!gamepath::ReadAll(name, bytes)) return std::nullopt;
+    if (!gamepath::ReadAll(name, bytes, static_cast<std::size_t>(max_bytes))) return std::nullopt;
     return FingerprintOfBytes(bytes);
 }
 
@@ -74,6 +90,7 @@ SealState ReadSeal(int slot, SlotSeal& out) {
     const std::string name = SlotSealName(slot);
     if (!gamepath::Exists(name)) return SealState::kAbsent;
     CQZFile file;
+    file.SetLengthLimit(kSealMaxLength);
     if (!file.Open(name.c_str(), CQZFile::kRead, vemu::kFileKey.data())) return SealState::kDamaged;
     int version = 0;
     bool read = file.ReadInt(&version) && version == kSealVersion;
@@ -110,14 +127,14 @@ std::optional<SlotFiles> ResolveSlot(int slot) {
     const SlotFiles waiting = SlotTemporaryNames(slot);
     std::array<std::string*, 4> chosen = {&files.scd, &files.ssn, &files.sse, &files.ssi};
     for (std::size_t i = 0; i < 4; ++i) {
-        if (Matches(*chosen[i], seal[i])) continue;
-        if (!Matches(*waiting.all()[i], seal[i])) return std::nullopt;
+        if (MatchesSeal(*chosen[i], i, seal[i])) continue;
+        if (!MatchesSeal(*waiting.all()[i], i, seal[i])) return std::nullopt;
         *chosen[i] = *waiting.all()[i];
     }
     return files;
 }
 
-bool SettleSlot(int slot) {
+bool SettleSlot(int slot, std::string* stuck) {
     const Leftovers leftovers = FindLeftovers(slot);
     if (!leftovers.any()) return true;
     const SlotFiles final_names = SlotFileNames(slot), waiting = SlotTemporaryNames(slot);
@@ -129,18 +146,23 @@ bool SettleSlot(int slot) {
         if (!leftovers.waiting[i]) continue;
         const std::string& from = *waiting.all()[i];
         const std::string& to = *final_names.all()[i];
-        const bool needed = sealed && !Matches(to, seal[i]) && Matches(from, seal[i]);
-        if (!needed)
+        const bool needed = sealed && !MatchesSeal(to, i, seal[i]) && MatchesSeal(from, i, seal[i]);
+        if (!needed) {
             gamepath::Remove(from);
-        else if (gamepath::Rename(from, to))
+        } else if (gamepath::Rename(from, to)) {
             moved = true;
-        else
+        } else {
             settled = false;
+            if (stuck) *stuck = from;
+        }
     }
     for (const std::string& entry : leftovers.temporary)
         gamepath::RemoveBeside(final_names.scd, entry);
     // A file put in place must be there on the disk before a save writes a new one under the
     // name it waited under.
-    if (!gamepath::SyncFolderOf(final_names.scd) && moved) settled = false;
+    if (!gamepath::SyncFolderOf(final_names.scd) && moved) {
+        settled = false;
+        if (stuck) *stuck = final_names.scd;
+    }
     return settled;
 }

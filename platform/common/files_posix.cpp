@@ -18,23 +18,41 @@ namespace {
 
 FileFaults* Faults() { return IsInstalled() ? Current().file_faults : nullptr; }
 
-bool RenameAllowed() {
-    FileFaults* faults = Faults();
-    return !faults || faults->AllowRename();
+thread_local int first_error = 0;
+
+// Keeps the first error only: what follows a failure (removing a temporary file, closing) may
+// fail for the same cause, or because of it, and would hide it.
+void Record(int error) {
+    if (first_error == 0) first_error = error != 0 ? error : EIO;
 }
 
-bool CreateAllowed() {
-    FileFaults* faults = Faults();
-    return !faults || faults->AllowCreate();
+// A call as the installed faults see it: false, with their error recorded, when refused.
+bool Allowed(FileFaults* faults, bool (FileFaults::*allow)()) {
+    if (!faults || (faults->*allow)()) return true;
+    Record(faults->RefusalError());
+    return false;
+}
+
+bool RenameAllowed() { return Allowed(Faults(), &FileFaults::AllowRename); }
+
+bool CreateAllowed() { return Allowed(Faults(), &FileFaults::AllowCreate); }
+
+// The call's own result, with errno recorded when it failed.
+bool Succeeded(bool ok) {
+    if (!ok) Record(errno);
+    return ok;
 }
 
 bool Unlink(const std::string& path) {
-    FileFaults* faults = Faults();
-    if (faults && !faults->AllowRemove()) return false;
-    return ::unlink(path.c_str()) == 0;
+    if (!Allowed(Faults(), &FileFaults::AllowRemove)) return false;
+    return Succeeded(::unlink(path.c_str()) == 0);
 }
 
 }  // namespace
+
+int FirstFileError() { return first_error; }
+
+void ClearFileError() { first_error = 0; }
 
 std::unique_ptr<File> File::Open(const std::string& path, Mode mode) {
     const int flags = mode == Mode::Read ? O_RDONLY : (O_WRONLY | O_CREAT | O_TRUNC);
@@ -42,11 +60,15 @@ std::unique_ptr<File> File::Open(const std::string& path, Mode mode) {
     // Opening a named pipe waits for its other end, possibly for ever: opened without waiting,
     // anything but a plain file is refused before a byte is read or written.
     const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0644);
-    if (fd < 0) return nullptr;
+    if (fd < 0) {
+        Record(errno);
+        return nullptr;
+    }
     struct stat st;
     const int status = ::fcntl(fd, F_GETFL);
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || status < 0 ||
         ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+        Record(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
         ::close(fd);
         return nullptr;
     }
@@ -62,6 +84,7 @@ std::size_t File::Read(void* buffer, std::size_t bytes) {
     while (done < bytes) {
         const ssize_t n = ::read(fd_, out + done, bytes - done);
         if (n < 0 && errno == EINTR) continue;
+        if (n < 0) Record(errno);
         if (n <= 0) break;
         done += static_cast<std::size_t>(n);
     }
@@ -76,12 +99,14 @@ std::size_t File::Write(const void* buffer, std::size_t bytes) {
     const auto* in = static_cast<const unsigned char*>(buffer);
     while (done < bytes) {
         if (done == allowed) {
+            Record(Faults()->RefusalError());
             failed_ = true;
             break;
         }
         const ssize_t n = ::write(fd_, in + done, allowed - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
+            Record(n < 0 ? errno : ENOSPC);
             failed_ = true;
             break;
         }
@@ -112,17 +137,17 @@ std::int64_t File::Size() const {
 bool File::Flush() {
     if (fd_ < 0) return false;
     FileFaults* faults = Faults();
-    if (faults && !faults->AllowFlush()) {
+    if (!Allowed(faults, &FileFaults::AllowFlush)) {
         failed_ = true;
         return false;
     }
-    if ((!faults || faults->SyncsReachTheDisk()) && ::fsync(fd_) != 0) failed_ = true;
+    if ((!faults || faults->SyncsReachTheDisk()) && !Succeeded(::fsync(fd_) == 0)) failed_ = true;
     return !failed_;
 }
 
 bool File::Close() {
     if (fd_ < 0) return !failed_;
-    const bool ok = ::close(fd_) == 0 && !failed_;
+    const bool ok = Succeeded(::close(fd_) == 0) && !failed_;
     fd_ = -1;
     failed_ = !ok;
     return ok;
@@ -143,6 +168,7 @@ std::unique_ptr<AtomicFile> AtomicFile::Create(const std::string& target) {
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd < 0) {
             if (errno == EEXIST) continue;
+            Record(errno);
             return nullptr;
         }
         auto file = std::unique_ptr<File>(new File(fd));
@@ -169,7 +195,7 @@ bool AtomicFile::Commit() {
     const bool closed = file_->Close();
     file_.reset();
     if (!flushed || !closed || failed_ || !RenameAllowed() ||
-        ::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        !Succeeded(::rename(temporary_.c_str(), target_.c_str()) == 0)) {
         Unlink(temporary_);
         temporary_.clear();
         return false;
@@ -193,9 +219,18 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std:
     auto file = File::Open(path, File::Mode::Read);
     if (!file) return false;
     const std::int64_t size = file->Size();
-    if (size < 0 || static_cast<std::uint64_t>(size) > max_bytes) return false;
-    out.resize(static_cast<std::size_t>(size));
-    return file->Read(out.data(), out.size()) == out.size();
+    if (size < 0) return Succeeded(false);
+    if (static_cast<std::uint64_t>(size) > max_bytes) {
+        Record(EFBIG);
+        return false;
+    }
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    if (file->Read(bytes.data(), bytes.size()) != bytes.size()) {
+        Record(EIO);  // the file shrank under the reader, when the read itself did not fail
+        return false;
+    }
+    out = std::move(bytes);
+    return true;
 }
 
 bool WriteWholeFile(const std::string& path, const void* data, std::size_t bytes) {
@@ -224,7 +259,7 @@ bool MakeDirectories(const std::string& path) {
         partial = path.substr(0, pos);
         if (partial.empty() || IsDirectory(partial)) continue;
         if (!CreateAllowed()) return false;
-        if (::mkdir(partial.c_str(), 0755) != 0 && errno != EEXIST) return false;
+        if (::mkdir(partial.c_str(), 0755) != 0 && errno != EEXIST) return Succeeded(false);
     }
     return IsDirectory(path);
 }
@@ -232,15 +267,15 @@ bool MakeDirectories(const std::string& path) {
 bool RemoveFile(const std::string& path) { return Unlink(path); }
 
 bool RenameFile(const std::string& from, const std::string& to) {
-    return RenameAllowed() && ::rename(from.c_str(), to.c_str()) == 0;
+    return RenameAllowed() && Succeeded(::rename(from.c_str(), to.c_str()) == 0);
 }
 
 bool SyncFolder(const std::string& path) {
     FileFaults* faults = Faults();
-    if (faults && !faults->AllowFolderSync()) return false;
+    if (!Allowed(faults, &FileFaults::AllowFolderSync)) return false;
     const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool synced = (faults && !faults->SyncsReachTheDisk()) || ::fsync(fd) == 0;
+    if (fd < 0) return Succeeded(false);
+    const bool synced = (faults && !faults->SyncsReachTheDisk()) || Succeeded(::fsync(fd) == 0);
     ::close(fd);
     return synced;
 }

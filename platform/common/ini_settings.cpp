@@ -1,7 +1,12 @@
 #include "platform/common/ini_settings.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "platform/files.h"
@@ -15,12 +20,30 @@ std::string Trim(const std::string& s) {
     const auto e = s.find_last_not_of(" \t\r");
     return s.substr(b, e - b + 1);
 }
+// Anything at all under that name, a dangling link included.
+bool SomethingAt(const std::string& path) {
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+void Say(const std::string& line) {
+    if (IsInstalled() && Current().debug)
+        Current().debug->Write(line);
+    else
+        std::fprintf(stderr, "%s\n", line.c_str());
+}
+
 }  // namespace
 
 IniSettings::IniSettings(std::string path) : path_(std::move(path)) {
     if (path_.empty()) return;
     std::vector<std::uint8_t> bytes;
-    if (ReadWholeFile(path_, bytes, kMaxFileBytes)) Parse(std::string(bytes.begin(), bytes.end()));
+    // The game writes text; a zero byte is no part of any text a player would type either.
+    if (ReadWholeFile(path_, bytes, kMaxFileBytes) &&
+        std::find(bytes.begin(), bytes.end(), 0) == bytes.end())
+        Parse(std::string(bytes.begin(), bytes.end()));
+    else
+        unreadable_ = SomethingAt(path_);
 }
 
 void IniSettings::Parse(const std::string& text) {
@@ -85,8 +108,25 @@ std::string IniSettings::GetString(const std::string& section, const std::string
     return k == s->second.end() ? fallback : k->second;
 }
 
-bool IniSettings::Store() const {
+bool IniSettings::MoveAside() {
+    const std::string aside = path_ + ".bad";
+    if (!RenameFile(path_, aside)) {
+        const int error = FirstFileError();
+        Say("settings: could not move the unreadable " + path_ + " aside to " + aside + " (" +
+            std::strerror(error != 0 ? error : EIO) +
+            "); it is kept and the settings are not saved");
+        return false;
+    }
+    unreadable_ = false;
+    Say("settings: " + path_ + " could not be read; it is kept as " + aside +
+        " and a new one is written");
+    return true;
+}
+
+bool IniSettings::Store() {
     if (path_.empty()) return true;
+    ClearFileError();
+    if (unreadable_ && !MoveAside()) return false;
     const auto slash = path_.rfind('/');
     if (slash != std::string::npos && slash > 0) MakeDirectories(path_.substr(0, slash));
     const std::string text = Serialize();

@@ -15,7 +15,10 @@ public:
     // not read (the settings then start from their defaults).
     static constexpr std::size_t kMaxFileBytes = 64 * 1024;
 
-    // An empty path keeps the settings in memory only.
+    // An empty path keeps the settings in memory only. A file that is there but cannot be read
+    // as settings (too large, holding zero bytes, a folder, unreadable) is left as it is until
+    // the first write, which moves it aside to "<path>.bad" before writing the new one, and says
+    // so on the debug output (stderr); the player may want back what it held.
     explicit IniSettings(std::string path = {});
 
     // Replaces the contents with the parsed text; unknown lines are kept out.
@@ -29,8 +32,10 @@ public:
     bool Has(const std::string& section, const std::string& key) const;
 
 private:
-    bool Store() const;
+    bool Store();
+    bool MoveAside();
     std::string path_;
+    bool unreadable_ = false;
     std::map<std::string, std::map<std::string, std::string>> values_;
 };
 

@@ -147,6 +147,7 @@ bool ScriptedFileFaults::NextCall(char kind) {
     trace.push_back(kind);
     const int call = calls++;
     if (call == kill_call_) killed = true;
+    refusal_error_ = call == fail_call_ && !killed ? fail_call_error_ : EIO;
     return !killed && call != fail_call_;
 }
 
@@ -158,6 +159,7 @@ std::size_t ScriptedFileFaults::AllowWrite(std::size_t bytes) {
         allowed = static_cast<std::size_t>(
             std::min<std::int64_t>(write_budget_, static_cast<std::int64_t>(bytes)));
         write_budget_ -= static_cast<std::int64_t>(allowed);
+        if (allowed < bytes) refusal_error_ = ENOSPC;
     }
     bytes_written += allowed;
     return allowed;

@@ -214,8 +214,12 @@ public:
     void FailFlush(int succeed_first = 0) { flush_countdown_ = succeed_first; }
     void FailRename(int succeed_first = 0) { rename_countdown_ = succeed_first; }
     // Calls of every kind, numbered from 0 in the order they are asked for: the call numbered
-    // `call` fails once, as an I/O error would (a write then writes nothing).
-    void FailCall(int call) { fail_call_ = call; }
+    // `call` fails once, as an I/O error would (a write then writes nothing), or with the given
+    // errno (EACCES: as in a folder the player may not write in).
+    void FailCall(int call, int error = EIO) {
+        fail_call_ = call;
+        fail_call_error_ = error;
+    }
     // The program is killed at the call numbered `call`: that call and every later one changes
     // nothing, except that a write killed half-way leaves its first half in the file.
     void KillAtCall(int call) { kill_call_ = call; }
@@ -232,6 +236,8 @@ public:
     bool AllowRemove() override { return NextCall('d'); }
     bool AllowFolderSync() override { return NextCall('s'); }
     bool SyncsReachTheDisk() override { return syncs_reach_the_disk; }
+    // A full disk for the writes over the budget, else the failed call's own error.
+    int RefusalError() override { return refusal_error_; }
 
     // Tests do not survive power cuts, so by default they do not wait for the disk either; a
     // benchmark of saving does.
@@ -254,7 +260,9 @@ private:
     int flush_countdown_ = -1;
     int rename_countdown_ = -1;
     int fail_call_ = -1;
+    int fail_call_error_ = EIO;
     int kill_call_ = -1;
+    int refusal_error_ = EIO;
 };
 
 // Owns one of each and the Services record that points at them.

@@ -35,7 +35,8 @@ protected:
 
     std::optional<std::vector<std::uint8_t>> Read(const std::string& name) {
         std::vector<std::uint8_t> bytes;
-        if (!gamepath::Exists(name) || !gamepath::ReadAll(name, bytes)) return std::nullopt;
+        if (!gamepath::Exists(name) || !gamepath::ReadAll(name, bytes, SIZE_MAX))
+            return std::nullopt;
         return bytes;
     }
 

@@ -110,7 +110,7 @@ void BM_FlushFourFiles(benchmark::State& run) {
     std::vector<std::size_t> sizes;
     for (const std::string* name : {&files.scd, &files.ssn, &files.sse, &files.ssi}) {
         std::vector<std::uint8_t> bytes;
-        gamepath::ReadAll(*name, bytes);
+        gamepath::ReadAll(*name, bytes, SIZE_MAX);
         sizes.push_back(bytes.size());
     }
     const std::string path = Slot().folder + "/flush.bin";

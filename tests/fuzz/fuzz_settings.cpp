@@ -20,8 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = fuzz::Path("vemu.ini");
     if (!platform::WriteWholeFile(path, data, size)) abort();
     platform::IniSettings settings(path);
-    int sum = 0;
-    for (const char* key : kKeys) sum += settings.GetInt("Vemu", key, 1);
+    // The keys' values are a player's to choose: their sum wraps rather than overflows.
+    unsigned sum_bits = 0;
+    for (const char* key : kKeys)
+        sum_bits += static_cast<unsigned>(settings.GetInt("Vemu", key, 1));
+    const int sum = static_cast<int>(sum_bits);
+    const int other = static_cast<int>(sum_bits + 1u);
 
     const std::string text = settings.Serialize();
     platform::IniSettings parsed;
@@ -34,6 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const platform::IniSettings reread(path);
     if (reread.Serialize() != settings.Serialize()) abort();
     for (const char* key : kKeys)
-        if (reread.GetInt("Vemu", key, sum + 1) != sum) abort();
+        if (reread.GetInt("Vemu", key, other) != sum) abort();
     return 0;
 }

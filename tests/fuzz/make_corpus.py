@@ -275,6 +275,8 @@ def settings():
           b"; settings\r\nstray=1\r\n[ Vemu ]\r\n  x = -12 \r\nbutton1=90z\r\n# note\r\n"
           b"[Other]\r\nx=7\r\nno equals sign\r\n[Vemu]\r\nbgm_vol=+40\r\ncy=99999999999\r\n"
           b"[]\r\n=empty key\r\n[broken\r\n")
+    # Two values near the int limit, whose sum does not fit in one.
+    write("fuzz_settings", "values_past_the_limit", b"[Vemu]\ncy=99999999999\ny=99999999999\n")
 
 
 if __name__ == "__main__":

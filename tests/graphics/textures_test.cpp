@@ -1,6 +1,9 @@
 // Texture and font tables: loading, sizing from headers, colour keys, resources, failures.
+#include <unistd.h>
+
 #include <cstdlib>
 
+#include "engine/common/game_path.h"
 #include "engine/common/numbers.h"
 #include "engine/common/resources.h"
 #include "engine/graphics/font.h"
@@ -337,6 +340,24 @@ TEST_F(Textures, ResourcesComeFromTheResourcesFolder) {
     EXPECT_TRUE(FindResource(ResourceType::Dds, 132).has_value());
     EXPECT_FALSE(FindResource(ResourceType::Dds, 133).has_value());
     EXPECT_EQ(ResourcePath(ResourceType::Wave, "dat\\Select_On.wav"), "res/wave/dat_select_on.wav");
+}
+
+// A picture the player replaced with something far larger than any of the game's is refused
+// unread, as a file and as a resource: a good picture at its start changes nothing.
+TEST_F(Textures, AFileLargerThanAnyPictureIsRefusedUnread) {
+    const Bytes bmp = MakeBmp24(5, 3, std::vector<std::uint32_t>(15, 0xFFFF00FF));
+    WriteFile("dat/huge.bmp", bmp);
+    WriteFile("res/dds/134.dds", MakeDds32(32, 16, std::vector<std::uint32_t>(512, 0xFF00FF00)));
+    for (const char* name : {"dat/huge.bmp", "res/dds/134.dds"})
+        ASSERT_EQ(::truncate(gamepath::Resolve(name).c_str(),
+                             static_cast<off_t>(gamepath::kMaxPictureFileBytes) + 1),
+                  0);
+    const std::size_t entries = gfx->TextureCount();
+    DTexture file, resource;
+    EXPECT_FALSE(file.LoadFromFile("dat\\huge.bmp", 0));
+    EXPECT_FALSE(resource.LoadFromResource(134, 0));
+    EXPECT_EQ(gfx->TextureCount(), entries);
+    EXPECT_FALSE(FindResource(ResourceType::Dds, 134).has_value());
 }
 
 TEST_F(Textures, AnUndecodableImageLoadsAndDrawsItsRectangleInTheDrawColour) {

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -119,6 +120,61 @@ TEST(SettingsFile, AFileBeyondTheLimitIsNotReadAndOneAtItIs) {
         ASSERT_TRUE(platform::WriteWholeFile(path, text.data(), text.size()));
         const int expected = size <= platform::IniSettings::kMaxFileBytes ? 40 : 100;
         EXPECT_EQ(platform::IniSettings(path).GetInt("Vemu", "bgm_vol", 100), expected);
+    }
+}
+
+// A settings file the game cannot read is the player's still: the first write moves it aside
+// whole, says so, and only then puts the new file in its place. One the game reads is replaced
+// as ever, and one that was never there leaves nothing aside.
+TEST(SettingsFile, AFileTheGameCannotReadIsMovedAsideBeforeTheNewOneIsWritten) {
+    struct Case {
+        const char* what;
+        std::string bytes;  // the file's contents; "/" for a folder in its place
+        bool moved_aside;
+    };
+    const std::string readable = "[Vemu]\nbgm_vol=40\n";
+    const Case cases[] = {
+        {"beyond the limit", readable + std::string(platform::IniSettings::kMaxFileBytes, ';'),
+         true},
+        {"binary", std::string("[Vemu]\nbgm_vol=40\n\0\x01\xFF\x7F", 22), true},
+        {"a folder", "/", true},
+        {"readable", readable, false},
+        {"missing", "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing_support::HeadlessBackendInstalled world;
+        TempFolder folder;
+        const std::string path = folder.path() + "/vemu.ini";
+        const std::string aside = path + ".bad";
+        if (c.bytes == "/")
+            ASSERT_TRUE(platform::MakeDirectories(path + "/inside"));
+        else if (!c.bytes.empty())
+            ASSERT_TRUE(platform::WriteWholeFile(path, c.bytes.data(), c.bytes.size()));
+
+        platform::IniSettings settings(path);
+        EXPECT_EQ(settings.GetInt("Vemu", "bgm_vol", 100),
+                  c.moved_aside || c.bytes.empty() ? 100 : 40);
+        EXPECT_TRUE(settings.WriteInt("Vemu", "sound_vol", 70));
+        EXPECT_TRUE(settings.WriteInt("Vemu", "Midi", 1));
+
+        EXPECT_EQ(platform::IniSettings(path).GetInt("Vemu", "sound_vol", 0), 70);
+        const auto& lines = world.backend.debug.lines;
+        if (!c.moved_aside) {
+            EXPECT_FALSE(std::filesystem::exists(aside));
+            EXPECT_TRUE(lines.empty());
+            continue;
+        }
+        if (c.bytes == "/") {
+            EXPECT_TRUE(platform::IsDirectory(aside + "/inside"));
+        } else {
+            std::vector<std::uint8_t> kept;
+            ASSERT_TRUE(platform::ReadWholeFile(aside, kept));
+            EXPECT_EQ(std::string(kept.begin(), kept.end()), c.bytes);
+        }
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_NE(lines[0].find(path), std::string::npos) << lines[0];
+        EXPECT_NE(lines[0].find(aside), std::string::npos) << lines[0];
     }
 }
 

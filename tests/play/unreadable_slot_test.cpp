@@ -43,7 +43,15 @@ protected:
         play.Press(kDecide);
         return clock_.Milliseconds() - start;
     }
-    void ExpectRefusedAndTheTitleStays() {
+    // The player is told only that the slot cannot be loaded; the log says why, and which file.
+    void ExpectRefusedAndTheTitleStays(const std::string& reason) {
+        int reported = 0;
+        for (const std::string& line : play.DebugLines())
+            if (line.rfind("cannot load save slot 1: " + reason, 0) == 0 &&
+                line.size() > path.size() &&
+                line.compare(line.size() - path.size(), path.size(), path) == 0)
+                ++reported;
+        EXPECT_EQ(reported, 1);
         ASSERT_EQ(play.MessageBoxes().size(), 1u);
         EXPECT_EQ(play.MessageBoxes()[0].text, Utf8(u8"ロードできません"));
         play.Frames(100);
@@ -63,7 +71,7 @@ TEST_P(UnreadableSlot, ANamedPipeInAFilesPlaceIsRefusedWithoutWaitingOnIt) {
     ASSERT_TRUE(pipe.made());
     ContinueFromTheSlot();
     EXPECT_EQ(pipe.readers_seen(), 0);
-    ExpectRefusedAndTheTitleStays();
+    ExpectRefusedAndTheTitleStays("damaged");
 }
 
 // Checking the digest of such a file alone would hold the game for many seconds.
@@ -84,7 +92,7 @@ TEST_P(UnreadableSlot, AFileThatReallyHoldsTheNearly2GiBItsLengthWordPromisesIsR
     ASSERT_EQ(::ftruncate(fd, 8 + static_cast<off_t>(kPromised)), 0);
     ::close(fd);
     EXPECT_LT(ContinueFromTheSlot(), 3000u);
-    ExpectRefusedAndTheTitleStays();
+    ExpectRefusedAndTheTitleStays("too large");
 }
 
 INSTANTIATE_TEST_SUITE_P(EachFileOfTheSlot, UnreadableSlot,

@@ -152,7 +152,7 @@ protected:
         const SlotFiles names = SlotFileNames(slot);
         std::vector<std::vector<std::uint8_t>> bytes;
         for (const std::string& name : {names.scd, names.ssn, names.sse, names.ssi})
-            gamepath::ReadAll(name, bytes.emplace_back());
+            gamepath::ReadAll(name, bytes.emplace_back(), SIZE_MAX);
         return bytes;
     }
 

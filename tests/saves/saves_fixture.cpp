@@ -222,7 +222,7 @@ std::string SavesTest::Describe(Game& game) {
 
 std::vector<std::uint8_t> SavesTest::Bytes(const std::string& name) {
     std::vector<std::uint8_t> bytes;
-    gamepath::ReadAll(name, bytes);
+    gamepath::ReadAll(name, bytes, SIZE_MAX);
     return bytes;
 }
 

@@ -106,6 +106,13 @@ TEST_F(DayEventsTest, SavingSaysWhetherTheSlotWasWritten) {
         EXPECT_EQ(transcript.lines().back().text, Utf8(c.said));
         EXPECT_EQ(game().screen_id(), kScreenGameMenu);
         game().PopScreen();
+        // Why, and where, is for the log: the folder the save could not make its file in.
+        const auto& log = play.DebugLines();
+        const auto reported = std::count_if(log.begin(), log.end(), [&](const std::string& l) {
+            return l.rfind("cannot save into save slot 3: ", 0) == 0 &&
+                   l.find(folder + "/dat/scd02.new.sav") != std::string::npos;
+        });
+        EXPECT_EQ(reported, c.blocked ? 1 : 0);
     }
 }
 
