@@ -560,6 +560,8 @@ private:
         void ReplaceScreen(int id) override { game_.ReplaceScreen(id); }
         bool IsScreenOnTop(int id) const override { return game_.screen_id_ == id; }
         void SetSpeaker(int character) override { game_.speaker_ = character; }
+        int StoryScreen() const override { return kScreenStory; }
+        int RestingSpeaker() const override { return kRago; }
         StoryTask MakeStoryEvent(StoryEvent row) override;
 
     private:
