@@ -50,7 +50,11 @@ const RequiredPortrait kPortraits[] = {
 };
 
 // Every piece the game plays; 14 and 16 have no file in the music mode the game runs in.
-constexpr int kMusic[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15};
+constexpr MusicId kMusic[] = {kMusicQuietShop,     kMusicCookingCompetition, kMusicWiggleGustation,
+                              kMusicNatchNatch,    kMusicLetsCooking,        kMusicThemeOfVemu,
+                              kMusicZelbaBlues,    kMusicDreaminMush,        kMusicThemeOfNarf,
+                              kMusicZingiberMioga, kMusicMerrimentTown,      kMusicDeliciousYyoo,
+                              kMusicUmaizo2,       kMusicHeldMemories};
 
 void AddOnce(std::vector<const char*>& list, const char* name) {
     for (const char* held : list)
