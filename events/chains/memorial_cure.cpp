@@ -1,6 +1,7 @@
 // チェリー eats メモリアル and remembers; the staff roll follows, and then the game goes on.
 #include "engine/framework/game_mediator.h"
 #include "events/chains/chain_stage.h"
+#include "game/ending/ending_component.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -39,7 +40,7 @@ StoryTask CVemuComp::MemorialCureEvent() {
     Wait(&handles_.music, kBeforeRollMs);
     co_await Until(handles_.music);
     set_music_carries_over(true);
-    mediator_->ChangeComponent("EndingComp", kFadeWhite, 0);
+    mediator_->ChangeComponent(CEndingComp::kName, kFadeWhite, 0);
     Wait(&handles_.music, kDuringRollMs);
     co_await Until(handles_.music);
     set_music_carries_over(false);
