@@ -22,7 +22,7 @@ void CVemuComp::NewGameReset() {
     cut_ins_ = {};
     s.owned_item_flags = {};
     s.recovery_factor = s.fatigue_factor = s.cooking_time_factor = s.customer_factor = 1.0f;
-    window_kind_ = 0;
+    window_kind_ = kNoWindow;
     known_recipes_ = reward_num_ = 0;
     ResetPortraitState();
     s.first = 1;
