@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,11 @@ public:
     virtual void KillEvent(unsigned id) = 0;
 };
 
+// A moment as the calendar of the user's time zone shows it; month 1 to 12.
+struct LocalTime {
+    int year, month, day, hour, minute, second;
+};
+
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -106,6 +112,9 @@ public:
     virtual std::uint32_t Milliseconds() const = 0;
     // Seconds since the Unix epoch (time(NULL)).
     virtual std::int64_t WallSeconds() const = 0;
+    // A moment in seconds since the Unix epoch in the process's time zone (TZ); nothing when the
+    // system cannot convert it.
+    virtual std::optional<LocalTime> ToLocalTime(std::int64_t seconds) const;
 };
 
 // Integer settings in named sections, in place of the registry's profile functions.

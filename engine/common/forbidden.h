@@ -1,8 +1,11 @@
-// Forced into every translation unit outside platform/: the C runtime's generator, clock and
-// buffered files belong to the platform layer, so calling them here is a compile error.
-//   rand, srand  -> Rand, Srand (engine/common/system.h), which draw the game's own sequence
+// Forced into every translation unit of engine/, game/, events/, script/ and the pack tool;
+// platform/, which implements these services, and the tests are left out. The C runtime's
+// generator, clocks and buffered files belong to the platform layer, so calling them here is a
+// compile error:
+//   rand, srand  -> Rand, Srand (engine/common/system.h), the game's own sequence
 //   fopen        -> platform::File, opened through the resolver in engine/common/game_path.h
-// The wall clock comes from platform::Current().clock, so tests can set it.
+//   time, clock and the calendar conversions -> platform::Current().clock (Milliseconds,
+//                   WallSeconds, ToLocalTime), which the headless backend sets for the tests
 #pragma once
 
 // The standard headers that declare these names come first, so that their own declarations
@@ -35,3 +38,12 @@
 #endif
 
 #pragma GCC poison rand srand fopen
+#pragma GCC poison localtime localtime_r gmtime gmtime_r mktime timegm ctime ctime_r asctime \
+    asctime_r
+#pragma GCC poison strftime difftime clock_gettime gettimeofday timespec_get
+#ifdef __cplusplus
+// "time" and "clock" also name variables and members here (a label's time text, the play
+// state's game clock), which a poison would refuse too; only a call of either is refused.
+#define time(...) time_comes_from_platform_clock(__VA_ARGS__)
+#define clock(...) clock_comes_from_platform_clock(__VA_ARGS__)
+#endif

@@ -4,7 +4,6 @@
 #include "engine/common/system.h"
 #include "events/visitors/scene_line.h"
 #include "events/visitors/sold_out.h"
-#include "events/visitors/visit_music.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -34,7 +33,7 @@ constexpr SceneLine kGreetZelba[] = {
 }  // namespace
 
 StoryTask CVemuComp::BromusCherryVisitEvent() {
-    PlayBgm(&handles_.music, kMusicTown);
+    PlayBgm(&handles_.music, kMusicMerrimentTown);
     co_await Until(handles_.music);
     Sound(kSoundBell).Play(0, 0);
     co_await Say("ども", kBromus, kNormal);
@@ -58,5 +57,5 @@ StoryTask CVemuComp::BromusCherryVisitEvent() {
         co_await Say("あ、そうなんですか\n仕方ないですね、また来ます", kCherry, kNormal);
     }
     co_await Say("また来てくださいね", kVemu, kNormal);
-    PlayBgm(nullptr, kMusicShop);
+    PlayBgm(nullptr, kMusicQuietShop);
 }

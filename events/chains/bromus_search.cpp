@@ -1,6 +1,5 @@
 // ブロムス looks for チェリー: since her work at the castle she does not know him.
 #include "events/chains/chain_stage.h"
-#include "events/visitors/visit_music.h"
 #include "game/main/vemu_comp.h"
 
 StoryTask CVemuComp::BromusSearchEvent() {
@@ -18,6 +17,6 @@ StoryTask CVemuComp::BromusSearchEvent() {
     co_await Say("とりあえず俺はチェリーを探しに行くから", kBromus, kTear);
     Sound(kSoundBell).Play(0, 0);
     co_await Say("……チェリーさんに、一体何があったのかな\n心配です……", kVemu, kAnnoy);
-    PlayBgm(nullptr, kMusicShop);
+    PlayBgm(nullptr, kMusicQuietShop);
     state_.story_stage = kStageCherryIll;
 }

@@ -5,3 +5,6 @@
 inline constexpr const char* kLasagna = "ラザニア";        // what Narf wants on the menu
 inline constexpr const char* kBarmement = "バーメメント";  // what she gives for it
 inline constexpr const char* kMemorial = "メモリアル";     // the dish that cures Cherry
+
+struct RequiredNames;
+void AddChainNames(RequiredNames& names);

@@ -1,4 +1,12 @@
+#include "events/chains/chain_foods.h"
 #include "events/story_table.h"
+#include "game/main/required_names.h"
+
+void AddChainNames(RequiredNames& names) {
+    names.AddFood(kBarmement, FoodRole::kIngredient);
+    names.AddFood(kLasagna, FoodRole::kDish);
+    names.AddFood(kMemorial, FoodRole::kDish);
+}
 
 StorySceneRows ChainScenes() {
     static const CVemuComp::StorySceneRow kRows[] = {

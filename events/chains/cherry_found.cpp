@@ -1,11 +1,10 @@
 // ブロムス has found チェリー, but she is not herself.
 #include "events/chains/chain_stage.h"
-#include "events/visitors/visit_music.h"
 #include "game/main/vemu_comp.h"
 
 StoryTask CVemuComp::CherryFoundEvent() {
     Sound(kSoundBell).Play(0, 0);
-    PlayBgm(&handles_.music, kMusicWorry);
+    PlayBgm(&handles_.music, kMusicZingiberMioga);
     co_await Until(handles_.music);
     co_await Say("ども……", kBromus, kTear);
     co_await Say("……", kCherry, kTear);
@@ -15,6 +14,6 @@ StoryTask CVemuComp::CherryFoundEvent() {
     co_await Say("ずっとこうなんだ……\fいったいどうすればいいんだ……", kBromus, kTear);
     Sound(kSoundBell).Play(0, 0);
     co_await Say("……チェリーさん、早く良くなるといいな", kVemu, kAnnoy);
-    PlayBgm(nullptr, kMusicShop);
+    PlayBgm(nullptr, kMusicQuietShop);
     state_.story_stage = kStageCureTold;
 }

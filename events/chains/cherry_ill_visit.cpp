@@ -3,11 +3,10 @@
 #include "engine/common/system.h"
 #include "events/chains/chain_foods.h"
 #include "events/visitors/sold_out.h"
-#include "events/visitors/visit_music.h"
 #include "game/main/vemu_comp.h"
 
 StoryTask CVemuComp::CherryIllVisitEvent() {
-    PlayBgm(&handles_.music, kMusicWorry);
+    PlayBgm(&handles_.music, kMusicZingiberMioga);
     co_await Until(handles_.music);
     Sound(kSoundBell).Play(0, 0);
     co_await Say("いらっしゃいませ\nあっ、ブロムスさん、チェリーさん", kVemu, kNormal);
@@ -38,5 +37,5 @@ StoryTask CVemuComp::CherryIllVisitEvent() {
         co_await Say("じゃあまた来るよ", kBromus, kTear);
     }
     co_await Say("チェリーさん、早く良くなるといいな", kVemu, kTear);
-    PlayBgm(nullptr, kMusicShop);
+    PlayBgm(nullptr, kMusicQuietShop);
 }

@@ -1,6 +1,5 @@
 // チェリー comes in alone and says nothing: the first sign that something is wrong.
 #include "events/chains/chain_stage.h"
-#include "events/visitors/visit_music.h"
 #include "game/main/vemu_comp.h"
 
 StoryTask CVemuComp::CherryLostEvent() {
@@ -12,6 +11,6 @@ StoryTask CVemuComp::CherryLostEvent() {
     co_await Say("……", kCherry, kTear);
     co_await Say("どうしたんですか？\fあっ、行っちゃった\n様子が変だったけど、何かあったのかな？",
                  kVemu, kAnnoy);
-    PlayBgm(nullptr, kMusicShop);
+    PlayBgm(nullptr, kMusicQuietShop);
     state_.story_stage = kStageBromusSearches;
 }

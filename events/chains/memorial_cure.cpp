@@ -1,7 +1,7 @@
 // チェリー eats メモリアル and remembers; the staff roll follows, and then the game goes on.
 #include "engine/framework/game_mediator.h"
 #include "events/chains/chain_stage.h"
-#include "events/visitors/visit_music.h"
+#include "game/ending/ending_component.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -28,7 +28,7 @@ StoryTask CVemuComp::MemorialCureEvent() {
     co_await Say("！？", kBromus, kNormal);
     co_await Say("もしかして", kVemu, kGlad);
     co_await Say("治ったのか？", kBromus, kSmile);
-    PlayBgm(nullptr, kMusicTown);
+    PlayBgm(nullptr, kMusicMerrimentTown);
     co_await Say("ヴェムさん、本当にありがとう\f私、ずっと夢の中にいたみたい", kCherry, kSmile);
     co_await Say("ありがとう、ヴェムちゃん\nこの恩は忘れないよ\fまた二人で食べに来るからな",
                  kBromus, kSmile);
@@ -36,15 +36,15 @@ StoryTask CVemuComp::MemorialCureEvent() {
 
     state_.story_stage = kStageNone;
     state_.chain_resolved = 1;
-    PlayBgm(nullptr, kMusicVemu);
+    PlayBgm(nullptr, kMusicThemeOfVemu);
     Wait(&handles_.music, kBeforeRollMs);
     co_await Until(handles_.music);
     set_music_carries_over(true);
-    mediator_->ChangeComponent("EndingComp", kFadeWhite, 0);
+    mediator_->ChangeComponent(CEndingComp::kName, kFadeWhite, 0);
     Wait(&handles_.music, kDuringRollMs);
     co_await Until(handles_.music);
     set_music_carries_over(false);
-    PlayBgm(nullptr, kMusicShop);
+    PlayBgm(nullptr, kMusicQuietShop);
     Wait(&handles_.music, kAfterRollMs);
     co_await Until(handles_.music);
     co_await Say("さあ、これからも頑張っていきましょう", kVemu, kSmile);

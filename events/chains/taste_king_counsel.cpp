@@ -3,7 +3,6 @@
 // them back.
 #include "events/chains/chain_stage.h"
 #include "events/visitors/scene_line.h"
-#include "events/visitors/visit_music.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -39,10 +38,10 @@ constexpr SceneLine kCounsel[] = {
 }  // namespace
 
 StoryTask CVemuComp::TasteKingCounselEvent() {
-    PlayBgm(&handles_.music, kMusicTasteKing);
+    PlayBgm(&handles_.music, kMusicDeliciousYyoo);
     co_await Until(handles_.music);
     Sound(kSoundBell).Play(0, 0);
     for (const SceneLine& line : kCounsel) co_await Say(line.text, line.speaker, line.expression);
-    PlayBgm(nullptr, kMusicShop);
+    PlayBgm(nullptr, kMusicQuietShop);
     state_.story_stage = kStageQuest;
 }

@@ -9,8 +9,6 @@
 namespace {
 
 constexpr int kFadeFrames = 50;
-constexpr int kContestMusic = 2;  // cooking_competition
-constexpr int kHallMusic = 1;     // quiet_shop
 constexpr int kYes = 0, kNo = 1;
 
 }  // namespace
@@ -45,7 +43,7 @@ StoryTask CVemuComp::ContestHallEvent() {
     Sound(kSoundBuy).Play(0, 0);
     AddMoney(-contest_.entry_fee);
     co_await Say("ではこちらへどうぞ", kAnnouncer, kNormal);
-    PlayBgm(nullptr, kContestMusic);
+    PlayBgm(nullptr, kMusicCookingCompetition);
     FadeOut(&handles_.music, kFadeFrames, 0, 0, 0);
     co_await Until(handles_.music);
     if (!StartContest()) {
@@ -68,7 +66,7 @@ bool CVemuComp::StartContest() {
 }
 
 StoryTask CVemuComp::EnterContestHall() {
-    PlayBgm(nullptr, kHallMusic);
+    PlayBgm(nullptr, kMusicQuietShop);
     FadeOut(&handles_.music, kFadeFrames, 0, 0, 0);
     co_await Until(handles_.music);
     // Only the character shown changes; the face stays as it was.

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kWinMusic = 3;                        // wiggle_gustation
-constexpr int kLossMusic = 4;                       // natch_natch
 constexpr int kWinPause = 1000, kLossPause = 1500;  // milliseconds before the winner is named
 constexpr int kVotesToWin = 2;
 constexpr int kYes = 0, kNo = 1;
@@ -129,7 +127,7 @@ StoryTask CVemuComp::ContestEvent() {
     co_await Say("従って勝者は……", kAnnouncer, kNormal);
 
     if (contest_.votes >= kVotesToWin) {
-        PlayBgm(nullptr, kWinMusic);
+        PlayBgm(nullptr, kMusicWiggleGustation);
         Wait(&handles_.music, kWinPause);
         co_await Until(handles_.music);
         co_await Say(shop + "です！\nおめでとうございます", kAnnouncer, kNormal);
@@ -148,7 +146,7 @@ StoryTask CVemuComp::ContestEvent() {
                 "これからの時代は、お前さんが創っていくのだ",
                 kTasteKing, kNormal);
     } else {
-        PlayBgm(nullptr, kLossMusic);
+        PlayBgm(nullptr, kMusicNatchNatch);
         Wait(&handles_.music, kLossPause);
         co_await Until(handles_.music);
         co_await Say(std::string(lines.rival_full_name) + "です！\n" + shop + "さん残念でした",

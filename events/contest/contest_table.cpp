@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "events/contest/contest_vote.h"
+#include "game/main/required_names.h"
+
 namespace {
 
 constexpr const char* kProvidedLead = "今回はこちらで食材を用意します\n参加費用は ";
@@ -197,4 +200,19 @@ int PrizeCount(const ContestRow& row) { return row.prizes[2].label ? 3 : 2; }
 
 const ContestPrize& ContestPrizeOf(const ContestRow& row, int choice) {
     return row.prizes[static_cast<std::size_t>(std::clamp(choice, 0, PrizeCount(row) - 1))];
+}
+
+void AddContestNames(RequiredNames& names) {
+    names.AddFoods(kContestIngredients, FoodRole::kIngredient);
+    for (const ContestRow& row : kContests)
+        for (int choice = 0; choice < PrizeCount(row); ++choice) {
+            const ContestPrize& prize = ContestPrizeOf(row, choice);
+            if (prize.kind == PrizeKind::kFood) names.AddFood(prize.name, FoodRole::kIngredient);
+            if (prize.kind == PrizeKind::kItem) names.AddItem(prize.name);
+        }
+    for (const ContestRow& row : kContests)
+        if (row.category) names.AddCategory(row.category);
+    for (const ContestRow& row : kContests)
+        for (int judge : row.judges)
+            if (const char* specialty = JudgeSpecialty(judge)) names.AddCategory(specialty);
 }

@@ -7,6 +7,8 @@
 
 #include "game/main/media_tables.h"
 
+struct RequiredNames;
+
 inline constexpr int kContestCount = 12;
 inline constexpr int kJudgeCount = 3;
 
@@ -58,3 +60,6 @@ const ContestPrize& ContestPrizeOf(const ContestRow& row, int choice);
 inline constexpr int kContestIngredientCount = 28;
 extern const char* const kContestIngredients[kContestIngredientCount];
 inline constexpr float kContestIngredientAmount = 5.0f;
+
+// The hall's ingredients, the prizes and the categories the rules and the judges' tastes name.
+void AddContestNames(RequiredNames& names);

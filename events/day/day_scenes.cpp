@@ -1,4 +1,6 @@
+#include "events/day/opening_dish.h"
 #include "events/story_table.h"
+#include "game/main/required_names.h"
 
 namespace {
 
@@ -17,3 +19,5 @@ constexpr CVemuComp::StorySceneRow kDayScenes[] = {
 }  // namespace
 
 StorySceneRows DayScenes() { return kDayScenes; }
+
+void AddDayNames(RequiredNames& names) { names.AddFood(kOpeningDish, FoodRole::kDish); }

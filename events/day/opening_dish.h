@@ -2,9 +2,12 @@
 #pragma once
 
 class CVemuComp;
+struct RequiredNames;
 
 inline constexpr const char* kOpeningDish = "ゼルバ炒め";
 inline constexpr const char* kOpeningIngredients[2] = {"ゼルバワラビ", "ゼルゼルダケ"};
 
 // The player has cooked the lesson's dish.
 bool OpeningDishKnown(const CVemuComp& game);
+
+void AddDayNames(RequiredNames& names);

@@ -42,7 +42,7 @@ StoryTask CVemuComp::OpeningPrologue() {
     message_output().Stop();
     Wait(&handles_.music, 2000);
     co_await Until(handles_.music);
-    SceneMusic(&handles_.music, 8);
+    SceneMusic(&handles_.music, kMusicDreaminMush);
     co_await Until(handles_.music);
     co_await Say("やあ、オイラはラゴ\nこの物語の案内役さ", kRago, kNormal);
     co_await Say(
@@ -56,7 +56,7 @@ StoryTask CVemuComp::OpeningPrologue() {
     co_await Say("……\fオーケー、それじゃあ物語を始めるよ\nそれはある朝のこと", kRago, kNormal);
     // The wait asked for here is refused while the music change holds the handle: the scene
     // goes on once the music has changed.
-    SceneMusic(&handles_.music, 7);
+    SceneMusic(&handles_.music, kMusicZelbaBlues);
     Sound(kSoundRooster).Play(0, 0);
     Wait(&handles_.music, 2000);
     co_await Until(handles_.music);
@@ -98,7 +98,7 @@ StoryTask CVemuComp::OpeningHandover() {
         "（めちゃ不安だな）\fかくして、ヴェムは山のふもとにある小さな食堂\n"
         "『ぜるば堂』を任されることになったというわけだ",
         kRago, kNormal);
-    SceneMusic(&handles_.music, 1);
+    SceneMusic(&handles_.music, kMusicQuietShop);
     co_await Say("ところでゼルバさん、どうしてまた急に私に店を任せることにしたんですか？", kVemu,
                  kNormal);
     co_await Say(

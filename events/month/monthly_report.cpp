@@ -32,7 +32,7 @@ const char* MonthlyVerdict(int income) {
 }
 
 StoryTask CVemuComp::MonthlyReportEvent() {
-    SceneMusic(&handles_.music, 8);
+    SceneMusic(&handles_.music, kMusicDreaminMush);
     co_await Until(handles_.music);
     co_await Say("今月もおつかれさま～\n月間報告をするよ", kRago, kNormal);
     co_await Say(FormatLine("ぜるば堂、１ヶ月間の\n総収入は %d クル\n総支出は %d クル",
@@ -50,7 +50,7 @@ StoryTask CVemuComp::MonthlyReportEvent() {
     co_await Say(FormatLine("結果、今月の総利益は %lld クル！", profit), kRago, kNormal);
     co_await Say(MonthlyVerdict(state_.income), kRago, kNormal);
     co_await Say("さあ、また１ヶ月間頑張っていこー", kRago, kNormal);
-    SceneMusic(&handles_.music, 1);
+    SceneMusic(&handles_.music, kMusicQuietShop);
     state_.income = 0;
     state_.expenses = 0;
 }

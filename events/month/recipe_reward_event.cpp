@@ -13,7 +13,7 @@ StoryTask CVemuComp::RecipeRewardEvent() {
     const unsigned threshold = RecipeRewardThreshold(book_size, reward_num_);
     const unsigned next_threshold = RecipeRewardThreshold(book_size, reward_num_ + 1);
 
-    SceneMusic(nullptr, 7);
+    SceneMusic(nullptr, kMusicZelbaBlues);
     co_await Say(
         FormatLine("ヴェム、\nレシピの数が %u を超えたようだな\f褒美として俺からこれをやろう",
                    threshold),
@@ -40,5 +40,5 @@ StoryTask CVemuComp::RecipeRewardEvent() {
         co_await Say(
             "なんと、全てのレシピを極めてしまったのだな\nもはやお前を超える料理人はおらんだろう",
             kZelba, kNormal);
-    SceneMusic(nullptr, 1);
+    SceneMusic(nullptr, kMusicQuietShop);
 }

@@ -1,6 +1,7 @@
 #include "events/month/recipe_rewards.h"
 
 #include "game/data/recipe_book.h"
+#include "game/main/required_names.h"
 
 namespace {
 
@@ -56,4 +57,11 @@ bool RecipeRewardDue(std::size_t book_size, int known, int level) {
     // is no reward past the last row.
     if (level < 0 || level >= kRecipeRewardCount) return false;
     return known >= 0 && static_cast<unsigned>(known) >= RecipeRewardThreshold(book_size, level);
+}
+
+void AddMonthNames(RequiredNames& names) {
+    for (const RecipeReward& reward : kRewards)
+        if (reward.kind == kRewardFood) names.AddFood(reward.name, FoodRole::kIngredient);
+    for (const RecipeReward& reward : kRewards)
+        if (reward.kind == kRewardItem) names.AddItem(reward.name);
 }

@@ -19,6 +19,10 @@ struct RecipeReward {
 inline constexpr int kRecipeRewardCount = 28;
 const std::array<RecipeReward, kRecipeRewardCount>& RecipeRewardTable();
 
+struct RequiredNames;
+// The foods and items the rewards give.
+void AddMonthNames(RequiredNames& names);
+
 // The invented recipes the reward of `level` waits for, in a book of `book_size` entries (the
 // first ones are plain ingredients, not recipes to invent).
 unsigned RecipeRewardThreshold(std::size_t book_size, int level);

@@ -14,7 +14,7 @@ StoryTask CVemuComp::NarfDream() {
 }
 
 StoryTask CVemuComp::WhiteMagicDream() {
-    SceneMusic(&handles_.music, 8);
+    SceneMusic(&handles_.music, kMusicDreaminMush);
     co_await Until(handles_.music);
     co_await Say(
         "また夢を見ました\fお母さんが開いていた白魔法の学校……\n"
@@ -29,7 +29,7 @@ StoryTask CVemuComp::WhiteMagicDream() {
     Sound(kSoundAhead).Play(0, 0);
     co_await Say("『エブラの洞窟』に行けるようになりました", kRago, kNormal);
     state_.place_flags[kPlaceCave] = 1;
-    SceneMusic(nullptr, 1);
+    SceneMusic(nullptr, kMusicQuietShop);
     state_.state_memory_food = 1;
     UpdateMemoryFoodState();
 }
@@ -41,7 +41,7 @@ StoryTask CVemuComp::PancakeDream() {
 
 StoryTask CVemuComp::KinshipDream() {
     co_await Say("ナルフさんと私……\nいったいどういう関係なんだろう", kVemu, kNormal);
-    SceneMusic(&handles_.music, 7);
+    SceneMusic(&handles_.music, kMusicZelbaBlues);
     co_await Until(handles_.music);
     co_await Say(
         "ふむ、思い出したぞ\f伝説の記憶の料理は『キャトレモネ』を『メモリーパロット』と煮たものだ\n"
@@ -49,7 +49,7 @@ StoryTask CVemuComp::KinshipDream() {
         kZelba, kNormal);
     co_await Say("ありがとうございます、ゼルバさん", kVemu, kSmile);
     UpdateMemoryFoodState();
-    SceneMusic(nullptr, 1);
+    SceneMusic(nullptr, kMusicQuietShop);
 }
 
 StoryTask CVemuComp::ManaFruitDream() {
@@ -61,15 +61,15 @@ StoryTask CVemuComp::ManaFruitDream() {
 StoryTask CVemuComp::SnowDream() {
     co_await Say("雪……？\nこの暖かい国に雪が降るなんて", kVemu, kAnnoy);
     co_await Say("むう……何かの前触れでなければよいが", kZelba, kNormal);
-    // This dream has no piece of its own: the music stays as it is.
-    SceneMusic(nullptr, 0);
+    // A request for music 0 changes nothing: what plays goes on until the shop's piece below.
+    SceneMusic(nullptr, kMusicUnchanged);
     state_.place_flags[kPlaceNarf] = 0;
-    SceneMusic(nullptr, 1);
+    SceneMusic(nullptr, kMusicQuietShop);
 }
 
 StoryTask CVemuComp::FrozenWorldDream() {
     co_await Say("悲しい夢……\nお母さんが、遠くへ行ってしまう夢でした", kVemu, kAnger);
-    SceneMusic(&handles_.music, 7);
+    SceneMusic(&handles_.music, kMusicZelbaBlues);
     co_await Until(handles_.music);
     co_await Say(
         "ヴェム、聞いてくれ\f世界が氷に覆われて、もう１週間になる\n"
@@ -78,5 +78,5 @@ StoryTask CVemuComp::FrozenWorldDream() {
     co_await Say("お前の母ククールはフランと戦い……\nそして、二度と帰ってはこなかったのだ", kZelba,
                  kNormal);
     co_await Say("お母さんが……\fゼルバさん、私、フランを止めに行きます！", kVemu, kTear);
-    SceneMusic(nullptr, 1);
+    SceneMusic(nullptr, kMusicQuietShop);
 }

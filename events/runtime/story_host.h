@@ -17,6 +17,10 @@ public:
     virtual bool IsScreenOnTop(int id) const = 0;
     // The character whose portrait is shown.
     virtual void SetSpeaker(int character) = 0;
+    // The screen the story runs on, and the character whose portrait it shows between scenes:
+    // the host's own ids, so the runner copies none of them.
+    virtual int StoryScreen() const = 0;
+    virtual int RestingSpeaker() const = 0;
     // A fresh coroutine of the row's scene, or an empty task for a row with none yet.
     virtual StoryTask MakeStoryEvent(StoryEvent row) = 0;
 };

@@ -3,20 +3,20 @@
 bool StoryRunner::Start(StoryEvent row, bool replace) {
     last_row_ = row;
     if (in_pass_) return false;
-    if (live() && !host_.IsScreenOnTop(kStoryScreen)) return false;
+    if (live() && !host_.IsScreenOnTop(host_.StoryScreen())) return false;
     StoryTask task = host_.MakeStoryEvent(row);
     if (!task) return false;
     if (replace) {
-        host_.ReplaceScreen(kStoryScreen);
+        host_.ReplaceScreen(host_.StoryScreen());
     } else {
-        host_.PushScreen(kStoryScreen);
+        host_.PushScreen(host_.StoryScreen());
     }
     current_ = std::move(task);
     return true;
 }
 
 void StoryRunner::RunFrame() {
-    if (in_pass_ || !live() || !host_.IsScreenOnTop(kStoryScreen)) return;
+    if (in_pass_ || !live() || !host_.IsScreenOnTop(host_.StoryScreen())) return;
     if (GuardHolds()) {
         Cancel();
         return;
@@ -81,7 +81,7 @@ void StoryRunner::AfterPass() {
 void StoryRunner::End() {
     current_ = StoryTask();
     host_.PopScreen();
-    host_.SetSpeaker(kRestingSpeaker);
+    host_.SetSpeaker(host_.RestingSpeaker());
 }
 
 void StoryRunner::Cancel() {

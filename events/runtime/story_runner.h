@@ -1,6 +1,6 @@
 // The story screen's driver: it holds the current event and gives it one pass per frame while
 // the story screen is on top. In the pass in which the event ends it pops the story screen and
-// gives the portrait back to ラゴ.
+// gives the portrait back to the host's resting speaker.
 #pragma once
 
 #include <optional>
@@ -11,9 +11,6 @@
 
 class StoryRunner {
 public:
-    static constexpr int kStoryScreen = 19;
-    static constexpr int kRestingSpeaker = 3;  // ラゴ
-
     explicit StoryRunner(StoryHost& host) : host_(host) {}
     StoryRunner(const StoryRunner&) = delete;
     StoryRunner& operator=(const StoryRunner&) = delete;

@@ -16,8 +16,9 @@ struct LevelUpPrefix {
     const char* prefix;
 };
 constexpr LevelUpPrefix kLevelUpPrefixes[] = {
-    {2, "加工技術レベルが "}, {4, "焼き物レベルが "}, {8, "煮物レベルが "},
-    {32, "揚げ物レベルが "},  {64, "発酵レベルが "},
+    {kMethodProcess, "加工技術レベルが "}, {kMethodBake, "焼き物レベルが "},
+    {kMethodBoil, "煮物レベルが "},        {kMethodFry, "揚げ物レベルが "},
+    {kMethodFerment, "発酵レベルが "},
 };
 
 const char* LevelUpPrefixOf(int method) {

@@ -3,6 +3,7 @@
 
 #include "engine/common/system.h"
 #include "events/visitors/visit_foods.h"
+#include "game/main/required_names.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -16,6 +17,10 @@ const std::array<const char*, 10> kNeighbourVegetables = {
     "ニンジン", "レンコン", "キャベツ", "ピーマン", "ナス",
     "ダイコン", "もやし",   "白菜",     "ミント",   "ネギ",
 };
+
+void AddVisitorNames(RequiredNames& names) {
+    names.AddFoods(kNeighbourVegetables, FoodRole::kIngredient);
+}
 
 StoryTask CVemuComp::NeighbourGiftEvent() {
     Sound(kSoundBell).Play(0, 0);

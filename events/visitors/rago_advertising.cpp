@@ -4,7 +4,6 @@
 #include <array>
 
 #include "engine/common/system.h"
-#include "events/visitors/visit_music.h"
 #include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
 
@@ -41,7 +40,7 @@ const Outcome& OutcomeOf(int roll) {
 }  // namespace
 
 StoryTask CVemuComp::RagoAdvertisingEvent() {
-    PlayBgm(&handles_.music, kMusicRago);
+    PlayBgm(&handles_.music, kMusicDreaminMush);
     co_await Until(handles_.music);
     co_await Say(
         "ヴェム、ヴェム\n暇だからボクがお店の宣伝をしてきてあげるよ\fだからお小遣いちょうだい",
@@ -60,6 +59,6 @@ StoryTask CVemuComp::RagoAdvertisingEvent() {
         co_await Say(outcome.text, kRago, kNormal);
         state_.reputation = std::min(state_.reputation + outcome.reputation_gain, kTopReputation);
     }
-    PlayBgm(&handles_.music, kMusicShop);
+    PlayBgm(&handles_.music, kMusicQuietShop);
     co_await Until(handles_.music);
 }

@@ -5,7 +5,6 @@
 #include "engine/common/system.h"
 #include "events/visitors/rumour.h"
 #include "events/visitors/scene_line.h"
-#include "events/visitors/visit_music.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -87,7 +86,7 @@ constexpr std::array<SceneLine, 27> kFirstVisit = {{
 }  // namespace
 
 StoryTask CVemuComp::TasteKingVisitEvent() {
-    PlayBgm(&handles_.music, kMusicTasteKing);
+    PlayBgm(&handles_.music, kMusicDeliciousYyoo);
     Sound(kSoundBell).Play(0, 0);
     co_await Until(handles_.music);
     co_await Say("お邪魔しますよ", kTasteKing, kNormal);
@@ -118,5 +117,5 @@ StoryTask CVemuComp::TasteKingVisitEvent() {
         Sound(kSoundAhead).Play(0, 0);
         co_await Say("『料理大会』に行けるようになりました", kVemu, kNormal);
     }
-    PlayBgm(&handles_.music, kMusicShop);
+    PlayBgm(&handles_.music, kMusicQuietShop);
 }

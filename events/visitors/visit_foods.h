@@ -4,3 +4,6 @@
 #include <array>
 
 extern const std::array<const char*, 10> kNeighbourVegetables;
+
+struct RequiredNames;
+void AddVisitorNames(RequiredNames& names);

@@ -6,6 +6,7 @@
 #include "engine/graphics/text_format.h"
 #include "engine/input/direct_input.h"
 #include "game/ending/staff_roll.h"
+#include "game/main/vemu_comp.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ void CEndingComp::Update() {
     ++frame_count_;
     if (page_ >= kLastPage) {
         if (input_->GetCount(kButtonDecide) == 1 || mouse_->GetButton(0) == 1)
-            mediator_->ChangeComponent("VemuComp", 2, 0);
+            mediator_->ChangeComponent(CVemuComp::kName, 2, 0);
         return;
     }
     if (frame_count_ % 2 == 0) --offset_;

@@ -2,6 +2,7 @@
 
 #include "engine/framework/game_mediator.h"
 #include "engine/graphics/direct_graphics.h"
+#include "game/title/title_component.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ void CLogoComp::Update() {
         if (!started_title_) {
             started_title_ = 1;
             mediator_->RequestDeferredStart();
-            mediator_->ChangeComponent("TitleComp", 2, 0);
+            mediator_->ChangeComponent(CTitleComp::kName, 2, 0);
         }
         graphics_->DrawTexture(0, banner_y, &banner_);
         graphics_->DrawTexture(kSpriteX, kSpriteRestY, &frames_[0]);

@@ -41,6 +41,7 @@ const PortraitFiles kPortraits[kCharacterCount] = {
 const char* const kExpressionWords[kExpressionCount] = {"",      "smile", "glad", "tear",
                                                         "anger", "annoy", "amaze"};
 
+// By music id.
 const char* const kMusicNames[kMusicIdCount + 1] = {
     nullptr,          "quiet_shop",     "cooking_competition", "wiggle_gustation", "natch_natch",
     "lets_cooking",   "theme_of_vemu",  "zelba_blues",         "dreamin_mush",     "theme_of_narf",
@@ -82,7 +83,9 @@ std::string OwnPortraitFile(const PortraitFiles& files, int expression) {
 }
 
 // These two exist only in the other music format.
-bool HasMidiFile(int id) { return id >= 1 && id <= kMusicIdCount && id != 14 && id != 16; }
+bool HasMidiFile(int id) {
+    return id >= 1 && id <= kMusicIdCount && id != kMusicRoyalPalace && id != kMusicSweetAndSweet;
+}
 
 struct NamedTexture {
     DTexture SceneTextures::*texture;

@@ -118,7 +118,27 @@ struct SoundEffects {
     DWave spare;  // the thirteenth effect object stays empty
 };
 
-// Music ids 1 to 16; those without a MIDI file play nothing in the game's music mode.
+// Music ids 1 to 16, by the piece each plays; those without a MIDI file play nothing in the
+// game's music mode, and neither does 0, so the piece that plays goes on.
+enum MusicId : int {
+    kMusicUnchanged = 0,
+    kMusicQuietShop = 1,
+    kMusicCookingCompetition = 2,
+    kMusicWiggleGustation = 3,
+    kMusicNatchNatch = 4,
+    kMusicLetsCooking = 5,
+    kMusicThemeOfVemu = 6,
+    kMusicZelbaBlues = 7,
+    kMusicDreaminMush = 8,
+    kMusicThemeOfNarf = 9,
+    kMusicZingiberMioga = 10,
+    kMusicMerrimentTown = 11,
+    kMusicDeliciousYyoo = 12,
+    kMusicUmaizo2 = 13,
+    kMusicRoyalPalace = 14,  // no MIDI file
+    kMusicHeldMemories = 15,
+    kMusicSweetAndSweet = 16,  // no MIDI file
+};
 inline constexpr int kMusicIdCount = 16;
 // The MIDI file of a music id, or null when the id plays nothing.
 const char* MusicFileOf(int id);

@@ -65,7 +65,7 @@ void CVemuComp::ChangePortrait(WaitHandle* handle, int character, int expression
 
 bool CVemuComp::AskYesNo(WaitHandle* handle) {
     // The result member still holds the last answer, so the window opens on it.
-    window_kind_ = 2;
+    window_kind_ = kChoiceWindow;
     return OpenChoice(choice_window_, yes_no_.data(), 2, &choice_result_, handle);
 }
 
@@ -85,14 +85,14 @@ void SetAnswers(std::array<MenuEntry, 3>& answers, std::initializer_list<const c
 
 bool CVemuComp::AskChoice2(WaitHandle* handle, const char* first, const char* second) {
     SetAnswers(answers_, {first, second}, kMessageColor);
-    window_kind_ = 2;
+    window_kind_ = kChoiceWindow;
     return OpenChoice(choice_window_, answers_.data(), 2, &choice_result_, handle);
 }
 
 bool CVemuComp::AskChoice3(WaitHandle* handle, const char* first, const char* second,
                            const char* third) {
     SetAnswers(answers_, {first, second, third}, kMessageColor);
-    window_kind_ = 2;
+    window_kind_ = kChoiceWindow;
     return OpenChoice(choice_window_, answers_.data(), 3, &choice_result_, handle);
 }
 

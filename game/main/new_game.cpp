@@ -14,31 +14,21 @@ void CVemuComp::ResetPortraitState() {
 }
 
 void CVemuComp::NewGameReset() {
+    // Whatever the last play-through left goes at once, a value added to the state later too;
+    // what follows are the values a new game starts from that are not a zero.
+    state_ = PlayState{};
     PlayState& s = state_;
 
-    // Whatever the last play-through left in the running values goes with it.
-    s.mastered.clear();
     s.reputation = 10.0f;
     cut_ins_ = {};
-    s.owned_item_flags = {};
     s.recovery_factor = s.fatigue_factor = s.cooking_time_factor = s.customer_factor = 1.0f;
-    window_kind_ = 0;
+    window_kind_ = kNoWindow;
     known_recipes_ = reward_num_ = 0;
     ResetPortraitState();
     s.first = 1;
-    s.chain_resolved = 0;
-    s.menu_offer_suppressed = 0;
     kitchen_.UsePlayerPantry();
-    s.state_dream = 0;
     music_carries_over_ = 0;
-    s.minutes_since_story_check = 0;
     s.new_day = 1;
-    s.align_type = 0;
-    s.last_levelup_method = 0;
-    s.cooking_minutes = 0;
-    s.month_ended = 0;
-    s.specialty_bonus = 0;
-    s.status_text.clear();
     contest_ = {};
     contest_dish_.reset();
     made_dish_.reset();
@@ -52,32 +42,23 @@ void CVemuComp::NewGameReset() {
         icons_[i].SetPressed(static_cast<int>(i) == s.align_type);
     ResetDailyFlags();
 
-    s.ferment_flag = 0;
-    s.share_flags = {};
-    s.place_flags = {};
     s.place_flags[kPlaceShop] = 1;
     s.place_flags[kPlaceArchitect] = 1;
 
     mediator_->SetValue("narfmet", 0);
     mediator_->SetValue("ending", 0);
-    s.story_stage = 0;
-    s.state_dream = s.state_memory_food = s.state_king_event = s.state_further = 0;
-    s.state_day_cnt = 0;
 
     mediator_->SetValue("money", 10000, true);
     s.money = 10000;
     s.shown_money = s.money;
 
     s.menu_max = 1;
-    s.contests_won = 0;
     s.stamina = 100.0f;
     s.max_stamina = 100;
     s.text_speed = 4;
     SetTextSpeed(s.text_speed);
-    s.align_type = 0;
-    s.income = s.expenses = 0;
 
-    s.clock = GameClock{};
+    s.clock = GameClock{2006, 1, 1, 7, 0};
     screen_id_ = 0;
     stack_.clear();
     screen_cursor_ = 0;
@@ -85,11 +66,8 @@ void CVemuComp::NewGameReset() {
 
     s.utensil_level.fill(1);
     s.skill_level.fill(1);
-    s.skill_exp.fill(0.0f);
-    s.spare = 0;
     s.liberty_boxes = 5;
 
-    for (auto& slot : s.equipped) slot.reset();
     if (start_kit_ == 1) {
         mediator_->SetValue("level", 1);
         for (const WornItem& worn : kStartKitWorn)

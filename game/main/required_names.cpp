@@ -4,12 +4,6 @@
 #include <iterator>
 #include <string_view>
 
-#include "events/chains/chain_foods.h"
-#include "events/contest/contest_table.h"
-#include "events/contest/contest_vote.h"
-#include "events/day/opening_dish.h"
-#include "events/month/recipe_rewards.h"
-#include "events/visitors/visit_foods.h"
 #include "game/clock/clock_world.h"
 #include "game/data/recipe_book.h"
 #include "game/economy/item_table.h"
@@ -56,97 +50,50 @@ const RequiredPortrait kPortraits[] = {
 };
 
 // Every piece the game plays; 14 and 16 have no file in the music mode the game runs in.
-constexpr int kMusic[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15};
+constexpr MusicId kMusic[] = {kMusicQuietShop,     kMusicCookingCompetition, kMusicWiggleGustation,
+                              kMusicNatchNatch,    kMusicLetsCooking,        kMusicThemeOfVemu,
+                              kMusicZelbaBlues,    kMusicDreaminMush,        kMusicThemeOfNarf,
+                              kMusicZingiberMioga, kMusicMerrimentTown,      kMusicDeliciousYyoo,
+                              kMusicUmaizo2,       kMusicHeldMemories};
 
-constexpr SoundEffect kStoryEffects[] = {kSoundBell,  kSoundGet,       kSoundBuy,
-                                         kSoundAhead, kSoundSelectOff, kSoundRooster};
-
-template <typename T>
-void AddOnce(std::vector<T>& list, const char* name) {
-    for (const T& held : list)
+void AddOnce(std::vector<const char*>& list, const char* name) {
+    for (const char* held : list)
         if (std::string_view(held) == name) return;
     list.push_back(name);
 }
 
-class FoodList {
-public:
-    explicit FoodList(std::vector<RequiredFood>& foods) : foods_(foods) {}
-    void Add(const char* name, FoodRole role) {
-        for (const RequiredFood& held : foods_)
-            if (std::string_view(held.name) == name) return;
-        foods_.push_back({name, role});
-    }
-    template <typename Names>
-    void AddAll(const Names& names, FoodRole role) {
-        for (const char* name : names) Add(name, role);
-    }
+constexpr SoundEffect kStoryEffects[] = {kSoundBell,  kSoundGet,       kSoundBuy,
+                                         kSoundAhead, kSoundSelectOff, kSoundRooster};
 
-private:
-    std::vector<RequiredFood>& foods_;
-};
-
-void AddFoods(std::vector<RequiredFood>& foods) {
-    FoodList list(foods);
+void AddFoods(RequiredNames& names) {
     const FoodRole plain = FoodRole::kIngredient;
-    for (const FoodGoodsList& goods : kFoodGoodsLists) list.AddAll(goods.names, plain);
-    list.AddAll(kStartingFoods, plain);
-    list.AddAll(kOutingFirstFinds, plain);
-    list.AddAll(kOutingSecondFinds, plain);
-    list.AddAll(kContestIngredients, plain);
-    for (int contest = 0; contest < kContestCount; ++contest) {
-        const ContestRow& row = *FindContestRow(contest);
-        for (int choice = 0; choice < PrizeCount(row); ++choice) {
-            const ContestPrize& prize = ContestPrizeOf(row, choice);
-            if (prize.kind == PrizeKind::kFood) list.Add(prize.name, plain);
-        }
-    }
-    list.AddAll(kNeighbourVegetables, plain);
-    for (const RecipeReward& reward : RecipeRewardTable())
-        if (reward.kind == kRewardFood) list.Add(reward.name, plain);
-    list.Add(kBarmement, plain);
-    list.Add(kRotEntryName, plain);
+    for (const FoodGoodsList& goods : kFoodGoodsLists) names.AddFoods(goods.names, plain);
+    names.AddFoods(kStartingFoods, plain);
+    names.AddFoods(kOutingFirstFinds, plain);
+    names.AddFoods(kOutingSecondFinds, plain);
+    names.AddFood(kRotEntryName, plain);
 
     const FoodRole dish = FoodRole::kDish;
-    list.Add(kOpeningDish, dish);
-    list.Add(kMemoryFoodFirst, dish);
-    list.Add(kMemoryFoodSecond, dish);
-    list.Add(kLasagna, dish);
-    list.Add(kMemorial, dish);
-    list.AddAll(kToldDishes, dish);
-    for (const ShareRecord& share : ShareTable()) list.Add(share.product, FoodRole::kEither);
+    names.AddFood(kMemoryFoodFirst, dish);
+    names.AddFood(kMemoryFoodSecond, dish);
+    names.AddFoods(kToldDishes, dish);
+    for (const ShareRecord& share : ShareTable()) names.AddFood(share.product, FoodRole::kEither);
 }
 
-void AddItems(std::vector<const char*>& items) {
+void AddItems(RequiredNames& names) {
     for (const ItemGoodsList& goods : kItemGoodsLists)
-        for (const char* name : goods.names) AddOnce(items, name);
-    for (const WornItem& worn : kStartKitWorn) AddOnce(items, worn.name);
-    for (const char* name : kStartKitOwned) AddOnce(items, name);
-    for (int contest = 0; contest < kContestCount; ++contest) {
-        const ContestRow& row = *FindContestRow(contest);
-        for (int choice = 0; choice < PrizeCount(row); ++choice) {
-            const ContestPrize& prize = ContestPrizeOf(row, choice);
-            if (prize.kind == PrizeKind::kItem) AddOnce(items, prize.name);
-        }
-    }
-    for (const RecipeReward& reward : RecipeRewardTable())
-        if (reward.kind == kRewardItem) AddOnce(items, reward.name);
-    for (const ShareRecord& share : ShareTable()) AddOnce(items, share.company);
-    for (const char* name : kEffectItems) AddOnce(items, name);
-}
-
-void AddCategories(std::vector<const char*>& categories) {
-    for (int contest = 0; contest < kContestCount; ++contest)
-        if (const char* rule = FindContestRow(contest)->category) AddOnce(categories, rule);
-    for (int contest = 0; contest < kContestCount; ++contest)
-        for (int judge : FindContestRow(contest)->judges)
-            if (const char* specialty = JudgeSpecialty(judge)) AddOnce(categories, specialty);
+        for (const char* name : goods.names) names.AddItem(name);
+    for (const WornItem& worn : kStartKitWorn) names.AddItem(worn.name);
+    for (const char* name : kStartKitOwned) names.AddItem(name);
+    for (const ShareRecord& share : ShareTable()) names.AddItem(share.company);
+    for (const char* name : kEffectItems) names.AddItem(name);
 }
 
 RequiredNames BuildTable() {
     RequiredNames names;
-    AddFoods(names.foods);
-    AddItems(names.items);
-    AddCategories(names.categories);
+    AddFoods(names);
+    AddItems(names);
+    AddStoryNames(names);
     names.portraits.assign(std::begin(kPortraits), std::end(kPortraits));
     names.music.assign(std::begin(kMusic), std::end(kMusic));
     names.effects.assign(std::begin(kStoryEffects), std::end(kStoryEffects));
@@ -160,6 +107,15 @@ bool HoldsCookedDish(const RecipeBook& book, const char* category) {
 }
 
 }  // namespace
+
+void RequiredNames::AddFood(const char* name, FoodRole role) {
+    for (const RequiredFood& held : foods)
+        if (std::string_view(held.name) == name) return;
+    foods.push_back({name, role});
+}
+
+void RequiredNames::AddItem(const char* name) { AddOnce(items, name); }
+void RequiredNames::AddCategory(const char* name) { AddOnce(categories, name); }
 
 const RequiredNames& RequiredNameTable() {
     static const RequiredNames table = BuildTable();

@@ -31,7 +31,17 @@ struct RequiredPortrait {
 };
 
 struct RequiredNames {
-    std::vector<RequiredFood> foods;  // each name once, in the order of its first need
+    // Each list holds a name once, in the order of its first need; a later need of a name that
+    // is held already adds nothing.
+    void AddFood(const char* name, FoodRole role);
+    void AddItem(const char* name);
+    void AddCategory(const char* name);
+    template <typename Names>
+    void AddFoods(const Names& names, FoodRole role) {
+        for (const char* name : names) AddFood(name, role);
+    }
+
+    std::vector<RequiredFood> foods;
     std::vector<const char*> items;
     // Each must hold a dish that a recipe cooks: the contests' rules and the judges' tastes.
     std::vector<const char*> categories;
@@ -40,6 +50,12 @@ struct RequiredNames {
     std::vector<SoundEffect> effects;
 };
 
+// What the story's scenes look up by name. Each group of scenes adds what its own tables hold,
+// beside them; events/story_names.cpp gathers the groups, as events/story_table.cpp gathers
+// their scenes, so the main game names no scene's file.
+void AddStoryNames(RequiredNames& names);
+
+// The main game's own names, then the story's.
 const RequiredNames& RequiredNameTable();
 
 // Every entry, item and category of the table that the loaded data lacks, in the table's order.

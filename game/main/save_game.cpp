@@ -16,7 +16,7 @@ bool CVemuComp::LoadGame(int slot) {
     SaveGameParts parts = SavedParts();
     // A refused slot changes nothing, not even the music.
     if (!::LoadGame(slot, parts)) return false;
-    PlayBgm(nullptr, 1);
+    PlayBgm(nullptr, kMusicQuietShop);
     known_recipes_ = CountKnownRecipes();
     for (std::size_t i = 0; i < icons_.size(); ++i)
         icons_[i].SetPressed(static_cast<int>(i) == state_.align_type);

@@ -42,7 +42,7 @@ void CVemuComp::ShowChoiceList(MenuEntry* entries, int count, DFont* font) {
     list_window_.SetPosition(CShopEvent::kListX, CShopEvent::kListY);
     list_window_.SetRowSize(CShopEvent::kPitch, CShopEvent::kTextWidth);
     list_window_.Start(&handles_.list);
-    window_kind_ = 1;
+    window_kind_ = kListWindow;
 }
 
 void CVemuComp::OpenPrompt(const char* text) { ShowMessage(&handles_.message, text, false); }

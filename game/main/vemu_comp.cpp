@@ -14,6 +14,7 @@
 #include "game/main/draw_text.h"
 #include "game/main/goods_lists.h"
 #include "game/main/required_names.h"
+#include "game/title/title_component.h"
 
 namespace {
 
@@ -211,4 +212,4 @@ void CVemuComp::OnLeave() {
     }
 }
 
-void CVemuComp::OnReset() { mediator_->ChangeComponent("TitleComp", 2, 0); }
+void CVemuComp::OnReset() { mediator_->ChangeComponent(CTitleComp::kName, 2, 0); }

@@ -32,6 +32,9 @@
 class CItem;
 struct SaveGameParts;
 
+// The selection window open over the screen: the screen's list, or a yes/no or answer choice.
+enum WindowKind : int { kNoWindow = 0, kListWindow = 1, kChoiceWindow = 2 };
+
 class CVemuComp : public CQZNVLComponent {
 public:
     static constexpr const char* kName = "VemuComp";
@@ -389,7 +392,7 @@ public:
     int expression() const { return expression_; }
     // Frames into the portrait cross-fade, 0 while none runs.
     int portrait_fade() const { return portrait_fade_; }
-    int window_kind() const { return window_kind_; }
+    WindowKind window_kind() const { return window_kind_; }
     int start_kit() const { return start_kit_; }
     void set_start_kit(int kit) { start_kit_ = kit; }
     bool music_carries_over() const { return music_carries_over_ != 0; }
@@ -504,7 +507,7 @@ private:
     DFont font16_, font12_, font14_, font18_;
     CSelectEvent list_window_;
     CSelectEvent choice_window_;
-    int window_kind_ = 0;
+    WindowKind window_kind_ = kNoWindow;
     CShopEvent shop_window_;
     CInputNumberEvent number_entry_;
     CMusicEvent music_event_;
@@ -565,6 +568,8 @@ private:
         void ReplaceScreen(int id) override { game_.ReplaceScreen(id); }
         bool IsScreenOnTop(int id) const override { return game_.screen_id_ == id; }
         void SetSpeaker(int character) override { game_.speaker_ = character; }
+        int StoryScreen() const override { return kScreenStory; }
+        int RestingSpeaker() const override { return kRago; }
         StoryTask MakeStoryEvent(StoryEvent row) override;
 
     private:

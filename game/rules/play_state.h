@@ -71,7 +71,10 @@ inline constexpr int kEquipSlotCount = 8;
 using Equipment = std::array<std::unique_ptr<CItem>, kEquipSlotCount>;
 
 struct PlayState {
-    // --- kept by a save game, in the order the save file writes them ---
+    // --- kept by a save game: the worn items in the slot's file of items, the rest as the named
+    // values of game/saves/state_keys.cpp, in that file's order. Of these, shown_money is not
+    // saved (a load sets it to money), nor are new_day, the mystery bag's visit flag and
+    // state_further, which a load leaves as they were ---
     int money = 0;
     int shown_money = 0;  // the figure drawn; eases toward money
     int utensil_max = 0;

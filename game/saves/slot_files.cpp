@@ -1,11 +1,11 @@
 #include "game/saves/slot_files.h"
 
 #include <cstdio>
-#include <ctime>
 #include <optional>
 
 #include "engine/common/game_path.h"
 #include "game/saves/slot_seal.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -40,13 +40,13 @@ bool FormatSlotEntry(int slot, MenuEntry& entry) {
     SettleSlot(slot);
     const std::optional<std::int64_t> modified =
         gamepath::ModificationTime(SlotFileNames(slot).scd);
-    std::tm local{};
-    const std::time_t seconds = modified ? static_cast<std::time_t>(*modified) : 0;
-    const bool saved = modified && localtime_r(&seconds, &local);
+    const std::optional<platform::LocalTime> local =
+        modified ? platform::Current().clock->ToLocalTime(*modified) : std::nullopt;
+    const bool saved = local.has_value();
     if (saved) {
-        std::snprintf(label, sizeof label, "記録 %d： %d/%d/%d", slot + 1, local.tm_year + 1900,
-                      local.tm_mon + 1, local.tm_mday);
-        std::snprintf(time, sizeof time, "%d:%02d", local.tm_hour, local.tm_min);
+        std::snprintf(label, sizeof label, "記録 %d： %d/%d/%d", slot + 1, local->year,
+                      local->month, local->day);
+        std::snprintf(time, sizeof time, "%d:%02d", local->hour, local->minute);
     } else {
         std::snprintf(label, sizeof label, "記録 %d： --------", slot + 1);
         std::snprintf(time, sizeof time, "---");

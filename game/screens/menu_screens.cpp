@@ -178,7 +178,7 @@ void CVemuComp::MenuScreen() {
         ReplaceScreen(kScreenMenu);
         return;
     }
-    if (window_kind_ == 2) {
+    if (window_kind_ == kChoiceWindow) {
         RunMenuAction(*this);
         return;
     }
@@ -191,7 +191,7 @@ void CVemuComp::MenuScreen() {
     sounds_.switch_sound.Play(0, 0);
     BuildActions(second_entries_);
     choice_result_ = 0;
-    window_kind_ = 2;
+    window_kind_ = kChoiceWindow;
     choice_window_.SetItems(second_entries_.data(), kActionCount, &choice_result_, kActionCount);
     choice_window_.SetPosition(kActionX, kActionY);
     choice_window_.Start(&handles_.list);

@@ -14,7 +14,6 @@ constexpr const char* kFontFace = "ＭＳ Ｐゴシック";
 constexpr int kFontHeight = 16;
 // A slot row holds a date and, apart from it, a time: in the menu's size they run together.
 constexpr int kSlotFontHeight = 14;
-constexpr const char* kMainGame = "VemuComp";
 constexpr const char* kMusic = "midi\\lets_cooking.mid";
 constexpr std::uint32_t kGreenKey = 0xFF00FF00;
 constexpr std::uint32_t kCyanKey = 0xFF00FFFF;
@@ -159,14 +158,14 @@ void CTitleComp::CancelToMainMenu() {
 }
 
 CVemuComp* CTitleComp::FindMainGame(const char* what) {
-    auto* game = dynamic_cast<CVemuComp*>(mediator_->FindComponent(kMainGame));
+    auto* game = dynamic_cast<CVemuComp*>(mediator_->FindComponent(CVemuComp::kName));
     if (!game) DebugOutput(std::string("TitleComp: no VemuComp for ") + what + "\n");
     return game;
 }
 
 void CTitleComp::HandOver() {
     handed_over_ = true;
-    mediator_->ChangeComponent(kMainGame, 2, 0);
+    mediator_->ChangeComponent(CVemuComp::kName, 2, 0);
 }
 
 void CTitleComp::StopMusic() {

@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 #include "platform/crt_random.h"
 #include "platform/platform.h"
@@ -21,6 +22,14 @@ Services& Current() {
         std::abort();
     }
     return *g_services;
+}
+
+std::optional<LocalTime> Clock::ToLocalTime(std::int64_t seconds) const {
+    const auto moment = static_cast<std::time_t>(seconds);
+    std::tm local{};
+    if (!localtime_r(&moment, &local)) return std::nullopt;
+    return LocalTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                     local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
 CrtRandom& GameRandom() { return g_random; }

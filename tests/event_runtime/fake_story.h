@@ -45,6 +45,8 @@ public:
     }
     bool IsScreenOnTop(int id) const override { return !screens.empty() && screens.back() == id; }
     void SetSpeaker(int character) override { Note("speaker " + std::to_string(character)); }
+    int StoryScreen() const override { return 19; }
+    int RestingSpeaker() const override { return 3; }
     StoryTask MakeStoryEvent(StoryEvent row) override {
         if (row == kEmptyRow) return StoryTask();
         if (row == kHandedRow) return HandedOver();

@@ -59,6 +59,10 @@ TEST_F(StartOfPlay, F2AndANewGameGiveTheSameFreshStateAsTheFirst) {
     play.SetContestsWon(2);
     play.state().skill_level[kSlotFry] = 7;
     play.state().reputation = 55.0f;
+    // Values that only the cooking screens set: a new game inherits none of them either.
+    play.state().utensil_max = 4;
+    play.state().last_levelup_method = kMethodFry;
+    play.state().cooking_minutes = 30;
     play.game().contest().running = 1;
     play.game().set_music_carries_over(true);
     play.ShowScreen(kScreenDestinations);
