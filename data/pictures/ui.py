@@ -83,14 +83,15 @@ def shop_frame():
 
 
 def character_frame():
-    """Around the portrait (120 x 140, placed 11 px below this frame's top). The speaker's name
+    """Around the portrait (120 x 140, placed 15 px below this frame's top). The speaker's name
     is drawn before the frame, ending 118 px from its left: the hole reaches past it."""
     w, h = 124, 154
     out = ""
-    hole = f"M0,0 L{w},0 L{w},{h} L0,{h} Z M3,15 L3,{h - 6} L121,{h - 6} L121,15 Z"
+    hole = f"M0,0 L{w},0 L{w},{h} L0,{h} Z M3,20 L3,{h - 6} L121,{h - 6} L121,20 Z"
     out += path(hole, WOOD, LINE, INK, 'fill-rule="evenodd"')
-    # the plate on top carries the page counter of the list above it, right of the down arrow
-    out += rect(62, 1, 54, 14, "#fbf1dc", 4, 1.6)
+    # the plate on top carries the page counter of the list above it, right of the down arrow;
+    # it stands inside the band with wood all round, so it never reads as the frame's edge
+    out += rect(62, 4, 54, 13, "#fbf1dc", 4, 1.6)
     return out
 
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 #include "engine/common/sjis.h"
 #include "engine/framework/devices.h"
@@ -213,11 +215,28 @@ void CSelectEvent::DrawRows(int h) {
             const int line = split_font_ ? FontHeight(split_font_) : h;
             const int top = split_font_ ? row_y + std::max(0, (height_ - 2 * line) / 2) : row_y;
             const std::size_t limit = too_long ? static_cast<std::size_t>(split) : label.size();
-            std::size_t cut = graphics->LineBreakWithin(label, std::max(room, line), font, limit);
+            const int first_room = std::max(room, line);
+            // The second line is set in by half a line and keeps the same distance from the
+            // second text as the first.
+            const int rest_room = std::max(first_room - line / 2, line);
+            std::size_t cut = graphics->LineBreakWithin(label, first_room, font, limit);
             if (cut >= label.size()) cut = sjis::CutPosition(label, limit);
+            if (graphics->TextWidth(std::string_view(label).substr(cut), font) > rest_room) {
+                // The byte count leaves too much for the second line: the first takes all the
+                // room beside the second text instead.
+                const std::size_t fuller = graphics->LineBreakWithin(label, first_room, font);
+                if (fuller > cut && fuller < label.size()) cut = fuller;
+            }
+            std::string rest = label.substr(cut);
+            if (graphics->TextWidth(rest, font) > rest_room) {
+                // Two lines are all the row holds: the end is left out, and the mark says so.
+                const std::string ellipsis = "…";
+                const int width = rest_room - graphics->TextWidth(ellipsis, font);
+                rest = rest.substr(0, graphics->LineBreakWithin(rest, width, font)) + ellipsis;
+            }
             graphics->DrawText(text_x, top, label.substr(0, cut).c_str(), color, font, kTextFormat);
-            graphics->DrawText(text_x + line / 2, top + line, label.substr(cut).c_str(), color,
-                               font, kTextFormat);
+            graphics->DrawText(text_x + line / 2, top + line, rest.c_str(), color, font,
+                               kTextFormat);
         } else {
             graphics->DrawText(text_x, row_y + h / 2, label.c_str(), color, font_, kTextFormat);
         }

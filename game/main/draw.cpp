@@ -62,7 +62,8 @@ void CVemuComp::DrawPortrait() {
     graphics_->DrawText(138, 445, name, kNameColor, &font16_, play_draw::kRightFormat);
     using play_draw::kFrameX, play_draw::kFrameY;
     graphics_->DrawTexture(kFrameX, kFrameY, &textures_.character_frame);
-    graphics_->DrawTextureRect(kFrameX + play_draw::kPlateLeft, kFrameY, &textures_.character_frame,
-                               play_draw::kPlainWoodLeft, 0, play_draw::kPlateWidth,
+    graphics_->DrawTextureRect(kFrameX + play_draw::kPlateLeft, kFrameY + play_draw::kPlateTop,
+                               &textures_.character_frame, play_draw::kPlainWoodLeft,
+                               play_draw::kPlateTop, play_draw::kPlateWidth,
                                play_draw::kPlateHeight);
 }

@@ -34,8 +34,11 @@ void DrawName(CDirectGraphics& graphics, std::string_view name, const NameLayout
 
 // The portrait's frame, and the plate on its top edge that carries a list's page counter: the
 // frame is drawn with wood in the plate's place, the list draws the plate with its counter.
-inline constexpr int kFrameX = 20, kFrameY = 326;
-inline constexpr int kPlateLeft = 61, kPlateWidth = 56, kPlateHeight = 18;  // in the picture
+// The frame stands right under the list's last row, so that its band above the portrait holds
+// the plate with wood all round and still leaves the portrait's top to show.
+inline constexpr int kFrameX = 20, kFrameY = 322;
+// In the picture: the plate stands inside the band above the portrait, clear of its edges.
+inline constexpr int kPlateLeft = 61, kPlateTop = 3, kPlateWidth = 56, kPlateHeight = 15;
 inline constexpr int kPlainWoodLeft = 4;  // where the band above the portrait is plain wood
 
 // The info panel's text keeps left of this x; on the cooking screen, left of the method menu.

@@ -25,16 +25,18 @@ struct IconButton {
     int x, y;
     int on, off;  // indexes into the button pictures
 };
-constexpr IconButton kIconButtons[3] = {{150, 315, 0, 1}, {205, 315, 2, 3}, {260, 315, 4, 5}};
+// They stand under the list's last row, clear of its board.
+constexpr IconButton kIconButtons[3] = {{150, 322, 0, 1}, {205, 322, 2, 3}, {260, 322, 4, 5}};
 constexpr int kIconWidth = 52, kIconHeight = 25;
 // The digit (or the OK button) under the quantity entry's cursor, in the red of the boards'
 // marks.
 constexpr unsigned kEntryCursorColor = 0xFFC8321E;
 // The information panel's first text stands 165 pixels down: the quantity entries stay above.
 constexpr int kPanelTop = 160;
-// The middle of the plate on top of the portrait's frame.
+// The middle of the plate on top of the portrait's frame; the counter's digits stand in the
+// middle of its height.
 constexpr int kCounterX = play_draw::kFrameX + play_draw::kPlateLeft + play_draw::kPlateWidth / 2;
-constexpr int kCounterY = 327;
+constexpr int kCounterY = play_draw::kFrameY + play_draw::kPlateTop + 1;
 
 }  // namespace
 
@@ -126,8 +128,9 @@ void CVemuComp::InitializeWindows() {
         CSelectEvent::CounterPlate plate;
         plate.texture = &textures_.character_frame;
         plate.x = play_draw::kFrameX + play_draw::kPlateLeft;
-        plate.y = play_draw::kFrameY;
+        plate.y = play_draw::kFrameY + play_draw::kPlateTop;
         plate.src_x = play_draw::kPlateLeft;
+        plate.src_y = play_draw::kPlateTop;
         plate.width = play_draw::kPlateWidth;
         plate.height = play_draw::kPlateHeight;
         list.SetCounterPlate(plate);

@@ -205,12 +205,12 @@ bool RunTogether(const Ink& a, const Ink& b) {
         const int gap = std::max(a.bounds.left - b.bounds.right, b.bounds.left - a.bounds.right);
         return gap < kLabelGap;
     }
-    // Two texts side by side on one line ("記録 1: 2026/12/30" and "23:59").
+    // Two texts side by side on one line ("記録 1: 2026/12/30" and "23:59"), or a line of a
+    // two-line name beside the count that stands between its lines.
     for (const Box& ca : a.cells)
         for (const Box& cb : b.cells) {
             const int shared = std::min(ca.bottom, cb.bottom) - std::max(ca.top, cb.top);
-            const int lower = std::min(ca.bottom - ca.top, cb.bottom - cb.top);
-            if (2 * shared < lower) continue;
+            if (shared <= 0) continue;
             const int gap = std::max(ca.left - cb.right, cb.left - ca.right);
             if (gap >= 0 && gap < kLabelGap) return true;
         }
@@ -262,6 +262,65 @@ void CheckTimesStandApart(const std::vector<std::optional<Ink>>& inks, std::size
     }
 }
 
+// A list's row shows its board whole: a picture drawn over the board later (a sort icon, a page
+// arrow) cuts into the row's edge, though no text of the row is hit.
+void CheckBoardsUncovered(const std::vector<std::optional<Picture>>& pictures,
+                          const std::vector<std::optional<Ink>>& inks, std::size_t first,
+                          const BoardPictures& boards, const LayoutNames& names,
+                          std::vector<std::string>& faults) {
+    for (std::size_t i = first; i < pictures.size(); ++i) {
+        if (!pictures[i] || inks[i] || !boards.boards.count(pictures[i]->texture)) continue;
+        const Picture& board = *pictures[i];
+        for (std::size_t j = i + 1; j < pictures.size(); ++j) {
+            if (!pictures[j] || inks[j]) continue;
+            const Picture& over = *pictures[j];
+            // The rows of one list overlap on purpose; the cursor and a glow lie on their row.
+            if (boards.boards.count(over.texture) || boards.highlights.count(over.texture))
+                continue;
+            const Box shared = board.visible.Intersect(over.visible);
+            if (shared.Empty()) continue;
+            int hidden = 0;
+            for (int y = shared.top; y < shared.bottom; ++y)
+                for (int x = shared.left; x < shared.right; ++x)
+                    if (board.AlphaAt(x, y) >= kCoveringAlpha &&
+                        over.AlphaAt(x, y) >= kCoveringAlpha)
+                        ++hidden;
+            if (hidden > 0)
+                faults.push_back(NameOf(names, board.texture) + " " + Describe(board.visible) +
+                                 " is covered (" + std::to_string(hidden) + " pixels) by " +
+                                 NameOf(names, over.texture) + " at " + Describe(over.area));
+        }
+    }
+}
+
+// A text's board (a plate, a panel) lies on the picture under it, or inside it with air: a plate
+// whose side runs along that picture's edge reads as that edge, and its text as lying on it,
+// like a counter on a plate that is the top edge of the portrait's frame.
+constexpr int kEdgeAir = 3;
+void CheckBoardClearOfEdges(const std::vector<std::optional<Picture>>& pictures,
+                            const std::vector<std::optional<Ink>>& inks, const Ink& ink,
+                            std::size_t first, std::size_t board, const BoardPictures& boards,
+                            const LayoutNames& names, std::vector<std::string>& faults) {
+    const Box screen{0, 0, CDirectGraphics::kScreenWidth, CDirectGraphics::kScreenHeight};
+    if (board >= pictures.size() || pictures[board]->room.Contains(screen)) return;
+    const Box& plate = pictures[board]->room;
+    for (std::size_t j = first; j < board; ++j) {
+        if (!pictures[j] || inks[j]) continue;
+        const Picture& under = *pictures[j];
+        if (boards.boards.count(under.texture) || boards.highlights.count(under.texture)) continue;
+        // Only a picture the board is laid on: one it lies across is another rule's matter.
+        const Box& edge = under.visible;
+        if (edge.Contains(screen) || !edge.Contains(plate) || plate.Contains(edge)) continue;
+        const bool on_edge = plate.left - edge.left < kEdgeAir || plate.top - edge.top < kEdgeAir ||
+                             edge.right - plate.right < kEdgeAir ||
+                             edge.bottom - plate.bottom < kEdgeAir;
+        if (on_edge)
+            faults.push_back(ink.name + " stands on " + NameOf(names, pictures[board]->texture) +
+                             " " + Describe(plate) + ", which lies on the edge of " +
+                             NameOf(names, under.texture) + " " + Describe(edge));
+    }
+}
+
 bool IsShadowOf(const DrawOp& a, const DrawOp& b) {
     return a.kind == DrawOp::Kind::Text && b.kind == DrawOp::Kind::Text && a.text == b.text &&
            std::abs(a.x - b.x) <= 2 && std::abs(a.y - b.y) <= 2;
@@ -271,7 +330,8 @@ bool IsShadowOf(const DrawOp& a, const DrawOp& b) {
 
 LayoutReport CheckLayout(CDirectGraphics& graphics, const std::vector<DrawOp>& ops,
                          const LayoutNames& labels, const std::set<int>& ignored,
-                         const std::set<int>& whole, const LayoutNames& names) {
+                         const std::set<int>& whole, const LayoutNames& names,
+                         const BoardPictures& boards) {
     LayoutReport report;
     std::vector<std::optional<Picture>> pictures(ops.size());
     std::vector<std::optional<Ink>> inks(ops.size());
@@ -324,13 +384,16 @@ LayoutReport CheckLayout(CDirectGraphics& graphics, const std::vector<DrawOp>& o
         const int cx = (ink.bounds.left + ink.bounds.right) / 2;
         const int cy = (ink.bounds.top + ink.bounds.bottom) / 2;
         const Picture* board = nullptr;
+        std::size_t board_op = ops.size();
         for (std::size_t j = i; j-- > first;) {
             if (!pictures[j] || inks[j]) continue;
             if (pictures[j]->visible.Contains(cx, cy) && pictures[j]->AlphaAt(cx, cy) > 0) {
                 board = &*pictures[j];
+                board_op = j;
                 break;
             }
         }
+        CheckBoardClearOfEdges(pictures, inks, ink, first, board_op, boards, names, report.faults);
         const Box room = board ? board->room : screen;
         if (!room.Contains(ink.bounds)) {
             report.faults.push_back(ink.name + ": ink " + Describe(ink.bounds) + " leaves " +
@@ -372,6 +435,7 @@ LayoutReport CheckLayout(CDirectGraphics& graphics, const std::vector<DrawOp>& o
         }
     }
     CheckTimesStandApart(inks, first, report.faults);
+    CheckBoardsUncovered(pictures, inks, first, boards, names, report.faults);
     return report;
 }
 

@@ -25,8 +25,15 @@ using LayoutNames = std::map<int, std::string>;
 // `labels`: pictures that read as text (digits, units), held to the same rules as texts.
 // `ignored`: pictures drawn over everything on purpose (the pointer). `whole`: pictures that
 // must show whole, never cut by the screen's edge. `names`: for the report.
+// `boards`: the boards a list's rows stand on, which nothing drawn after them may cover but
+// their own `highlights` (the cursor, a sale's glow).
+struct BoardPictures {
+    std::set<int> boards;
+    std::set<int> highlights;
+};
 LayoutReport CheckLayout(CDirectGraphics& graphics, const std::vector<DrawOp>& ops,
                          const LayoutNames& labels, const std::set<int>& ignored,
-                         const std::set<int>& whole, const LayoutNames& names);
+                         const std::set<int>& whole, const LayoutNames& names,
+                         const BoardPictures& boards);
 
 }  // namespace layout_test

@@ -53,7 +53,7 @@ LayoutReport LayoutWorld::Check() const {
     labels[t.icon_colon.GetIndex()] = "hour colon";
     labels[t.icon_money.GetIndex()] = "money sign";
     const std::set<int> ignored = {t.cursor.GetIndex(), t.cursor_held.GetIndex()};
-    const LayoutNames names = {
+    LayoutNames names = {
         {t.background.GetIndex(), "bg"},
         {t.paper.GetIndex(), "paper"},
         {t.name_board.GetIndex(), "nameboard"},
@@ -77,8 +77,14 @@ LayoutReport LayoutWorld::Check() const {
         {t.back_shop.GetIndex(), "bkshop"},
         {t.front_shop.GetIndex(), "frshop"},
     };
+    for (std::size_t b = 0; b < t.buttons.size(); ++b)
+        names[t.buttons[b].GetIndex()] = "sort icon " + std::to_string(b);
     const std::set<int> whole = {t.sun.GetIndex(), t.moon.GetIndex()};
-    return CheckLayout(app().runtime().graphics, draws().ops, labels, ignored, whole, names);
+    const BoardPictures boards = {
+        {t.item_board.GetIndex(), t.item_board2.GetIndex(), t.item_board3.GetIndex()},
+        {t.item_board_on.GetIndex(), t.item_board2_on.GetIndex(), t.item_board3_on.GetIndex()}};
+    return CheckLayout(app().runtime().graphics, draws().ops, labels, ignored, whole, names,
+                       boards);
 }
 
 void LayoutWorld::Shoot(const std::string& name) const {
