@@ -1,7 +1,5 @@
 // The title demo: one or two sketches of ヴェム and ゼルバ over whatever the main game holds,
 // each line on a timer, until a touch or the last line sends the player back to the title.
-#include <utility>
-
 #include "engine/common/system.h"
 #include "engine/framework/mouse_event.h"
 #include "engine/input/direct_input.h"
@@ -34,7 +32,6 @@ void CVemuComp::StartTitleDemo() {
     // demo rather than piling up under it.
     const bool on_story_screen = !stack_.empty() && stack_.back().id == kScreenStory;
     StartStoryEvent(StoryEvent::kTitleDemo, on_story_screen);
-    cut_ins_ = {};
 }
 
 StoryTask CVemuComp::TitleDemoEvent() {
@@ -51,15 +48,8 @@ StoryTask CVemuComp::TitleDemoEvent() {
 }
 
 StoryTask CVemuComp::PlayDemoSketch(int sketch) {
-    bool heroine_spoke = false, owner_spoke = false;
-    for (const Line& line : SketchLines(static_cast<Sketch>(sketch))) {
-        // Each of the two takes a picture slot as it first speaks in the sketch.
-        if (line.speaker == kVemu && !std::exchange(heroine_spoke, true))
-            StartFrameCounter(0, &demo_pictures_[0]);
-        if (line.speaker == kZelba && !std::exchange(owner_spoke, true))
-            StartFrameCounter(1, &demo_pictures_[1]);
+    for (const Line& line : SketchLines(static_cast<Sketch>(sketch)))
         co_await SayInDemo(line.text, line.speaker, line.expression);
-    }
 }
 
 StoryTask CVemuComp::SayInDemo(std::string text, int character, int expression) {

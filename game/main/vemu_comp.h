@@ -134,7 +134,6 @@ public:
     bool PantryHasFood(const FoodDef* def) const;
     int FindMenuSlotOfDef(const Food& food) const;
     int CountKnownRecipes() const;
-    void StartFrameCounter(int index, DTexture* picture);
     void MarkMenuFoods();
 
     // --- items and the pantry list, forwarded to game/economy (economy_bridge.cpp) ---
@@ -368,8 +367,6 @@ public:
     StoryTask TitleDemoEvent();
     // Set once the demo has ended or been cut short by a touch; clear from its start on.
     static bool title_demo_ended();
-    // The pictures of the demo's cut-ins: nothing loads them, so they draw as nothing.
-    std::array<DTexture, 2>& demo_pictures() { return demo_pictures_; }
     StoryTask PlayDemoSketch(int sketch);
     StoryTask SayInDemo(std::string text, int character, int expression);
     // Waits for the handle (none: only looks) and ends the demo when the player touches anything.
@@ -445,13 +442,6 @@ public:
     };
     Contest& contest() { return contest_; }
 
-    // Picture cut-ins of the title demo; while a counter is not 0 it counts up each frame.
-    struct CutIn {
-        DTexture* picture = nullptr;
-        int counter = 0;
-    };
-    std::array<CutIn, 2>& cut_ins() { return cut_ins_; }
-
     int shown_cooking_method() const { return shown_cooking_method_; }
     void set_shown_cooking_method(int method) { shown_cooking_method_ = method; }
     int pot_row_under_pointer() const { return pot_row_under_pointer_; }
@@ -485,7 +475,6 @@ private:
     void DrawStaminaGauge();
     void DrawSunAndMoon();
     void DrawDateBar();
-    void DrawCutIn();
     void DrawInfoPanel();
     void DrawStatusPanel();
     void DrawSellingView();
@@ -538,7 +527,6 @@ private:
     SceneTextures textures_;
     PortraitTable portraits_;
     SoundEffects sounds_;
-    std::array<DTexture, 2> demo_pictures_;
 
     // The speaking character's portrait and its cross-fade to a new expression.
     int speaker_ = kRago;
@@ -547,7 +535,6 @@ private:
     int portrait_fade_ = 0;
     WaitHandle* portrait_handle_ = nullptr;
 
-    std::array<CutIn, 2> cut_ins_{};
     int shown_cooking_method_ = 0;
     int pot_row_under_pointer_ = -1;
     PlayDrawState draw_state_;
