@@ -3,6 +3,7 @@
 // demo over a game left by F2 leaves that game as it was, however it ends.
 #include <gtest/gtest.h>
 
+#include "events/story.h"
 #include "platform/virtual_keys.h"
 #include "tests/demo/demo_fixture.h"
 #include "tests/support/play_snapshot.h"
@@ -60,7 +61,7 @@ TEST_P(Interrupt, EndsTheDemoAtOnceWithNoFurtherLineAndTheTitleComesBack) {
     const std::string text = play.game().message_output().GetText();
 
     TouchOnce(c.touch);
-    EXPECT_TRUE(CVemuComp::title_demo_ended());
+    EXPECT_TRUE(Story::title_demo_ended());
     EXPECT_TRUE(FadingOut());
     if (first_frame) {
         // Not a step of the sketch ran: no line.

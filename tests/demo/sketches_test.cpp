@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "events/demo/title_demo_lines.h"
+#include "events/story.h"
 #include "tests/demo/demo_fixture.h"
 
 namespace {
@@ -70,7 +71,7 @@ TEST_P(EachDraw, PlaysItsSketchesLineByLineOnTheTimerWhateverTheTextSpeed) {
             EXPECT_EQ(switch_frame, draw.end);
             // The title takes over once the switch has faded out.
             EXPECT_EQ(frame, draw.end + kFadeFrames + 1);
-            EXPECT_TRUE(CVemuComp::title_demo_ended());
+            EXPECT_TRUE(Story::title_demo_ended());
         }
     }
     // Nothing the demo shows is reported missing.
