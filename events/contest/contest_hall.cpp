@@ -49,7 +49,7 @@ StoryTask Story::ContestHallEvent() {
     co_await Until(handles_.music);
     if (!StartContest()) {
         // The notice has taken the story screen's place: the hall ends without popping it.
-        game_.ResetEventStates();
+        Reset();
         co_return;
     }
     game_.FadeIn(&handles_.music, kFadeFrames, 0, 0, 0);

@@ -35,7 +35,7 @@ void Story::ScheduleStory() {
     if (contest_.running) return;
     if (state_.month_ended) {
         state_.month_ended = 0;
-        game_.StartStoryEvent(StoryEvent::kMonthlyReport);
+        Start(StoryEvent::kMonthlyReport);
         return;
     }
     if (state_.first) {
@@ -69,7 +69,7 @@ void Story::ScheduleStory() {
         return;
     }
     if (state_.stamina < 0.0f) {
-        game_.StartStoryEvent(StoryEvent::kFatigue);
+        Start(StoryEvent::kFatigue);
         return;
     }
     // Back from an outing or resting: only notices and the collapse, no chance visits.
