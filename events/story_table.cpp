@@ -5,13 +5,13 @@
 
 namespace {
 
-using Table = std::array<CVemuComp::StoryScene, kStoryEventCount>;
+using Table = std::array<Story::StoryScene, kStoryEventCount>;
 
 Table BuildTable() {
     Table table{};
     for (StorySceneRows rows :
          {DayScenes(), ContestScenes(), VisitorScenes(), ChainScenes(), DemoScenes()})
-        for (const CVemuComp::StorySceneRow& entry : rows)
+        for (const Story::StorySceneRow& entry : rows)
             if (entry.row != StoryEvent::kCount)
                 table[static_cast<std::size_t>(entry.row)] = entry.scene;
     return table;
@@ -19,9 +19,9 @@ Table BuildTable() {
 
 }  // namespace
 
-StoryTask CVemuComp::StoryBridge::MakeStoryEvent(StoryEvent row) {
+StoryTask Story::MakeStoryEvent(StoryEvent row) {
     static const Table kTable = BuildTable();
     const auto index = static_cast<std::size_t>(row);
     if (index >= kTable.size() || !kTable[index]) return StoryTask();
-    return (game_.*kTable[index])();
+    return (this->*kTable[index])();
 }

@@ -4,9 +4,9 @@
 
 #include <span>
 
-#include "game/main/vemu_comp.h"
+#include "events/story.h"
 
-using StorySceneRows = std::span<const CVemuComp::StorySceneRow>;
+using StorySceneRows = std::span<const Story::StorySceneRow>;
 
 StorySceneRows DayScenes();
 StorySceneRows ContestScenes();

@@ -2,6 +2,7 @@
 #include <span>
 
 #include "engine/common/system.h"
+#include "events/story.h"
 #include "events/visitors/scene_line.h"
 #include "events/visitors/sold_out.h"
 #include "game/main/vemu_comp.h"
@@ -32,10 +33,10 @@ constexpr SceneLine kGreetZelba[] = {
 
 }  // namespace
 
-StoryTask CVemuComp::BromusCherryVisitEvent() {
-    PlayBgm(&handles_.music, kMusicMerrimentTown);
+StoryTask Story::BromusCherryVisitEvent() {
+    game_.PlayBgm(&handles_.music, kMusicMerrimentTown);
     co_await Until(handles_.music);
-    Sound(kSoundBell).Play(0, 0);
+    game_.Sound(kSoundBell).Play(0, 0);
     co_await Say("ども", kBromus, kNormal);
     co_await Say("こんにちは", kCherry, kNormal);
     co_await Say("いらっしゃいませ\nあっ、ブロムスさん、チェリーさん", kVemu, kNormal);
@@ -57,5 +58,5 @@ StoryTask CVemuComp::BromusCherryVisitEvent() {
         co_await Say("あ、そうなんですか\n仕方ないですね、また来ます", kCherry, kNormal);
     }
     co_await Say("また来てくださいね", kVemu, kNormal);
-    PlayBgm(nullptr, kMusicQuietShop);
+    game_.PlayBgm(nullptr, kMusicQuietShop);
 }

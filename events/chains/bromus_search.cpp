@@ -1,10 +1,11 @@
 // ブロムス looks for チェリー: since her work at the castle she does not know him.
 #include "events/chains/chain_stage.h"
+#include "events/story.h"
 #include "game/main/vemu_comp.h"
 
-StoryTask CVemuComp::BromusSearchEvent() {
-    Sound(kSoundBell).Play(0, 0);
-    PlayBgm(nullptr, kMusicUnchanged);
+StoryTask Story::BromusSearchEvent() {
+    game_.Sound(kSoundBell).Play(0, 0);
+    game_.PlayBgm(nullptr, kMusicUnchanged);
     co_await Say("すまん、ここに、チェリーは来なかったか？", kBromus, kTear);
     co_await Say(
         "チェリーさんなら、さっきいらっしゃいましたけど……\f様子が変で、何も言わずに帰ってしまいまし"
@@ -15,8 +16,8 @@ StoryTask CVemuComp::BromusSearchEvent() {
         "いみたいで……",
         kBromus, kTear);
     co_await Say("とりあえず俺はチェリーを探しに行くから", kBromus, kTear);
-    Sound(kSoundBell).Play(0, 0);
+    game_.Sound(kSoundBell).Play(0, 0);
     co_await Say("……チェリーさんに、一体何があったのかな\n心配です……", kVemu, kAnnoy);
-    PlayBgm(nullptr, kMusicQuietShop);
+    game_.PlayBgm(nullptr, kMusicQuietShop);
     state_.story_stage = kStageCherryIll;
 }

@@ -9,18 +9,18 @@ void AddChainNames(RequiredNames& names) {
 }
 
 StorySceneRows ChainScenes() {
-    static const CVemuComp::StorySceneRow kRows[] = {
-        {StoryEvent::kBromusCherryVisit, &CVemuComp::BromusCherryVisitEvent},
-        {StoryEvent::kCherryIllVisit, &CVemuComp::CherryIllVisitEvent},
-        {StoryEvent::kCherryLost, &CVemuComp::CherryLostEvent},
-        {StoryEvent::kBromusSearch, &CVemuComp::BromusSearchEvent},
-        {StoryEvent::kCherryFound, &CVemuComp::CherryFoundEvent},
-        {StoryEvent::kTasteKingCounsel, &CVemuComp::TasteKingCounselEvent},
-        {StoryEvent::kNarfRumour, &CVemuComp::NarfRumourEvent},
-        {StoryEvent::kNarfLasagna, &CVemuComp::NarfLasagnaEvent},
-        {StoryEvent::kNarfRequest, &CVemuComp::NarfRequestEvent},
-        {StoryEvent::kMysteryBag, &CVemuComp::MysteryBagEvent},
-        {StoryEvent::kCompanyFounding, &CVemuComp::CompanyFoundingEvent},
+    static const Story::StorySceneRow kRows[] = {
+        {StoryEvent::kBromusCherryVisit, &Story::BromusCherryVisitEvent},
+        {StoryEvent::kCherryIllVisit, &Story::CherryIllVisitEvent},
+        {StoryEvent::kCherryLost, &Story::CherryLostEvent},
+        {StoryEvent::kBromusSearch, &Story::BromusSearchEvent},
+        {StoryEvent::kCherryFound, &Story::CherryFoundEvent},
+        {StoryEvent::kTasteKingCounsel, &Story::TasteKingCounselEvent},
+        {StoryEvent::kNarfRumour, &Story::NarfRumourEvent},
+        {StoryEvent::kNarfLasagna, &Story::NarfLasagnaEvent},
+        {StoryEvent::kNarfRequest, &Story::NarfRequestEvent},
+        {StoryEvent::kMysteryBag, &Story::MysteryBagEvent},
+        {StoryEvent::kCompanyFounding, &Story::CompanyFoundingEvent},
     };
     return kRows;
 }

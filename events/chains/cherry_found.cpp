@@ -1,10 +1,11 @@
 // ブロムス has found チェリー, but she is not herself.
 #include "events/chains/chain_stage.h"
+#include "events/story.h"
 #include "game/main/vemu_comp.h"
 
-StoryTask CVemuComp::CherryFoundEvent() {
-    Sound(kSoundBell).Play(0, 0);
-    PlayBgm(&handles_.music, kMusicZingiberMioga);
+StoryTask Story::CherryFoundEvent() {
+    game_.Sound(kSoundBell).Play(0, 0);
+    game_.PlayBgm(&handles_.music, kMusicZingiberMioga);
     co_await Until(handles_.music);
     co_await Say("ども……", kBromus, kTear);
     co_await Say("……", kCherry, kTear);
@@ -12,8 +13,8 @@ StoryTask CVemuComp::CherryFoundEvent() {
     co_await Say("見付かったのは良かったんだけど、この調子なんだ", kBromus, kTear);
     co_await Say("……ぜる……ば……", kCherry, kTear);
     co_await Say("ずっとこうなんだ……\fいったいどうすればいいんだ……", kBromus, kTear);
-    Sound(kSoundBell).Play(0, 0);
+    game_.Sound(kSoundBell).Play(0, 0);
     co_await Say("……チェリーさん、早く良くなるといいな", kVemu, kAnnoy);
-    PlayBgm(nullptr, kMusicQuietShop);
+    game_.PlayBgm(nullptr, kMusicQuietShop);
     state_.story_stage = kStageCureTold;
 }

@@ -2,17 +2,18 @@
 // heals her.
 #include "engine/common/system.h"
 #include "events/chains/chain_foods.h"
+#include "events/story.h"
 #include "events/visitors/sold_out.h"
 #include "game/main/vemu_comp.h"
 
-StoryTask CVemuComp::CherryIllVisitEvent() {
-    PlayBgm(&handles_.music, kMusicZingiberMioga);
+StoryTask Story::CherryIllVisitEvent() {
+    game_.PlayBgm(&handles_.music, kMusicZingiberMioga);
     co_await Until(handles_.music);
-    Sound(kSoundBell).Play(0, 0);
+    game_.Sound(kSoundBell).Play(0, 0);
     co_await Say("いらっしゃいませ\nあっ、ブロムスさん、チェリーさん", kVemu, kNormal);
     co_await Say("どうも", kBromus, kTear);
     co_await Say("……ぺこり", kCherry, kTear);
-    if (PantryHasFood(FindFoodDef(kMemorial))) {
+    if (game_.PantryHasFood(FindFoodDef(kMemorial))) {
         co_await MemorialCureEvent();
         co_return;
     }
@@ -37,5 +38,5 @@ StoryTask CVemuComp::CherryIllVisitEvent() {
         co_await Say("じゃあまた来るよ", kBromus, kTear);
     }
     co_await Say("チェリーさん、早く良くなるといいな", kVemu, kTear);
-    PlayBgm(nullptr, kMusicQuietShop);
+    game_.PlayBgm(nullptr, kMusicQuietShop);
 }

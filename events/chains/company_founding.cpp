@@ -4,6 +4,7 @@
 #include "events/chains/company_founding.h"
 
 #include "engine/common/sjis.h"
+#include "events/story.h"
 #include "game/economy/shares.h"
 #include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
@@ -14,7 +15,7 @@ std::string CompanyOfShare(std::string_view share) {
     return std::string(share.substr(0, last));
 }
 
-StoryTask CVemuComp::CompanyFoundingEvent() {
+StoryTask Story::CompanyFoundingEvent() {
     const ShareRecord* found = FindFoundableShare(state_, book_);
     if (!found) co_return;
     const ShareRecord share = *found;
@@ -22,7 +23,7 @@ StoryTask CVemuComp::CompanyFoundingEvent() {
     const std::string company = CompanyOfShare(share.company);
     const std::string bond = share.company;
 
-    Sound(kSoundBell).Play(0, 0);
+    game_.Sound(kSoundBell).Play(0, 0);
     co_await Say("僕は何でも屋リバティー", kLiberty, kNormal);
     co_await Say("ときに、この店で『" + product + "』というものを開発したという噂は本当？",
                  kLiberty, kNormal);
@@ -39,8 +40,8 @@ StoryTask CVemuComp::CompanyFoundingEvent() {
     co_await Say("いえ、心配することは何もありません\n失敗した時の責任は全て僕が取りますから",
                  kLiberty, kNormal);
     co_await Tell("リバティーの誘いに乗りますか？", false);
-    choice_result_ = 0;
-    const int answer = co_await Question(*this);
+    game_.set_choice_result(0);
+    const int answer = co_await Question(game_);
     if (answer != 0) {
         co_await Say("えー\nだめなのー！\f……\fまた来ます", kLiberty, kNormal);
         co_return;
@@ -49,8 +50,8 @@ StoryTask CVemuComp::CompanyFoundingEvent() {
                      "』の販売権を認めてもらう代わりに\fキミが会社のオーナーの１人である証『" +
                      bond + "』を渡すからね",
                  kLiberty, kNormal);
-    Sound(kSoundGet).Play(0, 0);
-    GiveItem(bond, 1);
+    game_.Sound(kSoundGet).Play(0, 0);
+    game_.GiveItem(bond, 1);
     if (share.flag >= 0) state_.share_flags[static_cast<std::size_t>(share.flag)] = 1;
     state_.share_flags[kShareExchange] = 1;
     co_await Tell("『" + bond + "』を手に入れました");

@@ -1,6 +1,7 @@
 // チェリー eats メモリアル and remembers; the staff roll follows, and then the game goes on.
 #include "engine/framework/game_mediator.h"
 #include "events/chains/chain_stage.h"
+#include "events/story.h"
 #include "game/ending/ending_component.h"
 #include "game/main/vemu_comp.h"
 
@@ -14,12 +15,12 @@ constexpr int kFadeWhite = 2;
 
 }  // namespace
 
-StoryTask CVemuComp::MemorialCureEvent() {
+StoryTask Story::MemorialCureEvent() {
     co_await Say("チェリーさん、これを食べてみてください\f『メモリアル』っていう料理なんです",
                  kVemu, kSmile);
     co_await Say("メモリアル？\n変わった名前の料理だな", kBromus, kTear);
     co_await Say("さあ、チェリーさん\nどうぞ召し上がってください", kVemu, kSmile);
-    PlayBgm(nullptr, kMusicUnchanged);
+    game_.PlayBgm(nullptr, kMusicUnchanged);
     co_await Say("……\fパク\f", kCherry, kTear);
     co_await Say("……", kVemu, kNormal);
     co_await Say("……ブロムス", kCherry, kNormal);
@@ -28,7 +29,7 @@ StoryTask CVemuComp::MemorialCureEvent() {
     co_await Say("！？", kBromus, kNormal);
     co_await Say("もしかして", kVemu, kGlad);
     co_await Say("治ったのか？", kBromus, kSmile);
-    PlayBgm(nullptr, kMusicMerrimentTown);
+    game_.PlayBgm(nullptr, kMusicMerrimentTown);
     co_await Say("ヴェムさん、本当にありがとう\f私、ずっと夢の中にいたみたい", kCherry, kSmile);
     co_await Say("ありがとう、ヴェムちゃん\nこの恩は忘れないよ\fまた二人で食べに来るからな",
                  kBromus, kSmile);
@@ -36,16 +37,16 @@ StoryTask CVemuComp::MemorialCureEvent() {
 
     state_.story_stage = kStageNone;
     state_.chain_resolved = 1;
-    PlayBgm(nullptr, kMusicThemeOfVemu);
-    Wait(&handles_.music, kBeforeRollMs);
+    game_.PlayBgm(nullptr, kMusicThemeOfVemu);
+    game_.Wait(&handles_.music, kBeforeRollMs);
     co_await Until(handles_.music);
-    set_music_carries_over(true);
+    game_.set_music_carries_over(true);
     mediator_->ChangeComponent(CEndingComp::kName, kFadeWhite, 0);
-    Wait(&handles_.music, kDuringRollMs);
+    game_.Wait(&handles_.music, kDuringRollMs);
     co_await Until(handles_.music);
-    set_music_carries_over(false);
-    PlayBgm(nullptr, kMusicQuietShop);
-    Wait(&handles_.music, kAfterRollMs);
+    game_.set_music_carries_over(false);
+    game_.PlayBgm(nullptr, kMusicQuietShop);
+    game_.Wait(&handles_.music, kAfterRollMs);
     co_await Until(handles_.music);
     co_await Say("さあ、これからも頑張っていきましょう", kVemu, kSmile);
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/common/system.h"
+#include "events/story.h"
 #include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
 
@@ -26,8 +27,8 @@ int BagPrice(int range, const FoodCatalogue& catalogue) {
     return static_cast<int>(total / range);
 }
 
-StoryTask CVemuComp::MysteryBagEvent() {
-    Sound(kSoundBell).Play(0, 0);
+StoryTask Story::MysteryBagEvent() {
+    game_.Sound(kSoundBell).Play(0, 0);
     co_await Say("僕は何でも屋リバティー", kLiberty, kNormal);
     state_.liberty_boxes = std::max(state_.liberty_boxes, kBagFewest);
     const FoodCatalogue& catalogue = GlobalFoodCatalogue();
@@ -36,14 +37,14 @@ StoryTask CVemuComp::MysteryBagEvent() {
     co_await Tell("旅の途中で見つけたこの食材袋\n" + std::to_string(price) +
                       " クルで買わない？\n中身は空けてからのお楽しみ",
                   false);
-    choice_result_ = 0;
-    const int answer = co_await Question(*this);
+    game_.set_choice_result(0);
+    const int answer = co_await Question(game_);
     if (answer == 0 && range > 0) {
-        Sound(kSoundGet).Play(0, 0);
+        game_.Sound(kSoundGet).Play(0, 0);
         FoodDef* contents =
             catalogue[static_cast<unsigned>(Rand()) % static_cast<unsigned>(range)].get();
-        AddMoney(-price);
-        AddFood(contents, kBagAmount);
+        game_.AddMoney(-price);
+        game_.AddFood(contents, kBagAmount);
         co_await Tell("中身は『" + contents->name + " 10ヶ』でした");
     } else {
         co_await Tell("えー！\f……\fまた来ます");

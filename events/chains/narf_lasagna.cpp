@@ -2,13 +2,14 @@
 // and gives バーメメント.
 #include "events/chains/chain_foods.h"
 #include "events/chains/chain_stage.h"
+#include "events/story.h"
 #include "game/main/vemu_comp.h"
 
-StoryTask CVemuComp::NarfLasagnaEvent() {
-    Sound(kSoundBell).Play(0, 0);
+StoryTask Story::NarfLasagnaEvent() {
+    game_.Sound(kSoundBell).Play(0, 0);
     co_await Say("こんにちは", kNarf, kNormal);
     co_await Say("いらっしゃいませ\nあっ、ナルフさん", kVemu, kNormal);
-    if (!IsDishOnMenu(kLasagna)) {
+    if (!game_.IsDishOnMenu(kLasagna)) {
         co_await Say(
             "ラザニアはまだないみたいですね\fラザニアがメニューに加わるのを楽しみにしていますね",
             kNarf, kNormal);
@@ -17,8 +18,8 @@ StoryTask CVemuComp::NarfLasagnaEvent() {
     co_await Say("あら？\nメニューにラザニアがありますね", kNarf, kNormal);
     co_await Say("はい！\nナルフさんとの約束なので、用意しておいたんです", kVemu, kSmile);
     co_await Say("では、約束どおり、バーメメントを差し上げますよ", kNarf, kNormal);
-    Sound(kSoundGet).Play(0, 0);
-    if (FoodDef* barmement = FindFoodDef(kBarmement)) AddFood(barmement, 1.0f);
+    game_.Sound(kSoundGet).Play(0, 0);
+    if (FoodDef* barmement = FindFoodDef(kBarmement)) game_.AddFood(barmement, 1.0f);
     co_await Say("バーメメントを手に入れました", kVemu, kNormal);
     co_await Say("ありがとうございます！\fよかったら、ラザニアを食べていってください", kVemu,
                  kSmile);

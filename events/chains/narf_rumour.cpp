@@ -1,4 +1,5 @@
 // ナルフ's first visits: she passes on a rumour of a dish or ingredient the heroine has not met.
+#include "events/story.h"
 #include "events/visitors/rumour.h"
 #include "game/main/vemu_comp.h"
 
@@ -12,8 +13,8 @@ constexpr RumourWords kNarfRumour = {
 
 }  // namespace
 
-StoryTask CVemuComp::NarfRumourEvent() {
-    Sound(kSoundBell).Play(0, 0);
+StoryTask Story::NarfRumourEvent() {
+    game_.Sound(kSoundBell).Play(0, 0);
     co_await Say("こんにちは", kNarf, kNormal);
     co_await Say("いらっしゃいませ\nあっ、ナルフさん", kVemu, kNormal);
     co_await Say(SpreadRumour(book_, kNarfRumour), kNarf, kNormal);

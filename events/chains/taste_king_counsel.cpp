@@ -2,6 +2,7 @@
 // only the extract of a セイントマッシュ or a phantom dish of three ingredients can bring
 // them back.
 #include "events/chains/chain_stage.h"
+#include "events/story.h"
 #include "events/visitors/scene_line.h"
 #include "game/main/vemu_comp.h"
 
@@ -37,11 +38,11 @@ constexpr SceneLine kCounsel[] = {
 
 }  // namespace
 
-StoryTask CVemuComp::TasteKingCounselEvent() {
-    PlayBgm(&handles_.music, kMusicDeliciousYyoo);
+StoryTask Story::TasteKingCounselEvent() {
+    game_.PlayBgm(&handles_.music, kMusicDeliciousYyoo);
     co_await Until(handles_.music);
-    Sound(kSoundBell).Play(0, 0);
+    game_.Sound(kSoundBell).Play(0, 0);
     for (const SceneLine& line : kCounsel) co_await Say(line.text, line.speaker, line.expression);
-    PlayBgm(nullptr, kMusicQuietShop);
+    game_.PlayBgm(nullptr, kMusicQuietShop);
     state_.story_stage = kStageQuest;
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "events/contest/contest_table.h"
+#include "events/story.h"
 #include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
 
@@ -13,7 +14,7 @@ constexpr int kYes = 0, kNo = 1;
 
 }  // namespace
 
-StoryTask CVemuComp::ContestHallEvent() {
+StoryTask Story::ContestHallEvent() {
     co_await Say("ここは料理大会会場です", kAnnouncer, kNormal);
     const ContestRow* row = FindContestRow(state_.contests_won);
     if (!row) {
@@ -24,8 +25,8 @@ StoryTask CVemuComp::ContestHallEvent() {
     co_await Tell(std::string(row->lead) + std::to_string(contest_.entry_fee) +
                       " クルになりますが、\n参加しますか？",
                   false);
-    choice_result_ = kNo;
-    const int answer = co_await Question(*this);
+    game_.set_choice_result(kNo);
+    const int answer = co_await Question(game_);
     if (answer != kYes) {
         co_await Say("そうですか\nまたのお越しを", kAnnouncer, kNormal);
         co_return;
@@ -40,36 +41,36 @@ StoryTask CVemuComp::ContestHallEvent() {
         co_await Say("残念ながらお金が足りないようです\nまたのお越しを", kAnnouncer, kNormal);
         co_return;
     }
-    Sound(kSoundBuy).Play(0, 0);
-    AddMoney(-contest_.entry_fee);
+    game_.Sound(kSoundBuy).Play(0, 0);
+    game_.AddMoney(-contest_.entry_fee);
     co_await Say("ではこちらへどうぞ", kAnnouncer, kNormal);
-    PlayBgm(nullptr, kMusicCookingCompetition);
-    FadeOut(&handles_.music, kFadeFrames, 0, 0, 0);
+    game_.PlayBgm(nullptr, kMusicCookingCompetition);
+    game_.FadeOut(&handles_.music, kFadeFrames, 0, 0, 0);
     co_await Until(handles_.music);
     if (!StartContest()) {
         // The notice has taken the story screen's place: the hall ends without popping it.
-        ResetEventStates();
+        Reset();
         co_return;
     }
-    FadeIn(&handles_.music, kFadeFrames, 0, 0, 0);
+    game_.FadeIn(&handles_.music, kFadeFrames, 0, 0, 0);
     co_await HandOver(StoryEvent::kContest);
 }
 
-bool CVemuComp::StartContest() {
+bool Story::StartContest() {
     if (!FindContestRow(state_.contests_won)) {
         ReplaceScreen(kScreenWaitForMessage);
-        ShowMessage(&handles_.message, "現在参加できる大会はありません", true);
+        game_.ShowMessage(&handles_.message, "現在参加できる大会はありません", true);
         return false;
     }
     ReplaceScreen(kScreenStory);
     return true;
 }
 
-StoryTask CVemuComp::EnterContestHall() {
-    PlayBgm(nullptr, kMusicQuietShop);
-    FadeOut(&handles_.music, kFadeFrames, 0, 0, 0);
+StoryTask Story::EnterContestHall() {
+    game_.PlayBgm(nullptr, kMusicQuietShop);
+    game_.FadeOut(&handles_.music, kFadeFrames, 0, 0, 0);
     co_await Until(handles_.music);
     // Only the character shown changes; the face stays as it was.
-    ChangePortrait(nullptr, kZelba, expression_);
-    FadeIn(&handles_.music, kFadeFrames, 0, 0, 0);
+    game_.ChangePortrait(nullptr, kZelba, game_.expression());
+    game_.FadeIn(&handles_.music, kFadeFrames, 0, 0, 0);
 }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "events/contest/contest_table.h"
+#include "events/story.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -73,14 +74,14 @@ JudgeComment TasteKingComment(int score) {
     return kBands[static_cast<std::size_t>(ScoreBand(score))].taste_king;
 }
 
-StoryTask CVemuComp::MountMailVerdict(int score) {
+StoryTask Story::MountMailVerdict(int score) {
     const JudgeComment comment = MountMailComment(score);
-    ChangePortrait(&handles_.portrait, kMountMail, kNormal);
+    game_.ChangePortrait(&handles_.portrait, kMountMail, kNormal);
     co_await Until(handles_.portrait);
     co_await Say(comment.text, kMountMail, comment.expression);
 }
 
-StoryTask CVemuComp::TasteKingTasting(int score) {
+StoryTask Story::TasteKingTasting(int score) {
     const JudgeComment comment = TasteKingComment(score);
     co_await Say("いただきます", kTasteKing, kNormal);
     co_await Say("こっ、これは！？", kTasteKing, kNormal);

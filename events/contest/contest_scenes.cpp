@@ -1,9 +1,9 @@
 #include "events/story_table.h"
 
 StorySceneRows ContestScenes() {
-    static const CVemuComp::StorySceneRow kRows[] = {
-        {StoryEvent::kContestHall, &CVemuComp::ContestHallEvent},
-        {StoryEvent::kContest, &CVemuComp::ContestEvent},
+    static const Story::StorySceneRow kRows[] = {
+        {StoryEvent::kContestHall, &Story::ContestHallEvent},
+        {StoryEvent::kContest, &Story::ContestEvent},
     };
     return kRows;
 }

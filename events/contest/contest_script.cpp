@@ -5,6 +5,7 @@
 
 #include "events/contest/contest_lines.h"
 #include "events/contest/contest_table.h"
+#include "events/story.h"
 #include "game/food/food_category.h"
 #include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
@@ -34,7 +35,7 @@ std::string RuleBroken(const char* category) {
 
 }  // namespace
 
-StoryTask CVemuComp::ContestEvent() {
+StoryTask Story::ContestEvent() {
     const int contest = state_.contests_won;
     const ContestRow* row = FindContestRow(contest);
     if (!row) co_return;
@@ -51,11 +52,11 @@ StoryTask CVemuComp::ContestEvent() {
     contest_.rival_score = row->rival_score;
     contest_.rival = row->rival;
     contest_.judges = row->judges;
-    ChangePortrait(&handles_.portrait, kAnnouncer, kNormal);
+    game_.ChangePortrait(&handles_.portrait, kAnnouncer, kNormal);
     co_await Until(handles_.portrait);
     // The hall's fade-in still runs on this handle, so the wait is refused and the welcome
     // comes once the fade is over.
-    Wait(&handles_.music, 1000);
+    game_.Wait(&handles_.music, 1000);
     co_await Until(handles_.music);
     co_await Say("料理大会へようこそ\fここは究極の料理を追い求める料理人達が集う場です", kAnnouncer,
                  kNormal);
@@ -84,8 +85,8 @@ StoryTask CVemuComp::ContestEvent() {
         while (answer != kYes) {
             co_await YieldToScreen(kScreenCooking);
             co_await Tell("料理を提出しますか？", false);
-            choice_result_ = kNo;
-            answer = co_await Question(*this);
+            game_.set_choice_result(kNo);
+            answer = co_await Question(game_);
             co_await NextFrame();
         }
         state_.menu_offer_suppressed = 0;
@@ -127,17 +128,17 @@ StoryTask CVemuComp::ContestEvent() {
     co_await Say("従って勝者は……", kAnnouncer, kNormal);
 
     if (contest_.votes >= kVotesToWin) {
-        PlayBgm(nullptr, kMusicWiggleGustation);
-        Wait(&handles_.music, kWinPause);
+        game_.PlayBgm(nullptr, kMusicWiggleGustation);
+        game_.Wait(&handles_.music, kWinPause);
         co_await Until(handles_.music);
         co_await Say(shop + "です！\nおめでとうございます", kAnnouncer, kNormal);
         co_await Tell("勝者には賞品が送られます\n次の中からひとつ選んでください", false);
         int prize_row = 0;
         if (PrizeCount(*row) == 3)
-            prize_row = co_await Question(*this, row->prizes[0].label, row->prizes[1].label,
+            prize_row = co_await Question(game_, row->prizes[0].label, row->prizes[1].label,
                                           row->prizes[2].label);
         else
-            prize_row = co_await Question(*this, row->prizes[0].label, row->prizes[1].label);
+            prize_row = co_await Question(game_, row->prizes[0].label, row->prizes[1].label);
         const std::string prize = AwardContestPrize(contest, prize_row);
         co_await Say(prize + "を手に入れました", kAnnouncer, kNormal);
         if (last)
@@ -146,8 +147,8 @@ StoryTask CVemuComp::ContestEvent() {
                 "これからの時代は、お前さんが創っていくのだ",
                 kTasteKing, kNormal);
     } else {
-        PlayBgm(nullptr, kMusicNatchNatch);
-        Wait(&handles_.music, kLossPause);
+        game_.PlayBgm(nullptr, kMusicNatchNatch);
+        game_.Wait(&handles_.music, kLossPause);
         co_await Until(handles_.music);
         co_await Say(std::string(lines.rival_full_name) + "です！\n" + shop + "さん残念でした",
                      kAnnouncer, kNormal);

@@ -1,6 +1,7 @@
 #include "events/contest/contest_vote.h"
 
 #include "events/contest/contest_table.h"
+#include "events/story.h"
 #include "game/food/food_category.h"
 #include "game/main/vemu_comp.h"
 
@@ -49,7 +50,7 @@ JudgeVote CastJudgeVote(int judge, int score, int rival_score, int rival,
     return {named + MannerOf(judge).ending, for_player};
 }
 
-StoryTask CVemuComp::ContestVote() {
+StoryTask Story::ContestVote() {
     contest_.votes = 0;
     co_await Say("さあそれでは、審査を開始します\n審査員の皆様、勝者はどちらでしょう！", kAnnouncer,
                  kNormal);
@@ -57,7 +58,7 @@ StoryTask CVemuComp::ContestVote() {
     const FoodCategory* dish = contest_dish_ ? contest_dish_->def : nullptr;
     for (int index = 0; index < kJudgeCount; ++index) {
         const int judge = contest_.judges[static_cast<std::size_t>(index)];
-        ChangePortrait(&handles_.portrait, judge, kNormal);
+        game_.ChangePortrait(&handles_.portrait, judge, kNormal);
         co_await Until(handles_.portrait);
         const JudgeVote vote =
             CastJudgeVote(judge, score, contest_.rival_score, contest_.rival, dish);

@@ -4,16 +4,16 @@
 
 namespace {
 
-constexpr CVemuComp::StorySceneRow kDayScenes[] = {
-    {StoryEvent::kMorning, &CVemuComp::MorningEvent},
-    {StoryEvent::kNight, &CVemuComp::NightEvent},
-    {StoryEvent::kExpandShop, &CVemuComp::ExpandShopEvent},
-    {StoryEvent::kDiscardIngredients, &CVemuComp::DiscardIngredientsEvent},
-    {StoryEvent::kSave, &CVemuComp::SaveEvent},
-    {StoryEvent::kFatigue, &CVemuComp::FatigueEvent},
-    {StoryEvent::kWakeAfterCollapse, &CVemuComp::WakeAfterCollapseEvent},
-    {StoryEvent::kMorningRoutine, &CVemuComp::MorningRoutineEvent},
-    {StoryEvent::kMonthlyReport, &CVemuComp::MonthlyReportEvent},
+constexpr Story::StorySceneRow kDayScenes[] = {
+    {StoryEvent::kMorning, &Story::MorningEvent},
+    {StoryEvent::kNight, &Story::NightEvent},
+    {StoryEvent::kExpandShop, &Story::ExpandShopEvent},
+    {StoryEvent::kDiscardIngredients, &Story::DiscardIngredientsEvent},
+    {StoryEvent::kSave, &Story::SaveEvent},
+    {StoryEvent::kFatigue, &Story::FatigueEvent},
+    {StoryEvent::kWakeAfterCollapse, &Story::WakeAfterCollapseEvent},
+    {StoryEvent::kMorningRoutine, &Story::MorningRoutineEvent},
+    {StoryEvent::kMonthlyReport, &Story::MonthlyReportEvent},
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Collapsing from fatigue: at home she comes round eight hours later; out of doors ラゴ carries
 // her home and she sleeps for three days.
+#include "events/story.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -8,21 +9,21 @@ constexpr float kRestAfterCollapse = 20.0f;
 
 }  // namespace
 
-StoryTask CVemuComp::FatigueEvent() {
-    ChangePortrait(&handles_.portrait, kVemu, kTear);
+StoryTask Story::FatigueEvent() {
+    game_.ChangePortrait(&handles_.portrait, kVemu, kTear);
     co_await Until(handles_.portrait);
     co_await Tell("うーん、頭がクラクラしてきました……");
-    AddHours(8);
-    RecoverStamina(kRestAfterCollapse);
+    game_.AddHours(8);
+    game_.RecoverStamina(kRestAfterCollapse);
     if (state_.stamina < 0.0f) state_.stamina = 0.0f;
-    ChangePortrait(&handles_.portrait, kVemu, kAnnoy);
+    game_.ChangePortrait(&handles_.portrait, kVemu, kAnnoy);
     co_await Until(handles_.portrait);
     co_await Tell("あっ、こんなに時間が過ぎてしまいました\n体調の方は……少し良くなったみたいです");
 }
 
-StoryTask CVemuComp::WakeAfterCollapseEvent() {
-    AddHours(72);
-    RecoverStamina(kRestAfterCollapse);
+StoryTask Story::WakeAfterCollapseEvent() {
+    game_.AddHours(72);
+    game_.RecoverStamina(kRestAfterCollapse);
     if (state_.stamina < 0.0f) state_.stamina = 0.0f;
     co_await Say("ヴェム、ヴェム", kZelba, kNormal);
     co_await Say("……", kVemu, kTear);

@@ -1,6 +1,7 @@
 // The end of the day: now and then a good night, with a reminder of the memory dish while its
 // story waits on the player, and every night the check for a recipe-count reward.
 #include "engine/common/system.h"
+#include "events/story.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -11,7 +12,7 @@ constexpr int kToldByZelba = 4;
 
 }  // namespace
 
-StoryTask CVemuComp::NightEvent() {
+StoryTask Story::NightEvent() {
     if (Rand() % 3 == 0) {
         co_await Say("今日もおつかれさまでした\nおやすみなさい", kVemu, kSmile);
         co_await MemoryDishReminder();
@@ -19,7 +20,7 @@ StoryTask CVemuComp::NightEvent() {
     co_await RecipeRewardEvent();
 }
 
-StoryTask CVemuComp::MemoryDishReminder() {
+StoryTask Story::MemoryDishReminder() {
     if (state_.state_memory_food == kToldByRago) {
         co_await Say(
             "ヴェム、忘れちゃいないよね？\n思い出の料理は、『レモン』と『化け猫の骨』を煮るんだよ\f"

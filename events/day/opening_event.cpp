@@ -1,6 +1,7 @@
 // The opening of a new game: ラゴ tells who is who, ゼルバ remembers the heroine's birthday and
 // hands her the shop, once she has cooked his dish on the cooking screen.
 #include "events/day/opening_dish.h"
+#include "events/story.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
 
@@ -22,15 +23,15 @@ void TopUpOpeningIngredients(CVemuComp& game) {
 
 }  // namespace
 
-StoryTask CVemuComp::MorningEvent() {
+StoryTask Story::MorningEvent() {
     co_await OpeningPrologue();
     co_await OpeningBirthday();
-    while (!OpeningDishKnown(*this)) {
+    while (!OpeningDishKnown(game_)) {
         co_await Say(
             "もちろん『ゼルバ炒め』の作り方は分かっているな\n"
             "『ゼルバワラビ』と『ゼルゼルダケ』を『焼く』のだ",
             kZelba, kNormal);
-        TopUpOpeningIngredients(*this);
+        TopUpOpeningIngredients(game_);
         co_await YieldToScreen(kScreenCooking);
         co_await NextFrame();
     }
@@ -38,9 +39,9 @@ StoryTask CVemuComp::MorningEvent() {
     co_await OpeningHandover();
 }
 
-StoryTask CVemuComp::OpeningPrologue() {
-    message_output().Stop();
-    Wait(&handles_.music, 2000);
+StoryTask Story::OpeningPrologue() {
+    game_.message_output().Stop();
+    game_.Wait(&handles_.music, 2000);
     co_await Until(handles_.music);
     SceneMusic(&handles_.music, kMusicDreaminMush);
     co_await Until(handles_.music);
@@ -57,12 +58,12 @@ StoryTask CVemuComp::OpeningPrologue() {
     // The wait asked for here is refused while the music change holds the handle: the scene
     // goes on once the music has changed.
     SceneMusic(&handles_.music, kMusicZelbaBlues);
-    Sound(kSoundRooster).Play(0, 0);
-    Wait(&handles_.music, 2000);
+    game_.Sound(kSoundRooster).Play(0, 0);
+    game_.Wait(&handles_.music, 2000);
     co_await Until(handles_.music);
 }
 
-StoryTask CVemuComp::OpeningBirthday() {
+StoryTask Story::OpeningBirthday() {
     co_await Say("おはようございます、ゼルバさん", kVemu, kSmile);
     co_await Say("うむ、おはよう\nヴェム、今日が何の日か分かっておるか？", kZelba, kNormal);
     co_await Say("今日……ですか？\nえーと、お店の定休日ではないですし……", kVemu, kNormal);
@@ -87,7 +88,7 @@ StoryTask CVemuComp::OpeningBirthday() {
     co_await Say("『ゼルバ炒め』を作るのだ！", kZelba, kAnger);
 }
 
-StoryTask CVemuComp::OpeningHandover() {
+StoryTask Story::OpeningHandover() {
     co_await Say("どうやらできたようだな\fむう、この味……\nまだまだ甘いな", kZelba, kNormal);
     co_await Say("……", kVemu, kTear);
     co_await Say(

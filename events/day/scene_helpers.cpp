@@ -1,7 +1,8 @@
 // The day's scenes ask for their music through one place, which remembers the last piece.
+#include "events/story.h"
 #include "game/main/vemu_comp.h"
 
-bool CVemuComp::SceneMusic(WaitHandle* handle, int id) {
+bool Story::SceneMusic(WaitHandle* handle, int id) {
     scene_music_ = id;
-    return PlayBgm(handle, id);
+    return game_.PlayBgm(handle, id);
 }

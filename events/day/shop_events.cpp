@@ -2,6 +2,7 @@
 // ingredients, and saving the game.
 #include <string>
 
+#include "events/story.h"
 #include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
 #include "game/rules/money.h"
@@ -13,7 +14,7 @@ constexpr int kYes = 0;
 
 }  // namespace
 
-StoryTask CVemuComp::ExpandShopEvent() {
+StoryTask Story::ExpandShopEvent() {
     if (state_.menu_max >= kTopShopLevel) {
         co_await Tell("これ以上店舗を拡張できません");
         co_return;
@@ -22,11 +23,11 @@ StoryTask CVemuComp::ExpandShopEvent() {
     co_await Tell("店舗の拡張には " + std::to_string(cost) + " クル必要ですが\n拡張しますか？",
                   false);
     // The window opens on the answer given last time.
-    const int answer = co_await Question(*this);
+    const int answer = co_await Question(game_);
     if (answer != kYes) co_return;
     if (state_.money > cost) {
-        Sound(kSoundBuy).Play(0, 0);
-        AddMoney(-cost);
+        game_.Sound(kSoundBuy).Play(0, 0);
+        game_.AddMoney(-cost);
         ++state_.menu_max;
         co_await Tell("店舗を拡張しました");
     } else {
@@ -34,30 +35,30 @@ StoryTask CVemuComp::ExpandShopEvent() {
     }
 }
 
-StoryTask CVemuComp::DiscardIngredientsEvent() {
+StoryTask Story::DiscardIngredientsEvent() {
     co_await Tell("選択した食材を捨てますか？", false);
-    choice_result_ = 1;
-    const int answer = co_await Question(*this);
+    game_.set_choice_result(1);
+    const int answer = co_await Question(game_);
     if (answer == kYes) {
-        Sound(kSoundSelectOff).Play(0, 0);
-        DiscardSelection();
+        game_.Sound(kSoundSelectOff).Play(0, 0);
+        game_.DiscardSelection();
     }
-    choice_window_.SetCursorShown(false);
-    list_window_.SetCursorShown(true);
+    game_.choice_window().SetCursorShown(false);
+    game_.list_window().SetCursorShown(true);
 }
 
-StoryTask CVemuComp::SaveEvent() {
+StoryTask Story::SaveEvent() {
     // Cancelling leaves at once, even after a slot was chosen: the save is then already written.
-    co_await CancelOn([this] { return ListCancelled(); });
+    co_await CancelOn([this] { return game_.ListCancelled(); });
     co_await Tell("どこにセーブしますか？", false);
-    BuildSaveSlotList();
+    game_.BuildSaveSlotList();
     // A slot's date and time run together in the message font.
-    ShowChoiceList(entries_.data(), entry_count_, &font14_);
+    game_.ShowChoiceList(game_.entries().data(), game_.entry_count(), &game_.panel_font());
     co_await Until(handles_.list);
-    const int slot = screen_cursor_;
+    const int slot = game_.screen_cursor();
     // A failed save keeps the slot's earlier files; saying it worked would lose the game.
     const std::string number = std::to_string(slot + 1);
-    if (SaveGame(slot))
+    if (game_.SaveGame(slot))
         co_await Tell("記録 " + number + " にセーブしました");
     else
         co_await Tell("記録 " + number + " にセーブできませんでした");

@@ -2,8 +2,8 @@
 
 namespace {
 
-constexpr CVemuComp::StorySceneRow kDemoRows[] = {
-    {StoryEvent::kTitleDemo, &CVemuComp::TitleDemoEvent},
+constexpr Story::StorySceneRow kDemoRows[] = {
+    {StoryEvent::kTitleDemo, &Story::TitleDemoEvent},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "events/month/monthly_report.h"
 
 #include "events/month/story_text.h"
+#include "events/story.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -31,20 +32,20 @@ const char* MonthlyVerdict(int income) {
     return kBestVerdict;
 }
 
-StoryTask CVemuComp::MonthlyReportEvent() {
+StoryTask Story::MonthlyReportEvent() {
     SceneMusic(&handles_.music, kMusicDreaminMush);
     co_await Until(handles_.music);
     co_await Say("今月もおつかれさま～\n月間報告をするよ", kRago, kNormal);
     co_await Say(FormatLine("ぜるば堂、１ヶ月間の\n総収入は %d クル\n総支出は %d クル",
                             state_.income, state_.expenses),
                  kRago, kNormal);
-    const int asset_tax = AssetTax();
-    const int income_tax = IncomeTax();
+    const int asset_tax = game_.AssetTax();
+    const int income_tax = game_.IncomeTax();
     co_await Say(FormatLine("資産税 %d クル\n所得税 %d クル\nが引かれるよ", asset_tax, income_tax),
                  kRago, kNormal);
     // Taxes are not the shop's expenses, and they are taken even into debt.
-    Sound(kSoundBuy).Play(0, 0);
-    ChangeMoney(-(asset_tax + income_tax));
+    game_.Sound(kSoundBuy).Play(0, 0);
+    game_.ChangeMoney(-(asset_tax + income_tax));
     const long long profit =
         static_cast<long long>(state_.income) - state_.expenses - asset_tax - income_tax;
     co_await Say(FormatLine("結果、今月の総利益は %lld クル！", profit), kRago, kNormal);

@@ -2,40 +2,44 @@
 // threshold reached: one reward a night, the rest on the nights after.
 #include "events/month/recipe_rewards.h"
 #include "events/month/story_text.h"
+#include "events/story.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
 
-StoryTask CVemuComp::RecipeRewardEvent() {
+StoryTask Story::RecipeRewardEvent() {
     const std::size_t book_size = book_.recipes.size();
-    known_recipes_ = CountKnownRecipes();
-    if (!RecipeRewardDue(book_size, known_recipes_, reward_num_)) co_return;
-    const RecipeReward& reward = RecipeRewardTable()[static_cast<std::size_t>(reward_num_)];
-    const unsigned threshold = RecipeRewardThreshold(book_size, reward_num_);
-    const unsigned next_threshold = RecipeRewardThreshold(book_size, reward_num_ + 1);
+    const int known_recipes = game_.CountKnownRecipes();
+    game_.set_known_recipes(known_recipes);
+    const int reward_num = game_.reward_num();
+    if (!RecipeRewardDue(book_size, known_recipes, reward_num)) co_return;
+    const RecipeReward& reward = RecipeRewardTable()[static_cast<std::size_t>(reward_num)];
+    const unsigned threshold = RecipeRewardThreshold(book_size, reward_num);
+    const unsigned next_threshold = RecipeRewardThreshold(book_size, reward_num + 1);
 
     SceneMusic(nullptr, kMusicZelbaBlues);
     co_await Say(
         FormatLine("ヴェム、\nレシピの数が %u を超えたようだな\f褒美として俺からこれをやろう",
                    threshold),
         kZelba, kNormal);
-    Sound(kSoundGet).Play(0, 0);
+    game_.Sound(kSoundGet).Play(0, 0);
     if (reward.count == 1)
         co_await Tell(FormatLine("『%s』を手に入れました", reward.name));
     else
         co_await Tell(FormatLine("『%s』を %dヶ 手に入れました", reward.name, reward.count));
     if (reward.note[0] != '\0') co_await Tell(reward.note);
     if (reward.kind == kRewardFood)
-        AddFood(FindFoodDef(reward.name), static_cast<float>(reward.count));
+        game_.AddFood(FindFoodDef(reward.name), static_cast<float>(reward.count));
     else
-        GiveItem(reward.name, reward.count);
+        game_.GiveItem(reward.name, reward.count);
     co_await Say("ゼルバさん、ありがとうございます！", kVemu, kGlad);
 
-    ++reward_num_;
-    if (reward_num_ < kRecipeRewardCount)
-        co_await Say(FormatLine("次はレシピの数が %u を超えたときに\n『%s』をやろう\n頑張るのだぞ",
-                                next_threshold,
-                                RecipeRewardTable()[static_cast<std::size_t>(reward_num_)].name),
-                     kZelba, kNormal);
+    game_.set_reward_num(game_.reward_num() + 1);
+    if (game_.reward_num() < kRecipeRewardCount)
+        co_await Say(
+            FormatLine("次はレシピの数が %u を超えたときに\n『%s』をやろう\n頑張るのだぞ",
+                       next_threshold,
+                       RecipeRewardTable()[static_cast<std::size_t>(game_.reward_num())].name),
+            kZelba, kNormal);
     else
         co_await Say(
             "なんと、全てのレシピを極めてしまったのだな\nもはやお前を超える料理人はおらんだろう",

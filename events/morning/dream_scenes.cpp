@@ -1,19 +1,20 @@
 // The dreams of Narf's story, one for each odd "state_dream" a saved game carries; each opens
 // the way on or tells a piece of the heroine's past.
+#include "events/story.h"
 #include "game/main/vemu_comp.h"
 
-StoryTask CVemuComp::NarfDream() {
+StoryTask Story::NarfDream() {
     co_await Say(
         "……夢を見ました\f森で出会ったあの人……ナルフさん\nどうしてあんなに懐かしい感じがしたんだろ"
         "う",
         kVemu, kNormal);
     co_await Say("夢の中で、ナルフさんが森の奥の家で待っている気がしました", kVemu, kNormal);
-    Sound(kSoundAhead).Play(0, 0);
+    game_.Sound(kSoundAhead).Play(0, 0);
     co_await Say("『ナルフの家』に行けるようになりました", kRago, kNormal);
     state_.place_flags[kPlaceNarf] = 1;
 }
 
-StoryTask CVemuComp::WhiteMagicDream() {
+StoryTask Story::WhiteMagicDream() {
     SceneMusic(&handles_.music, kMusicDreaminMush);
     co_await Until(handles_.music);
     co_await Say(
@@ -26,20 +27,20 @@ StoryTask CVemuComp::WhiteMagicDream() {
         kRago, kNormal);
     co_await Say("化け猫の骨……？", kVemu, kAnnoy);
     co_await Say("化け猫エブラの住む洞窟なら、オイラ知ってるよ\n行ってみようか", kRago, kNormal);
-    Sound(kSoundAhead).Play(0, 0);
+    game_.Sound(kSoundAhead).Play(0, 0);
     co_await Say("『エブラの洞窟』に行けるようになりました", kRago, kNormal);
     state_.place_flags[kPlaceCave] = 1;
     SceneMusic(nullptr, kMusicQuietShop);
     state_.state_memory_food = 1;
-    UpdateMemoryFoodState();
+    game_.UpdateMemoryFoodState();
 }
 
-StoryTask CVemuComp::PancakeDream() {
+StoryTask Story::PancakeDream() {
     co_await Say("また例の夢……", kVemu, kNormal);
     co_await Say("お母さんが焼いてくれたパンケーキ\nふんわり甘くて、大好きだったな", kVemu, kSmile);
 }
 
-StoryTask CVemuComp::KinshipDream() {
+StoryTask Story::KinshipDream() {
     co_await Say("ナルフさんと私……\nいったいどういう関係なんだろう", kVemu, kNormal);
     SceneMusic(&handles_.music, kMusicZelbaBlues);
     co_await Until(handles_.music);
@@ -48,17 +49,17 @@ StoryTask CVemuComp::KinshipDream() {
         "『メモリーパロット』は料理大会の賞品になっておったはずだ",
         kZelba, kNormal);
     co_await Say("ありがとうございます、ゼルバさん", kVemu, kSmile);
-    UpdateMemoryFoodState();
+    game_.UpdateMemoryFoodState();
     SceneMusic(nullptr, kMusicQuietShop);
 }
 
-StoryTask CVemuComp::ManaFruitDream() {
+StoryTask Story::ManaFruitDream() {
     co_await Say(
         "マナの実か……小さい頃お母さんからよく話を聞かされたっけ\f黒いマナは食べちゃいけないって",
         kVemu, kNormal);
 }
 
-StoryTask CVemuComp::SnowDream() {
+StoryTask Story::SnowDream() {
     co_await Say("雪……？\nこの暖かい国に雪が降るなんて", kVemu, kAnnoy);
     co_await Say("むう……何かの前触れでなければよいが", kZelba, kNormal);
     // A request for music 0 changes nothing: what plays goes on until the shop's piece below.
@@ -67,7 +68,7 @@ StoryTask CVemuComp::SnowDream() {
     SceneMusic(nullptr, kMusicQuietShop);
 }
 
-StoryTask CVemuComp::FrozenWorldDream() {
+StoryTask Story::FrozenWorldDream() {
     co_await Say("悲しい夢……\nお母さんが、遠くへ行ってしまう夢でした", kVemu, kAnger);
     SceneMusic(&handles_.music, kMusicZelbaBlues);
     co_await Until(handles_.music);

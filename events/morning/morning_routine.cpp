@@ -5,6 +5,7 @@
 
 #include "engine/common/system.h"
 #include "events/morning/morning_tips.h"
+#include "events/story.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -12,19 +13,19 @@ namespace {
 // The dream of each odd "state_dream"; after it the value moves on to the next even one.
 struct Dream {
     int state;
-    CVemuComp::StoryScene scene;
+    Story::StoryScene scene;
 };
 constexpr std::array<Dream, 7> kDreams = {{
-    {1, &CVemuComp::NarfDream},
-    {3, &CVemuComp::WhiteMagicDream},
-    {5, &CVemuComp::PancakeDream},
-    {7, &CVemuComp::KinshipDream},
-    {9, &CVemuComp::ManaFruitDream},
-    {11, &CVemuComp::SnowDream},
-    {13, &CVemuComp::FrozenWorldDream},
+    {1, &Story::NarfDream},
+    {3, &Story::WhiteMagicDream},
+    {5, &Story::PancakeDream},
+    {7, &Story::KinshipDream},
+    {9, &Story::ManaFruitDream},
+    {11, &Story::SnowDream},
+    {13, &Story::FrozenWorldDream},
 }};
 
-CVemuComp::StoryScene DreamOf(int state) {
+Story::StoryScene DreamOf(int state) {
     for (const Dream& dream : kDreams)
         if (dream.state == state) return dream.scene;
     return nullptr;
@@ -32,18 +33,18 @@ CVemuComp::StoryScene DreamOf(int state) {
 
 }  // namespace
 
-StoryTask CVemuComp::MorningRoutineEvent() {
-    UpdateMemoryFoodState();
+StoryTask Story::MorningRoutineEvent() {
+    game_.UpdateMemoryFoodState();
     if (const StoryScene dream = DreamOf(state_.state_dream)) {
         ++state_.state_dream;
         state_.state_day_cnt = 0;
         co_await (this->*dream)();
     }
     if (Rand() % 2 == 0) {
-        PlayVoice("voice\\good_morning1.wav");
+        game_.PlayVoice("voice\\good_morning1.wav");
         co_await Say("おはようございます", kVemu, kSmile);
     } else {
-        PlayVoice("voice\\good_morning2.wav");
+        game_.PlayVoice("voice\\good_morning2.wav");
         co_await Say("おはようございます\n今日も１日、頑張りましょう", kVemu, kSmile);
     }
     co_await MorningGoods();
@@ -51,24 +52,25 @@ StoryTask CVemuComp::MorningRoutineEvent() {
     if (const char* tip = MorningTip(Rand() % kMorningTipDraws)) co_await Say(tip, kZelba, kNormal);
 }
 
-StoryTask CVemuComp::MorningGoods() {
+StoryTask Story::MorningGoods() {
     bool shown = false;
-    if (DeliverShareGoods()) {
-        Sound(kSoundGet).Play(0, 0);
-        ShowMessage(&handles_.message, "材料が届きました\n", true);
+    if (game_.DeliverShareGoods()) {
+        game_.Sound(kSoundGet).Play(0, 0);
+        game_.ShowMessage(&handles_.message, "材料が届きました\n", true);
         shown = true;
     }
-    if (AutoPurchase()) {
-        Sound(kSoundGet).Play(0, 0);
+    if (game_.AutoPurchase()) {
+        game_.Sound(kSoundGet).Play(0, 0);
         // Joins the delivery's message while that is still on screen.
-        ShowOrAppendMessage(&handles_.message, "材料を仕入れました", kMessageColor, &font16_);
+        game_.ShowOrAppendMessage(&handles_.message, "材料を仕入れました", CVemuComp::kMessageColor,
+                                  &game_.message_font());
         shown = true;
     }
     // Read before the next line takes the window.
     if (shown) co_await Until(handles_.message);
 }
 
-StoryTask CVemuComp::ForestRequest() {
+StoryTask Story::ForestRequest() {
     co_await Say(
         "そういえば、ゼルバ炒めに使う『ゼルバワラビ』と『ゼルゼルダケ』が\n"
         "残り少なくなってきたな\f"
@@ -77,7 +79,7 @@ StoryTask CVemuComp::ForestRequest() {
     co_await Say("分かりました『マナの森』にですね\nあれは町のお店では売ってませんからね", kVemu,
                  kSmile);
     co_await Say("ただし、無理に深入りせんようにな", kZelba, kNormal);
-    Sound(kSoundAhead).Play(0, 0);
+    game_.Sound(kSoundAhead).Play(0, 0);
     co_await Say("『マナの森』に行けるようになりました", kRago, kNormal);
     state_.place_flags[kPlaceForest] = 1;
 }

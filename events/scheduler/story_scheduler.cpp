@@ -6,6 +6,7 @@
 #include "engine/common/system.h"
 #include "events/day/opening_dish.h"
 #include "events/scheduler/chance_visits.h"
+#include "events/story.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -29,54 +30,49 @@ const char* LevelUpPrefixOf(int method) {
 
 }  // namespace
 
-void CVemuComp::ScheduleStory() {
+void Story::ScheduleStory() {
     // A contest holds everything back, the month's report too, until its end.
     if (contest_.running) return;
     if (state_.month_ended) {
         state_.month_ended = 0;
-        StartStoryEvent(StoryEvent::kMonthlyReport);
+        Start(StoryEvent::kMonthlyReport);
         return;
     }
     if (state_.first) {
         // The opening lesson waits on the cooking screen for its dish; nothing else comes
         // while it runs.
-        if (OpeningDishKnown(*this)) {
+        if (OpeningDishKnown(game_)) {
             state_.first = 0;
             PopScreen();
-            choice_window_.Stop();
-            message_output().Stop();
-            for (CIconEvent& icon : icons_) icon.Stop();
+            game_.choice_window().Stop();
+            game_.message_output().Stop();
+            for (CIconEvent& icon : game_.icon_buttons()) icon.Stop();
         }
         return;
     }
     if (!state_.mastered.empty()) {
         const std::string name = state_.mastered.back();
         state_.mastered.pop_back();
-        ShowNotice("『" + name + "』の販売数が 100 を超えました\n『" + name +
-                   "』が商店街で買えるようになりました");
-        Sound(kSoundAhead).Play(0, 0);
+        game_.ShowNotice("『" + name + "』の販売数が 100 を超えました\n『" + name +
+                         "』が商店街で買えるようになりました");
+        game_.Sound(kSoundAhead).Play(0, 0);
         return;
     }
     if (state_.last_levelup_method != 0) {
         const int method = state_.last_levelup_method;
         const int slot = MethodSlotOf(method);
         const int level = slot >= 0 ? state_.skill_level[static_cast<std::size_t>(slot)] : 0;
-        ShowNotice(LevelUpPrefixOf(method) + std::to_string(level) + " になりました");
-        Sound(kSoundGet).Play(0, 0);
+        game_.ShowNotice(LevelUpPrefixOf(method) + std::to_string(level) + " になりました");
+        game_.Sound(kSoundGet).Play(0, 0);
         state_.last_levelup_method = 0;
-        PlayVoice(Rand() % 2 == 0 ? "voice\\level_up.wav" : "voice\\sukoshiha.wav");
+        game_.PlayVoice(Rand() % 2 == 0 ? "voice\\level_up.wav" : "voice\\sukoshiha.wav");
         return;
     }
     if (state_.stamina < 0.0f) {
-        StartStoryEvent(StoryEvent::kFatigue);
+        Start(StoryEvent::kFatigue);
         return;
     }
     // Back from an outing or resting: only notices and the collapse, no chance visits.
-    if (screen_id_ == kScreenOuting || screen_id_ == kScreenResting) return;
-    DrawChanceVisit(*this, Rand() % 1000);
-}
-
-void CVemuComp::ShowNotice(const std::string& text) {
-    PushScreen(kScreenWaitForMessage, -1);
-    ShowMessage(&handles_.message, text.c_str(), true);
+    if (game_.screen_id() == kScreenOuting || game_.screen_id() == kScreenResting) return;
+    DrawChanceVisit(game_, Rand() % 1000);
 }

@@ -2,6 +2,7 @@
 // on the food shop screen, and pans on the tool shop screen, each until the player has enough.
 #include <array>
 
+#include "events/story.h"
 #include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
 
@@ -37,33 +38,33 @@ constexpr std::array<Trade, 4> kTrades = {{
 
 }  // namespace
 
-StoryTask CVemuComp::MerchantRareGoodsEvent() { co_await MerchantEvent(kRareGoods); }
-StoryTask CVemuComp::MerchantBeansEvent() { co_await MerchantEvent(kBeans); }
-StoryTask CVemuComp::MerchantLuckyGoodsEvent() { co_await MerchantEvent(kLuckyGoods); }
-StoryTask CVemuComp::MerchantPansEvent() { co_await MerchantEvent(kPans); }
+StoryTask Story::MerchantRareGoodsEvent() { co_await MerchantEvent(kRareGoods); }
+StoryTask Story::MerchantBeansEvent() { co_await MerchantEvent(kBeans); }
+StoryTask Story::MerchantLuckyGoodsEvent() { co_await MerchantEvent(kLuckyGoods); }
+StoryTask Story::MerchantPansEvent() { co_await MerchantEvent(kPans); }
 
-StoryTask CVemuComp::MerchantEvent(int variant) {
+StoryTask Story::MerchantEvent(int variant) {
     const Trade& trade = kTrades[static_cast<std::size_t>(variant)];
-    Sound(kSoundBell).Play(0, 0);
-    ChangePortrait(nullptr, kMonga, expression_);
+    game_.Sound(kSoundBell).Play(0, 0);
+    game_.ChangePortrait(nullptr, kMonga, game_.expression());
     co_await Tell(trade.greeting, false);
-    screen_cursor_ = 0;
-    const int answer = co_await Question(*this);
+    game_.set_screen_cursor(0);
+    const int answer = co_await Question(game_);
     const bool buying = answer == 0;
     co_await Tell(buying ? trade.yes_answer : trade.no_answer);
     if (!buying) co_return;
-    goods_in_use_ = trade.goods;
+    game_.set_goods_in_use(trade.goods);
     co_await MerchantBuyLoop(trade.screen, trade.again, trade.thanks);
 }
 
-StoryTask CVemuComp::MerchantBuyLoop(int screen, std::string again, std::string thanks) {
+StoryTask Story::MerchantBuyLoop(int screen, std::string again, std::string thanks) {
     // The first question opens on はい.
-    choice_result_ = 0;
+    game_.set_choice_result(0);
     int answer = 0;
     while (answer != 1) {
         co_await YieldToScreen(screen);
         co_await Tell(again, false);
-        answer = co_await Question(*this);
+        answer = co_await Question(game_);
     }
     co_await Tell(thanks);
 }

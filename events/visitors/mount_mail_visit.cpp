@@ -2,6 +2,7 @@
 // reputation, a poor one halves it.
 #include <algorithm>
 
+#include "events/story.h"
 #include "events/visitors/sold_out.h"
 #include "game/main/vemu_comp.h"
 
@@ -11,8 +12,8 @@ constexpr float kTopReputation = 100.0f;
 
 }  // namespace
 
-StoryTask CVemuComp::MountMailVisitEvent() {
-    Sound(kSoundBell).Play(0, 0);
+StoryTask Story::MountMailVisitEvent() {
+    game_.Sound(kSoundBell).Play(0, 0);
     co_await Say("いらっしゃいませ", kVemu, kNormal);
     MenuDish* dish = PickDishForVisitor();
     if (!dish) {
@@ -31,11 +32,11 @@ StoryTask CVemuComp::MountMailVisitEvent() {
     }
     co_await SellToVisitor(*dish, false);
     co_await Say("ほう、これか", kMountMail, kNormal);
-    if (DishValuePercent(*dish) / 2 > GetHonorThreshold()) {
+    if (game_.DishValuePercent(*dish) / 2 > game_.GetHonorThreshold()) {
         co_await Say("なるほど、店主よ\n噂に違わぬなかなかのものだな\nこれからも励め", kMountMail,
                      kSmile);
         co_await Say("ありがとうございます！", kVemu, kGlad);
-        Sound(kSoundGet).Play(0, 0);
+        game_.Sound(kSoundGet).Play(0, 0);
         state_.reputation = std::min(state_.reputation * 2.0f, kTopReputation);
         co_await Say("ぜるば堂の評判が上がりました", kVemu, kGlad);
     } else {

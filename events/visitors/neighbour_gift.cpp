@@ -2,6 +2,7 @@
 #include <array>
 
 #include "engine/common/system.h"
+#include "events/story.h"
 #include "events/visitors/visit_foods.h"
 #include "game/main/required_names.h"
 #include "game/main/vemu_comp.h"
@@ -22,13 +23,13 @@ void AddVisitorNames(RequiredNames& names) {
     names.AddFoods(kNeighbourVegetables, FoodRole::kIngredient);
 }
 
-StoryTask CVemuComp::NeighbourGiftEvent() {
-    Sound(kSoundBell).Play(0, 0);
-    ChangePortrait(nullptr, kClaire, expression_);
+StoryTask Story::NeighbourGiftEvent() {
+    game_.Sound(kSoundBell).Play(0, 0);
+    game_.ChangePortrait(nullptr, kClaire, game_.expression());
     co_await Tell("こんにちは\fうちでとれた野菜なんですけど、おすそ分けに来ました");
     const char* vegetable =
         kNeighbourVegetables[static_cast<unsigned>(Rand()) % kNeighbourVegetables.size()];
-    Sound(kSoundGet).Play(0, 0);
-    if (FoodDef* def = FindFoodDef(vegetable)) StoreFood(Food::FromDef(def), kGiftAmount);
+    game_.Sound(kSoundGet).Play(0, 0);
+    if (FoodDef* def = FindFoodDef(vegetable)) game_.StoreFood(Food::FromDef(def), kGiftAmount);
     co_await Tell(std::string(vegetable) + "を 5ヶ もらいました");
 }

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "engine/common/system.h"
+#include "events/story.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -19,8 +20,8 @@ constexpr std::array<const char*, 4> kEndings = {
 
 }  // namespace
 
-StoryTask CVemuComp::OddOrderCustomerEvent() {
-    Sound(kSoundBell).Play(0, 0);
+StoryTask Story::OddOrderCustomerEvent() {
+    game_.Sound(kSoundBell).Play(0, 0);
     const char* noun = kNouns[static_cast<unsigned>(Rand()) % kNouns.size()];
     const char* ending = kEndings[static_cast<unsigned>(Rand()) % kEndings.size()];
     co_await Say(std::string("『") + noun + ending, kAdamski, kNormal);

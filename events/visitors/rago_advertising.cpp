@@ -4,6 +4,7 @@
 #include <array>
 
 #include "engine/common/system.h"
+#include "events/story.h"
 #include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
 
@@ -39,26 +40,26 @@ const Outcome& OutcomeOf(int roll) {
 
 }  // namespace
 
-StoryTask CVemuComp::RagoAdvertisingEvent() {
-    PlayBgm(&handles_.music, kMusicDreaminMush);
+StoryTask Story::RagoAdvertisingEvent() {
+    game_.PlayBgm(&handles_.music, kMusicDreaminMush);
     co_await Until(handles_.music);
     co_await Say(
         "ヴェム、ヴェム\n暇だからボクがお店の宣伝をしてきてあげるよ\fだからお小遣いちょうだい",
         kRago, kNormal);
     co_await Tell("ラゴにいくらあげますか？", false);
-    const int answer = co_await Question(*this, "あげない", "1000 クル", "10000 クル");
+    const int answer = co_await Question(game_, "あげない", "1000 クル", "10000 クル");
     if (answer <= 0 || answer > static_cast<int>(kGifts.size())) {
         co_await Say("えー\nケチー", kRago, kNormal);
     } else {
         const Gift& gift = kGifts[static_cast<std::size_t>(answer - 1)];
-        Sound(kSoundBuy).Play(0, 0);
-        AddMoney(-gift.amount);
+        game_.Sound(kSoundBuy).Play(0, 0);
+        game_.AddMoney(-gift.amount);
         const Outcome& outcome = OutcomeOf(Rand() % gift.roll_range);
         co_await Say("わーい、ありがとう", kRago, kNormal);
-        if (outcome.reputation_gain > 0.0f) Sound(kSoundGet).Play(0, 0);
+        if (outcome.reputation_gain > 0.0f) game_.Sound(kSoundGet).Play(0, 0);
         co_await Say(outcome.text, kRago, kNormal);
         state_.reputation = std::min(state_.reputation + outcome.reputation_gain, kTopReputation);
     }
-    PlayBgm(&handles_.music, kMusicQuietShop);
+    game_.PlayBgm(&handles_.music, kMusicQuietShop);
     co_await Until(handles_.music);
 }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/common/system.h"
+#include "events/story.h"
 #include "events/visitors/rumour.h"
 #include "events/visitors/scene_line.h"
 #include "game/main/vemu_comp.h"
@@ -85,9 +86,9 @@ constexpr std::array<SceneLine, 27> kFirstVisit = {{
 
 }  // namespace
 
-StoryTask CVemuComp::TasteKingVisitEvent() {
-    PlayBgm(&handles_.music, kMusicDeliciousYyoo);
-    Sound(kSoundBell).Play(0, 0);
+StoryTask Story::TasteKingVisitEvent() {
+    game_.PlayBgm(&handles_.music, kMusicDeliciousYyoo);
+    game_.Sound(kSoundBell).Play(0, 0);
     co_await Until(handles_.music);
     co_await Say("お邪魔しますよ", kTasteKing, kNormal);
     if (state_.place_flags[kPlaceCompetition]) {
@@ -114,8 +115,8 @@ StoryTask CVemuComp::TasteKingVisitEvent() {
         for (const SceneLine& line : kFirstVisit)
             co_await Say(line.text, line.speaker, line.expression);
         state_.place_flags[kPlaceCompetition] = 1;
-        Sound(kSoundAhead).Play(0, 0);
+        game_.Sound(kSoundAhead).Play(0, 0);
         co_await Say("『料理大会』に行けるようになりました", kVemu, kNormal);
     }
-    PlayBgm(&handles_.music, kMusicQuietShop);
+    game_.PlayBgm(&handles_.music, kMusicQuietShop);
 }

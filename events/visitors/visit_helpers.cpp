@@ -1,25 +1,26 @@
 // What every visit shares: plain messages under the current speaker, and the visitor's pick
 // of a dish from the menu and its sale, by the same rule as the selling screen's.
 #include "engine/framework/game_mediator.h"
+#include "events/story.h"
 #include "game/main/vemu_comp.h"
 #include "game/rules/sale.h"
 
-StoryTask CVemuComp::Tell(std::string text, bool close_when_done) {
-    ShowMessage(&handles_.message, text.c_str(), close_when_done);
+StoryTask Story::Tell(std::string text, bool close_when_done) {
+    game_.ShowMessage(&handles_.message, text.c_str(), close_when_done);
     co_await Until(handles_.message);
 }
 
-MenuDish* CVemuComp::PickDishForVisitor() {
-    UpdateMenuAvailability();
-    return PickMenuDish();
+MenuDish* Story::PickDishForVisitor() {
+    game_.UpdateMenuAvailability();
+    return game_.PickMenuDish();
 }
 
-bool CVemuComp::ServeToVisitor(MenuDish& dish) { return ServeToCustomer(state_, kitchen_, dish); }
+bool Story::ServeToVisitor(MenuDish& dish) { return ServeToCustomer(state_, kitchen_, dish); }
 
-StoryTask CVemuComp::SellToVisitor(MenuDish& dish, bool counted) {
-    Sound(kSoundGet).Play(0, 0);
+StoryTask Story::SellToVisitor(MenuDish& dish, bool counted) {
+    game_.Sound(kSoundGet).Play(0, 0);
     const std::string told = BookSale(
         state_, mediator_->values(), dish, 1,
-        [this](const Food& food) { return DishValuePercent(food); }, counted);
+        [this](const Food& food) { return game_.DishValuePercent(food); }, counted);
     co_await Tell(told);
 }

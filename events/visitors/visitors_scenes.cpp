@@ -1,16 +1,16 @@
 #include "events/story_table.h"
 
 StorySceneRows VisitorScenes() {
-    static const CVemuComp::StorySceneRow kRows[] = {
-        {StoryEvent::kNeighbourGift, &CVemuComp::NeighbourGiftEvent},
-        {StoryEvent::kOddOrderCustomer, &CVemuComp::OddOrderCustomerEvent},
-        {StoryEvent::kTasteKingVisit, &CVemuComp::TasteKingVisitEvent},
-        {StoryEvent::kMountMailVisit, &CVemuComp::MountMailVisitEvent},
-        {StoryEvent::kRagoAdvertising, &CVemuComp::RagoAdvertisingEvent},
-        {StoryEvent::kMerchantRareGoods, &CVemuComp::MerchantRareGoodsEvent},
-        {StoryEvent::kMerchantBeans, &CVemuComp::MerchantBeansEvent},
-        {StoryEvent::kMerchantLuckyGoods, &CVemuComp::MerchantLuckyGoodsEvent},
-        {StoryEvent::kMerchantPans, &CVemuComp::MerchantPansEvent},
+    static const Story::StorySceneRow kRows[] = {
+        {StoryEvent::kNeighbourGift, &Story::NeighbourGiftEvent},
+        {StoryEvent::kOddOrderCustomer, &Story::OddOrderCustomerEvent},
+        {StoryEvent::kTasteKingVisit, &Story::TasteKingVisitEvent},
+        {StoryEvent::kMountMailVisit, &Story::MountMailVisitEvent},
+        {StoryEvent::kRagoAdvertising, &Story::RagoAdvertisingEvent},
+        {StoryEvent::kMerchantRareGoods, &Story::MerchantRareGoodsEvent},
+        {StoryEvent::kMerchantBeans, &Story::MerchantBeansEvent},
+        {StoryEvent::kMerchantLuckyGoods, &Story::MerchantLuckyGoodsEvent},
+        {StoryEvent::kMerchantPans, &Story::MerchantPansEvent},
     };
     return kRows;
 }

@@ -29,11 +29,6 @@ void CVemuComp::AddDays(int days) {
     ClockWorld world = MakeClockWorld();
     Announce(*this, ::AddDays(world, days));
 }
-void CVemuComp::ScheduleStoryIfTimePassed() {
-    if (state_.minutes_since_story_check == 0) return;
-    ScheduleStory();
-    state_.minutes_since_story_check = 0;
-}
 void CVemuComp::RotFoods() {
     ClockWorld world = MakeClockWorld();
     ::RotFoods(world);

@@ -10,9 +10,6 @@ constexpr int kPortraitX = 20, kPortraitY = 337;
 constexpr int kPortraitFadeFrames = 25;
 constexpr std::uint32_t kNameShadowColor = 0xFF404040;
 constexpr std::uint32_t kNameColor = 0xFFFFFF80;
-// The cut-in's bottom edge sits below the screen, so only its top part shows.
-constexpr int kCutInX = 320, kCutInBottom = 660;
-constexpr int kCutInFadeFrames = 50;
 
 }  // namespace
 
@@ -27,23 +24,9 @@ void CVemuComp::Draw() {
     graphics_->DrawTexture(26, 8, &textures_.name_board);
     DrawStaminaGauge();
     DrawDateBar();
-    DrawCutIn();
     graphics_->DrawTexture(160, 325, &textures_.message_window);
     DrawInfoPanel();
     DrawPortrait();
-}
-
-void CVemuComp::DrawCutIn() {
-    const CutIn& cut_in = cut_ins_[1];
-    if (cut_in.counter == 0 || !cut_in.picture) return;
-    const int y = kCutInBottom - cut_in.picture->GetHeight();
-    if (cut_in.counter < kCutInFadeFrames) {
-        const DEffect effect =
-            play_draw::PictureEffect(kCutInX, y, static_cast<std::uint8_t>(5 * cut_in.counter));
-        graphics_->DrawEffect(&effect, cut_in.picture);
-    } else {
-        graphics_->DrawTexture(kCutInX, y, cut_in.picture);
-    }
 }
 
 void CVemuComp::DrawPortrait() {

@@ -20,7 +20,6 @@ void CVemuComp::NewGameReset() {
     PlayState& s = state_;
 
     s.reputation = 10.0f;
-    cut_ins_ = {};
     s.recovery_factor = s.fatigue_factor = s.cooking_time_factor = s.customer_factor = 1.0f;
     window_kind_ = kNoWindow;
     known_recipes_ = reward_num_ = 0;

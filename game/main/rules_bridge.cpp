@@ -41,12 +41,6 @@ Food* CVemuComp::AddToSelection(std::unique_ptr<Food> food, float amount) {
 void CVemuComp::TakeOneFromSelection(int index) { ::TakeOneFromSelection(kitchen_, index); }
 void CVemuComp::DiscardSelection() { ::DiscardSelection(kitchen_); }
 
-void CVemuComp::StartFrameCounter(int index, DTexture* picture) {
-    CutIn& cut_in = cut_ins_[index != 0 ? 1 : 0];
-    cut_in.counter = 1;
-    cut_in.picture = picture;
-}
-
 void CVemuComp::MarkMenuFoods() { ::MarkMenuFoods(kitchen_); }
 
 void CVemuComp::ApplyFatigue(float load) { ::ApplyFatigue(state_, load); }

@@ -1,14 +1,30 @@
+// What the component forwards to its story, for the screens and the tests that start or look at
+// it.
+#include "events/story.h"
+
 #include "game/main/vemu_comp.h"
 
-bool CVemuComp::StartStoryEvent(StoryEvent row, bool replace) { return story_.Start(row, replace); }
+bool CVemuComp::StartStoryEvent(StoryEvent row, bool replace) {
+    return story_->Start(row, replace);
+}
 
-void CVemuComp::RunCurrentEvent() { story_.RunFrame(); }
+void CVemuComp::RunCurrentEvent() { story_->RunFrame(); }
 
-void CVemuComp::ResetEventStates() { story_.Reset(); }
+void CVemuComp::ResetEventStates() { story_->Reset(); }
 
-StoryTask CVemuComp::Say(std::string text, int character, int expression) {
-    ChangePortrait(&handles_.portrait, character, expression);
-    co_await Until(handles_.portrait);
+bool CVemuComp::story_live() const { return story_->live(); }
+
+std::optional<StoryEvent> CVemuComp::last_story_row() const { return story_->last_row(); }
+
+void CVemuComp::StartTitleDemo() { story_->StartTitleDemo(); }
+
+void CVemuComp::ScheduleStoryIfTimePassed() {
+    if (state_.minutes_since_story_check == 0) return;
+    story_->ScheduleStory();
+    state_.minutes_since_story_check = 0;
+}
+
+void CVemuComp::ShowNotice(const std::string& text) {
+    PushScreen(kScreenWaitForMessage, -1);
     ShowMessage(&handles_.message, text.c_str(), true);
-    co_await Until(handles_.message);
 }

@@ -5,8 +5,6 @@
 void CVemuComp::Update() {
     UpdatePortraitFade();
     ++frame_counter_;
-    for (CutIn& cut_in : cut_ins_)
-        if (cut_in.counter != 0) ++cut_in.counter;
     if (window_kind_ == kChoiceWindow) RecallListCursor(&choice_window_);
     // The gauge cannot show more than the maximum; drawing only reads the state.
     if (static_cast<float>(state_.max_stamina) < state_.stamina)

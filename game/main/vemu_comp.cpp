@@ -6,6 +6,7 @@
 #include "engine/framework/game_mediator.h"
 #include "engine/framework/mouse_event.h"
 #include "engine/graphics/direct_graphics.h"
+#include "events/story.h"
 #include "game/clock/clock_world.h"
 #include "game/data/data_files.h"
 #include "game/data/file_key.h"
@@ -47,6 +48,7 @@ CVemuComp::CVemuComp() {
     music_mode_ = 1;
     yes_no_[0].label = "はい";
     yes_no_[1].label = "いいえ";
+    story_ = std::make_unique<Story>(*this);
 }
 
 CVemuComp::~CVemuComp() = default;

@@ -20,7 +20,7 @@
 #include "engine/framework/shop_event.h"
 #include "engine/framework/wait_handle.h"
 #include "engine/graphics/font.h"
-#include "events/runtime/story_runner.h"
+#include "events/runtime/story_event.h"
 #include "game/clock/clock_world.h"
 #include "game/data/recipe_book.h"
 #include "game/main/draw_state.h"
@@ -30,6 +30,7 @@
 #include "game/rules/play_state.h"
 
 class CItem;
+class Story;
 struct SaveGameParts;
 
 // The selection window open over the screen: the screen's list, or a yes/no or answer choice.
@@ -40,8 +41,6 @@ public:
     static constexpr const char* kName = "VemuComp";
     // The colour of every message, prompt and list text.
     static constexpr unsigned kMessageColor = play_draw::kMessageColor;
-    // The scene that plays a story row, one pass per frame on the story screen.
-    using StoryScene = StoryTask (CVemuComp::*)();
 
     CVemuComp();
     ~CVemuComp() override;
@@ -134,7 +133,6 @@ public:
     bool PantryHasFood(const FoodDef* def) const;
     int FindMenuSlotOfDef(const Food& food) const;
     int CountKnownRecipes() const;
-    void StartFrameCounter(int index, DTexture* picture);
     void MarkMenuFoods();
 
     // --- items and the pantry list, forwarded to game/economy (economy_bridge.cpp) ---
@@ -243,139 +241,28 @@ public:
     void AddToMenuAnswer();
     void MenuScreen();
 
-    // --- story: the current event runs on the story screen (story.cpp; the rows' scenes are
-    // in events/story_table.cpp) ---
+    // --- story: the scenes and their runner (events/story.h); the current event runs on the
+    // story screen (story.cpp) ---
+    Story& story() { return *story_; }
     // Pushes the story screen (or puts it in place of the top one) with a fresh scene of the
     // row; false when the row has no scene yet or the current event waits on a screen it pushed.
     bool StartStoryEvent(StoryEvent row, bool replace = false);
     void RunCurrentEvent();
     // No scene resumes from a step of an earlier play.
     void ResetEventStates();
-    bool story_live() const { return story_.live(); }
-    std::optional<StoryEvent> last_story_row() const { return story_.last_row(); }
-    // One line of a speaker: the portrait (with its cross-fade), then the message.
-    StoryTask Say(std::string text, int character, int expression);
-    struct StorySceneRow {
-        StoryEvent row;
-        StoryScene scene;
-    };
-
-    // The day's scenes, the story scheduler, the morning and the month (events/day/,
-    // events/scheduler/, events/morning/, events/month/).
-    // After game time has passed: starts at most one thing, a scene or a notice.
-    void ScheduleStory();
-    // ScheduleStory once game time has passed since it last ran (clock_bridge.cpp).
+    bool story_live() const;
+    std::optional<StoryEvent> last_story_row() const;
+    // The story scheduler, once game time has passed since it last ran (clock_bridge.cpp).
     void ScheduleStoryIfTimePassed();
-    StoryTask MorningEvent();
-    StoryTask NightEvent();
-    StoryTask ExpandShopEvent();
-    StoryTask DiscardIngredientsEvent();
-    StoryTask SaveEvent();
-    StoryTask FatigueEvent();
-    StoryTask WakeAfterCollapseEvent();
-    StoryTask MorningRoutineEvent();
-    StoryTask MonthlyReportEvent();
-    StoryTask RecipeRewardEvent();
-    // The day's scenes ask for their music here: the last piece asked for stays readable.
-    bool SceneMusic(WaitHandle* handle, int id);
-    int scene_music() const { return scene_music_; }
     // A notice over the screen on top, on the message screen: that stops the list below, so the
     // press that reads the notice decides no row, and pops itself once it is read.
     void ShowNotice(const std::string& text);
-    // The parts of the scenes above, each a sub-event.
-    StoryTask OpeningPrologue();
-    StoryTask OpeningBirthday();
-    StoryTask OpeningHandover();
-    StoryTask MemoryDishReminder();
-    StoryTask MorningGoods();
-    StoryTask ForestRequest();
-    StoryTask NarfDream();
-    StoryTask WhiteMagicDream();
-    StoryTask PancakeDream();
-    StoryTask KinshipDream();
-    StoryTask ManaFruitDream();
-    StoryTask SnowDream();
-    StoryTask FrozenWorldDream();
     // Recipe-count rewards: the level reached, and the invented recipes last counted.
     int reward_num() const { return reward_num_; }
     void set_reward_num(int level) { reward_num_ = level; }
     int known_recipes() const { return known_recipes_; }
-
-    // The contests (events/contest/).
-    StoryTask ContestHallEvent();
-    StoryTask ContestEvent();
-    // Back from a contest to the hall's own picture.
-    StoryTask EnterContestHall();
-    StoryTask MountMailVerdict(int score);
-    StoryTask TasteKingTasting(int score);
-    StoryTask ContestVote();
-    // Puts the story screen up for the contest of the contests won; false, with the notice that
-    // none is left, once all twelve are won.
-    bool StartContest();
-    void StockContestPantry();
-    // A win's prize: the contests won go up and the answer's prize is given; its label.
-    std::string AwardContestPrize(int contest, int choice);
-    // The score the judges give the contest dish; 0 without one.
-    int ContestDishScore() const;
+    void set_known_recipes(int count) { known_recipes_ = count; }
     void set_choice_result(int result) { choice_result_ = result; }
-
-    // The visitors (events/visitors/).
-    StoryTask TasteKingVisitEvent();
-    StoryTask MountMailVisitEvent();
-    StoryTask RagoAdvertisingEvent();
-    // The travelling merchant's four trades, each a row of the one merchant scene.
-    StoryTask MerchantRareGoodsEvent();
-    StoryTask MerchantBeansEvent();
-    StoryTask MerchantLuckyGoodsEvent();
-    StoryTask MerchantPansEvent();
-    StoryTask MerchantEvent(int variant);
-    // The shop screen again and again until the player says no more, then the thanks.
-    StoryTask MerchantBuyLoop(int screen, std::string again, std::string thanks);
-    StoryTask OddOrderCustomerEvent();
-    StoryTask NeighbourGiftEvent();
-    // A message under the speaker shown now; one left open stays on screen under the question
-    // asked once it has been read.
-    StoryTask Tell(std::string text, bool close_when_done = true);
-    // A visitor's dish: the menu's servable marks are brought up to date first, since a night's
-    // spoiling may have left them stale. Null when nothing can be served.
-    MenuDish* PickDishForVisitor();
-    // One portion served to a visitor from the pantry, the menu check after it; false when it
-    // could not be served, and then nothing is paid or counted.
-    bool ServeToVisitor(MenuDish& dish);
-    // A served portion paid and told; counted toward the dish's fame and the reputation unless
-    // the visitor judges the shop himself.
-    StoryTask SellToVisitor(MenuDish& dish, bool counted);
-
-    // The story chains (events/chains/).
-    StoryTask NarfRumourEvent();
-    StoryTask NarfLasagnaEvent();
-    StoryTask BromusCherryVisitEvent();
-    StoryTask CherryLostEvent();
-    StoryTask BromusSearchEvent();
-    StoryTask CherryFoundEvent();
-    StoryTask TasteKingCounselEvent();
-    StoryTask CherryIllVisitEvent();
-    // Played by the ill visit when the cure is at hand; it ends in the staff roll and back.
-    StoryTask MemorialCureEvent();
-    StoryTask NarfRequestEvent();
-    StoryTask MysteryBagEvent();
-    StoryTask CompanyFoundingEvent();
-    // A dish the visitor orders in its own words (prefix, name, suffix), paid and served.
-    StoryTask VisitorSale(MenuDish* dish, std::string prefix, std::string suffix, int character,
-                          int expression);
-
-    // The title demo (events/demo/).
-    StoryTask TitleDemoEvent();
-    // Set once the demo has ended or been cut short by a touch; clear from its start on.
-    static bool title_demo_ended();
-    // The pictures of the demo's cut-ins: nothing loads them, so they draw as nothing.
-    std::array<DTexture, 2>& demo_pictures() { return demo_pictures_; }
-    StoryTask PlayDemoSketch(int sketch);
-    StoryTask SayInDemo(std::string text, int character, int expression);
-    // Waits for the handle (none: only looks) and ends the demo when the player touches anything.
-    StoryTask WatchTitleDemo(const WaitHandle* until);
-    bool TitleDemoTouched() const;
-    StoryTask LeaveTitleDemo();
 
     // --- state, read by the screens, the story and the tests ---
     PlayState& state() { return state_; }
@@ -389,6 +276,7 @@ public:
     int frame_counter() const { return frame_counter_; }
     int choice_result() const { return choice_result_; }
     int speaker() const { return speaker_; }
+    void set_speaker(int character) { speaker_ = character; }
     int expression() const { return expression_; }
     // Frames into the portrait cross-fade, 0 while none runs.
     int portrait_fade() const { return portrait_fade_; }
@@ -445,13 +333,6 @@ public:
     };
     Contest& contest() { return contest_; }
 
-    // Picture cut-ins of the title demo; while a counter is not 0 it counts up each frame.
-    struct CutIn {
-        DTexture* picture = nullptr;
-        int counter = 0;
-    };
-    std::array<CutIn, 2>& cut_ins() { return cut_ins_; }
-
     int shown_cooking_method() const { return shown_cooking_method_; }
     void set_shown_cooking_method(int method) { shown_cooking_method_ = method; }
     int pot_row_under_pointer() const { return pot_row_under_pointer_; }
@@ -485,7 +366,6 @@ private:
     void DrawStaminaGauge();
     void DrawSunAndMoon();
     void DrawDateBar();
-    void DrawCutIn();
     void DrawInfoPanel();
     void DrawStatusPanel();
     void DrawSellingView();
@@ -528,7 +408,6 @@ private:
     Contest contest_;
     int known_recipes_ = 0;
     int reward_num_ = 0;
-    int scene_music_ = 0;
     std::uint8_t music_carries_over_ = 0;
     int start_kit_ = 1;
     int music_mode_ = 1;
@@ -538,7 +417,6 @@ private:
     SceneTextures textures_;
     PortraitTable portraits_;
     SoundEffects sounds_;
-    std::array<DTexture, 2> demo_pictures_;
 
     // The speaking character's portrait and its cross-fade to a new expression.
     int speaker_ = kRago;
@@ -547,7 +425,6 @@ private:
     int portrait_fade_ = 0;
     WaitHandle* portrait_handle_ = nullptr;
 
-    std::array<CutIn, 2> cut_ins_{};
     int shown_cooking_method_ = 0;
     int pot_row_under_pointer_ = -1;
     PlayDrawState draw_state_;
@@ -559,24 +436,8 @@ private:
 
     bool initialized_ = false;
 
-    // The story screen's driver. Last, so that live scenes go before the handles they wait on.
-    class StoryBridge final : public StoryHost {
-    public:
-        explicit StoryBridge(CVemuComp& game) : game_(game) {}
-        void PushScreen(int id) override { game_.PushScreen(id, -1); }
-        void PopScreen() override { game_.PopScreen(); }
-        void ReplaceScreen(int id) override { game_.ReplaceScreen(id); }
-        bool IsScreenOnTop(int id) const override { return game_.screen_id_ == id; }
-        void SetSpeaker(int character) override { game_.speaker_ = character; }
-        int StoryScreen() const override { return kScreenStory; }
-        int RestingSpeaker() const override { return kRago; }
-        StoryTask MakeStoryEvent(StoryEvent row) override;
-
-    private:
-        CVemuComp& game_;
-    };
-    StoryBridge story_bridge_{*this};
-    StoryRunner story_{story_bridge_};
+    // The scenes and their runner. Last, so that live scenes go before the handles they wait on.
+    std::unique_ptr<Story> story_;
 };
 
 // The speaker name of a character id; empty for an id without one.

@@ -2,6 +2,7 @@
 // contest won and lost by its rule, the last contest, and F2 in the middle of one.
 #include "events/contest/contest_judges.h"
 #include "events/contest/contest_vote.h"
+#include "events/story.h"
 #include "platform/virtual_keys.h"
 #include "tests/contest/contest_fixture.h"
 
@@ -68,7 +69,7 @@ TEST_F(ContestTest, TheFirstContestFromTheHallToThePrize) {
     ASSERT_TRUE(game().contest_dish());
     EXPECT_EQ(game().contest_dish()->name, "かに玉");
     // Every judge's bar is met by the dish itself, the outsider's raised one too.
-    const int score = game().ContestDishScore();
+    const int score = game().story().ContestDishScore();
     EXPECT_GE(score, JudgeThreshold(kAntonio, game().contest().rival_score, nullptr));
     EXPECT_TRUE(SaidInOrder({
         "それでは審査を開始します\fミセス・クレアの料理は……",
@@ -153,8 +154,8 @@ TEST_F(ContestTest, TheLastContestWonAndLost) {
     // テイストキング cooks: he does not taste, and no judge speaks before マウントメイル.
     EXPECT_FALSE(Said("いただきます"));
     EXPECT_TRUE(SaidInOrder({"さて、対するヴェムの料理は……", "ゼルバ炒めです",
-                             MountMailComment(game().ContestDishScore()).text, "ぜるば堂だな",
-                             "ヴェムです！\nおめでとうございます"}));
+                             MountMailComment(game().story().ContestDishScore()).text,
+                             "ぜるば堂だな", "ヴェムです！\nおめでとうございます"}));
     EXPECT_EQ(play.ChoiceRows(),
               (std::vector<std::string>{Utf8(u8"10000000 クル"), Utf8(u8"エクスカリバー")}));
     const int money = play.state().money;
@@ -191,7 +192,7 @@ TEST_F(ContestTest, APrizeOfEveryAnswerGoesWhereItBelongs) {
             const float stored = food ? food->amount : 0.0f;
             const std::size_t bag = play.mediator().items().GetSize();
 
-            EXPECT_EQ(game().AwardContestPrize(contest, choice), prize.label);
+            EXPECT_EQ(game().story().AwardContestPrize(contest, choice), prize.label);
             EXPECT_EQ(play.state().contests_won, contest + 1);
             EXPECT_EQ(play.state().money - money,
                       prize.kind == PrizeKind::kMoney ? row.money_prize : 0);

@@ -1,6 +1,5 @@
 // The whole game left alone on its title until the demo plays, with a record of every line the
-// demo shows: the frame it appears on (0 = the demo's first frame), its speaker and face, and
-// the cut-ins as they stand then.
+// demo shows: the frame it appears on (0 = the demo's first frame), its speaker and face.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -27,8 +26,6 @@ struct Shown {
     int speaker;
     int expression;
     std::string text;  // CP932
-    std::array<int, 2> cut_in_counters;
-    std::array<const DTexture*, 2> cut_in_pictures;
 };
 
 // A seed whose first draw picks sketch draw r of four.
@@ -69,13 +66,7 @@ protected:
             if (switch_frame < 0 && FadingOut()) switch_frame = frame;
             const std::string& text = play.game().message_output().GetText();
             if (play.mediator().IsRunning(&play.game().message_output()) && text != last_text) {
-                const auto& cut_ins = play.game().cut_ins();
-                shown.push_back({frame,
-                                 play.game().speaker(),
-                                 play.game().expression(),
-                                 text,
-                                 {cut_ins[0].counter, cut_ins[1].counter},
-                                 {cut_ins[0].picture, cut_ins[1].picture}});
+                shown.push_back({frame, play.game().speaker(), play.game().expression(), text});
                 last_text = text;
             }
             ++frame;

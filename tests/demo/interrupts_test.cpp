@@ -3,6 +3,7 @@
 // demo over a game left by F2 leaves that game as it was, however it ends.
 #include <gtest/gtest.h>
 
+#include "events/story.h"
 #include "platform/virtual_keys.h"
 #include "tests/demo/demo_fixture.h"
 #include "tests/support/play_snapshot.h"
@@ -60,13 +61,11 @@ TEST_P(Interrupt, EndsTheDemoAtOnceWithNoFurtherLineAndTheTitleComesBack) {
     const std::string text = play.game().message_output().GetText();
 
     TouchOnce(c.touch);
-    EXPECT_TRUE(CVemuComp::title_demo_ended());
+    EXPECT_TRUE(Story::title_demo_ended());
     EXPECT_TRUE(FadingOut());
     if (first_frame) {
-        // Not a step of the sketch ran: no line, no cut-in.
+        // Not a step of the sketch ran: no line.
         EXPECT_FALSE(play.mediator().IsRunning(&play.game().message_output()));
-        EXPECT_EQ(play.game().cut_ins()[0].counter, 0);
-        EXPECT_EQ(play.game().cut_ins()[1].counter, 0);
     }
     // One switch back: a second one would start the fade again and keep the title away.
     for (int i = 0; i < kFadeFrames; ++i) {
@@ -130,10 +129,9 @@ TEST_F(DemoTest, ADemoOverAGameLeftByF2OnAnOutingLeavesThatGameAsItWas) {
     EXPECT_EQ(after.back().id, kScreenStory);
     for (std::size_t i = 0; i < stack.size(); ++i) EXPECT_EQ(after[i].id, stack[i].id);
     PlaySnapshot now = TakeSnapshot(play.game());
-    // What the demo itself shows: its screen, its speakers and its cut-ins.
-    for (const char* shown_by_the_demo :
-         {"screen stack", "screen id", "screen cursor", "frame counter", "speaker", "expression",
-          "story live", "cut-in 0", "cut-in 1"}) {
+    // What the demo itself shows: its screen and its speakers.
+    for (const char* shown_by_the_demo : {"screen stack", "screen id", "screen cursor",
+                                          "frame counter", "speaker", "expression", "story live"}) {
         before.erase(shown_by_the_demo);
         now.erase(shown_by_the_demo);
     }

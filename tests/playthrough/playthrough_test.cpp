@@ -2,6 +2,7 @@
 // the opening, ordinary days of buying, cooking and selling, the visits that open the contest
 // hall, the contests, the story chain and its cure. Each milestone is asserted on the game's
 // state as it is reached and leaves a trace line: date, game day, frame and money.
+#include "events/story.h"
 #include "tests/playthrough/playthrough_fixture.h"
 
 #include <limits>
@@ -39,7 +40,7 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
     EXPECT_EQ(play.state().first, 0);
     EXPECT_TRUE(Known(u8"ゼルバ炒め"));
     EXPECT_EQ(play.game().screen_stack().back().id, kScreenMainCommands);
-    EXPECT_EQ(play.game().scene_music(), 1);
+    EXPECT_EQ(play.game().story().scene_music(), 1);
     Trace(2, "the opening");
 
     // 3: the first night and morning open the forest.
@@ -211,7 +212,7 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
     EXPECT_TRUE(script.saw_last_page());
     EXPECT_EQ(play.state().story_stage, 0);
     EXPECT_EQ(play.state().chain_resolved, 1);
-    EXPECT_EQ(play.game().scene_music(), 1);
+    EXPECT_EQ(play.game().story().scene_music(), 1);
     {
         const int money = play.state().money, income = play.state().income;
         ASSERT_TRUE(path.OrdinaryDay());

@@ -1,6 +1,7 @@
 // The day's fixed scenes: the shop's expansion, discarding, saving, the collapses and the night.
 #include <filesystem>
 
+#include "events/story.h"
 #include "platform/files.h"
 #include "tests/story/story_fixture.h"
 
@@ -199,7 +200,7 @@ TEST_F(DayEventsTest, ThreeDaysAsleepAcrossAMonthEndBringTheReportAtTheNextCheck
     EXPECT_EQ(state().clock.hour, 22);
     EXPECT_GE(state().stamina, 0.0f);
     EXPECT_EQ(transcript.lines().size(), 5u) << Lines();
-    game().ScheduleStory();
+    game().story().ScheduleStory();
     EXPECT_EQ(game().last_story_row(), StoryEvent::kMonthlyReport);
 }
 

@@ -1,4 +1,5 @@
 // The opening lesson and the morning routine.
+#include "events/story.h"
 #include "tests/story/story_fixture.h"
 
 namespace story_test {
@@ -40,7 +41,7 @@ TEST_F(OpeningStory, TheLessonRepeatsUntilTheDishIsCookedAndNeverRunsOutOfItsMak
 
     // The cooked dish ends the lesson as the cooking's own check does.
     game().FindRecipe(Sjis(u8"ゼルバ炒め"))->def->known = 1;
-    game().ScheduleStory();
+    game().story().ScheduleStory();
     EXPECT_EQ(state().first, 0);
     transcript.Clear();
     ASSERT_TRUE(FinishScene());

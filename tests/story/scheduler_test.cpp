@@ -1,6 +1,7 @@
 // The story scheduler: one thing a check, in its order, and the chance visits by draw.
 #include <optional>
 
+#include "events/story.h"
 #include "tests/story/story_fixture.h"
 
 namespace story_test {
@@ -15,11 +16,11 @@ protected:
 TEST_F(SchedulerTest, AContestHoldsTheReportBackUntilItsEnd) {
     state().month_ended = 1;
     game().contest().running = 1;
-    game().ScheduleStory();
+    game().story().ScheduleStory();
     EXPECT_EQ(state().month_ended, 1);
     EXPECT_EQ(Asked(), StoryEvent::kMorning);
     game().contest().running = 0;
-    game().ScheduleStory();
+    game().story().ScheduleStory();
     EXPECT_EQ(state().month_ended, 0);
     EXPECT_EQ(Asked(), StoryEvent::kMonthlyReport);
     EXPECT_EQ(game().screen_id(), kScreenStory);
@@ -30,7 +31,7 @@ TEST_F(SchedulerTest, DuringTheLessonNothingButItsEndComes) {
     state().mastered = {Sjis(u8"トマト")};
     state().last_levelup_method = 4;
     state().stamina = -5.0f;
-    game().ScheduleStory();
+    game().story().ScheduleStory();
     EXPECT_EQ(game().screen_id(), kScreenMainCommands);
     EXPECT_EQ(Asked(), StoryEvent::kMorning);
     EXPECT_EQ(state().mastered.size(), 1u);
@@ -39,7 +40,7 @@ TEST_F(SchedulerTest, DuringTheLessonNothingButItsEndComes) {
     game().PushScreen(kScreenStory);
     game().PushScreen(kScreenCooking);
     game().FindRecipe(Sjis(u8"ゼルバ炒め"))->def->known = 1;
-    game().ScheduleStory();
+    game().story().ScheduleStory();
     EXPECT_EQ(state().first, 0);
     EXPECT_EQ(game().screen_id(), kScreenStory);
 }
@@ -47,7 +48,7 @@ TEST_F(SchedulerTest, DuringTheLessonNothingButItsEndComes) {
 TEST_F(SchedulerTest, TwoMasteredNamesGiveTwoNoticesTheLastFirst) {
     state().mastered = {Sjis(u8"トマト"), Sjis(u8"キャベツ")};
     for (const char8_t* name : {u8"キャベツ", u8"トマト"}) {
-        game().ScheduleStory();
+        game().story().ScheduleStory();
         EXPECT_EQ(game().screen_id(), kScreenWaitForMessage);
         const std::string n = Utf8(name);
         EXPECT_EQ(play.Message(), Utf8(u8"『") + n + Utf8(u8"』の販売数が 100 を超えました\n『") +
@@ -74,7 +75,7 @@ TEST_F(SchedulerTest, ALevelUpIsToldWithItsMethodsName) {
     for (const Case& c : cases) {
         if (c.slot >= 0) state().skill_level[static_cast<std::size_t>(c.slot)] = 3;
         state().last_levelup_method = c.method;
-        game().ScheduleStory();
+        game().story().ScheduleStory();
         EXPECT_EQ(play.Message(), Utf8(c.text)) << c.method;
         EXPECT_EQ(state().last_levelup_method, 0);
         ASSERT_TRUE(FinishNotice());
@@ -86,11 +87,11 @@ TEST_F(SchedulerTest, FatigueComesBackFromRestingButNoVisitDoes) {
         game().PushScreen(screen);
         game().StartStoryEvent(StoryEvent::kCount);  // forget the last row asked for
         play.Seed(SeedFor({{1000, 0}}));
-        game().ScheduleStory();
+        game().story().ScheduleStory();
         EXPECT_EQ(Asked(), StoryEvent::kCount) << screen;
         EXPECT_EQ(state().visit_flags[kVisitMrs], 0) << screen;
         state().stamina = -1.0f;
-        game().ScheduleStory();
+        game().story().ScheduleStory();
         EXPECT_EQ(Asked(), StoryEvent::kFatigue) << screen;
         game().ResetEventStates();
         while (game().screen_id() != kScreenMainCommands) game().PopScreen();
@@ -162,7 +163,7 @@ TEST_F(SchedulerTest, EachDrawStartsItsVisitAndTakesItsFlag) {
             play.Seed(SeedFor({{1000, c.draw}, {c.second_modulus, c.second}}));
         else
             play.Seed(SeedFor({{1000, c.draw}}));
-        game().ScheduleStory();
+        game().story().ScheduleStory();
         const StoryEvent asked = Asked();
         if (c.started)
             EXPECT_EQ(asked, *c.started) << StoryEventName(asked);

@@ -128,8 +128,6 @@ void PutComponent(Writer& put, CVemuComp& game) {
     put("candidate dish",
         game.candidate_dish() ? Describe(*game.candidate_dish()) : std::string("-"));
     put("chosen menu slot", game.chosen_menu_slot());
-    put("cut-in 0", game.cut_ins()[0].counter);
-    put("cut-in 1", game.cut_ins()[1].counter);
     put("shown cooking method", game.shown_cooking_method());
     put("pot row under pointer", game.pot_row_under_pointer());
     put("pantry in use", game.kitchen().in_use == &game.kitchen().player_pantry

@@ -6,6 +6,7 @@
 
 #include "engine/common/sjis.h"
 #include "engine/common/system.h"
+#include "events/story.h"
 #include "game/main/vemu_comp.h"
 #include "tests/support/engine_world.h"
 
@@ -17,9 +18,9 @@ TranscriptEntry Line(int speaker, int expression, const char8_t* text) {
 TranscriptEntry Music(int id) { return {TranscriptEntry::kMusic, 0, 0, id, {}}; }
 
 void StoryTranscript::Sample(CVemuComp& game) {
-    if (game.scene_music() != last_music_) {
-        if (last_music_ != -1) entries_.push_back(Music(game.scene_music()));
-        last_music_ = game.scene_music();
+    if (game.story().scene_music() != last_music_) {
+        if (last_music_ != -1) entries_.push_back(Music(game.story().scene_music()));
+        last_music_ = game.story().scene_music();
     }
     // The story's own lines and its notices; not the prompts of the screens it goes back to.
     const bool story =

@@ -1,0 +1,22 @@
+#include "events/story.h"
+
+#include "engine/framework/devices.h"
+
+Story::Story(CVemuComp& game)
+    : game_(game),
+      state_(game.state()),
+      kitchen_(game.kitchen()),
+      book_(game.book()),
+      handles_(game.handles()),
+      contest_(game.contest()),
+      contest_dish_(game.contest_dish()),
+      mediator_(GetGameMediator()),
+      mouse_(GetMouseEvent()),
+      input_(GetDirectInput()) {}
+
+StoryTask Story::Say(std::string text, int character, int expression) {
+    game_.ChangePortrait(&handles_.portrait, character, expression);
+    co_await Until(handles_.portrait);
+    game_.ShowMessage(&handles_.message, text.c_str(), true);
+    co_await Until(handles_.message);
+}
