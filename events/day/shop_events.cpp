@@ -54,7 +54,7 @@ StoryTask CVemuComp::SaveEvent() {
     // A slot's date and time run together in the message font.
     ShowChoiceList(entries_.data(), entry_count_, &font14_);
     co_await Until(handles_.list);
-    const int slot = screen_cursor_;
+    const int slot = screen_cursor();
     // A failed save keeps the slot's earlier files; saying it worked would lose the game.
     const std::string number = std::to_string(slot + 1);
     if (SaveGame(slot))

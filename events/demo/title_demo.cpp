@@ -32,7 +32,8 @@ void CVemuComp::StartTitleDemo() {
     demo_ended = 0;
     // A story screen left without its scene (the last demo rests on one) gives its place to this
     // demo rather than piling up under it.
-    const bool on_story_screen = !stack_.empty() && stack_.back().id == kScreenStory;
+    const bool on_story_screen =
+        !screen_stack().empty() && screen_stack().back().id == kScreenStory;
     StartStoryEvent(StoryEvent::kTitleDemo, on_story_screen);
     cut_ins_ = {};
 }

@@ -72,7 +72,7 @@ void CVemuComp::ScheduleStory() {
         return;
     }
     // Back from an outing or resting: only notices and the collapse, no chance visits.
-    if (screen_id_ == kScreenOuting || screen_id_ == kScreenResting) return;
+    if (screen_id() == kScreenOuting || screen_id() == kScreenResting) return;
     DrawChanceVisit(*this, Rand() % 1000);
 }
 

@@ -47,7 +47,7 @@ StoryTask CVemuComp::MerchantEvent(int variant) {
     Sound(kSoundBell).Play(0, 0);
     ChangePortrait(nullptr, kMonga, expression_);
     co_await Tell(trade.greeting, false);
-    screen_cursor_ = 0;
+    set_screen_cursor(0);
     const int answer = co_await Question(*this);
     const bool buying = answer == 0;
     co_await Tell(buying ? trade.yes_answer : trade.no_answer);
