@@ -15,7 +15,7 @@ constexpr std::uint32_t kNameColor = 0xFFFFFF80;
 
 void CVemuComp::Draw() {
     DrawShopView();
-    if (screen_id_ == kScreenCooking) DrawPot();
+    if (screen_id() == kScreenCooking) DrawPot();
     const DEffect paper = play_draw::PictureEffect(290, 155, 196);
     graphics_->DrawEffect(&paper, &textures_.paper);
     // The sky's path crosses the shop's sign: the sun and the moon pass behind it, so that its

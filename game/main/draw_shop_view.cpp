@@ -42,8 +42,8 @@ void CVemuComp::DrawShopView() {
 }
 
 void CVemuComp::DrawHeroine() {
-    if (screen_id_ == kScreenResting || screen_id_ == kScreenOuting) return;
-    if (screen_id_ == kScreenSelling || screen_id_ == kScreenCookingInProgress) {
+    if (screen_id() == kScreenResting || screen_id() == kScreenOuting) return;
+    if (screen_id() == kScreenSelling || screen_id() == kScreenCookingInProgress) {
         // At work she does not blink; a method without work pictures (発酵 among them) shows
         // her idle.
         for (const WorkPictures& work : kWorkPictures) {

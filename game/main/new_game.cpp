@@ -35,7 +35,6 @@ void CVemuComp::NewGameReset() {
     chosen_menu_slot_ = -1;
     shown_cooking_method_ = 0;
     pot_row_under_pointer_ = -1;
-    play_screens_ = PlayScreenState{};
 
     for (std::size_t i = 0; i < icons_.size(); ++i)
         icons_[i].SetPressed(static_cast<int>(i) == s.align_type);
@@ -58,9 +57,7 @@ void CVemuComp::NewGameReset() {
     SetTextSpeed(s.text_speed);
 
     s.clock = GameClock{2006, 1, 1, 7, 0};
-    screen_id_ = 0;
-    stack_.clear();
-    screen_cursor_ = 0;
+    screens_.Clear();
     frame_counter_ = 0;
 
     s.utensil_level.fill(1);

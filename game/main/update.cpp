@@ -9,7 +9,7 @@ void CVemuComp::Update() {
     // The gauge cannot show more than the maximum; drawing only reads the state.
     if (static_cast<float>(state_.max_stamina) < state_.stamina)
         state_.stamina = static_cast<float>(state_.max_stamina);
-    DispatchScreen();
+    screens_.Update();
     ::EaseShownMoney(state_);
 }
 
@@ -18,22 +18,4 @@ void CVemuComp::UpdatePortraitFade() {
     if (++portrait_fade_ <= 25) return;
     portrait_fade_ = 0;
     if (portrait_handle_) portrait_handle_->Signal();
-}
-
-void CVemuComp::StartOfPlay() {
-    PushScreen(kScreenMainCommands, -1);
-    if (state_.first) {
-        mediator_->StopEventsWaitingOn(&handles_.list);
-        StartStoryEvent(StoryEvent::kMorning);
-    }
-}
-
-void CVemuComp::AfterDishMadeDone() {
-    MarkMenuFoods();
-    ReplaceScreen(kScreenCooking);
-    ScheduleStoryIfTimePassed();
-}
-
-void CVemuComp::WaitForMessage() {
-    if (handles_.message.IsDone()) PopScreen();
 }

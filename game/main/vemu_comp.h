@@ -27,9 +27,14 @@
 #include "game/main/draw_text.h"
 #include "game/main/media_tables.h"
 #include "game/main/screen_ids.h"
+#include "game/main/screen_stack.h"
 #include "game/rules/play_state.h"
 
+class CDirectInput;
+class CDirectSound;
 class CItem;
+class CMouseEvent;
+class CQZGameMediator;
 class Story;
 struct SaveGameParts;
 
@@ -65,11 +70,12 @@ public:
     bool SaveGame(int slot);
     void BuildSaveSlotList();
 
-    // --- screen stack and builder (screen_stack.cpp, screen_builder.cpp) ---
-    int PushScreen(int id, int cursor = -1);
-    int PopScreen();
-    int ReplaceScreen(int id);
-    int OpenScreen(int id);
+    // --- the screens (game/main/screen_stack.h; each screen's row is in game/screens/) ---
+    ScreenStack& screens() { return screens_; }
+    int PushScreen(int id, int cursor = -1) { return screens_.Push(id, cursor); }
+    int PopScreen() { return screens_.Pop(); }
+    int ReplaceScreen(int id) { return screens_.Replace(id); }
+    int OpenScreen(int id) { return screens_.Open(id); }
     // The rows in the font given, else in the message font.
     void ShowChoiceList(MenuEntry* entries, int count, DFont* font = nullptr);
 
@@ -166,80 +172,20 @@ public:
     void AddDays(int days);
     void RotFoods();
 
-    // --- the screens' per-frame handlers, by screen id (screen_dispatch.cpp gathers them) ---
-    using ScreenHandler = void (CVemuComp::*)();
-    struct ScreenHandlerRow {
-        int screen;
-        ScreenHandler handler;
-    };
-    // The main game's own screens (update.cpp).
-    void StartOfPlay();        // 0
-    void AfterDishMadeDone();  // 15
-    void WaitForMessage();     // 18
-    // The play screens (game/screens/).
-    void MainCommandsScreen();
-    void DestinationsScreen();
-    void ShopListScreen();
-    void ToolShopScreen();
-    void PawnShopScreen();
-    void CookingScreen();
-    void CookingInProgressScreen();
-    void MenuFullScreen();
-    void KeepWhichDishScreen();
-    void AddDishToMenuScreen();
-    void GameMenuScreen();
-    void IngredientDictionaryScreen();
-    void RecipeBookScreen();
-    void ContestDishScreen();
-    void OwnedItemsScreen();
-    void OutingScreen();
-    void RestingScreen();
-    void EquipmentScreen();
-    // What the play screens keep from frame to frame, and their helpers (game/screens/).
-    struct PlayScreenState {
-        int cooking_phase = 0;   // 0 choosing foods, 1 choosing the method
-        int cooking_frames = 0;  // frames on the cooking-in-progress screen
-        int method_cursor = 0;
-        WaitHandle method_handle;
-        int equipment_phase = 0;  // 0 choosing the slot, 1 choosing what to wear there
-        int equipment_slot = 0;
-        int contest_phase = 0;  // 0 choosing, 1 asking, 2 waiting for the answer
-        int contest_food = -1;  // the pantry row offered for the contest
-    };
-    PlayScreenState& play_screens() { return play_screens_; }
-    // The method window: the choice window beside the pot, on its own cursor and handle.
-    void OpenMethodWindow(MenuEntry* entries, int count);
+    // What the play screens keep from frame to frame.
+    PlayScreenState& play_screens() { return screens_.play(); }
     int music_volume() const { return music_volume_; }
+    void set_music_volume(int volume) { music_volume_ = volume; }
     int effect_volume() const { return effect_volume_; }
+    void set_effect_volume(int volume) { effect_volume_ = volume; }
     // Virtual button 5 or the right button, pressed in this frame.
     bool ListCancelled() const;
     bool ButtonPressed(int button) const;
-
-private:
-    // The list convention: cancel pops (false); once the list is decided, true with the value of
-    // the row.
-    bool ListDecision(int& value);
-    // The sort icons of the owned items and the pantry: true when the order changed.
-    bool ApplySortIcons();
-    void ReturnPotItem(int index);
-    void StartCooking(int method);
-    // Makes one portion of the food the dish offered for the menu.
-    void OfferForMenu(const Food& food);
-    PlayScreenState play_screens_;
-
-public:
-    // The settings screens (game/screens/).
-    void SettingsScreen();
-    void TextSpeedScreen();
-    void MusicVolumeScreen();
-    void EffectVolumeScreen();
-    // Buying, selling and the menu (game/economy/ screens).
-    void FoodShopScreen();
-    void StockExchangeScreen();
-    void SellingScreen();
-    void AfterDishMade();
-    void AddToMenuAnswer();
-    void MenuScreen();
+    // The engine's devices, for the screens.
+    CQZGameMediator& mediator() { return *mediator_; }
+    CDirectInput& input() { return *input_; }
+    CMouseEvent& mouse() { return *mouse_; }
+    CDirectSound& sound_device() { return *sound_; }
 
     // --- story: the scenes and their runner (events/story.h); the current event runs on the
     // story screen (story.cpp) ---
@@ -269,18 +215,21 @@ public:
     const PlayState& state() const { return state_; }
     Kitchen& kitchen() { return kitchen_; }
     RecipeBook& book() { return book_; }
-    const std::vector<ScreenEntry>& screen_stack() const { return stack_; }
-    int screen_id() const { return screen_id_; }
-    int screen_cursor() const { return screen_cursor_; }
-    void set_screen_cursor(int cursor) { screen_cursor_ = cursor; }
+    const std::vector<ScreenEntry>& screen_stack() const { return screens_.entries(); }
+    int screen_id() const { return screens_.id(); }
+    int screen_cursor() const { return screens_.cursor(); }
+    void set_screen_cursor(int cursor) { screens_.cursor() = cursor; }
     int frame_counter() const { return frame_counter_; }
     int choice_result() const { return choice_result_; }
+    // Where the screens' own choice windows leave the row chosen.
+    int* choice_result_slot() { return &choice_result_; }
     int speaker() const { return speaker_; }
     void set_speaker(int character) { speaker_ = character; }
     int expression() const { return expression_; }
     // Frames into the portrait cross-fade, 0 while none runs.
     int portrait_fade() const { return portrait_fade_; }
     WindowKind window_kind() const { return window_kind_; }
+    void set_window_kind(WindowKind kind) { window_kind_ = kind; }
     int start_kit() const { return start_kit_; }
     void set_start_kit(int kit) { start_kit_ = kit; }
     bool music_carries_over() const { return music_carries_over_ != 0; }
@@ -294,6 +243,7 @@ public:
     std::vector<MenuEntry>& entries() { return entries_; }
     std::vector<MenuEntry>& second_entries() { return second_entries_; }
     int entry_count() const { return entry_count_; }
+    void set_entry_count(int count) { entry_count_ = count; }
     SceneTextures& textures() { return textures_; }
     PortraitTable& portraits() { return portraits_; }
     SoundEffects& sounds() { return sounds_; }
@@ -356,9 +306,6 @@ private:
     void FillItemGoods();
     void ResetPortraitState();
     void UpdatePortraitFade();
-    void DispatchScreen();
-    void OpenNotice(const char* text);
-    void OpenPrompt(const char* text);
     // The steps of Draw (draw*.cpp).
     void DrawShopView();
     void DrawHeroine();
@@ -379,9 +326,8 @@ private:
     const FoodDef* memory_food_second_ = nullptr;  // メモルボイルド
     FoodDef* rot_entry_ = nullptr;                 // what spoiled food becomes
 
-    std::vector<ScreenEntry> stack_;
-    int screen_id_ = 0;
-    int screen_cursor_ = 0;
+    // Before the windows, so that they go before the handles they report to.
+    ScreenStack screens_{*this};
     int frame_counter_ = 0;
 
     DFont font16_, font12_, font14_, font18_;

@@ -63,8 +63,8 @@ constexpr int kLoopRestartY = kTickerTop + kLineHeight * kFirstLine + 2;
 }  // namespace
 
 void CVemuComp::DrawFoodInfo(const Food& food) {
-    const int right =
-        screen_id_ == kScreenCooking ? play_draw::kPanelRightBesideMethods : play_draw::kPanelRight;
+    const int right = screen_id() == kScreenCooking ? play_draw::kPanelRightBesideMethods
+                                                    : play_draw::kPanelRight;
     DrawFoodRows(*graphics_, &font14_, &font12_, right, food, Tastiness(food), DishRating(food));
     graphics_->DrawText(kLabelX, 290, "賞味期限残り", kMessageColor, &font14_,
                         play_draw::kLineFormat);

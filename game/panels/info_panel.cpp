@@ -5,6 +5,7 @@
 #include "game/economy/owned_items.h"
 #include "game/main/draw_text.h"
 #include "game/main/vemu_comp.h"
+#include "game/screens/screen_table.h"
 
 namespace {
 
@@ -29,26 +30,6 @@ const MenuEntry* EntryAtCursor(CVemuComp& game) {
     return &entries[static_cast<std::size_t>(cursor)];
 }
 
-// The dish the dish panel shows on the screens about the made dish and the menu, or null.
-const Food* ShownDish(CVemuComp& game) {
-    const Menu& menu = game.kitchen().menu;
-    const int cursor = game.screen_cursor();
-    switch (game.screen_id()) {
-        case kScreenDishMade:
-        case kScreenAddToMenu:
-            // The made dish itself goes into the pantry, which may merge it away; the candidate
-            // is its own copy.
-            return game.candidate_dish().get();
-        case kScreenMenu:
-        case kScreenMenuFull:
-            return At(menu, cursor);
-        case kScreenKeepWhichDish:
-            return cursor == 0 ? At(menu, game.chosen_menu_slot()) : game.candidate_dish().get();
-        default:
-            return nullptr;
-    }
-}
-
 // The skills with a row on the status panel, in their order; 混ぜる has none.
 struct SkillRow {
     MethodSlot slot;
@@ -62,19 +43,21 @@ constexpr SkillRow kSkillRows[] = {
 }  // namespace
 
 void CVemuComp::DrawInfoPanel() {
+    const ScreenRow* row = FindScreenRow(screen_id());
+    if (!row) return;
     const MenuEntry* entry = EntryAtCursor(*this);
-    switch (screen_id_) {
-        case kScreenCooking:
-        case kScreenContestDish:
-        case kScreenAddDishToMenu:
+    const int cursor = screen_cursor();
+    switch (row->panel) {
+        case ScreenPanel::kNone:
+            return;
+        case ScreenPanel::kPantryFood:
             if (const Food* food = entry ? At(kitchen_.pantry(), entry->value) : nullptr)
                 DrawFoodInfo(*food);
             return;
-        case kScreenIngredientDictionary:
-        case kScreenRecipeBook: {
-            const int offset = screen_id_ == kScreenRecipeBook ? kPlainIngredientCount : 0;
-            const Recipe* recipe =
-                screen_cursor_ >= 0 ? At(book_.recipes, screen_cursor_ + offset) : nullptr;
+        case ScreenPanel::kIngredientEntry:
+        case ScreenPanel::kRecipeEntry: {
+            const int offset = row->panel == ScreenPanel::kRecipeEntry ? kPlainIngredientCount : 0;
+            const Recipe* recipe = cursor >= 0 ? At(book_.recipes, cursor + offset) : nullptr;
             if (!recipe || !recipe->def || !recipe->def->known) return;
             if (recipe->last_result)
                 DrawDishInfo(*recipe->last_result);
@@ -82,33 +65,31 @@ void CVemuComp::DrawInfoPanel() {
                 DrawEntryInfo(*recipe->def);
             return;
         }
-        case kScreenMainCommands:
+        case ScreenPanel::kStatus:
             DrawStatusPanel();
             return;
-        case kScreenSelling:
+        case ScreenPanel::kSelling:
             DrawSellingView();
             return;
-        case kScreenOwnedItems:
+        case ScreenPanel::kOwnedItem:
             if (CItem* item = entry ? mediator_->items().GetItemAt(entry->value) : nullptr)
                 ItemInfoPanel(*item);
             return;
-        case kScreenPawnShop:
+        case ScreenPanel::kPawnItem:
             if (CItem* item = shop_window_.GetSelectedItem()) ItemInfoPanel(*item);
             return;
-        case kScreenFoodShop:
-            if (const FoodDef* def = At(food_goods(goods_in_use_), screen_cursor_))
-                DrawEntryInfo(*def);
+        case ScreenPanel::kFoodGoods:
+            if (const FoodDef* def = At(food_goods(goods_in_use_), cursor)) DrawEntryInfo(*def);
             return;
-        case kScreenToolShop:
-            if (const CItem* item = At(item_goods(goods_in_use_), screen_cursor_))
-                ItemInfoPanel(*item);
+        case ScreenPanel::kToolGoods:
+            if (const CItem* item = At(item_goods(goods_in_use_), cursor)) ItemInfoPanel(*item);
             return;
-        case kScreenEquipment: {
+        case ScreenPanel::kEquipment: {
             // The slot's worn item while a slot is chosen, then the bag's item under the cursor
             // (the take-off row has none).
             const CItem* item = nullptr;
-            if (play_screens_.equipment_phase == 0) {
-                const std::unique_ptr<CItem>* worn = EquipSlot(state_, screen_cursor_);
+            if (screens_.play().equipment_phase == 0) {
+                const std::unique_ptr<CItem>* worn = EquipSlot(state_, cursor);
                 item = worn ? worn->get() : nullptr;
             } else if (entry && entry->value >= 0) {
                 item = mediator_->items().GetItemAt(entry->value);
@@ -116,9 +97,20 @@ void CVemuComp::DrawInfoPanel() {
             if (item) ItemInfoPanel(*item);
             return;
         }
-        default:
-            if (const Food* dish = ShownDish(*this)) DrawDishInfo(*dish);
+        // The made dish itself goes into the pantry, which may merge it away; the candidate is
+        // its own copy.
+        case ScreenPanel::kCandidateDish:
+            if (const Food* dish = candidate_dish_.get()) DrawDishInfo(*dish);
             return;
+        case ScreenPanel::kMenuDish:
+            if (const Food* dish = At(kitchen_.menu, cursor)) DrawDishInfo(*dish);
+            return;
+        case ScreenPanel::kKeepWhichDish: {
+            const Food* dish = cursor == 0 ? At(kitchen_.menu, chosen_menu_slot_)
+                                           : static_cast<const Food*>(candidate_dish_.get());
+            if (dish) DrawDishInfo(*dish);
+            return;
+        }
     }
 }
 

@@ -6,7 +6,9 @@
 #include "game/economy/item_table.h"
 #include "game/economy/shares.h"
 #include "game/food/food_def.h"
+#include "game/screens/economy_lists.h"
 #include "game/screens/screen_input.h"
+#include "game/screens/screen_row.h"
 
 namespace {
 
@@ -119,7 +121,23 @@ void RunQuantityShop(CVemuComp& game, const QuantityShop& shop) {
     if (game.handles().list.IsDone()) AskQuantity(game, shop);
 }
 
+void FoodShopScreen(CVemuComp& game) { RunQuantityShop(game, kFoodShop); }
+void StockExchangeScreen(CVemuComp& game) { RunQuantityShop(game, kStockExchange); }
+
 }  // namespace
 
-void CVemuComp::FoodShopScreen() { RunQuantityShop(*this, kFoodShop); }
-void CVemuComp::StockExchangeScreen() { RunQuantityShop(*this, kStockExchange); }
+extern const ScreenRow kFoodShopScreen = {
+    .id = kScreenFoodShop,
+    .steps = kShowList | kMouse,
+    .prompt = "何を買いますか？",
+    .rows = BuildFoodShopGoods,
+    .update = FoodShopScreen,
+    .panel = ScreenPanel::kFoodGoods,
+};
+extern const ScreenRow kStockExchangeScreen = {
+    .id = kScreenStockExchange,
+    .steps = kShowList | kMouse,
+    .prompt = "どの銘柄を買いますか？",
+    .rows = BuildShareGoods,
+    .update = StockExchangeScreen,
+};

@@ -7,6 +7,8 @@
 #include "engine/input/direct_input.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
+#include "game/screens/list_input.h"
+#include "game/screens/screen_row.h"
 
 namespace {
 
@@ -50,125 +52,174 @@ int PotRowAt(int count, int x, int y) {
 
 }  // namespace
 
-void CVemuComp::OpenMethodWindow(MenuEntry* entries, int count) {
-    choice_window_.Stop();
-    choice_window_.SetItems(entries, count, &play_screens_.method_cursor, kMethodRows);
-    choice_window_.SetPosition(kMethodX, kMethodY);
-    choice_window_.Start(&play_screens_.method_handle);
+void OpenMethodWindow(CVemuComp& game, MenuEntry* entries, int count) {
+    game.choice_window().Stop();
+    game.choice_window().SetItems(entries, count, &game.play_screens().method_cursor, kMethodRows);
+    game.choice_window().SetPosition(kMethodX, kMethodY);
+    game.choice_window().Start(&game.play_screens().method_handle);
 }
 
-void CVemuComp::ReturnPotItem(int index) {
-    if (index < 0 || index >= static_cast<int>(kitchen_.selection.size())) return;
-    const Food& food = *kitchen_.selection[static_cast<std::size_t>(index)];
+namespace {
+
+void ReturnPotItem(CVemuComp& game, int index) {
+    if (index < 0 || index >= static_cast<int>(game.kitchen().selection.size())) return;
+    const Food& food = *game.kitchen().selection[static_cast<std::size_t>(index)];
     const float amount = OneUnit(food);
-    StoreFood(std::make_unique<Food>(food, amount), amount);
-    TakeOneFromSelection(index);
-    UpdateMenuAvailability();
+    game.StoreFood(std::make_unique<Food>(food, amount), amount);
+    game.TakeOneFromSelection(index);
+    game.UpdateMenuAvailability();
 }
 
-void CVemuComp::CookingScreen() {
-    PlayScreenState& play = play_screens_;
-    pot_row_under_pointer_ =
-        PotRowAt(static_cast<int>(kitchen_.selection.size()), mouse_->x, mouse_->y);
+void StartCooking(CVemuComp& game, int method);
+
+void CookingScreen(CVemuComp& game) {
+    PlayScreenState& play = game.play_screens();
+    game.set_pot_row_under_pointer(PotRowAt(static_cast<int>(game.kitchen().selection.size()),
+                                            game.mouse().x, game.mouse().y));
 
     if (play.cooking_phase == 1) {
-        if (ButtonPressed(kButtonCancel) || ButtonPressed(kButtonLeft) ||
-            mouse_->GetButton(kRightMouse) == 1) {
+        if (game.ButtonPressed(kButtonCancel) || game.ButtonPressed(kButtonLeft) ||
+            game.mouse().GetButton(kRightMouse) == 1) {
             play.cooking_phase = 0;
-            list_window_.SetCursorShown(true);
-            sounds_.switch_sound.Play(0, 0);
-            ReplaceScreen(kScreenCooking);
+            game.list_window().SetCursorShown(true);
+            game.sounds().switch_sound.Play(0, 0);
+            game.ReplaceScreen(kScreenCooking);
             return;
         }
         if (!play.method_handle.IsDone()) return;
         const int row = play.method_cursor;
-        if (row < 0 || row >= static_cast<int>(second_entries_.size())) return;
-        for (CIconEvent& icon : icons_) icon.Stop();
-        list_window_.SetCursorShown(true);
+        if (row < 0 || row >= static_cast<int>(game.second_entries().size())) return;
+        for (CIconEvent& icon : game.icon_buttons()) icon.Stop();
+        game.list_window().SetCursorShown(true);
         play.cooking_phase = 0;
-        const int method = second_entries_[static_cast<std::size_t>(row)].value;
+        const int method = game.second_entries()[static_cast<std::size_t>(row)].value;
         if (method == kMethodDiscard)
-            StartStoryEvent(StoryEvent::kDiscardIngredients);
+            game.StartStoryEvent(StoryEvent::kDiscardIngredients);
         else
-            StartCooking(method);
+            StartCooking(game, method);
         return;
     }
 
-    RecallListCursor(&list_window_);
-    if (ApplySortIcons()) return;
+    game.RecallListCursor(&game.list_window());
+    if (ApplySortIcons(game)) return;
     const int cancel_held =
-        std::max(input_->GetCount(kButtonCancel), mouse_->GetButton(kRightMouse));
-    if (ListCancelled() || Repeats(cancel_held)) {
-        if (kitchen_.selection.empty()) {
-            list_window_.Stop();
-            choice_window_.Stop();
-            for (CIconEvent& icon : icons_) icon.Stop();
-            PopScreen();
+        std::max(game.input().GetCount(kButtonCancel), game.mouse().GetButton(kRightMouse));
+    if (game.ListCancelled() || Repeats(cancel_held)) {
+        if (game.kitchen().selection.empty()) {
+            game.list_window().Stop();
+            game.choice_window().Stop();
+            for (CIconEvent& icon : game.icon_buttons()) icon.Stop();
+            game.PopScreen();
             return;
         }
-        sounds_.effects[kSoundSelectOff].Play(0, 0);
-        ReturnPotItem(static_cast<int>(kitchen_.selection.size()) - 1);
-        ReplaceScreen(kScreenCooking);
+        game.sounds().effects[kSoundSelectOff].Play(0, 0);
+        ReturnPotItem(game, static_cast<int>(game.kitchen().selection.size()) - 1);
+        game.ReplaceScreen(kScreenCooking);
         return;
     }
     // Right steps over to the cooking methods beside the list; left or cancel steps back.
-    if (ButtonPressed(kButtonRight) && !kitchen_.selection.empty()) {
-        sounds_.switch_sound.Play(0, 0);
-        list_window_.SetCursorShown(false);
+    if (game.ButtonPressed(kButtonRight) && !game.kitchen().selection.empty()) {
+        game.sounds().switch_sound.Play(0, 0);
+        game.list_window().SetCursorShown(false);
         play.method_cursor = 0;
         // Opened afresh, so a click on it while foods were still being chosen decides nothing.
-        OpenMethodWindow(second_entries_.data(), static_cast<int>(second_entries_.size()));
-        ShowMessage(&handles_.message, "調理方法を選んでください", true);
+        OpenMethodWindow(game, game.second_entries().data(),
+                         static_cast<int>(game.second_entries().size()));
+        game.ShowMessage(&game.handles().message, "調理方法を選んでください", true);
         play.cooking_phase = 1;
         return;
     }
-    if (handles_.list.IsDone() && screen_cursor_ >= 0 && screen_cursor_ < entry_count_) {
-        const int index = entries_[static_cast<std::size_t>(screen_cursor_)].value;
-        Pantry& pantry = kitchen_.pantry();
+    if (game.handles().list.IsDone() && game.screens().cursor() >= 0 &&
+        game.screens().cursor() < game.entry_count()) {
+        const int index = game.entries()[static_cast<std::size_t>(game.screens().cursor())].value;
+        Pantry& pantry = game.kitchen().pantry();
         if (index >= 0 && index < static_cast<int>(pantry.size())) {
-            sounds_.effects[kSoundSelectOn].Play(0, 0);
+            game.sounds().effects[kSoundSelectOn].Play(0, 0);
             const Food& food = *pantry[static_cast<std::size_t>(index)];
             const float amount = OneUnit(food);
-            AddToSelection(std::make_unique<Food>(food, amount), amount);
-            TakeFromPantry(index, amount);
-            UpdateMenuAvailability();
+            game.AddToSelection(std::make_unique<Food>(food, amount), amount);
+            game.TakeFromPantry(index, amount);
+            game.UpdateMenuAvailability();
         }
-        ReplaceScreen(kScreenCooking);
+        game.ReplaceScreen(kScreenCooking);
         return;
     }
-    if (pot_row_under_pointer_ >= 0 &&
-        (ButtonPressed(kButtonDecide) || mouse_->GetButton(kLeftMouse) == 1)) {
-        sounds_.effects[kSoundSelectOff].Play(0, 0);
-        ReturnPotItem(pot_row_under_pointer_);
-        ReplaceScreen(kScreenCooking);
+    if (game.pot_row_under_pointer() >= 0 &&
+        (game.ButtonPressed(kButtonDecide) || game.mouse().GetButton(kLeftMouse) == 1)) {
+        game.sounds().effects[kSoundSelectOff].Play(0, 0);
+        ReturnPotItem(game, game.pot_row_under_pointer());
+        game.ReplaceScreen(kScreenCooking);
     }
 }
 
-void CVemuComp::StartCooking(int method) {
-    std::unique_ptr<Food> dish = PrepareDish(method);
+void StartCooking(CVemuComp& game, int method) {
+    std::unique_ptr<Food> dish = game.PrepareDish(method);
     if (!dish) return;
-    OfferForMenu(*dish);
-    shown_cooking_method_ = method;
+    OfferForMenu(game, *dish);
+    game.set_shown_cooking_method(method);
     const int unit_weight = dish->def ? static_cast<int>(dish->def->unit_weight) : 0;
-    PrepStep(method, dish->amount, unit_weight);
+    game.PrepStep(method, dish->amount, unit_weight);
     for (const MethodSound& sound : kMethodSounds)
-        if (sound.method == method) sounds_.effects[sound.sound].Play(0, 0);
-    made_dish_ = std::move(dish);
-    play_screens_.cooking_frames = 0;
-    ReplaceScreen(kScreenCookingInProgress);
+        if (sound.method == method) game.sounds().effects[sound.sound].Play(0, 0);
+    game.made_dish() = std::move(dish);
+    game.play_screens().cooking_frames = 0;
+    game.ReplaceScreen(kScreenCookingInProgress);
 }
 
-void CVemuComp::CookingInProgressScreen() {
-    int& frames = play_screens_.cooking_frames;
+void CookingInProgressScreen(CVemuComp& game) {
+    int& frames = game.play_screens().cooking_frames;
     ++frames;
-    int& minutes = state_.cooking_minutes;
+    int& minutes = game.state().cooking_minutes;
     if (minutes > 0) {
-        AddMinutes(kCookingMinutesPerFrame);
+        game.AddMinutes(kCookingMinutesPerFrame);
         minutes = std::max(minutes - kCookingMinutesPerFrame, 0);
     }
     if (minutes > 0 || frames <= kCookingMinFrames) return;
     frames = 0;
-    shown_cooking_method_ = 0;
-    sounds_.effects[kSoundChin].Play(0, 0);
-    ReplaceScreen(kScreenDishMade);
+    game.set_shown_cooking_method(0);
+    game.sounds().effects[kSoundChin].Play(0, 0);
+    game.ReplaceScreen(kScreenDishMade);
 }
+
+// Nothing to cook with: the notice instead of the list.
+bool PrepareCooking(CVemuComp& game, std::string& /*prompt*/) {
+    if (game.kitchen().selection.empty() && game.kitchen().pantry().empty()) {
+        game.screens().OpenNotice("食材がありません");
+        return false;
+    }
+    return true;
+}
+
+// The pantry's rows, and the methods the utensils offer for the pot in the method window beside
+// them.
+int BuildCookingRows(CVemuComp& game, std::vector<MenuEntry>& entries) {
+    const int rows = BuildPantryRows(game, entries);
+    std::vector<MenuEntry>& methods = game.second_entries();
+    game.BuildMethodMenu(methods);
+    OpenMethodWindow(game, methods.data(), static_cast<int>(methods.size()));
+    return rows;
+}
+
+bool ShowCookingInProgress(CVemuComp& game) {
+    game.list_window().Stop();
+    game.choice_window().Stop();
+    return true;
+}
+
+}  // namespace
+
+extern const ScreenRow kCookingScreen = {
+    .id = kScreenCooking,
+    .steps = kShowList | kHideChoiceCursor | kStartIcons,
+    .prompt = "食材を選んでください",
+    .rows = BuildCookingRows,
+    .prepare = PrepareCooking,
+    .update = CookingScreen,
+    .panel = ScreenPanel::kPantryFood,
+};
+extern const ScreenRow kCookingInProgressScreen = {
+    .id = kScreenCookingInProgress,
+    .steps = kStopMessageWaiters,
+    .show = ShowCookingInProgress,
+    .update = CookingInProgressScreen,
+};

@@ -1,9 +1,13 @@
 // The ingredient dictionary and the recipe book: what the player has come to know, and the
 // last dish of a recipe offered for the menu.
 #include <algorithm>
+#include <cstdio>
+#include <string>
 
 #include "game/main/vemu_comp.h"
+#include "game/screens/list_input.h"
 #include "game/screens/play_lists.h"
+#include "game/screens/screen_row.h"
 
 namespace {
 
@@ -35,25 +39,58 @@ int BuildRecipeBookList(CVemuComp& game, std::vector<MenuEntry>& entries) {
     return BuildBookRows(game.book(), kIngredients, game.book().recipes.size(), entries);
 }
 
-void CVemuComp::IngredientDictionaryScreen() { RecipeBookScreen(); }
+namespace {
 
-void CVemuComp::RecipeBookScreen() {
-    RecallListCursor(&list_window_);
-    if (ListCancelled()) {
-        list_window_.SetTop(0);
-        PopScreen();
+void RecipeBookScreen(CVemuComp& game) {
+    game.RecallListCursor(&game.list_window());
+    if (game.ListCancelled()) {
+        game.list_window().SetTop(0);
+        game.PopScreen();
         return;
     }
-    if (!handles_.list.IsDone() || screen_cursor_ < 0 || screen_cursor_ >= entry_count_) return;
-    const std::size_t index =
-        static_cast<std::size_t>(entries_[static_cast<std::size_t>(screen_cursor_)].value);
-    if (index >= book_.recipes.size()) return;
-    const Recipe& recipe = *book_.recipes[index];
+    if (!game.handles().list.IsDone() || game.screens().cursor() < 0 ||
+        game.screens().cursor() >= game.entry_count())
+        return;
+    const std::size_t index = static_cast<std::size_t>(
+        game.entries()[static_cast<std::size_t>(game.screens().cursor())].value);
+    if (index >= game.book().recipes.size()) return;
+    const Recipe& recipe = *game.book().recipes[index];
     if (!recipe.last_result) {
-        PushScreen(kScreenWaitForMessage);
-        ShowMessage(&handles_.message, "この料理はメニューに加えられません", true);
+        game.PushScreen(kScreenWaitForMessage);
+        game.ShowMessage(&game.handles().message, "この料理はメニューに加えられません", true);
         return;
     }
-    OfferForMenu(*recipe.last_result);
-    PushScreen(kScreenAddToMenu);
+    OfferForMenu(game, *recipe.last_result);
+    game.PushScreen(kScreenAddToMenu);
 }
+
+// The prompt counts the recipes known against the recipes there are.
+bool PrepareRecipeBook(CVemuComp& game, std::string& prompt) {
+    // A book of plain ingredients only has no recipes to count: 0 %, not a division.
+    const long long recipes =
+        static_cast<long long>(game.book().recipes.size()) - kPlainIngredientCount;
+    const int known = game.known_recipes();
+    const long long percent = recipes > 0 ? known * 100LL / recipes : 0;
+    char text[96];
+    std::snprintf(text, sizeof text, "現在のレシピ総数は %d\n達成率は %lld％ です", known, percent);
+    prompt = text;
+    return true;
+}
+
+}  // namespace
+
+extern const ScreenRow kIngredientDictionaryScreen = {
+    .id = kScreenIngredientDictionary,
+    .steps = kShowList,
+    .rows = BuildIngredientDictionaryList,
+    .update = RecipeBookScreen,
+    .panel = ScreenPanel::kIngredientEntry,
+};
+extern const ScreenRow kRecipeBookScreen = {
+    .id = kScreenRecipeBook,
+    .steps = kShowList,
+    .rows = BuildRecipeBookList,
+    .prepare = PrepareRecipeBook,
+    .update = RecipeBookScreen,
+    .panel = ScreenPanel::kRecipeEntry,
+};

@@ -9,6 +9,7 @@
 #include "game/economy/owned_items.h"
 #include "game/main/vemu_comp.h"
 #include "game/screens/play_lists.h"
+#include "game/screens/screen_row.h"
 
 namespace {
 
@@ -64,47 +65,64 @@ int BuildEquipmentCandidates(CItemBag& bag, int kind, std::vector<MenuEntry>& en
     return static_cast<int>(entries.size());
 }
 
-void CVemuComp::EquipmentScreen() {
-    PlayScreenState& play = play_screens_;
-    RecallListCursor(&list_window_);
+namespace {
+
+void EquipmentScreen(CVemuComp& game) {
+    PlayScreenState& play = game.play_screens();
+    game.RecallListCursor(&game.list_window());
     if (play.equipment_phase == kChooseSlot) {
-        if (ListCancelled()) {
-            PopScreen();
+        if (game.ListCancelled()) {
+            game.PopScreen();
             return;
         }
-        if (!handles_.list.IsDone() || screen_cursor_ < 0 || screen_cursor_ >= entry_count_) return;
-        play.equipment_slot = screen_cursor_;
-        entry_count_ =
-            BuildEquipmentCandidates(mediator_->items(), KindOfSlot(play.equipment_slot), entries_);
-        screen_cursor_ = 0;
-        ShowChoiceList(entries_.data(), entry_count_);
-        ShowMessage(&handles_.message, "交換する装備品を選んでください", false);
+        if (!game.handles().list.IsDone() || game.screens().cursor() < 0 ||
+            game.screens().cursor() >= game.entry_count())
+            return;
+        play.equipment_slot = game.screens().cursor();
+        game.set_entry_count(BuildEquipmentCandidates(
+            game.mediator().items(), KindOfSlot(play.equipment_slot), game.entries()));
+        game.screens().cursor() = 0;
+        game.ShowChoiceList(game.entries().data(), game.entry_count());
+        game.ShowMessage(&game.handles().message, "交換する装備品を選んでください", false);
         play.equipment_phase = kChooseItem;
         return;
     }
 
-    if (ListCancelled()) {
+    if (game.ListCancelled()) {
         play.equipment_phase = kChooseSlot;
-        screen_cursor_ = play.equipment_slot;
-        ReplaceScreen(kScreenEquipment);
+        game.screens().cursor() = play.equipment_slot;
+        game.ReplaceScreen(kScreenEquipment);
         return;
     }
-    if (!handles_.list.IsDone() || screen_cursor_ < 0 || screen_cursor_ >= entry_count_) return;
-    std::unique_ptr<CItem>* slot = EquipSlot(state_, play.equipment_slot);
-    const int value = entries_[static_cast<std::size_t>(screen_cursor_)].value;
-    CItemBag& bag = mediator_->items();
+    if (!game.handles().list.IsDone() || game.screens().cursor() < 0 ||
+        game.screens().cursor() >= game.entry_count())
+        return;
+    std::unique_ptr<CItem>* slot = EquipSlot(game.state(), play.equipment_slot);
+    const int value = game.entries()[static_cast<std::size_t>(game.screens().cursor())].value;
+    CItemBag& bag = game.mediator().items();
     if (slot && value == kTakeOff) {
-        if (*slot) GiveItem((*slot)->GetName(), 1);
+        if (*slot) game.GiveItem((*slot)->GetName(), 1);
         slot->reset();
     } else if (slot) {
         CItem* bagged = bag.GetItemAt(value);
         std::unique_ptr<CItem> worn = bagged ? CreateItemByName(bagged->GetName()) : nullptr;
-        if (worn && RemoveOwnedItem(state_, bag, *bagged, 1)) {
-            if (*slot) GiveItem((*slot)->GetName(), 1);
+        if (worn && RemoveOwnedItem(game.state(), bag, *bagged, 1)) {
+            if (*slot) game.GiveItem((*slot)->GetName(), 1);
             *slot = std::move(worn);
         }
     }
     play.equipment_phase = kChooseSlot;
-    screen_cursor_ = play.equipment_slot;
-    ReplaceScreen(kScreenEquipment);
+    game.screens().cursor() = play.equipment_slot;
+    game.ReplaceScreen(kScreenEquipment);
 }
+
+}  // namespace
+
+extern const ScreenRow kEquipmentScreen = {
+    .id = kScreenEquipment,
+    .steps = kShowList,
+    .prompt = "装備品を選んでください",
+    .rows = BuildEquipmentSlotList,
+    .update = EquipmentScreen,
+    .panel = ScreenPanel::kEquipment,
+};

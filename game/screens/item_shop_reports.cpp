@@ -7,6 +7,7 @@
 #include "engine/framework/game_mediator.h"
 #include "game/economy/owned_items.h"
 #include "game/main/vemu_comp.h"
+#include "game/screens/screen_row.h"
 
 namespace {
 
@@ -30,39 +31,78 @@ CItem* FinishedDeal(CVemuComp& game, int& quantity) {
     return nullptr;
 }
 
-}  // namespace
-
-void CVemuComp::ToolShopScreen() {
+void ToolShopScreen(CVemuComp& game) {
     // A grey row is one beyond the money: the player who decides it is told so.
-    if (shop_window_.list().DecideRefused())
-        ShowMessage(&handles_.message, "お金が足りません", false);
+    if (game.shop_window().list().DecideRefused())
+        game.ShowMessage(&game.handles().message, "お金が足りません", false);
     int quantity = 0;
-    CItem* item = FinishedDeal(*this, quantity);
+    CItem* item = FinishedDeal(game, quantity);
     if (!item) return;
-    sounds_.effects[kSoundBuy].Play(0, 0);
-    AddMoney(ClampToInt(-static_cast<double>(item->price) * quantity));
+    game.sounds().effects[kSoundBuy].Play(0, 0);
+    game.AddMoney(ClampToInt(-static_cast<double>(item->price) * quantity));
     // The name first: giving the item may make the shop's record the bag's.
     char text[160];
     std::snprintf(text, sizeof text, "『%s』を %d ヶ買いました", item->GetName(), quantity);
-    GiveItem(item->GetName(), quantity);
-    PushScreen(kScreenWaitForMessage);
-    ShowMessage(&handles_.message, text, true);
+    game.GiveItem(item->GetName(), quantity);
+    game.PushScreen(kScreenWaitForMessage);
+    game.ShowMessage(&game.handles().message, text, true);
 }
 
-void CVemuComp::PawnShopScreen() {
+void PawnShopScreen(CVemuComp& game) {
     int quantity = 0;
-    CItem* item = FinishedDeal(*this, quantity);
+    CItem* item = FinishedDeal(game, quantity);
     if (!item) return;
     char text[160];
     std::snprintf(text, sizeof text, "『%s』を %d ヶ売りました", item->GetName(), quantity);
     const double proceeds = std::trunc(static_cast<double>(item->price) * quantity * kSellFactor);
     // Only what actually leaves the bag is paid for.
-    if (!RemoveOwnedItem(state_, mediator_->items(), *item, quantity)) {
-        PopScreen();
+    if (!RemoveOwnedItem(game.state(), game.mediator().items(), *item, quantity)) {
+        game.PopScreen();
         return;
     }
-    sounds_.effects[kSoundBuy].Play(0, 0);
-    AddMoney(ClampToInt(proceeds));
-    PushScreen(kScreenWaitForMessage);
-    ShowMessage(&handles_.message, text, true);
+    game.sounds().effects[kSoundBuy].Play(0, 0);
+    game.AddMoney(ClampToInt(proceeds));
+    game.PushScreen(kScreenWaitForMessage);
+    game.ShowMessage(&game.handles().message, text, true);
 }
+
+constexpr int kShopRows = 8;
+
+bool ShowToolShop(CVemuComp& game) {
+    game.shop_window().BuildBuyList(false, 1.0f, &game.item_goods(game.goods_in_use()),
+                                    &game.screens().cursor(), kShopRows, game.state().money);
+    game.shop_window().Start(&game.handles().list);
+    return true;
+}
+
+// Nothing to sell: the notice instead of the shop.
+bool PreparePawnShop(CVemuComp& game, std::string& /*prompt*/) {
+    if (game.mediator().items().GetSize() != 0) return true;
+    game.screens().OpenNotice("所持品がありません");
+    return false;
+}
+
+bool ShowPawnShop(CVemuComp& game) {
+    game.shop_window().BuildSellList(static_cast<float>(kSellFactor), &game.screens().cursor(),
+                                     kShopRows);
+    game.shop_window().Start(&game.handles().list);
+    return true;
+}
+
+}  // namespace
+
+extern const ScreenRow kToolShopScreen = {
+    .id = kScreenToolShop,
+    .prompt = "何を買いますか？",
+    .show = ShowToolShop,
+    .update = ToolShopScreen,
+    .panel = ScreenPanel::kToolGoods,
+};
+extern const ScreenRow kPawnShopScreen = {
+    .id = kScreenPawnShop,
+    .prompt = "何を売りますか？",
+    .prepare = PreparePawnShop,
+    .show = ShowPawnShop,
+    .update = PawnShopScreen,
+    .panel = ScreenPanel::kPawnItem,
+};

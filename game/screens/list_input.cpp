@@ -1,7 +1,10 @@
 // What every list screen reads from the player besides its list: cancel, single buttons and the
 // sort icons.
+#include "game/screens/list_input.h"
 #include "engine/framework/mouse_event.h"
 #include "engine/input/direct_input.h"
+
+#include "game/economy/pantry_list.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -17,33 +20,39 @@ bool CVemuComp::ListCancelled() const {
     return ButtonPressed(kButtonCancel) || mouse_->GetButton(kRightMouse) == 1;
 }
 
-bool CVemuComp::ListDecision(int& value) {
-    RecallListCursor(&list_window_);
-    if (ListCancelled()) {
-        PopScreen();
+bool ListDecision(CVemuComp& game, int& value) {
+    game.RecallListCursor(&game.list_window());
+    if (game.ListCancelled()) {
+        game.PopScreen();
         return false;
     }
-    if (!handles_.list.IsDone() || screen_cursor_ < 0 || screen_cursor_ >= entry_count_ ||
-        screen_cursor_ >= static_cast<int>(entries_.size()))
+    if (!game.handles().list.IsDone() || game.screens().cursor() < 0 ||
+        game.screens().cursor() >= game.entry_count() ||
+        game.screens().cursor() >= static_cast<int>(game.entries().size()))
         return false;
-    value = entries_[static_cast<std::size_t>(screen_cursor_)].value;
+    value = game.entries()[static_cast<std::size_t>(game.screens().cursor())].value;
     return true;
 }
 
-bool CVemuComp::ApplySortIcons() {
-    int& order = state_.align_type;
+bool ApplySortIcons(CVemuComp& game) {
+    int& order = game.state().align_type;
     const int before = order;
     for (int i = 0; i < kSortOrders; ++i)
-        if (icons_[static_cast<std::size_t>(i)].IsPressed() && i != order) order = i;
+        if (game.icon_buttons()[static_cast<std::size_t>(i)].IsPressed() && i != order) order = i;
     // Button 6 steps through the orders, as clicking the icons in turn does.
-    if (ButtonPressed(kButton6)) {
-        sounds_.switch_sound.Play(0, 0);
+    if (game.ButtonPressed(kButton6)) {
+        game.sounds().switch_sound.Play(0, 0);
         order = (order + 1) % kSortOrders;
     }
     // A click on the icon already selected changes nothing, but it must not stay latched.
     for (int i = 0; i < kSortOrders; ++i)
-        icons_[static_cast<std::size_t>(i)].SetPressed(i == order);
+        game.icon_buttons()[static_cast<std::size_t>(i)].SetPressed(i == order);
     if (order == before) return false;
-    ReplaceScreen(screen_id_);
+    game.ReplaceScreen(game.screen_id());
     return true;
+}
+
+int BuildPantryRows(CVemuComp& game, std::vector<MenuEntry>& entries) {
+    BuildPantryList(game.kitchen(), game.state().align_type, entries);
+    return static_cast<int>(entries.size());
 }

@@ -5,7 +5,9 @@
 #include "game/economy/customers.h"
 #include "game/economy/owned_items.h"
 #include "game/main/vemu_comp.h"
+#include "game/screens/list_input.h"
 #include "game/screens/play_lists.h"
+#include "game/screens/screen_row.h"
 
 namespace {
 
@@ -86,52 +88,88 @@ int BuildGameMenuList(CVemuComp& game, std::vector<MenuEntry>& entries) {
     return static_cast<int>(entries.size());
 }
 
-void CVemuComp::MainCommandsScreen() {
-    RecallListCursor(&list_window_);
-    if (!handles_.list.IsDone()) return;
-    switch (screen_cursor_) {
+namespace {
+
+// The status panel beside the commands reads the shop's status text, and the list starts at its
+// first row.
+bool PrepareMainCommands(CVemuComp& game, std::string& /*prompt*/) {
+    game.BuildShopStatusText();
+    game.list_window().SetTop(0);
+    return true;
+}
+
+void MainCommandsScreen(CVemuComp& game) {
+    game.RecallListCursor(&game.list_window());
+    if (!game.handles().list.IsDone()) return;
+    switch (game.screens().cursor()) {
         case kCook:
-            PushScreen(kScreenCooking);
+            game.PushScreen(kScreenCooking);
             break;
         case kSell:
-            PushScreen(kScreenSelling);
+            game.PushScreen(kScreenSelling);
             break;
         case kMenu:
-            PushScreen(kScreenMenu);
+            game.PushScreen(kScreenMenu);
             break;
         case kRest:
-            PushScreen(kScreenResting);
-            if (state_.clock.hour >= kNightFromHour) StartStoryEvent(StoryEvent::kNight);
+            game.PushScreen(kScreenResting);
+            if (game.state().clock.hour >= kNightFromHour) game.StartStoryEvent(StoryEvent::kNight);
             break;
         case kGoOut:
-            PushScreen(kScreenDestinations);
+            game.PushScreen(kScreenDestinations);
             break;
         case kPlan:
-            PushScreen(kScreenGameMenu);
+            game.PushScreen(kScreenGameMenu);
             break;
         default:
             break;
     }
 }
 
-void CVemuComp::DestinationsScreen() {
+void DestinationsScreen(CVemuComp& game) {
     int value = 0;
-    if (!ListDecision(value)) return;
+    if (!ListDecision(game, value)) return;
     if (value == kGoShopping)
-        PushScreen(kScreenShopList);
+        game.PushScreen(kScreenShopList);
     else if (value == kGoContest)
-        PushScreen(kScreenContestHall);
+        game.PushScreen(kScreenContestHall);
     else if (value == kGoArchitect)
-        StartStoryEvent(StoryEvent::kExpandShop);
+        game.StartStoryEvent(StoryEvent::kExpandShop);
     else if (value >= kFirstOutingPlace)
-        PushScreen(kScreenOuting);
+        game.PushScreen(kScreenOuting);
 }
 
-void CVemuComp::GameMenuScreen() {
+void GameMenuScreen(CVemuComp& game) {
     int screen = 0;
-    if (!ListDecision(screen)) return;
+    if (!ListDecision(game, screen)) return;
     if (screen == kSaveRow)
-        StartStoryEvent(StoryEvent::kSave);
+        game.StartStoryEvent(StoryEvent::kSave);
     else
-        PushScreen(screen);
+        game.PushScreen(screen);
 }
+
+}  // namespace
+
+extern const ScreenRow kMainCommandsScreen = {
+    .id = kScreenMainCommands,
+    .steps = kShowList,
+    .prompt = "何をしますか？",
+    .rows = BuildMainCommandList,
+    .prepare = PrepareMainCommands,
+    .update = MainCommandsScreen,
+    .panel = ScreenPanel::kStatus,
+};
+extern const ScreenRow kDestinationsScreen = {
+    .id = kScreenDestinations,
+    .steps = kShowList,
+    .prompt = "どこに行きますか？",
+    .rows = BuildDestinationList,
+    .update = DestinationsScreen,
+};
+extern const ScreenRow kGameMenuScreen = {
+    .id = kScreenGameMenu,
+    .steps = kShowList,
+    .prompt = "何をしますか？",
+    .rows = BuildGameMenuList,
+    .update = GameMenuScreen,
+};

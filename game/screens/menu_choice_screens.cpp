@@ -1,6 +1,9 @@
 // The screens that decide what goes on the menu or to a contest: the menu is full, the same
 // dish is already on it, a pantry dish for the menu, and the dish handed in at a contest.
 #include "game/main/vemu_comp.h"
+#include "game/screens/economy_lists.h"
+#include "game/screens/list_input.h"
+#include "game/screens/screen_row.h"
 
 namespace {
 
@@ -16,111 +19,157 @@ constexpr int kNo = 1;
 
 }  // namespace
 
-void CVemuComp::OfferForMenu(const Food& food) {
-    candidate_dish_ = std::make_unique<MenuDish>(food, 1.0f);
-    candidate_dish_->servable = 1;
+void OfferForMenu(CVemuComp& game, const Food& food) {
+    game.candidate_dish() = std::make_unique<MenuDish>(food, 1.0f);
+    game.candidate_dish()->servable = 1;
 }
 
-void CVemuComp::MenuFullScreen() {
-    RecallListCursor(&list_window_);
-    if (!handles_.list.IsDone()) return;
-    Menu& menu = kitchen_.menu;
-    if (screen_cursor_ >= 0 && screen_cursor_ < static_cast<int>(menu.size()))
-        menu.erase(menu.begin() + screen_cursor_);
-    UpdateMenuAvailability();
-    message_output().Stop();
-    PopScreen();
+namespace {
+
+void MenuFullScreen(CVemuComp& game) {
+    game.RecallListCursor(&game.list_window());
+    if (!game.handles().list.IsDone()) return;
+    Menu& menu = game.kitchen().menu;
+    if (game.screens().cursor() >= 0 && game.screens().cursor() < static_cast<int>(menu.size()))
+        menu.erase(menu.begin() + game.screens().cursor());
+    game.UpdateMenuAvailability();
+    game.message_output().Stop();
+    game.PopScreen();
 }
 
-void CVemuComp::KeepWhichDishScreen() {
-    RecallListCursor(&list_window_);
-    if (!handles_.list.IsDone()) return;
+void KeepWhichDishScreen(CVemuComp& game) {
+    game.RecallListCursor(&game.list_window());
+    if (!game.handles().list.IsDone()) return;
     // The row chosen is the dish that goes.
-    if (screen_cursor_ == kDropOld && candidate_dish_) {
-        Menu& menu = kitchen_.menu;
-        if (HoldsDish(menu, chosen_menu_slot_))
-            menu[static_cast<std::size_t>(chosen_menu_slot_)] = std::move(candidate_dish_);
+    if (game.screens().cursor() == kDropOld && game.candidate_dish()) {
+        Menu& menu = game.kitchen().menu;
+        if (HoldsDish(menu, game.chosen_menu_slot()))
+            menu[static_cast<std::size_t>(game.chosen_menu_slot())] =
+                std::move(game.candidate_dish());
         else
-            menu.push_back(std::move(candidate_dish_));
+            menu.push_back(std::move(game.candidate_dish()));
     }
-    candidate_dish_.reset();
-    UpdateMenuAvailability();
+    game.candidate_dish().reset();
+    game.UpdateMenuAvailability();
     // The slot has been dealt with: a later dish must not take it again.
-    chosen_menu_slot_ = -1;
-    message_output().Stop();
-    PopScreen();
+    game.set_chosen_menu_slot(-1);
+    game.message_output().Stop();
+    game.PopScreen();
 }
 
-void CVemuComp::AddDishToMenuScreen() {
+void AddDishToMenuScreen(CVemuComp& game) {
     int index = 0;
-    if (!ListDecision(index)) return;
-    const Pantry& pantry = kitchen_.pantry();
+    if (!ListDecision(game, index)) return;
+    const Pantry& pantry = game.kitchen().pantry();
     if (index < 0 || index >= static_cast<int>(pantry.size())) return;
-    sounds_.effects[kSoundSelectOn].Play(0, 0);
-    contest_dish_.reset();
-    OfferForMenu(*pantry[static_cast<std::size_t>(index)]);
+    game.sounds().effects[kSoundSelectOn].Play(0, 0);
+    game.contest_dish().reset();
+    OfferForMenu(game, *pantry[static_cast<std::size_t>(index)]);
 
     // The dish of the chosen slot makes room, and the new dish takes its place there.
-    Menu& menu = kitchen_.menu;
+    Menu& menu = game.kitchen().menu;
     int position = static_cast<int>(menu.size());
-    if (HoldsDish(menu, chosen_menu_slot_)) {
-        position = chosen_menu_slot_;
+    if (HoldsDish(menu, game.chosen_menu_slot())) {
+        position = game.chosen_menu_slot();
         menu.erase(menu.begin() + position);
     }
-    const int same = FindMenuSlotOfDef(*candidate_dish_);
+    const int same = game.FindMenuSlotOfDef(*game.candidate_dish());
     if (same >= 0) {
-        chosen_menu_slot_ = same;
-        ReplaceScreen(kScreenKeepWhichDish);
+        game.set_chosen_menu_slot(same);
+        game.ReplaceScreen(kScreenKeepWhichDish);
         return;
     }
-    menu.insert(menu.begin() + position, std::move(candidate_dish_));
-    chosen_menu_slot_ = -1;
-    UpdateMenuAvailability();
-    if (static_cast<int>(menu.size()) > state_.menu_max)
-        ReplaceScreen(kScreenMenuFull);
+    menu.insert(menu.begin() + position, std::move(game.candidate_dish()));
+    game.set_chosen_menu_slot(-1);
+    game.UpdateMenuAvailability();
+    if (static_cast<int>(menu.size()) > game.state().menu_max)
+        game.ReplaceScreen(kScreenMenuFull);
     else
-        PopScreen();
+        game.PopScreen();
 }
 
-void CVemuComp::ContestDishScreen() {
-    PlayScreenState& play = play_screens_;
+void ContestDishScreen(CVemuComp& game) {
+    PlayScreenState& play = game.play_screens();
     switch (play.contest_phase) {
         case kChoosing: {
-            RecallListCursor(&list_window_);
+            game.RecallListCursor(&game.list_window());
             // Without a dish to choose the screen would hold the contest forever: the player
             // may leave it, with no dish handed in.
-            if (entry_count_ == 0 && ListCancelled()) {
-                contest_dish_.reset();
-                PopScreen();
+            if (game.entry_count() == 0 && game.ListCancelled()) {
+                game.contest_dish().reset();
+                game.PopScreen();
                 return;
             }
-            if (!handles_.list.IsDone() || screen_cursor_ < 0 || screen_cursor_ >= entry_count_)
+            if (!game.handles().list.IsDone() || game.screens().cursor() < 0 ||
+                game.screens().cursor() >= game.entry_count())
                 return;
-            const int index = entries_[static_cast<std::size_t>(screen_cursor_)].value;
-            const Pantry& pantry = kitchen_.pantry();
+            const int index =
+                game.entries()[static_cast<std::size_t>(game.screens().cursor())].value;
+            const Pantry& pantry = game.kitchen().pantry();
             if (index < 0 || index >= static_cast<int>(pantry.size())) return;
-            sounds_.effects[kSoundSelectOn].Play(0, 0);
-            contest_dish_ = std::make_unique<Food>(*pantry[static_cast<std::size_t>(index)], 1.0f);
+            game.sounds().effects[kSoundSelectOn].Play(0, 0);
+            game.contest_dish() =
+                std::make_unique<Food>(*pantry[static_cast<std::size_t>(index)], 1.0f);
             play.contest_food = index;
-            ShowMessage(&handles_.message, "この料理を提出しますか？", false);
+            game.ShowMessage(&game.handles().message, "この料理を提出しますか？", false);
             play.contest_phase = kAsking;
             return;
         }
         case kAsking:
-            if (!handles_.message.IsDone()) return;
-            choice_result_ = kNo;
-            AskYesNo(&handles_.list);
+            if (!game.handles().message.IsDone()) return;
+            game.set_choice_result(kNo);
+            game.AskYesNo(&game.handles().list);
             play.contest_phase = kAnswering;
             return;
         default:
-            if (!handles_.list.IsDone()) return;
+            if (!game.handles().list.IsDone()) return;
             play.contest_phase = kChoosing;
-            if (choice_result_ == kNo) {
-                ReplaceScreen(kScreenContestDish);
+            if (game.choice_result() == kNo) {
+                game.ReplaceScreen(kScreenContestDish);
                 return;
             }
-            TakeFromPantry(play.contest_food, 1.0f);
-            PopScreen();
+            game.TakeFromPantry(play.contest_food, 1.0f);
+            game.PopScreen();
             return;
     }
 }
+
+int BuildKeepWhichDishList(CVemuComp& game, std::vector<MenuEntry>& entries) {
+    game.BuildDishChoiceList(entries);
+    return static_cast<int>(entries.size());
+}
+
+}  // namespace
+
+extern const ScreenRow kMenuFullScreen = {
+    .id = kScreenMenuFull,
+    .steps = kShowList,
+    .prompt = "メニューがいっぱいです\nどのメニューと置き換えますか？",
+    .rows = BuildMenuRows,
+    .update = MenuFullScreen,
+    .panel = ScreenPanel::kMenuDish,
+};
+extern const ScreenRow kKeepWhichDishScreen = {
+    .id = kScreenKeepWhichDish,
+    .steps = kShowList,
+    .prompt = "同じメニューがあります\nどちらのメニューを削除しますか？",
+    .rows = BuildKeepWhichDishList,
+    .update = KeepWhichDishScreen,
+    .panel = ScreenPanel::kKeepWhichDish,
+};
+extern const ScreenRow kAddDishToMenuScreen = {
+    .id = kScreenAddDishToMenu,
+    .steps = kShowList,
+    .prompt = "メニューに登録する料理を選んでください",
+    .rows = BuildPantryRows,
+    .update = AddDishToMenuScreen,
+    .panel = ScreenPanel::kPantryFood,
+};
+extern const ScreenRow kContestDishScreen = {
+    .id = kScreenContestDish,
+    .steps = kShowList,
+    .prompt = "提出する料理を選んでください",
+    .rows = BuildPantryRows,
+    .update = ContestDishScreen,
+    .panel = ScreenPanel::kPantryFood,
+};

@@ -1,10 +1,16 @@
 // The menu: offering a freshly cooked dish for it, and the menu screen where the player cooks a
 // portion ahead, sets the morning restock, exchanges a place or deletes a dish.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
 #include <string>
 
+#include "engine/framework/game_mediator.h"
 #include "game/rules/serving.h"
 #include "game/screens/economy_lists.h"
 #include "game/screens/screen_input.h"
+#include "game/screens/screen_row.h"
 
 namespace {
 
@@ -24,40 +30,36 @@ bool AnyIngredientNotMastered(const Food& dish) {
     return false;
 }
 
-}  // namespace
-
-void CVemuComp::AfterDishMade() {
+void AfterDishMade(CVemuComp& game) {
     // Without a dish there is nothing to read first.
-    if (made_dish_ && !handles_.message.IsDone()) return;
+    if (game.made_dish() && !game.handles().message.IsDone()) return;
     // The pantry may merge the dish into a food it holds and delete it: nothing keeps it here.
-    if (made_dish_) StoreFood(std::move(made_dish_), 0.0f);
-    UpdateMenuAvailability();
-    ReplaceScreen(kScreenAfterDishMade);
-    if (!state_.menu_offer_suppressed) PushScreen(kScreenAddToMenu);
+    if (game.made_dish()) game.StoreFood(std::move(game.made_dish()), 0.0f);
+    game.UpdateMenuAvailability();
+    game.ReplaceScreen(kScreenAfterDishMade);
+    if (!game.state().menu_offer_suppressed) game.PushScreen(kScreenAddToMenu);
 }
 
-void CVemuComp::AddToMenuAnswer() {
-    if (!handles_.list.IsDone()) return;
-    if (choice_result_ == 0 && candidate_dish_) {
-        const int same = FindMenuSlotOfDef(*candidate_dish_);
+void AddToMenuAnswer(CVemuComp& game) {
+    if (!game.handles().list.IsDone()) return;
+    if (game.choice_result() == 0 && game.candidate_dish()) {
+        const int same = game.FindMenuSlotOfDef(*game.candidate_dish());
         if (same >= 0) {
-            chosen_menu_slot_ = same;
-            ReplaceScreen(kScreenKeepWhichDish);
+            game.set_chosen_menu_slot(same);
+            game.ReplaceScreen(kScreenKeepWhichDish);
             return;
         }
-        kitchen_.menu.push_back(std::move(candidate_dish_));
-        UpdateMenuAvailability();
-        if (static_cast<int>(kitchen_.menu.size()) > state_.menu_max) {
-            ReplaceScreen(kScreenMenuFull);
+        game.kitchen().menu.push_back(std::move(game.candidate_dish()));
+        game.UpdateMenuAvailability();
+        if (static_cast<int>(game.kitchen().menu.size()) > game.state().menu_max) {
+            game.ReplaceScreen(kScreenMenuFull);
             return;
         }
     } else {
-        candidate_dish_.reset();
+        game.candidate_dish().reset();
     }
-    PopScreen();
+    game.PopScreen();
 }
-
-namespace {
 
 // The dish in the place the player picked, or null for an empty place.
 MenuDish* PickedDish(CVemuComp& game) {
@@ -155,45 +157,103 @@ void BuildActions(std::vector<MenuEntry>& entries) {
     }
 }
 
-}  // namespace
-
-void CVemuComp::MenuScreen() {
-    WaitHandle& restock = handles_.restock;
+void MenuScreen(CVemuComp& game) {
+    WaitHandle& restock = game.handles().restock;
     if (restock.state == WaitHandle::kWaiting) return;
     if (restock.IsDone()) {
         restock.Reset();
-        MenuDish* dish = PickedDish(*this);
-        if (dish && !number_entry_.IsCancelled()) {
-            dish->restock = number_entry_.GetValue();
+        MenuDish* dish = PickedDish(game);
+        if (dish && !game.number_entry().IsCancelled()) {
+            dish->restock = game.number_entry().GetValue();
             const char* text = dish->restock == 0 ? "自動仕入れ設定を解除しました"
                                : AnyIngredientNotMastered(*dish)
                                    ? "自動仕入れを設定しましたが\n自動仕入れのできない材料が"
                                      "メニューに含まれています"
                                    : "自動仕入れを設定しました";
             // Read on its own screen: the menu list comes back once it is read.
-            ShowNotice(text);
+            game.ShowNotice(text);
             return;
         }
         // The list again as the screen opens it, under its own prompt, not the entry's.
-        ReplaceScreen(kScreenMenu);
+        game.ReplaceScreen(kScreenMenu);
         return;
     }
-    if (window_kind_ == kChoiceWindow) {
-        RunMenuAction(*this);
+    if (game.window_kind() == kChoiceWindow) {
+        RunMenuAction(game);
         return;
     }
-    RecallListCursor(&list_window_);
-    if (ListCancelled()) {
-        PopScreen();
+    game.RecallListCursor(&game.list_window());
+    if (game.ListCancelled()) {
+        game.PopScreen();
         return;
     }
-    if (!handles_.list.IsDone()) return;
-    sounds_.switch_sound.Play(0, 0);
-    BuildActions(second_entries_);
-    choice_result_ = 0;
-    window_kind_ = kChoiceWindow;
-    choice_window_.SetItems(second_entries_.data(), kActionCount, &choice_result_, kActionCount);
-    choice_window_.SetPosition(kActionX, kActionY);
-    choice_window_.Start(&handles_.list);
-    OpenPrompt("メニュー設定");
+    if (!game.handles().list.IsDone()) return;
+    game.sounds().switch_sound.Play(0, 0);
+    BuildActions(game.second_entries());
+    game.set_choice_result(0);
+    game.set_window_kind(kChoiceWindow);
+    game.choice_window().SetItems(game.second_entries().data(), kActionCount,
+                                  game.choice_result_slot(), kActionCount);
+    game.choice_window().SetPosition(kActionX, kActionY);
+    game.choice_window().Start(&game.handles().list);
+    game.screens().OpenPrompt("メニュー設定");
 }
+
+// "『name』が" and how much of it: whole units, or 少し below one.
+std::string DishMadeNotice(const Food& dish) {
+    std::string text = "『" + dish.name + "』が";
+    if (dish.amount >= 1.0f) {
+        // Printed from the truncated float itself, so an amount beyond int still reads right.
+        const double whole =
+            std::trunc(std::min<double>(dish.amount, std::numeric_limits<float>::max()));
+        char number[48];
+        std::snprintf(number, sizeof number, "%.0f", whole);
+        text += number;
+        text += "ヶ";
+    } else {
+        text += "少し";
+    }
+    return text + "できました";
+}
+
+bool ShowDishMade(CVemuComp& game) {
+    if (const std::unique_ptr<Food>& dish = game.made_dish()) {
+        game.ShowMessage(&game.handles().message, DishMadeNotice(*dish).c_str(), true);
+        game.mediator().StopEventsWaitingOn(&game.handles().list);
+        game.DiscardSelection();
+    }
+    return false;
+}
+
+// An empty menu has nothing to show: the notice instead of the list.
+bool PrepareMenu(CVemuComp& game, std::string& /*prompt*/) {
+    game.UpdateMenuAvailability();
+    if (!game.kitchen().menu.empty()) return true;
+    game.screens().OpenNotice("メニューがありません");
+    return false;
+}
+
+}  // namespace
+
+extern const ScreenRow kDishMadeScreen = {
+    .id = kScreenDishMade,
+    .show = ShowDishMade,
+    .update = AfterDishMade,
+    .panel = ScreenPanel::kCandidateDish,
+};
+extern const ScreenRow kAddToMenuScreen = {
+    .id = kScreenAddToMenu,
+    .steps = kStopListWaiters | kAskYesNo,
+    .prompt = "メニューに追加しますか？",
+    .update = AddToMenuAnswer,
+    .panel = ScreenPanel::kCandidateDish,
+};
+extern const ScreenRow kMenuScreen = {
+    .id = kScreenMenu,
+    .steps = kShowList | kHideChoiceCursor,
+    .prompt = "メニューを選んでください",
+    .rows = BuildMenuRows,
+    .prepare = PrepareMenu,
+    .update = MenuScreen,
+    .panel = ScreenPanel::kMenuDish,
+};

@@ -8,6 +8,7 @@
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
 #include "game/screens/outing_finds.h"
+#include "game/screens/screen_row.h"
 
 namespace {
 
@@ -28,36 +29,43 @@ const char* DrawFind() {
                : nullptr;
 }
 
-}  // namespace
-
-void CVemuComp::OutingScreen() {
+void OutingScreen(CVemuComp& game) {
     // She comes home once the shop's hours are over.
-    if (!IsShopOpen(state_.clock)) {
+    if (!IsShopOpen(game.state().clock)) {
         // Back from the destinations as well as from the outing.
-        if (state_.stamina > 0.0f) {
-            if (!handles_.message.IsDone()) return;
-            PopScreen();
-            PopScreen();
-            ShowNotice("いま戻りました");
+        if (game.state().stamina > 0.0f) {
+            if (!game.handles().message.IsDone()) return;
+            game.PopScreen();
+            game.PopScreen();
+            game.ShowNotice("いま戻りました");
         } else {
-            PopScreen();
-            PopScreen();
-            StartStoryEvent(StoryEvent::kWakeAfterCollapse);
+            game.PopScreen();
+            game.PopScreen();
+            game.StartStoryEvent(StoryEvent::kWakeAfterCollapse);
         }
         return;
     }
-    if (ListCancelled() || ButtonPressed(kButtonDecide)) {
-        SetCloseWhenDone(false);
-        PopScreen();
+    if (game.ListCancelled() || game.ButtonPressed(kButtonDecide)) {
+        game.SetCloseWhenDone(false);
+        game.PopScreen();
         return;
     }
-    ApplyFatigue(kOutingLoad);
+    game.ApplyFatigue(kOutingLoad);
     if (const char* find = DrawFind()) {
-        sounds_.effects[kSoundGet].Play(0, 0);
-        AddFood(FindFoodDef(find), 1.0f);
+        game.sounds().effects[kSoundGet].Play(0, 0);
+        game.AddFood(FindFoodDef(find), 1.0f);
         const std::string line = std::string(find) + "を手に入れました\n";
-        ShowOrAppendMessage(&handles_.message, line.c_str(), kMessageColor, &font16_);
+        game.ShowOrAppendMessage(&game.handles().message, line.c_str(), CVemuComp::kMessageColor,
+                                 &game.message_font());
     }
-    AddMinutes(kMinutesPerFrame);
-    ScheduleStoryIfTimePassed();
+    game.AddMinutes(kMinutesPerFrame);
+    game.ScheduleStoryIfTimePassed();
 }
+
+}  // namespace
+
+extern const ScreenRow kOutingScreen = {
+    .id = kScreenOuting,
+    .steps = kStopMessageWaiters,
+    .update = OutingScreen,
+};

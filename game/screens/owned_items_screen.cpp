@@ -7,7 +7,9 @@
 #include "engine/framework/devices.h"
 #include "engine/framework/game_mediator.h"
 #include "game/main/vemu_comp.h"
+#include "game/screens/list_input.h"
 #include "game/screens/play_lists.h"
+#include "game/screens/screen_row.h"
 
 namespace {
 
@@ -47,12 +49,25 @@ int BuildOwnedItemList(CVemuComp& game, std::vector<MenuEntry>& entries) {
     return BuildOwnedItemRows(GetGameMediator()->items(), game.state().align_type, entries);
 }
 
-void CVemuComp::OwnedItemsScreen() {
-    RecallListCursor(&list_window_);
-    if (ApplySortIcons()) return;
+namespace {
+
+void OwnedItemsScreen(CVemuComp& game) {
+    game.RecallListCursor(&game.list_window());
+    if (ApplySortIcons(game)) return;
     // The list only shows the items: deciding leaves it as cancelling does.
-    if (!ListCancelled() && !handles_.list.IsDone()) return;
-    list_window_.SetTop(0);
-    for (CIconEvent& icon : icons_) icon.Stop();
-    PopScreen();
+    if (!game.ListCancelled() && !game.handles().list.IsDone()) return;
+    game.list_window().SetTop(0);
+    for (CIconEvent& icon : game.icon_buttons()) icon.Stop();
+    game.PopScreen();
 }
+
+}  // namespace
+
+extern const ScreenRow kOwnedItemsScreen = {
+    .id = kScreenOwnedItems,
+    .steps = kShowList | kStartIcons,
+    .prompt = "所持品を選んでください",
+    .rows = BuildOwnedItemList,
+    .update = OwnedItemsScreen,
+    .panel = ScreenPanel::kOwnedItem,
+};

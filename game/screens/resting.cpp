@@ -2,6 +2,7 @@
 // lunch or dinner comes.
 #include "engine/input/direct_input.h"
 #include "game/main/vemu_comp.h"
+#include "game/screens/screen_row.h"
 
 namespace {
 
@@ -11,33 +12,40 @@ constexpr int kMorning = 7, kLunch = 12, kDinner = 18;
 
 bool Crossed(int before, int after, int hour) { return before < hour && after >= hour; }
 
-}  // namespace
-
-void CVemuComp::RestingScreen() {
-    if (ListCancelled() || ButtonPressed(kButtonDecide)) {
-        PopScreen();
+void RestingScreen(CVemuComp& game) {
+    if (game.ListCancelled() || game.ButtonPressed(kButtonDecide)) {
+        game.PopScreen();
         return;
     }
-    RecoverStamina(kRestTime);
-    const int before = state_.clock.hour;
-    AddMinutes(kMinutesPerFrame);
-    const int after = state_.clock.hour;
+    game.RecoverStamina(kRestTime);
+    const int before = game.state().clock.hour;
+    game.AddMinutes(kMinutesPerFrame);
+    const int after = game.state().clock.hour;
     // The hour that ends the rest comes before the story's check. The check may put a scene or
     // a notice on top of the resting screen; ending the rest after it would pop that screen
     // instead, leaving its scene running with no screen (and the story refusing every other
     // scene from then on) or a notice gone unread under the hour's text. At such an hour the
     // check waits, with its minutes still counted, for the next step of play that makes one.
     if (Crossed(before, after, kMorning)) {
-        PopScreen();
-        screen_cursor_ = 0;
-        StartStoryEvent(StoryEvent::kMorningRoutine);
+        game.PopScreen();
+        game.screens().cursor() = 0;
+        game.StartStoryEvent(StoryEvent::kMorningRoutine);
     } else if (Crossed(before, after, kLunch)) {
-        PopScreen();
-        ShowNotice("ランチタイムです");
+        game.PopScreen();
+        game.ShowNotice("ランチタイムです");
     } else if (Crossed(before, after, kDinner)) {
-        PopScreen();
-        ShowNotice("ディナータイムです");
+        game.PopScreen();
+        game.ShowNotice("ディナータイムです");
     } else {
-        ScheduleStoryIfTimePassed();
+        game.ScheduleStoryIfTimePassed();
     }
 }
+
+}  // namespace
+
+// Resting says nothing: the question of the screen below is not left in the window.
+extern const ScreenRow kRestingScreen = {
+    .id = kScreenResting,
+    .steps = kStopMessageWaiters | kCloseMessage,
+    .update = RestingScreen,
+};

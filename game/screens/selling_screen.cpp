@@ -8,6 +8,7 @@
 #include "game/economy/customers.h"
 #include "game/rules/sale.h"
 #include "game/screens/screen_input.h"
+#include "game/screens/screen_row.h"
 
 namespace {
 
@@ -19,57 +20,82 @@ constexpr float kSellingFatigue = 0.1f;
 constexpr int kOrderDie = 6;
 constexpr int kHighlightFrames = 25;
 
-}  // namespace
-
-void CVemuComp::SellingScreen() {
-    if (!IsShopOpen(state_.clock)) {
-        shown_cooking_method_ = 0;
-        if (handles_.message.state != WaitHandle::kWaiting) {
-            PopScreen();
-            ShowNotice("閉店時間になりました");
+void SellingScreen(CVemuComp& game) {
+    if (!IsShopOpen(game.state().clock)) {
+        game.set_shown_cooking_method(0);
+        if (game.handles().message.state != WaitHandle::kWaiting) {
+            game.PopScreen();
+            game.ShowNotice("閉店時間になりました");
         }
         return;
     }
-    if (ListCancelled() || ButtonPressed(kButtonDecide)) {
-        PopScreen();
+    if (game.ListCancelled() || game.ButtonPressed(kButtonDecide)) {
+        game.PopScreen();
         return;
     }
-    ApplyFatigue(kSellingFatigue);
+    game.ApplyFatigue(kSellingFatigue);
 
-    Menu& menu = kitchen_.menu;
-    if (state_.cooking_minutes == 0 && !kitchen_.pantry().empty() && !menu.empty()) {
-        const int chance = CustomerChance(state_, RestaurantRank());
+    Menu& menu = game.kitchen().menu;
+    if (game.state().cooking_minutes == 0 && !game.kitchen().pantry().empty() && !menu.empty()) {
+        const int chance = CustomerChance(game.state(), game.RestaurantRank());
         MenuDish& dish = *menu[static_cast<unsigned>(Rand()) % menu.size()];
         int sold = 0;
-        while (dish.servable && Rand() % 100 < chance && Chance(DishAppeal(dish))) {
+        while (dish.servable && Rand() % 100 < chance && game.Chance(game.DishAppeal(dish))) {
             // A dish that could not be served after all is neither paid nor counted.
-            if (!ServeToCustomer(state_, kitchen_, dish)) break;
+            if (!ServeToCustomer(game.state(), game.kitchen(), dish)) break;
             ++sold;
             if (sold >= Rand() % kOrderDie + 1) break;
         }
         if (sold > 0) {
-            Sound(kSoundGet).Play(0, 0);
+            game.Sound(kSoundGet).Play(0, 0);
             const std::string told =
-                BookSale(state_, mediator_->values(), dish, sold,
-                         [this](const Food& food) { return DishValuePercent(food); });
-            shown_cooking_method_ = dish.method_code;
-            SetCloseWhenDone(true);
-            ShowOrAppendMessage(&handles_.message, told.c_str(), kMessageColor, &font16_);
+                BookSale(game.state(), game.mediator().values(), dish, sold,
+                         [&game](const Food& food) { return game.DishValuePercent(food); });
+            game.set_shown_cooking_method(dish.method_code);
+            game.SetCloseWhenDone(true);
+            game.ShowOrAppendMessage(&game.handles().message, told.c_str(),
+                                     CVemuComp::kMessageColor, &game.message_font());
         }
     }
 
-    AddMinutes(kFrameMinutes);
-    if (state_.cooking_minutes > 0) {
-        state_.cooking_minutes -= kFrameMinutes;
+    game.AddMinutes(kFrameMinutes);
+    if (game.state().cooking_minutes > 0) {
+        game.state().cooking_minutes -= kFrameMinutes;
         // The work is done only once the minutes run out past it; at exactly 0 the heroine
         // still shows it.
-        if (state_.cooking_minutes < 0) {
-            state_.cooking_minutes = 0;
-            shown_cooking_method_ = 0;
+        if (game.state().cooking_minutes < 0) {
+            game.state().cooking_minutes = 0;
+            game.set_shown_cooking_method(0);
         }
     }
     for (const std::unique_ptr<MenuDish>& menu_dish : menu)
         if (menu_dish->sale_highlight != 0 && ++menu_dish->sale_highlight > kHighlightFrames)
             menu_dish->sale_highlight = 0;
-    ScheduleStoryIfTimePassed();
+    game.ScheduleStoryIfTimePassed();
 }
+
+bool PrepareSelling(CVemuComp& game, std::string& /*prompt*/) {
+    game.UpdateMenuAvailability();
+    return true;
+}
+
+// Without a dish to serve the shop does not open: a notice says why.
+bool ShowSelling(CVemuComp& game) {
+    if (game.kitchen().menu.empty())
+        game.screens().OpenNotice("メニューがありません");
+    else if (!game.AnyServableDish())
+        game.screens().OpenNotice("材料がなくなりました");
+    return false;
+}
+
+}  // namespace
+
+// Selling speaks only of what sells: the main commands' question is not left in the window.
+extern const ScreenRow kSellingScreen = {
+    .id = kScreenSelling,
+    .steps = kStopMessageWaiters | kCloseMessage,
+    .prepare = PrepareSelling,
+    .show = ShowSelling,
+    .update = SellingScreen,
+    .panel = ScreenPanel::kSelling,
+};

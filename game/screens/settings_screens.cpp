@@ -6,7 +6,9 @@
 #include "engine/sound/direct_show.h"
 #include "engine/sound/direct_sound.h"
 #include "game/main/vemu_comp.h"
+#include "game/screens/list_input.h"
 #include "game/screens/play_lists.h"
+#include "game/screens/screen_row.h"
 
 namespace {
 
@@ -58,39 +60,72 @@ int BuildVolumeList(CVemuComp& /*game*/, std::vector<MenuEntry>& entries) {
     return BuildChoices(kVolumes, entries);
 }
 
-void CVemuComp::SettingsScreen() {
+namespace {
+
+void SettingsScreen(CVemuComp& game) {
     int screen = 0;
-    if (!ListDecision(screen)) return;
-    PushScreen(screen);
+    if (!ListDecision(game, screen)) return;
+    game.PushScreen(screen);
     // The list opens on what is set, so that the player sees it and a decide keeps it.
     if (screen == kScreenTextSpeed)
-        screen_cursor_ = RowOf(kTextSpeeds, state_.text_speed);
+        game.screens().cursor() = RowOf(kTextSpeeds, game.state().text_speed);
     else if (screen == kScreenMusicVolume)
-        screen_cursor_ = RowOf(kVolumes, music_volume_);
+        game.screens().cursor() = RowOf(kVolumes, game.music_volume());
     else if (screen == kScreenEffectVolume)
-        screen_cursor_ = RowOf(kVolumes, effect_volume_);
+        game.screens().cursor() = RowOf(kVolumes, game.effect_volume());
 }
 
-void CVemuComp::TextSpeedScreen() {
-    if (int speed = 0; ListDecision(speed)) {
-        PopScreen();
-        state_.text_speed = speed;
-        SetTextSpeed(speed);
+void TextSpeedScreen(CVemuComp& game) {
+    if (int speed = 0; ListDecision(game, speed)) {
+        game.PopScreen();
+        game.state().text_speed = speed;
+        game.SetTextSpeed(speed);
     }
 }
 
-void CVemuComp::MusicVolumeScreen() {
-    if (int volume = 0; ListDecision(volume)) {
-        PopScreen();
-        music_volume_ = volume;
+void MusicVolumeScreen(CVemuComp& game) {
+    if (int volume = 0; ListDecision(game, volume)) {
+        game.PopScreen();
+        game.set_music_volume(volume);
         GetDirectShow()->SetVolume(static_cast<double>(volume));
     }
 }
 
-void CVemuComp::EffectVolumeScreen() {
-    if (int volume = 0; ListDecision(volume)) {
-        PopScreen();
-        effect_volume_ = volume;
-        sound_->SetVolume(volume);
+void EffectVolumeScreen(CVemuComp& game) {
+    if (int volume = 0; ListDecision(game, volume)) {
+        game.PopScreen();
+        game.set_effect_volume(volume);
+        game.sound_device().SetVolume(volume);
     }
 }
+
+}  // namespace
+
+extern const ScreenRow kSettingsScreen = {
+    .id = kScreenSettings,
+    .steps = kShowList,
+    .prompt = "設定項目を選んでください",
+    .rows = BuildSettingsList,
+    .update = SettingsScreen,
+};
+extern const ScreenRow kTextSpeedScreen = {
+    .id = kScreenTextSpeed,
+    .steps = kShowList,
+    .prompt = "速さを選んでください",
+    .rows = BuildTextSpeedList,
+    .update = TextSpeedScreen,
+};
+extern const ScreenRow kMusicVolumeScreen = {
+    .id = kScreenMusicVolume,
+    .steps = kShowList,
+    .prompt = "音楽の音量を選んでください",
+    .rows = BuildVolumeList,
+    .update = MusicVolumeScreen,
+};
+extern const ScreenRow kEffectVolumeScreen = {
+    .id = kScreenEffectVolume,
+    .steps = kShowList,
+    .prompt = "効果音の音量を選んでください",
+    .rows = BuildVolumeList,
+    .update = EffectVolumeScreen,
+};

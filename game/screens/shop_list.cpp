@@ -1,10 +1,12 @@
 // The shopping street: which shop the player walks into, and what the four food shops have on
 // their shelves.
+#include <algorithm>
 #include <array>
 
 #include "game/food/food_def.h"
 #include "game/food/ingredient_names.h"
 #include "game/main/vemu_comp.h"
+#include "game/screens/screen_row.h"
 
 namespace {
 
@@ -27,36 +29,59 @@ constexpr int kToolShopLists[] = {8, 11};
 // is open.
 constexpr int kToolShopInUse = 0;
 
-}  // namespace
+// The shops of the shopping street; the stock exchange joins them once the first share is held.
+const char* const kShops[] = {"雑貨屋", "八百屋", "果物屋", "肉屋", "道具屋", "質屋", "証券取引所"};
+constexpr int kShopsWithoutExchange = 6;
+constexpr int kShopRows = 8;
 
-void CVemuComp::ShopListScreen() {
-    RecallListCursor(&select_window());
-    if (ListCancelled()) {
-        PopScreen();
+bool ShowShopList(CVemuComp& game) {
+    const int shops =
+        game.state().share_flags[0] ? kShopsWithoutExchange + 1 : kShopsWithoutExchange;
+    const char* labels[kShopsWithoutExchange + 2] = {};
+    std::copy(kShops, kShops + shops, labels);
+    game.StartSelect(&game.handles().list, CShopEvent::kListX, CShopEvent::kListY,
+                     &game.screens().cursor(), labels, kShopRows);
+    return true;
+}
+
+void ShopListScreen(CVemuComp& game) {
+    game.RecallListCursor(&game.select_window());
+    if (game.ListCancelled()) {
+        game.PopScreen();
         return;
     }
-    if (!handles_.list.IsDone()) return;
-    const int row = screen_cursor_;
+    if (!game.handles().list.IsDone()) return;
+    const int row = game.screens().cursor();
     if (row >= 0 && row < static_cast<int>(kFoodShops.size())) {
         const FoodShopRow& shop = kFoodShops[static_cast<std::size_t>(row)];
         // What the shop stocks grows with what the player has mastered of its part of the
         // ingredient table.
-        std::vector<FoodDef*>& goods = food_goods(shop.goods_list);
+        std::vector<FoodDef*>& goods = game.food_goods(shop.goods_list);
         goods.clear();
         for (const char* name : ShopIngredientNames(shop.shop))
             if (FoodDef* def = FindFoodDef(name); def && def->mastered) goods.push_back(def);
-        set_goods_in_use(shop.goods_list);
-        PushScreen(kScreenFoodShop);
+        game.set_goods_in_use(shop.goods_list);
+        game.PushScreen(kScreenFoodShop);
     } else if (row == kToolShopRow) {
-        std::vector<CItem*>& goods = item_goods(kToolShopInUse);
+        std::vector<CItem*>& goods = game.item_goods(kToolShopInUse);
         goods.clear();
         for (int list : kToolShopLists)
-            goods.insert(goods.end(), item_goods(list).begin(), item_goods(list).end());
-        set_goods_in_use(kToolShopInUse);
-        PushScreen(kScreenToolShop);
+            goods.insert(goods.end(), game.item_goods(list).begin(), game.item_goods(list).end());
+        game.set_goods_in_use(kToolShopInUse);
+        game.PushScreen(kScreenToolShop);
     } else if (row == kPawnShopRow) {
-        PushScreen(kScreenPawnShop);
+        game.PushScreen(kScreenPawnShop);
     } else if (row == kStockExchangeRow) {
-        PushScreen(kScreenStockExchange);
+        game.PushScreen(kScreenStockExchange);
     }
 }
+
+}  // namespace
+
+extern const ScreenRow kShopListScreen = {
+    .id = kScreenShopList,
+    .steps = kStopListWaiters,
+    .prompt = "どの店に行きますか？",
+    .show = ShowShopList,
+    .update = ShopListScreen,
+};
