@@ -2,8 +2,8 @@
 // of a dish from the menu and its sale, by the same rule as the selling screen's.
 #include "engine/framework/game_mediator.h"
 #include "events/story.h"
+#include "game/economy/sale.h"
 #include "game/main/vemu_comp.h"
-#include "game/rules/sale.h"
 
 StoryTask Story::Tell(std::string text, bool close_when_done) {
     game_.ShowMessage(&handles_.message, text.c_str(), close_when_done);

@@ -6,7 +6,7 @@
 #include "engine/framework/game_mediator.h"
 #include "engine/input/direct_input.h"
 #include "game/economy/customers.h"
-#include "game/rules/sale.h"
+#include "game/economy/sale.h"
 #include "game/screens/screen_input.h"
 #include "game/screens/screen_row.h"
 

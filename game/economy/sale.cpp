@@ -1,4 +1,4 @@
-#include "game/rules/sale.h"
+#include "game/economy/sale.h"
 
 #include "game/economy/familiarity.h"
 #include "game/rules/honour.h"
