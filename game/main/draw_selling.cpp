@@ -6,6 +6,8 @@
 namespace {
 
 constexpr int kBoardX = 22, kNameX = 42, kTop = 62, kPlaceHeight = 32;
+// A name in two lines stands inside the board's edge line, as in the lists' rows.
+constexpr int kSplitFirstY = 6, kSplitRestY = 18, kSplitRestIndent = 8;
 constexpr std::uint32_t kBusyColor = 0xFFFF0000;
 
 // A highlight fades over its frames: the board's glow thins and the name turns from a light
@@ -42,10 +44,11 @@ void CVemuComp::DrawSellingView() {
             color = HighlightColor(alpha);
         }
         if (!dish->servable) color = play_draw::kGreyColor;
-        play_draw::DrawName(*graphics_, dish->name,
-                            {kNameX, y + 10, kNameX, y + 2, kNameX + 8, y + 18,
-                             textures_.item_board.GetWidth() - 2 * (kNameX - kBoardX), &font12_},
-                            color, &font16_);
+        play_draw::DrawName(
+            *graphics_, dish->name,
+            {kNameX, y + 10, kNameX, y + kSplitFirstY, kNameX + kSplitRestIndent, y + kSplitRestY,
+             textures_.item_board.GetWidth() - 2 * (kNameX - kBoardX), &font12_},
+            color, &font16_);
     }
     if (state_.cooking_minutes > 0)
         graphics_->DrawText(420, 230, "調理中", kBusyColor, &font16_, play_draw::kLineFormat);

@@ -28,7 +28,7 @@ HeroinePicture BlinkPictureAt(int frame) { return frame >= 4 && frame <= 11 ? kB
 
 // The pot: two foods a line in the 12-pixel font, 24 pixels apart.
 constexpr int kPotLeftX = 285, kPotRightX = 465, kPotTop = 80, kPotLineHeight = 24;
-constexpr int kPotBoardInset = 6, kPotWeightRight = 170, kPotRestIndent = 6;
+constexpr int kPotBoardInset = 6, kPotWeightRight = 170;
 constexpr int kPotPulseFrames = 30;
 
 }  // namespace
@@ -92,13 +92,12 @@ void CVemuComp::DrawPot() {
         const float unit_weight = food->def ? food->def->unit_weight : 0.0f;
         char grams[32];
         std::snprintf(grams, sizeof grams, "%d g", static_cast<int>(unit_weight * food->amount));
-        // The name keeps clear of the weight that ends its row.
+        // The name keeps clear of the weight that ends its row. The board is one line high:
+        // a second line would lie on its edges, so a long name is cut short there.
         const int room = kPotWeightRight - graphics_->TextWidth(grams, &font12_) - kPotBoardInset;
-        // Its second line, set in, keeps the same distance from the weight.
-        const int rest_room = room - kPotRestIndent;
-        play_draw::DrawName(*graphics_, food->name,
-                            {x, y, x, y - 6, x + kPotRestIndent, y + 6, room, nullptr, rest_room},
-                            play_draw::kMessageColor, &font12_);
+        graphics_->DrawText(x, y,
+                            play_draw::FitOnOneLine(*graphics_, food->name, room, &font12_).c_str(),
+                            play_draw::kMessageColor, &font12_, play_draw::kLineFormat);
         graphics_->DrawText(x + kPotWeightRight, y, grams, play_draw::kMessageColor, &font12_,
                             play_draw::kRightFormat);
     }

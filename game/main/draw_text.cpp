@@ -29,14 +29,17 @@ void DrawName(CDirectGraphics& graphics, std::string_view name, const NameLayout
     graphics.DrawText(layout.first_x, layout.first_y, std::string(name.substr(0, cut)).c_str(),
                       color, font, kLineFormat);
     std::string rest(name.substr(cut));
-    if (layout.rest_room > 0 && graphics.TextWidth(rest, font) > layout.rest_room) {
-        // The board holds two lines: the end of a name longer than that is left out, and the
-        // mark says so.
-        const std::string ellipsis = "…";
-        const int room = layout.rest_room - graphics.TextWidth(ellipsis, font);
-        rest = rest.substr(0, graphics.LineBreakWithin(rest, room, font)) + ellipsis;
-    }
+    // The board holds two lines: the end of a name longer than that is left out.
+    if (layout.rest_room > 0) rest = FitOnOneLine(graphics, rest, layout.rest_room, font);
     graphics.DrawText(layout.rest_x, layout.rest_y, rest.c_str(), color, font, kLineFormat);
+}
+
+std::string FitOnOneLine(CDirectGraphics& graphics, std::string_view text, int room, DFont* font) {
+    if (graphics.TextWidth(text, font) <= room) return std::string(text);
+    // The mark says that the end is left out.
+    const std::string ellipsis = "…";
+    const int left = room - graphics.TextWidth(ellipsis, font);
+    return std::string(text.substr(0, graphics.LineBreakWithin(text, left, font))) + ellipsis;
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "engine/graphics/direct_graphics.h"
@@ -31,6 +32,9 @@ struct NameLayout {
 };
 void DrawName(CDirectGraphics& graphics, std::string_view name, const NameLayout& layout,
               std::uint32_t color, DFont* font);
+
+// The text when it fits `room`, else as much of it as fits with "…" after it.
+std::string FitOnOneLine(CDirectGraphics& graphics, std::string_view text, int room, DFont* font);
 
 // The portrait's frame, and the plate on its top edge that carries a list's page counter: the
 // frame is drawn with wood in the plate's place, the list draws the plate with its counter.

@@ -14,40 +14,56 @@ using play_draw::kMessageColor;
 // The labels stand a little in from the title, and far enough left that the longest one
 // ("賞味期限残り") keeps clear of a three-digit value.
 constexpr int kTitleX = 310, kLabelX = 316, kValueX = 438, kRatingX = 474;
-constexpr int kTitleSplitTop = 156;
+constexpr int kTitleY = 165, kDescriptionY = 190, kFirstRowY = 210, kRowPitch = 20;
+// A title in two small lines starts below the paper's top edge, with air under its line; the
+// description and the rows make way for the second line.
+constexpr int kTitleSplitTop = 160, kSplitDrop = 4;
 
-// The title, the description and the rows a food and a dish panel have in common.
-void DrawFoodRows(CDirectGraphics& g, DFont* font, DFont* small, int right, const Food& food,
-                  int tastiness, const char* rating) {
+// The title, the description and the rows a food and a dish panel have in common. Returns how
+// far the rows stand below their usual place.
+int DrawFoodRows(CDirectGraphics& g, DFont* font, DFont* small, int right, const Food& food,
+                 int tastiness, const char* rating) {
     auto label = [&](int x, int y, const char* text) {
         g.DrawText(x, y, text, kMessageColor, font, play_draw::kLineFormat);
     };
-    // A dish name too wide for the panel goes over two lines in the small font, in the title's
-    // place, so that it neither runs under the method window nor onto the description.
+    // A dish name too wide for the panel goes in the small font, over two lines when one is
+    // not enough, in the title's place, so that it neither runs under the method window nor
+    // onto the description.
     const std::string_view name = food.name;
     const int room = right - kTitleX;
+    int drop = 0;
     if (g.LineBreakWithin(name, room, font) >= name.size()) {
-        label(kTitleX, 165, food.name.c_str());
+        label(kTitleX, kTitleY, food.name.c_str());
     } else {
         const std::size_t cut = g.LineBreakWithin(name, room, small);
-        const int line = small->GetHeight();
-        g.DrawText(kTitleX, kTitleSplitTop, std::string(name.substr(0, cut)).c_str(), kMessageColor,
-                   small, play_draw::kLineFormat);
-        g.DrawText(kTitleX, kTitleSplitTop + line, std::string(name.substr(cut)).c_str(),
-                   kMessageColor, small, play_draw::kLineFormat);
+        if (cut >= name.size()) {
+            // One small line stands where the title's line would.
+            g.DrawText(kTitleX, kTitleY + (font->GetHeight() - small->GetHeight()) / 2,
+                       food.name.c_str(), kMessageColor, small, play_draw::kLineFormat);
+        } else {
+            g.DrawText(kTitleX, kTitleSplitTop, std::string(name.substr(0, cut)).c_str(),
+                       kMessageColor, small, play_draw::kLineFormat);
+            g.DrawText(kTitleX, kTitleSplitTop + small->GetHeight(),
+                       std::string(name.substr(cut)).c_str(), kMessageColor, small,
+                       play_draw::kLineFormat);
+            drop = kSplitDrop;
+        }
     }
     if (food.def)
-        play_draw::DrawDescription(g, kTitleX, 190, food.def->description, right, font, small);
-    label(kLabelX, 210, "価格");
-    play_draw::DrawValue(g, kValueX, 210, food.Price(), " クル", font);
-    label(kLabelX, 230, "おいしさ");
-    play_draw::DrawValue(g, kValueX, 230, tastiness, " pts", font);
-    label(kLabelX, 250, "量");
+        play_draw::DrawDescription(g, kTitleX, kDescriptionY + drop, food.def->description, right,
+                                   font, small);
+    const int top = kFirstRowY + drop;
+    label(kLabelX, top, "価格");
+    play_draw::DrawValue(g, kValueX, top, food.Price(), " クル", font);
+    label(kLabelX, top + kRowPitch, "おいしさ");
+    play_draw::DrawValue(g, kValueX, top + kRowPitch, tastiness, " pts", font);
+    label(kLabelX, top + 2 * kRowPitch, "量");
     const int unit_grams = food.def ? static_cast<int>(food.def->unit_weight) : 0;
-    play_draw::DrawValue(g, kValueX, 250, unit_grams, " グラム", font);
-    label(kLabelX, 270, "【 総合");
-    g.DrawText(kRatingX, 270, (std::string(rating ? rating : "") + " 】").c_str(), kMessageColor,
-               font, play_draw::kRightFormat);
+    play_draw::DrawValue(g, kValueX, top + 2 * kRowPitch, unit_grams, " グラム", font);
+    label(kLabelX, top + 3 * kRowPitch, "【 総合");
+    g.DrawText(kRatingX, top + 3 * kRowPitch, (std::string(rating ? rating : "") + " 】").c_str(),
+               kMessageColor, font, play_draw::kRightFormat);
+    return drop;
 }
 
 // The composition ticker: lines start at line 3 of the panel, 18 pixels apart; a line below
@@ -65,13 +81,15 @@ constexpr int kLoopRestartY = kTickerTop + kLineHeight * kFirstLine + 2;
 void CVemuComp::DrawFoodInfo(const Food& food) {
     const int right = screen_id() == kScreenCooking ? play_draw::kPanelRightBesideMethods
                                                     : play_draw::kPanelRight;
-    DrawFoodRows(*graphics_, &font14_, &font12_, right, food, Tastiness(food), DishRating(food));
-    graphics_->DrawText(kLabelX, 290, "賞味期限残り", kMessageColor, &font14_,
+    const int drop = DrawFoodRows(*graphics_, &font14_, &font12_, right, food, Tastiness(food),
+                                  DishRating(food));
+    const int y = kFirstRowY + drop + 4 * kRowPitch;
+    graphics_->DrawText(kLabelX, y, "賞味期限残り", kMessageColor, &font14_,
                         play_draw::kLineFormat);
     if (food.days < kNeverSpoils)
-        play_draw::DrawValue(*graphics_, kValueX, 290, food.days, " 日", &font14_);
+        play_draw::DrawValue(*graphics_, kValueX, y, food.days, " 日", &font14_);
     else
-        graphics_->DrawText(kValueX, 290, "-", kMessageColor, &font14_, play_draw::kRightFormat);
+        graphics_->DrawText(kValueX, y, "-", kMessageColor, &font14_, play_draw::kRightFormat);
 }
 
 void CVemuComp::DrawDishInfo(const Food& food) {

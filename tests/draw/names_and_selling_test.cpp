@@ -1,6 +1,7 @@
 // Long names in the pot and the selling view, and the selling view's places.
 #include <gtest/gtest.h>
 
+#include "engine/common/sjis.h"
 #include "tests/draw/draw_world.h"
 
 namespace draw_test {
@@ -39,14 +40,51 @@ void ExpectName(const DrawWorld& world, const SplitCase& c, std::pair<int, int> 
     EXPECT_EQ(world.TextAt(rest.first, rest.second)->text, c.rest) << c.name;
 }
 
-TEST(NameSplitTest, ThePotSplitsLongNamesOnACharacterBoundary) {
-    for (const SplitCase& c : kSplits) {
+// The pot's board is one line high: a name too long for it is cut where the room beside the
+// weight ends, never inside a two-byte character, and "…" says so; no second line lies on the
+// board's edges.
+TEST(PotNameTest, ALongNameIsCutOnACharacterBoundaryClearOfTheWeight) {
+    const std::string ellipsis = "…";
+    const std::string long_names[] = {
+        std::string(40, 'A'), k21 + "トマトトマトトマトトマトトマト",
+        "トマトトマトトマトトマトトマトトマトトマト",
+        "Aトマトトマトトマトトマトトマトトマトトマト",  // the characters start at an odd byte
+    };
+    for (const std::string& name : long_names) {
         DrawWorld world;
         world.OnScreen(kScreenCooking, -1);
-        world.game.kitchen().selection.push_back(DrawWorld::FoodOf("トマト", c.text.c_str()));
+        world.game.kitchen().selection.push_back(DrawWorld::FoodOf("トマト", name.c_str()));
         world.Draw();
-        ExpectName(world, c, {285, 80}, {285, 74}, {291, 86});
+        EXPECT_FALSE(world.TextAt(285, 74)) << name;
+        EXPECT_FALSE(world.TextAt(291, 86)) << name;
+        const std::optional<DrawOp> shown = world.TextAt(285, 80);
+        ASSERT_TRUE(shown) << name;
+        ASSERT_GT(shown->text.size(), ellipsis.size()) << name;
+        ASSERT_EQ(shown->text.substr(shown->text.size() - ellipsis.size()), ellipsis) << name;
+        const std::string kept = shown->text.substr(0, shown->text.size() - ellipsis.size());
+        EXPECT_EQ(name.substr(0, kept.size()), kept) << name;
+        std::size_t at = 0;
+        while (at < kept.size())
+            at += sjis::IsLeadByte(static_cast<unsigned char>(kept[at])) ? 2 : 1;
+        EXPECT_EQ(at, kept.size()) << name << ": cut inside a character";
+        // The weight, right-aligned at 455, keeps the board's inset of air before it.
+        std::optional<DrawOp> weight;
+        for (const DrawOp& op : world.recorder.OfKind(DrawOp::Kind::Text))
+            if (op.x == 455 && op.y == 80) weight = op;
+        ASSERT_TRUE(weight) << name;
+        CDirectGraphics& graphics = world.runtime.graphics;
+        DFont* font = &world.game.small_font();
+        EXPECT_LE(285 + graphics.TextWidth(shown->text, font),
+                  455 - graphics.TextWidth(weight->text, font) - 6)
+            << name;
     }
+    // A name that fits stays whole.
+    DrawWorld world;
+    world.OnScreen(kScreenCooking, -1);
+    world.game.kitchen().selection.push_back(DrawWorld::FoodOf("トマト", "トマト"));
+    world.Draw();
+    ASSERT_TRUE(world.TextAt(285, 80));
+    EXPECT_EQ(world.TextAt(285, 80)->text, std::string("トマト"));
 }
 
 TEST(NameSplitTest, TheSellingViewSplitsLongNamesOnACharacterBoundary) {
@@ -55,7 +93,7 @@ TEST(NameSplitTest, TheSellingViewSplitsLongNamesOnACharacterBoundary) {
         world.game.kitchen().menu.push_back(DrawWorld::DishOf("卵", c.text.c_str()));
         world.OnScreen(kScreenSelling);
         world.Draw();
-        ExpectName(world, c, {42, 72}, {42, 64}, {50, 80});
+        ExpectName(world, c, {42, 72}, {42, 68}, {50, 80});
     }
 }
 

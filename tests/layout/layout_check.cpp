@@ -52,6 +52,8 @@ struct Picture {
     Box whole;                     // the bounding box of its visible pixels
     Box visible;                   // and of those on the screen
     Box room;                      // of the whole board, when this is one piece of it
+    Box body;                      // its rows and columns at least half visible: its outline
+                                   // without what stands off it (a tab, a rounded corner)
     const Image* image = nullptr;  // null: a filled rectangle
     Box source;                    // the part of the image stretched over `area`
     int alpha = 255;
@@ -132,6 +134,24 @@ std::optional<Picture> PictureOf(CDirectGraphics& graphics, const DrawOp& op, st
     p.visible = p.whole.Intersect(screen);
     if (p.visible.Empty()) return std::nullopt;
     p.room = p.visible;
+    p.body = p.visible;
+    if (p.image) {
+        const Box& v = p.visible;
+        auto row_seen = [&](int y) {
+            int seen = 0;
+            for (int x = v.left; x < v.right; ++x) seen += p.AlphaAt(x, y) > 0;
+            return 2 * seen >= v.right - v.left;
+        };
+        auto column_seen = [&](int x) {
+            int seen = 0;
+            for (int y = v.top; y < v.bottom; ++y) seen += p.AlphaAt(x, y) > 0;
+            return 2 * seen >= v.bottom - v.top;
+        };
+        while (p.body.top < p.body.bottom - 1 && !row_seen(p.body.top)) ++p.body.top;
+        while (p.body.bottom - 1 > p.body.top && !row_seen(p.body.bottom - 1)) --p.body.bottom;
+        while (p.body.left < p.body.right - 1 && !column_seen(p.body.left)) ++p.body.left;
+        while (p.body.right - 1 > p.body.left && !column_seen(p.body.right - 1)) --p.body.right;
+    }
     return p;
 }
 
@@ -321,6 +341,11 @@ void CheckBoardClearOfEdges(const std::vector<std::optional<Picture>>& pictures,
     }
 }
 
+// Ink keeps this far inside the outline of the picture it lies on: a paper's or a board's edge
+// is drawn as a line, and a text on that line reads as cut by it, or as running off the board.
+constexpr int kInkMargin = 2;
+Box Inset(const Box& b, int by) { return {b.left + by, b.top + by, b.right - by, b.bottom - by}; }
+
 bool IsShadowOf(const DrawOp& a, const DrawOp& b) {
     return a.kind == DrawOp::Kind::Text && b.kind == DrawOp::Kind::Text && a.text == b.text &&
            std::abs(a.x - b.x) <= 2 && std::abs(a.y - b.y) <= 2;
@@ -357,7 +382,12 @@ LayoutReport CheckLayout(CDirectGraphics& graphics, const std::vector<DrawOp>& o
                 room.Add(pictures[end]->visible);
                 ++end;
             }
-            for (std::size_t k = i; k < end; ++k) pictures[k]->room = room;
+            Box body = pictures[i]->body;
+            for (std::size_t k = i; k < end; ++k) body.Add(pictures[k]->body);
+            for (std::size_t k = i; k < end; ++k) {
+                pictures[k]->room = room;
+                pictures[k]->body = body;
+            }
         }
         i = end;
     }
@@ -402,6 +432,18 @@ LayoutReport CheckLayout(CDirectGraphics& graphics, const std::vector<DrawOp>& o
         } else if (!ink.clip.Contains(ink.bounds)) {
             report.faults.push_back(ink.name + ": ink " + Describe(ink.bounds) +
                                     " is clipped by its box " + Describe(ink.clip));
+        } else if (board && !room.Contains(screen)) {
+            // A shadow lies its offset further out than its text, and is read with it.
+            int shadow_offset = 0;
+            for (std::size_t j = i + 1; j < ops.size(); ++j)
+                if (IsShadowOf(ops[i], ops[j]))
+                    shadow_offset =
+                        std::max(std::abs(ops[i].x - ops[j].x), std::abs(ops[i].y - ops[j].y));
+            const Box& edge = board->body;
+            if (!Inset(edge, kInkMargin - shadow_offset).Contains(ink.bounds))
+                report.faults.push_back(ink.name + ": ink " + Describe(ink.bounds) +
+                                        " touches the edge of " + NameOf(names, board->texture) +
+                                        " " + Describe(edge));
         }
         // A sign cut by the screen's edge reads as a different sign.
         if (ink.label && !screen.Contains(pictures[i]->whole))
