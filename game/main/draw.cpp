@@ -1,8 +1,9 @@
 // The play screen, drawn once a frame under the running events (lists, message text, fades,
 // the pointer). Drawing reads the play state and never changes it; what it animates on its own
-// is kept in PlayDrawState.
+// is kept in PlayDrawState and moved on by the view's step in the frame's update.
 #include "game/main/draw_text.h"
 #include "game/main/vemu_comp.h"
+#include "game/main/view.h"
 
 namespace {
 
@@ -13,40 +14,43 @@ constexpr std::uint32_t kNameColor = 0xFFFFFF80;
 
 }  // namespace
 
-void CVemuComp::Draw() {
+void CVemuComp::Draw() { view_.Draw(); }
+
+void PlayView::Draw() const {
     DrawShopView();
-    if (screen_id() == kScreenCooking) DrawPot();
+    if (game_.screen_id() == kScreenCooking) DrawPot();
     const DEffect paper = play_draw::PictureEffect(290, 155, 196);
-    graphics_->DrawEffect(&paper, &textures_.paper);
+    graphics().DrawEffect(&paper, &textures().paper);
     // The sky's path crosses the shop's sign: the sun and the moon pass behind it, so that its
     // name stays whole.
     DrawSunAndMoon();
-    graphics_->DrawTexture(26, 8, &textures_.name_board);
+    graphics().DrawTexture(26, 8, &textures().name_board);
     DrawStaminaGauge();
     DrawDateBar();
-    graphics_->DrawTexture(160, 325, &textures_.message_window);
+    graphics().DrawTexture(160, 325, &textures().message_window);
     DrawInfoPanel();
     DrawPortrait();
 }
 
-void CVemuComp::DrawPortrait() {
-    DTexture* picture = GetPortrait(speaker_, expression_);
-    const char* name = CharacterName(speaker_);
+void PlayView::DrawPortrait() const {
+    DTexture* picture = game_.GetPortrait(game_.speaker(), game_.expression());
+    const char* name = CharacterName(game_.speaker());
     if (picture) {
-        graphics_->DrawTexture(kPortraitX, kPortraitY, picture);
-        graphics_->DrawText(139, 446, name, kNameShadowColor, &font16_, play_draw::kRightFormat);
+        graphics().DrawTexture(kPortraitX, kPortraitY, picture);
+        graphics().DrawText(139, 446, name, kNameShadowColor, &game_.message_font(),
+                            play_draw::kRightFormat);
     }
-    if (portrait_fade_ != 0 && previous_portrait_) {
-        const int alpha = 255 - 255 * portrait_fade_ / kPortraitFadeFrames;
+    if (game_.portrait_fade() != 0 && game_.previous_portrait()) {
+        const int alpha = 255 - 255 * game_.portrait_fade() / kPortraitFadeFrames;
         const DEffect fade = play_draw::PictureEffect(
             kPortraitX, kPortraitY, static_cast<std::uint8_t>(alpha < 0 ? 0 : alpha));
-        graphics_->DrawEffect(&fade, previous_portrait_);
+        graphics().DrawEffect(&fade, game_.previous_portrait());
     }
-    graphics_->DrawText(138, 445, name, kNameColor, &font16_, play_draw::kRightFormat);
+    graphics().DrawText(138, 445, name, kNameColor, &game_.message_font(), play_draw::kRightFormat);
     using play_draw::kFrameX, play_draw::kFrameY;
-    graphics_->DrawTexture(kFrameX, kFrameY, &textures_.character_frame);
-    graphics_->DrawTextureRect(kFrameX + play_draw::kPlateLeft, kFrameY + play_draw::kPlateTop,
-                               &textures_.character_frame, play_draw::kPlainWoodLeft,
+    graphics().DrawTexture(kFrameX, kFrameY, &textures().character_frame);
+    graphics().DrawTextureRect(kFrameX + play_draw::kPlateLeft, kFrameY + play_draw::kPlateTop,
+                               &textures().character_frame, play_draw::kPlainWoodLeft,
                                play_draw::kPlateTop, play_draw::kPlateWidth,
                                play_draw::kPlateHeight);
 }

@@ -4,6 +4,7 @@
 #include "engine/common/numbers.h"
 #include "game/main/draw_text.h"
 #include "game/main/vemu_comp.h"
+#include "game/main/view.h"
 
 namespace {
 
@@ -27,8 +28,8 @@ constexpr int kSunBaseY = 10, kMoonBaseY = 15;
 
 }  // namespace
 
-void CVemuComp::DrawSunAndMoon() {
-    const int hour = state_.clock.hour, minute = state_.clock.minute;
+void PlayView::DrawSunAndMoon() const {
+    const int hour = game_.state().clock.hour, minute = game_.state().clock.minute;
     const int bob = TriangleWave(frame_counter_, -2, 2, 8);
     const SkyPlace sun = PlaceInSky(60 * (hour - 6) + minute, kSunBaseY, bob);
     const SkyPlace moon = PlaceInSky(60 * (hour - 18) + minute, kMoonBaseY, bob);
@@ -42,10 +43,10 @@ void CVemuComp::DrawSunAndMoon() {
         bool rising;
     };
     const Twilight kTwilights[] = {
-        {18, &textures_.sun, sun, false},
-        {5, &textures_.sun, sun, true},
-        {6, &textures_.moon, moon, false},
-        {17, &textures_.moon, moon, true},
+        {18, &textures().sun, sun, false},
+        {5, &textures().sun, sun, true},
+        {6, &textures().moon, moon, false},
+        {17, &textures().moon, moon, true},
     };
     for (const Twilight& twilight : kTwilights) {
         if (twilight.hour != hour) continue;
@@ -54,32 +55,32 @@ void CVemuComp::DrawSunAndMoon() {
         effect.width =
             static_cast<std::uint16_t>(share * static_cast<float>(twilight.picture->GetWidth()));
         effect.height = static_cast<std::uint16_t>(twilight.picture->GetHeight());
-        graphics_->DrawEffect(&effect, twilight.picture);
+        graphics().DrawEffect(&effect, twilight.picture);
     }
     if (hour >= 6 && hour <= 17)
-        graphics_->DrawTexture(sun.x, sun.y, &textures_.sun);
+        graphics().DrawTexture(sun.x, sun.y, &textures().sun);
     else
-        graphics_->DrawTexture(moon.x, moon.y, &textures_.moon);
+        graphics().DrawTexture(moon.x, moon.y, &textures().moon);
 }
 
-void CVemuComp::DrawDateBar() {
+void PlayView::DrawDateBar() const {
     constexpr int kY = 18;
-    graphics_->DrawTexture(270, 8, &textures_.ribbon);
-    const GameClock& clock = state_.clock;
+    graphics().DrawTexture(270, 8, &textures().ribbon);
+    const GameClock& clock = game_.state().clock;
     // The date stands a little left of the time, so that a two-digit hour keeps a space
     // after 日 ("1日 22:00", as "1日  7:10" has); the time keeps its place beside the money.
     constexpr int kDateShift = 6;
-    DrawNumber(336 - kDateShift, kY, clock.year);
-    graphics_->DrawTexture(340 - kDateShift, kY, &textures_.icon_year);
-    DrawNumber(374 - kDateShift, kY, clock.month);
-    graphics_->DrawTexture(380 - kDateShift, kY, &textures_.icon_month);
-    DrawNumber(414 - kDateShift, kY, clock.day);
-    graphics_->DrawTexture(418 - kDateShift, kY, &textures_.icon_day);
-    DrawNumber(454, kY, clock.hour);
-    graphics_->DrawTexture(454, kY, &textures_.icon_colon);
-    DrawNumber(482, kY, clock.minute);
-    if (clock.minute < 10) DrawNumber(472, kY, 0);
+    game_.DrawNumber(336 - kDateShift, kY, clock.year);
+    graphics().DrawTexture(340 - kDateShift, kY, &textures().icon_year);
+    game_.DrawNumber(374 - kDateShift, kY, clock.month);
+    graphics().DrawTexture(380 - kDateShift, kY, &textures().icon_month);
+    game_.DrawNumber(414 - kDateShift, kY, clock.day);
+    graphics().DrawTexture(418 - kDateShift, kY, &textures().icon_day);
+    game_.DrawNumber(454, kY, clock.hour);
+    graphics().DrawTexture(454, kY, &textures().icon_colon);
+    game_.DrawNumber(482, kY, clock.minute);
+    if (clock.minute < 10) game_.DrawNumber(472, kY, 0);
     // The count includes a minus, so the icon stays left of a negative amount too.
-    const int digits = DrawNumber(590, kY, state_.shown_money);
-    graphics_->DrawTexture(575 - 10 * digits, kY, &textures_.icon_money);
+    const int digits = game_.DrawNumber(590, kY, game_.state().shown_money);
+    graphics().DrawTexture(575 - 10 * digits, kY, &textures().icon_money);
 }

@@ -4,6 +4,7 @@
 
 #include "game/main/draw_text.h"
 #include "game/main/vemu_comp.h"
+#include "game/main/view.h"
 
 namespace {
 
@@ -32,11 +33,11 @@ void SetRampColor(DEffect& bar, float r) {
 
 }  // namespace
 
-void CVemuComp::DrawStaminaGauge() {
-    const int maximum = state_.max_stamina;
+void PlayView::DrawStaminaGauge() const {
+    const int maximum = game_.state().max_stamina;
     // Update cuts the stamina to the maximum; the bar never runs past the frame even before it
     // has.
-    const float stamina = std::min(state_.stamina, static_cast<float>(maximum));
+    const float stamina = std::min(game_.state().stamina, static_cast<float>(maximum));
     if (stamina > 0.0f && maximum > 0) {
         DEffect bar = play_draw::PictureEffect(kBarX, kBarY, 0);
         bar.width = static_cast<std::uint16_t>(stamina * kBarWidth / static_cast<float>(maximum));
@@ -44,8 +45,8 @@ void CVemuComp::DrawStaminaGauge() {
         bar.alpha =
             static_cast<std::uint8_t>((std::sin(frame_counter_ * 0.1) + 1.0) * 24.0 + 164.0);
         SetRampColor(bar, stamina / static_cast<float>(maximum));
-        graphics_->DrawEffect(&bar, nullptr);
+        graphics().DrawEffect(&bar, nullptr);
     }
-    graphics_->DrawTexture(22, 52, &textures_.gauge);
-    graphics_->DrawTexture(10, 44, &textures_.life);
+    graphics().DrawTexture(22, 52, &textures().gauge);
+    graphics().DrawTexture(10, 44, &textures().life);
 }

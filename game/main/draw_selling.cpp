@@ -2,6 +2,7 @@
 // fading, and the kitchen's busy sign.
 #include "game/main/draw_text.h"
 #include "game/main/vemu_comp.h"
+#include "game/main/view.h"
 
 namespace {
 
@@ -22,34 +23,35 @@ std::uint32_t HighlightColor(std::uint8_t alpha) {
 
 }  // namespace
 
-void CVemuComp::DrawSellingView() {
-    const Menu& menu = kitchen_.menu;
+void PlayView::DrawSellingView() const {
+    const Menu& menu = game_.kitchen().menu;
     if (menu.empty()) return;
-    for (int place = 0; place < state_.menu_max; ++place) {
+    for (int place = 0; place < game_.state().menu_max; ++place) {
         const int y = kTop + kPlaceHeight * place;
-        graphics_->DrawTexture(kBoardX, y, &textures_.item_board);
+        graphics().DrawTexture(kBoardX, y, &textures().item_board);
         const MenuDish* dish = place < static_cast<int>(menu.size())
                                    ? menu[static_cast<std::size_t>(place)].get()
                                    : nullptr;
         if (!dish) {
-            graphics_->DrawText(kNameX, y + 10, "                 -", play_draw::kGreyColor,
-                                &font16_, play_draw::kLineFormat);
+            graphics().DrawText(kNameX, y + 10, "                 -", play_draw::kGreyColor,
+                                &game_.message_font(), play_draw::kLineFormat);
             continue;
         }
         std::uint32_t color = play_draw::kMessageColor;
         if (dish->sale_highlight != 0) {
             const std::uint8_t alpha = HighlightAlpha(dish->sale_highlight);
             const DEffect glow = play_draw::PictureEffect(kBoardX, y, alpha);
-            graphics_->DrawEffect(&glow, &textures_.item_board_on);
+            graphics().DrawEffect(&glow, &textures().item_board_on);
             color = HighlightColor(alpha);
         }
         if (!dish->servable) color = play_draw::kGreyColor;
         play_draw::DrawName(
-            *graphics_, dish->name,
+            graphics(), dish->name,
             {kNameX, y + 10, kNameX, y + kSplitFirstY, kNameX + kSplitRestIndent, y + kSplitRestY,
-             textures_.item_board.GetWidth() - 2 * (kNameX - kBoardX), &font12_},
-            color, &font16_);
+             textures().item_board.GetWidth() - 2 * (kNameX - kBoardX), &game_.small_font()},
+            color, &game_.message_font());
     }
-    if (state_.cooking_minutes > 0)
-        graphics_->DrawText(420, 230, "調理中", kBusyColor, &font16_, play_draw::kLineFormat);
+    if (game_.state().cooking_minutes > 0)
+        graphics().DrawText(420, 230, "調理中", kBusyColor, &game_.message_font(),
+                            play_draw::kLineFormat);
 }

@@ -4,6 +4,7 @@
 
 #include "game/main/draw_text.h"
 #include "game/main/vemu_comp.h"
+#include "game/main/view.h"
 
 namespace {
 
@@ -31,45 +32,63 @@ constexpr int kPotLeftX = 285, kPotRightX = 465, kPotTop = 80, kPotLineHeight = 
 constexpr int kPotBoardInset = 6, kPotWeightRight = 170;
 constexpr int kPotPulseFrames = 30;
 
-}  // namespace
-
-void CVemuComp::DrawShopView() {
-    graphics_->DrawTexture(0, 0, &textures_.background);
-    graphics_->DrawTexture(304, 64, &textures_.back_shop);
-    DrawHeroine();
-    graphics_->DrawTexture(304, 64, &textures_.front_shop);
-    graphics_->DrawTexture(294, 54, &textures_.shop_frame);
+// At work she does not blink; outing and resting she is away.
+bool SheMayBlink(int screen) {
+    return screen != kScreenResting && screen != kScreenOuting && screen != kScreenSelling &&
+           screen != kScreenCookingInProgress;
 }
 
-void CVemuComp::DrawHeroine() {
-    if (screen_id() == kScreenResting || screen_id() == kScreenOuting) return;
-    if (screen_id() == kScreenSelling || screen_id() == kScreenCookingInProgress) {
+}  // namespace
+
+void PlayView::DrawShopView() const {
+    graphics().DrawTexture(0, 0, &textures().background);
+    graphics().DrawTexture(304, 64, &textures().back_shop);
+    DrawHeroine();
+    graphics().DrawTexture(304, 64, &textures().front_shop);
+    graphics().DrawTexture(294, 54, &textures().shop_frame);
+}
+
+void PlayView::DrawHeroine() const {
+    const int screen = game_.screen_id();
+    if (screen == kScreenResting || screen == kScreenOuting) return;
+    if (!SheMayBlink(screen)) {
         // At work she does not blink; a method without work pictures (発酵 among them) shows
         // her idle.
         for (const WorkPictures& work : kWorkPictures) {
-            if (work.method != shown_cooking_method_) continue;
+            if (work.method != game_.shown_cooking_method()) continue;
             const int frame = frame_counter_ % 10 < 5 ? work.first : work.first + 1;
-            graphics_->DrawTexture(work.x, kHeroineY,
-                                   &textures_.heroine[static_cast<std::size_t>(frame)]);
+            graphics().DrawTexture(work.x, kHeroineY,
+                                   &textures().heroine[static_cast<std::size_t>(frame)]);
             return;
         }
-        graphics_->DrawTexture(kHeroineX, kHeroineY, &textures_.heroine_idle);
+        graphics().DrawTexture(kHeroineX, kHeroineY, &textures().heroine_idle);
         return;
     }
-    int& blink = draw_state_.blink;
+    if (state_.blink_shown == 0) {
+        graphics().DrawTexture(kHeroineX, kHeroineY, &textures().heroine_idle);
+        return;
+    }
+    const HeroinePicture picture = BlinkPictureAt(state_.blink_shown);
+    graphics().DrawTexture(kHeroineX, kHeroineY,
+                           &textures().heroine[static_cast<std::size_t>(picture)]);
+}
+
+// A resting frame may start a blink in the next; a running blink shows its next frame.
+void PlayView::AnimateBlink() {
+    if (!SheMayBlink(game_.screen_id())) return;
+    int& blink = state_.blink;
     if (blink == -1) {
-        graphics_->DrawTexture(kHeroineX, kHeroineY, &textures_.heroine_idle);
-        if (draw_state_.blink_random.Next() % kBlinkChance == 0) blink = 0;
+        state_.blink_shown = 0;
+        if (state_.blink_random.Next() % kBlinkChance == 0) blink = 0;
         return;
     }
     ++blink;
-    graphics_->DrawTexture(kHeroineX, kHeroineY,
-                           &textures_.heroine[static_cast<std::size_t>(BlinkPictureAt(blink))]);
+    state_.blink_shown = blink;
     if (blink >= kBlinkLast) blink = -1;
 }
 
-void CVemuComp::DrawPot() {
-    const Pantry& pot = kitchen_.selection;
+void PlayView::DrawPot() const {
+    const Pantry& pot = game_.kitchen().selection;
     int pulse = frame_counter_ % kPotPulseFrames;
     if (pulse >= kPotPulseFrames / 2) pulse = kPotPulseFrames - pulse;
     for (std::size_t i = 0; i < pot.size(); ++i) {
@@ -79,26 +98,28 @@ void CVemuComp::DrawPot() {
         const int x = row % 2 == 0 ? kPotLeftX : kPotRightX;
         const int y = kPotTop + kPotLineHeight * (row / 2);
         const int board_x = x - kPotBoardInset, board_y = y - kPotBoardInset;
-        graphics_->DrawTexture(board_x, board_y, &textures_.item_board3);
-        if (row == pot_row_under_pointer_) {
-            DTexture& on = textures_.item_board3_on;
+        graphics().DrawTexture(board_x, board_y, &textures().item_board3);
+        if (row == game_.pot_row_under_pointer()) {
+            DTexture& on = textures().item_board3_on;
             DEffect glow = play_draw::PictureEffect(board_x, board_y,
                                                     static_cast<std::uint8_t>(255 - 7 * pulse));
             const int grow = static_cast<int>(0.2f * static_cast<float>(pulse));
             glow.width = static_cast<std::uint16_t>(on.GetWidth() + grow);
             glow.height = static_cast<std::uint16_t>(on.GetHeight() + grow);
-            graphics_->DrawEffect(&glow, &on);
+            graphics().DrawEffect(&glow, &on);
         }
         const float unit_weight = food->def ? food->def->unit_weight : 0.0f;
         char grams[32];
         std::snprintf(grams, sizeof grams, "%d g", static_cast<int>(unit_weight * food->amount));
         // The name keeps clear of the weight that ends its row. The board is one line high:
         // a second line would lie on its edges, so a long name is cut short there.
-        const int room = kPotWeightRight - graphics_->TextWidth(grams, &font12_) - kPotBoardInset;
-        graphics_->DrawText(x, y,
-                            play_draw::FitOnOneLine(*graphics_, food->name, room, &font12_).c_str(),
-                            play_draw::kMessageColor, &font12_, play_draw::kLineFormat);
-        graphics_->DrawText(x + kPotWeightRight, y, grams, play_draw::kMessageColor, &font12_,
-                            play_draw::kRightFormat);
+        const int room =
+            kPotWeightRight - graphics().TextWidth(grams, &game_.small_font()) - kPotBoardInset;
+        graphics().DrawText(
+            x, y,
+            play_draw::FitOnOneLine(graphics(), food->name, room, &game_.small_font()).c_str(),
+            play_draw::kMessageColor, &game_.small_font(), play_draw::kLineFormat);
+        graphics().DrawText(x + kPotWeightRight, y, grams, play_draw::kMessageColor,
+                            &game_.small_font(), play_draw::kRightFormat);
     }
 }

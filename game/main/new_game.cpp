@@ -58,7 +58,7 @@ void CVemuComp::NewGameReset() {
 
     s.clock = GameClock{2006, 1, 1, 7, 0};
     screens_.Clear();
-    frame_counter_ = 0;
+    view_.ResetFrameCounter();
 
     s.utensil_level.fill(1);
     s.skill_level.fill(1);

@@ -4,13 +4,15 @@
 
 void CVemuComp::Update() {
     UpdatePortraitFade();
-    ++frame_counter_;
+    view_.CountFrame();
     if (window_kind_ == kChoiceWindow) RecallListCursor(&choice_window_);
     // The gauge cannot show more than the maximum; drawing only reads the state.
     if (static_cast<float>(state_.max_stamina) < state_.stamina)
         state_.stamina = static_cast<float>(state_.max_stamina);
     screens_.Update();
     ::EaseShownMoney(state_);
+    // Last, so that the frame's animation steps from what the frame shows.
+    view_.Animate();
 }
 
 void CVemuComp::UpdatePortraitFade() {

@@ -23,11 +23,11 @@
 #include "events/runtime/story_event.h"
 #include "game/clock/clock_world.h"
 #include "game/data/recipe_book.h"
-#include "game/main/draw_state.h"
 #include "game/main/draw_text.h"
 #include "game/main/media_tables.h"
 #include "game/main/screen_ids.h"
 #include "game/main/screen_stack.h"
+#include "game/main/view.h"
 #include "game/rules/play_state.h"
 
 class CDirectInput;
@@ -97,15 +97,10 @@ public:
     int RecallListCursor(CSelectEvent* list);
     int DrawNumber(int x, int y, int value);
 
-    // --- drawing (draw*.cpp) ---
-    void DrawFoodInfo(const Food& food);
-    void DrawDishInfo(const Food& food);
-    int DrawCompositionLines(int x, int y, int depth, const FoodNode& node, int& hide,
-                             bool& all_fit);
-
-    // --- the item and catalogue-entry panels (game/economy/) ---
-    void ItemInfoPanel(const CItem& item);
-    void DrawEntryInfo(const FoodDef& def);
+    // --- drawing: the view (view.h) draws the play screen from the component ---
+    PlayView& view() { return view_; }
+    const PlayView& view() const { return view_; }
+    CDirectGraphics& graphics_device() const { return *graphics_; }
 
     // --- rules of play, forwarded to game/rules (rules_bridge.cpp) ---
     void AddSkillExp(int method, float experience);
@@ -219,7 +214,7 @@ public:
     int screen_id() const { return screens_.id(); }
     int screen_cursor() const { return screens_.cursor(); }
     void set_screen_cursor(int cursor) { screens_.cursor() = cursor; }
-    int frame_counter() const { return frame_counter_; }
+    int frame_counter() const { return view_.frame_counter(); }
     int choice_result() const { return choice_result_; }
     // Where the screens' own choice windows leave the row chosen.
     int* choice_result_slot() { return &choice_result_; }
@@ -228,6 +223,8 @@ public:
     int expression() const { return expression_; }
     // Frames into the portrait cross-fade, 0 while none runs.
     int portrait_fade() const { return portrait_fade_; }
+    // The expression the cross-fade leaves.
+    DTexture* previous_portrait() const { return previous_portrait_; }
     WindowKind window_kind() const { return window_kind_; }
     void set_window_kind(WindowKind kind) { window_kind_ = kind; }
     int start_kit() const { return start_kit_; }
@@ -306,17 +303,6 @@ private:
     void FillItemGoods();
     void ResetPortraitState();
     void UpdatePortraitFade();
-    // The steps of Draw (draw*.cpp).
-    void DrawShopView();
-    void DrawHeroine();
-    void DrawPot();
-    void DrawStaminaGauge();
-    void DrawSunAndMoon();
-    void DrawDateBar();
-    void DrawInfoPanel();
-    void DrawStatusPanel();
-    void DrawSellingView();
-    void DrawPortrait();
 
     // The play-through.
     PlayState state_;
@@ -328,7 +314,6 @@ private:
 
     // Before the windows, so that they go before the handles they report to.
     ScreenStack screens_{*this};
-    int frame_counter_ = 0;
 
     DFont font16_, font12_, font14_, font18_;
     CSelectEvent list_window_;
@@ -373,7 +358,7 @@ private:
 
     int shown_cooking_method_ = 0;
     int pot_row_under_pointer_ = -1;
-    PlayDrawState draw_state_;
+    PlayView view_{*this};
 
     std::array<std::vector<FoodDef*>, kGoodsLists> food_goods_;
     std::array<std::vector<CItem*>, kGoodsLists> item_goods_;

@@ -3,6 +3,7 @@
 
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
+#include "game/main/view.h"
 #include "game/panels/panel_text.h"
 
 namespace {
@@ -11,8 +12,8 @@ using namespace economy_panels;
 
 }  // namespace
 
-void CVemuComp::DrawEntryInfo(const FoodDef& def) {
-    const PanelText text{*graphics_, &font14_, &font12_};
+void PlayView::DrawEntryInfo(const FoodDef& def) const {
+    const PanelText text{graphics(), &game_.panel_font(), &game_.small_font()};
     text.Line(kTitleX, kTitleY, def.name.c_str());
     text.Description(def.description.c_str());
     struct Row {

@@ -1,11 +1,13 @@
 // The food and dish panels beside the list: a title, a description and rows of label, value
 // and unit; the dish panel adds what the dish was made of, scrolling in a loop when it is long.
+#include <limits>
 #include <string>
 #include <string_view>
 
 #include "engine/common/numbers.h"
 #include "game/main/draw_text.h"
 #include "game/main/vemu_comp.h"
+#include "game/main/view.h"
 
 namespace {
 
@@ -78,33 +80,30 @@ constexpr int kLoopRestartY = kTickerTop + kLineHeight * kFirstLine + 2;
 
 }  // namespace
 
-void CVemuComp::DrawFoodInfo(const Food& food) {
-    const int right = screen_id() == kScreenCooking ? play_draw::kPanelRightBesideMethods
-                                                    : play_draw::kPanelRight;
-    const int drop = DrawFoodRows(*graphics_, &font14_, &font12_, right, food, Tastiness(food),
-                                  DishRating(food));
+void PlayView::DrawFoodInfo(const Food& food) const {
+    const int right = game_.screen_id() == kScreenCooking ? play_draw::kPanelRightBesideMethods
+                                                          : play_draw::kPanelRight;
+    const int drop = DrawFoodRows(graphics(), &game_.panel_font(), &game_.small_font(), right, food,
+                                  game_.Tastiness(food), game_.DishRating(food));
     const int y = kFirstRowY + drop + 4 * kRowPitch;
-    graphics_->DrawText(kLabelX, y, "賞味期限残り", kMessageColor, &font14_,
+    graphics().DrawText(kLabelX, y, "賞味期限残り", kMessageColor, &game_.panel_font(),
                         play_draw::kLineFormat);
     if (food.days < kNeverSpoils)
-        play_draw::DrawValue(*graphics_, kValueX, y, food.days, " 日", &font14_);
+        play_draw::DrawValue(graphics(), kValueX, y, food.days, " 日", &game_.panel_font());
     else
-        graphics_->DrawText(kValueX, y, "-", kMessageColor, &font14_, play_draw::kRightFormat);
+        graphics().DrawText(kValueX, y, "-", kMessageColor, &game_.panel_font(),
+                            play_draw::kRightFormat);
 }
 
-void CVemuComp::DrawDishInfo(const Food& food) {
-    DrawFoodRows(*graphics_, &font14_, &font12_, play_draw::kPanelRight, food, Tastiness(food),
-                 DishRating(food));
-    PlayDrawState& ticker = draw_state_;
-    if (ticker.ticker_dish != &food) {
-        ticker.ticker_dish = &food;
-        ticker.ticker_frames = 0;
-        ticker.ticker_hidden = 0;
-    }
-    const int scroll =
-        ticker.ticker_frames < kStillFrames ? 0 : ticker.ticker_frames - kStillFrames;
+void PlayView::DrawDishInfo(const Food& food) const {
+    DrawFoodRows(graphics(), &game_.panel_font(), &game_.small_font(), play_draw::kPanelRight, food,
+                 game_.Tastiness(food), game_.DishRating(food));
+    // A dish the ticker's step has not seen yet stands at its start.
+    const bool seen = state_.ticker_dish == &food;
+    const int frames = seen ? state_.ticker_shown_frames : 0;
+    const int scroll = frames < kStillFrames ? 0 : frames - kStillFrames;
     int line = kFirstLine;
-    int hide = ticker.ticker_hidden;
+    int hide = seen ? state_.ticker_shown_hidden : 0;
     bool all_fit = true;
     auto draw_list = [&] {
         for (const auto& child : food.children)
@@ -113,17 +112,44 @@ void CVemuComp::DrawDishInfo(const Food& food) {
                                              *child, hide, all_fit);
     };
     draw_list();
+    // A list that fits stands still, and one still rising into the panel is alone.
+    if (scroll == 0 || !all_fit) return;
+    // The whole list has risen into the panel: a second copy follows two lines below.
+    line += kLoopGap;
+    hide -= kLoopGap;
+    draw_list();
+}
+
+// The frame shows where the ticker of `dish` stands; the next one finds it moved on.
+void PlayView::AnimateTicker(const Food& dish) {
+    PlayDrawState& ticker = state_;
+    if (ticker.ticker_dish != &dish) {
+        ticker.ticker_dish = &dish;
+        ticker.ticker_frames = 0;
+        ticker.ticker_hidden = 0;
+    }
+    ticker.ticker_shown_frames = ticker.ticker_frames;
+    ticker.ticker_shown_hidden = ticker.ticker_hidden;
+    const int scroll =
+        ticker.ticker_frames < kStillFrames ? 0 : ticker.ticker_frames - kStillFrames;
+    // The lines the list takes as the drawing lays them out; with every line hidden, none is
+    // drawn.
+    int line = kFirstLine;
+    int hide = std::numeric_limits<int>::max();
+    bool all_fit = true;
+    for (const auto& child : dish.children)
+        if (child)
+            line += DrawCompositionLines(kTickerX, kTickerTop + kLineHeight * line - scroll, 0,
+                                         *child, hide, all_fit);
     if (scroll == 0 && all_fit) return;  // a list that fits stands still
     ++ticker.ticker_frames;
     // A line is hidden once it has begun to leave the top.
     if (scroll % kLineHeight == 1) ++ticker.ticker_hidden;
     if (!all_fit) return;
-    // The whole list has risen into the panel: a second copy follows two lines below, and when
-    // it reaches the first copy's place the ticker starts over there, without a jump.
+    // The whole list has risen into the panel: when the copy two lines below it reaches the
+    // first copy's place, the ticker starts over there, without a jump.
     line += kLoopGap;
-    hide -= kLoopGap;
     const int second_copy_y = kTickerTop + kLineHeight * line - scroll;
-    draw_list();
     if (second_copy_y < kLoopRestartY) {
         ticker.ticker_frames = kStillFrames;
         ticker.ticker_hidden = 0;
@@ -131,8 +157,8 @@ void CVemuComp::DrawDishInfo(const Food& food) {
 }
 
 // `hide` counts the lines still to hide at the top; each line this call takes is taken off it.
-int CVemuComp::DrawCompositionLines(int x, int y, int depth, const FoodNode& node, int& hide,
-                                    bool& all_fit) {
+int PlayView::DrawCompositionLines(int x, int y, int depth, const FoodNode& node, int& hide,
+                                   bool& all_fit) const {
     if (y > kTickerBottom) {
         all_fit = false;
         return 0;
@@ -145,13 +171,13 @@ int CVemuComp::DrawCompositionLines(int x, int y, int depth, const FoodNode& nod
     // second line of the list, which it then takes like any other line.
     const int line_x = x + kLeafIndent + kDepthIndent * depth;
     const int room = play_draw::kPanelRight - line_x;
-    DFont* font = &font14_;
-    if (graphics_->TextWidth(text, font) > room) font = &font12_;
-    std::size_t cut = graphics_->LineBreakWithin(text, room, font);
+    DFont* font = &game_.panel_font();
+    if (graphics().TextWidth(text, font) > room) font = &game_.small_font();
+    std::size_t cut = graphics().LineBreakWithin(text, room, font);
     const std::uint32_t color = node.flag != 0 ? kMessageColor : play_draw::kGreyColor;
     --hide;
     if (hide < 0)
-        graphics_->DrawText(line_x, y, text.substr(0, cut).c_str(), color, font,
+        graphics().DrawText(line_x, y, text.substr(0, cut).c_str(), color, font,
                             play_draw::kLineFormat);
     int taken = 1;
     if (cut < text.size()) {
@@ -161,7 +187,7 @@ int CVemuComp::DrawCompositionLines(int x, int y, int depth, const FoodNode& nod
         }
         --hide;
         if (hide < 0)
-            graphics_->DrawText(line_x + kDepthIndent, y + kLineHeight, text.substr(cut).c_str(),
+            graphics().DrawText(line_x + kDepthIndent, y + kLineHeight, text.substr(cut).c_str(),
                                 color, font, play_draw::kLineFormat);
         ++taken;
     }

@@ -5,6 +5,7 @@
 #include "game/economy/owned_items.h"
 #include "game/main/draw_text.h"
 #include "game/main/vemu_comp.h"
+#include "game/main/view.h"
 #include "game/screens/screen_table.h"
 
 namespace {
@@ -42,95 +43,116 @@ constexpr SkillRow kSkillRows[] = {
 
 }  // namespace
 
-void CVemuComp::DrawInfoPanel() {
-    const ScreenRow* row = FindScreenRow(screen_id());
-    if (!row) return;
-    const MenuEntry* entry = EntryAtCursor(*this);
-    const int cursor = screen_cursor();
+PlayView::PanelContent PlayView::ShownInPanel() const {
+    const ScreenRow* row = FindScreenRow(game_.screen_id());
+    if (!row) return {};
+    const MenuEntry* entry = EntryAtCursor(game_);
+    const int cursor = game_.screen_cursor();
+    auto food = [](PanelContent::Kind kind, const Food* shown) {
+        return shown ? PanelContent{kind, shown} : PanelContent{};
+    };
+    auto entry_of = [](const FoodDef* def) {
+        return def ? PanelContent{PanelContent::kEntry, nullptr, def} : PanelContent{};
+    };
+    auto item_of = [](const CItem* item) {
+        return item ? PanelContent{PanelContent::kItem, nullptr, nullptr, item} : PanelContent{};
+    };
     switch (row->panel) {
         case ScreenPanel::kNone:
-            return;
+            return {};
         case ScreenPanel::kPantryFood:
-            if (const Food* food = entry ? At(kitchen_.pantry(), entry->value) : nullptr)
-                DrawFoodInfo(*food);
-            return;
+            return food(PanelContent::kFood,
+                        entry ? At(game_.kitchen().pantry(), entry->value) : nullptr);
         case ScreenPanel::kIngredientEntry:
         case ScreenPanel::kRecipeEntry: {
             const int offset = row->panel == ScreenPanel::kRecipeEntry ? kPlainIngredientCount : 0;
-            const Recipe* recipe = cursor >= 0 ? At(book_.recipes, cursor + offset) : nullptr;
-            if (!recipe || !recipe->def || !recipe->def->known) return;
-            if (recipe->last_result)
-                DrawDishInfo(*recipe->last_result);
-            else
-                DrawEntryInfo(*recipe->def);
-            return;
+            const Recipe* recipe =
+                cursor >= 0 ? At(game_.book().recipes, cursor + offset) : nullptr;
+            if (!recipe || !recipe->def || !recipe->def->known) return {};
+            if (recipe->last_result) return food(PanelContent::kDish, recipe->last_result.get());
+            return entry_of(recipe->def);
         }
         case ScreenPanel::kStatus:
-            DrawStatusPanel();
-            return;
+            return {PanelContent::kStatus};
         case ScreenPanel::kSelling:
-            DrawSellingView();
-            return;
+            return {PanelContent::kSelling};
         case ScreenPanel::kOwnedItem:
-            if (CItem* item = entry ? mediator_->items().GetItemAt(entry->value) : nullptr)
-                ItemInfoPanel(*item);
-            return;
+            return item_of(entry ? game_.mediator().items().GetItemAt(entry->value) : nullptr);
         case ScreenPanel::kPawnItem:
-            if (CItem* item = shop_window_.GetSelectedItem()) ItemInfoPanel(*item);
-            return;
+            return item_of(game_.shop_window().GetSelectedItem());
         case ScreenPanel::kFoodGoods:
-            if (const FoodDef* def = At(food_goods(goods_in_use_), cursor)) DrawEntryInfo(*def);
-            return;
+            return entry_of(At(game_.food_goods(game_.goods_in_use()), cursor));
         case ScreenPanel::kToolGoods:
-            if (const CItem* item = At(item_goods(goods_in_use_), cursor)) ItemInfoPanel(*item);
-            return;
+            return item_of(At(game_.item_goods(game_.goods_in_use()), cursor));
         case ScreenPanel::kEquipment: {
             // The slot's worn item while a slot is chosen, then the bag's item under the cursor
             // (the take-off row has none).
-            const CItem* item = nullptr;
-            if (screens_.play().equipment_phase == 0) {
-                const std::unique_ptr<CItem>* worn = EquipSlot(state_, cursor);
-                item = worn ? worn->get() : nullptr;
-            } else if (entry && entry->value >= 0) {
-                item = mediator_->items().GetItemAt(entry->value);
+            if (game_.play_screens().equipment_phase == 0) {
+                const std::unique_ptr<CItem>* worn = EquipSlot(game_.state(), cursor);
+                return item_of(worn ? worn->get() : nullptr);
             }
-            if (item) ItemInfoPanel(*item);
-            return;
+            if (entry && entry->value >= 0)
+                return item_of(game_.mediator().items().GetItemAt(entry->value));
+            return {};
         }
         // The made dish itself goes into the pantry, which may merge it away; the candidate is
         // its own copy.
         case ScreenPanel::kCandidateDish:
-            if (const Food* dish = candidate_dish_.get()) DrawDishInfo(*dish);
-            return;
+            return food(PanelContent::kDish, game_.candidate_dish().get());
         case ScreenPanel::kMenuDish:
-            if (const Food* dish = At(kitchen_.menu, cursor)) DrawDishInfo(*dish);
+            return food(PanelContent::kDish, At(game_.kitchen().menu, cursor));
+        case ScreenPanel::kKeepWhichDish:
+            return food(PanelContent::kDish,
+                        cursor == 0 ? At(game_.kitchen().menu, game_.chosen_menu_slot())
+                                    : static_cast<const Food*>(game_.candidate_dish().get()));
+    }
+    return {};
+}
+
+void PlayView::DrawInfoPanel() const {
+    const PanelContent shown = ShownInPanel();
+    switch (shown.kind) {
+        case PanelContent::kNothing:
             return;
-        case ScreenPanel::kKeepWhichDish: {
-            const Food* dish = cursor == 0 ? At(kitchen_.menu, chosen_menu_slot_)
-                                           : static_cast<const Food*>(candidate_dish_.get());
-            if (dish) DrawDishInfo(*dish);
+        case PanelContent::kFood:
+            DrawFoodInfo(*shown.food);
             return;
-        }
+        case PanelContent::kDish:
+            DrawDishInfo(*shown.food);
+            return;
+        case PanelContent::kEntry:
+            DrawEntryInfo(*shown.entry);
+            return;
+        case PanelContent::kItem:
+            ItemInfoPanel(*shown.item);
+            return;
+        case PanelContent::kStatus:
+            DrawStatusPanel();
+            return;
+        case PanelContent::kSelling:
+            DrawSellingView();
+            return;
     }
 }
 
-void CVemuComp::DrawStatusPanel() {
-    DFont* font = &font14_;
+void PlayView::DrawStatusPanel() const {
+    DFont* font = &game_.panel_font();
     auto label = [&](int x, int y, const char* text) {
-        graphics_->DrawText(x, y, text, kMessageColor, font, play_draw::kLineFormat);
+        graphics().DrawText(x, y, text, kMessageColor, font, play_draw::kLineFormat);
     };
     label(310, 165, "店舗レベル");
-    play_draw::DrawValue(*graphics_, 438, 165, RestaurantRank(), nullptr, font);
+    play_draw::DrawValue(graphics(), 438, 165, game_.RestaurantRank(), nullptr, font);
     label(479, 165, "評判");
-    play_draw::DrawValue(*graphics_, 575, 165, static_cast<int>(state_.reputation), nullptr, font);
-    label(326, 185, state_.status_text.c_str());
+    play_draw::DrawValue(graphics(), 575, 165, static_cast<int>(game_.state().reputation), nullptr,
+                         font);
+    label(326, 185, game_.state().status_text.c_str());
     // Only the skills past level 1 take a row, one under the other without gaps.
     int y = 205;
     for (const SkillRow& row : kSkillRows) {
-        const int level = state_.skill_level[static_cast<std::size_t>(row.slot)];
+        const int level = game_.state().skill_level[static_cast<std::size_t>(row.slot)];
         if (level <= 1) continue;
         label(310, y, row.label);
-        play_draw::DrawValue(*graphics_, 438, y, level, nullptr, font);
+        play_draw::DrawValue(graphics(), 438, y, level, nullptr, font);
         y += 20;
     }
 }

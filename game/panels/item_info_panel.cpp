@@ -8,6 +8,7 @@
 #include "game/economy/item_table.h"
 #include "game/economy/owned_items.h"
 #include "game/main/vemu_comp.h"
+#include "game/main/view.h"
 #include "game/panels/panel_text.h"
 
 namespace {
@@ -47,8 +48,8 @@ int TableValue(const CItem* item) {
 
 }  // namespace
 
-void CVemuComp::ItemInfoPanel(const CItem& item) {
-    const PanelText text{*graphics_, &font14_, &font12_};
+void PlayView::ItemInfoPanel(const CItem& item) const {
+    const PanelText text{graphics(), &game_.panel_font(), &game_.small_font()};
     const ItemRow* row = FindItemRow(item.GetName());
     text.Line(kTitleX, kTitleY, item.GetName());
     text.Description(row ? row->description : "");
@@ -57,7 +58,7 @@ void CVemuComp::ItemInfoPanel(const CItem& item) {
     switch (item.kind) {
         case kItemMagic: {
             text.Line(kLabelX, kFirstRowY, "レベル");
-            const int level = MagicLevelOf(mediator_->values(), item.GetName());
+            const int level = MagicLevelOf(game_.mediator().values(), item.GetName());
             if (level == 0)
                 text.RightAligned(kValueX, kFirstRowY, "-");
             else
@@ -70,7 +71,7 @@ void CVemuComp::ItemInfoPanel(const CItem& item) {
             text.Line(kLabelX, kFirstRowY, clothing ? "防御力" : "移動力");
             text.Value(kFirstRowY, value, " pt");
             const std::unique_ptr<CItem>* worn =
-                EquipSlot(state_, clothing ? kEquipClothing : kEquipShoes);
+                EquipSlot(game_.state(), clothing ? kEquipClothing : kEquipShoes);
             const int difference = value - TableValue(worn ? worn->get() : nullptr);
             char shown[24];
             if (difference > 0) {
@@ -95,5 +96,5 @@ void CVemuComp::ItemInfoPanel(const CItem& item) {
     const bool known_kind = item.kind >= 0 && item.kind < static_cast<int>(std::size(kKindNames));
     text.RightAligned(kKindNameX, kKindY, kKindNames[known_kind ? item.kind : 0]);
     text.Line(kLabelX, kOwnedY, "所持数");
-    text.Value(kOwnedY, OwnedCount(item), nullptr);
+    text.Value(kOwnedY, game_.OwnedCount(item), nullptr);
 }

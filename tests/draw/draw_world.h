@@ -33,6 +33,14 @@ public:
         game.Draw();
         return recorder.ops;
     }
+    // The next frame of what the drawing animates on its own (the blink, the ticker), drawn,
+    // without the rest of the game's frame.
+    const std::vector<DrawOp>& DrawNextFrame() {
+        recorder.Clear();
+        game.view().Animate();
+        game.Draw();
+        return recorder.ops;
+    }
     // Opens the screen as the game does (its opening may rebuild the list and the menu's
     // flags, so a test sets those afterwards) and puts the cursor there.
     void OnScreen(int id, int cursor = 0) {

@@ -78,7 +78,7 @@ TEST(HeroineTest, SheBlinksNowAndThenWithoutMovingTheGamesRandomSequence) {
     Srand(7);
     std::string frames;  // i idle, 1 and 2 the blink pictures
     for (int i = 0; i < 1000; ++i) {
-        world.Draw();
+        world.DrawNextFrame();
         if (!world.DrawsOf(t.heroine_idle).empty()) frames += 'i';
         if (!world.DrawsOf(t.heroine[kBlink1]).empty()) frames += '1';
         if (!world.DrawsOf(t.heroine[kBlink2]).empty()) frames += '2';
@@ -127,7 +127,7 @@ TEST(HeroineTest, AtWorkSheShowsTheMethodsPicturesAndNeverBlinks) {
         }
         // However long she works, no blink picture shows.
         for (int frame = 0; frame < 500; ++frame) {
-            world.Draw();
+            world.DrawNextFrame();
             EXPECT_TRUE(world.DrawsOf(t.heroine[kBlink1]).empty());
             EXPECT_TRUE(world.DrawsOf(t.heroine[kBlink2]).empty());
         }

@@ -40,7 +40,7 @@ std::string LineOf(const FoodNode& node) {
 TEST(TickerTest, AListThatFitsStandsStill) {
     DrawWorld world;
     MenuDish& dish = ShowDishOf(world, 2);
-    for (int i = 0; i < 100; ++i) world.Draw();
+    for (int i = 0; i < 100; ++i) world.DrawNextFrame();
     const auto lines = Lines(world);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], std::make_pair(LineOf(*dish.children[0]), 224));
@@ -50,15 +50,15 @@ TEST(TickerTest, AListThatFitsStandsStill) {
 TEST(TickerTest, ALongListWaitsThenScrollsAndHidesTheLinesLeavingTheTop) {
     DrawWorld world;
     MenuDish& dish = ShowDishOf(world, 8);
-    for (int i = 0; i < 26; ++i) world.Draw();
+    for (int i = 0; i < 26; ++i) world.DrawNextFrame();
     auto lines = Lines(world);
     ASSERT_EQ(lines.size(), 6u) << "lines below y = 320 are not drawn";
     EXPECT_EQ(lines[0].second, 224);
-    world.Draw();
+    world.DrawNextFrame();
     lines = Lines(world);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], std::make_pair(LineOf(*dish.children[0]), 223));
-    world.Draw();
+    world.DrawNextFrame();
     lines = Lines(world);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], std::make_pair(LineOf(*dish.children[1]), 240));
@@ -69,16 +69,16 @@ TEST(TickerTest, TheLoopStartsOverWhereTheSecondCopyReachesTheTop) {
     MenuDish& dish = ShowDishOf(world, 8);
     const std::string first = LineOf(*dish.children[0]);
     // 25 still frames, then 179 pixels: the copy two lines below the end reaches y = 225.
-    for (int i = 0; i < 205; ++i) world.Draw();
+    for (int i = 0; i < 205; ++i) world.DrawNextFrame();
     auto lines = Lines(world);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], std::make_pair(first, 225));
-    world.Draw();
+    world.DrawNextFrame();
     lines = Lines(world);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], std::make_pair(first, 224));
     // And it scrolls on without standing still again.
-    world.Draw();
+    world.DrawNextFrame();
     lines = Lines(world);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], std::make_pair(first, 223));
@@ -87,10 +87,10 @@ TEST(TickerTest, TheLoopStartsOverWhereTheSecondCopyReachesTheTop) {
 TEST(TickerTest, AnotherDishStartsItsOwnTicker) {
     DrawWorld world;
     ShowDishOf(world, 8);
-    for (int i = 0; i < 60; ++i) world.Draw();
+    for (int i = 0; i < 60; ++i) world.DrawNextFrame();
     ShowDishOf(world, 8);
     world.game.set_screen_cursor(1);
-    world.Draw();
+    world.DrawNextFrame();
     const auto lines = Lines(world);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0].second, 224);

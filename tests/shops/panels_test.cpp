@@ -13,12 +13,12 @@ protected:
     std::vector<DrawOp> DrawItem(const char* name) {
         const std::unique_ptr<CItem> item = CreateItemByName(name);
         world.recorder.Clear();
-        game.ItemInfoPanel(*item);
+        game.view().ItemInfoPanel(*item);
         return world.recorder.OfKind(DrawOp::Kind::Text);
     }
     std::vector<DrawOp> DrawEntry(const char* name) {
         world.recorder.Clear();
-        game.DrawEntryInfo(*FindFoodDef(name));
+        game.view().DrawEntryInfo(*FindFoodDef(name));
         return world.recorder.OfKind(DrawOp::Kind::Text);
     }
     static std::optional<DrawOp> Find(const std::vector<DrawOp>& ops, const std::string& text) {
