@@ -42,10 +42,10 @@ void CVemuComp::DrawSunAndMoon() {
         bool rising;
     };
     const Twilight kTwilights[] = {
-        {18, &textures_.sun, sun, false},
-        {5, &textures_.sun, sun, true},
-        {6, &textures_.moon, moon, false},
-        {17, &textures_.moon, moon, true},
+        {18, &textures().sun, sun, false},
+        {5, &textures().sun, sun, true},
+        {6, &textures().moon, moon, false},
+        {17, &textures().moon, moon, true},
     };
     for (const Twilight& twilight : kTwilights) {
         if (twilight.hour != hour) continue;
@@ -57,29 +57,29 @@ void CVemuComp::DrawSunAndMoon() {
         graphics_->DrawEffect(&effect, twilight.picture);
     }
     if (hour >= 6 && hour <= 17)
-        graphics_->DrawTexture(sun.x, sun.y, &textures_.sun);
+        graphics_->DrawTexture(sun.x, sun.y, &textures().sun);
     else
-        graphics_->DrawTexture(moon.x, moon.y, &textures_.moon);
+        graphics_->DrawTexture(moon.x, moon.y, &textures().moon);
 }
 
 void CVemuComp::DrawDateBar() {
     constexpr int kY = 18;
-    graphics_->DrawTexture(270, 8, &textures_.ribbon);
+    graphics_->DrawTexture(270, 8, &textures().ribbon);
     const GameClock& clock = state_.clock;
     // The date stands a little left of the time, so that a two-digit hour keeps a space
     // after 日 ("1日 22:00", as "1日  7:10" has); the time keeps its place beside the money.
     constexpr int kDateShift = 6;
     DrawNumber(336 - kDateShift, kY, clock.year);
-    graphics_->DrawTexture(340 - kDateShift, kY, &textures_.icon_year);
+    graphics_->DrawTexture(340 - kDateShift, kY, &textures().icon_year);
     DrawNumber(374 - kDateShift, kY, clock.month);
-    graphics_->DrawTexture(380 - kDateShift, kY, &textures_.icon_month);
+    graphics_->DrawTexture(380 - kDateShift, kY, &textures().icon_month);
     DrawNumber(414 - kDateShift, kY, clock.day);
-    graphics_->DrawTexture(418 - kDateShift, kY, &textures_.icon_day);
+    graphics_->DrawTexture(418 - kDateShift, kY, &textures().icon_day);
     DrawNumber(454, kY, clock.hour);
-    graphics_->DrawTexture(454, kY, &textures_.icon_colon);
+    graphics_->DrawTexture(454, kY, &textures().icon_colon);
     DrawNumber(482, kY, clock.minute);
     if (clock.minute < 10) DrawNumber(472, kY, 0);
     // The count includes a minus, so the icon stays left of a negative amount too.
     const int digits = DrawNumber(590, kY, state_.shown_money);
-    graphics_->DrawTexture(575 - 10 * digits, kY, &textures_.icon_money);
+    graphics_->DrawTexture(575 - 10 * digits, kY, &textures().icon_money);
 }

@@ -46,6 +46,6 @@ void CVemuComp::DrawStaminaGauge() {
         SetRampColor(bar, stamina / static_cast<float>(maximum));
         graphics_->DrawEffect(&bar, nullptr);
     }
-    graphics_->DrawTexture(22, 52, &textures_.gauge);
-    graphics_->DrawTexture(10, 44, &textures_.life);
+    graphics_->DrawTexture(22, 52, &textures().gauge);
+    graphics_->DrawTexture(10, 44, &textures().life);
 }

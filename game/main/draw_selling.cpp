@@ -25,28 +25,30 @@ void CVemuComp::DrawSellingView() {
     if (menu.empty()) return;
     for (int place = 0; place < state_.menu_max; ++place) {
         const int y = kTop + kPlaceHeight * place;
-        graphics_->DrawTexture(kBoardX, y, &textures_.item_board);
+        graphics_->DrawTexture(kBoardX, y, &textures().item_board);
         const MenuDish* dish = place < static_cast<int>(menu.size())
                                    ? menu[static_cast<std::size_t>(place)].get()
                                    : nullptr;
         if (!dish) {
             graphics_->DrawText(kNameX, y + 10, "                 -", play_draw::kGreyColor,
-                                &font16_, play_draw::kLineFormat);
+                                &message_font(), play_draw::kLineFormat);
             continue;
         }
         std::uint32_t color = play_draw::kMessageColor;
         if (dish->sale_highlight != 0) {
             const std::uint8_t alpha = HighlightAlpha(dish->sale_highlight);
             const DEffect glow = play_draw::PictureEffect(kBoardX, y, alpha);
-            graphics_->DrawEffect(&glow, &textures_.item_board_on);
+            graphics_->DrawEffect(&glow, &textures().item_board_on);
             color = HighlightColor(alpha);
         }
         if (!dish->servable) color = play_draw::kGreyColor;
-        play_draw::DrawName(*graphics_, dish->name,
-                            {kNameX, y + 10, kNameX, y + 2, kNameX + 8, y + 18,
-                             textures_.item_board.GetWidth() - 2 * (kNameX - kBoardX), &font12_},
-                            color, &font16_);
+        play_draw::DrawName(
+            *graphics_, dish->name,
+            {kNameX, y + 10, kNameX, y + 2, kNameX + 8, y + 18,
+             textures().item_board.GetWidth() - 2 * (kNameX - kBoardX), &small_font()},
+            color, &message_font());
     }
     if (state_.cooking_minutes > 0)
-        graphics_->DrawText(420, 230, "調理中", kBusyColor, &font16_, play_draw::kLineFormat);
+        graphics_->DrawText(420, 230, "調理中", kBusyColor, &message_font(),
+                            play_draw::kLineFormat);
 }

@@ -34,11 +34,11 @@ constexpr int kPotPulseFrames = 30;
 }  // namespace
 
 void CVemuComp::DrawShopView() {
-    graphics_->DrawTexture(0, 0, &textures_.background);
-    graphics_->DrawTexture(304, 64, &textures_.back_shop);
+    graphics_->DrawTexture(0, 0, &textures().background);
+    graphics_->DrawTexture(304, 64, &textures().back_shop);
     DrawHeroine();
-    graphics_->DrawTexture(304, 64, &textures_.front_shop);
-    graphics_->DrawTexture(294, 54, &textures_.shop_frame);
+    graphics_->DrawTexture(304, 64, &textures().front_shop);
+    graphics_->DrawTexture(294, 54, &textures().shop_frame);
 }
 
 void CVemuComp::DrawHeroine() {
@@ -50,21 +50,21 @@ void CVemuComp::DrawHeroine() {
             if (work.method != shown_cooking_method_) continue;
             const int frame = frame_counter_ % 10 < 5 ? work.first : work.first + 1;
             graphics_->DrawTexture(work.x, kHeroineY,
-                                   &textures_.heroine[static_cast<std::size_t>(frame)]);
+                                   &textures().heroine[static_cast<std::size_t>(frame)]);
             return;
         }
-        graphics_->DrawTexture(kHeroineX, kHeroineY, &textures_.heroine_idle);
+        graphics_->DrawTexture(kHeroineX, kHeroineY, &textures().heroine_idle);
         return;
     }
     int& blink = draw_state_.blink;
     if (blink == -1) {
-        graphics_->DrawTexture(kHeroineX, kHeroineY, &textures_.heroine_idle);
+        graphics_->DrawTexture(kHeroineX, kHeroineY, &textures().heroine_idle);
         if (draw_state_.blink_random.Next() % kBlinkChance == 0) blink = 0;
         return;
     }
     ++blink;
     graphics_->DrawTexture(kHeroineX, kHeroineY,
-                           &textures_.heroine[static_cast<std::size_t>(BlinkPictureAt(blink))]);
+                           &textures().heroine[static_cast<std::size_t>(BlinkPictureAt(blink))]);
     if (blink >= kBlinkLast) blink = -1;
 }
 
@@ -79,9 +79,9 @@ void CVemuComp::DrawPot() {
         const int x = row % 2 == 0 ? kPotLeftX : kPotRightX;
         const int y = kPotTop + kPotLineHeight * (row / 2);
         const int board_x = x - kPotBoardInset, board_y = y - kPotBoardInset;
-        graphics_->DrawTexture(board_x, board_y, &textures_.item_board3);
+        graphics_->DrawTexture(board_x, board_y, &textures().item_board3);
         if (row == pot_row_under_pointer_) {
-            DTexture& on = textures_.item_board3_on;
+            DTexture& on = textures().item_board3_on;
             DEffect glow = play_draw::PictureEffect(board_x, board_y,
                                                     static_cast<std::uint8_t>(255 - 7 * pulse));
             const int grow = static_cast<int>(0.2f * static_cast<float>(pulse));
@@ -93,13 +93,14 @@ void CVemuComp::DrawPot() {
         char grams[32];
         std::snprintf(grams, sizeof grams, "%d g", static_cast<int>(unit_weight * food->amount));
         // The name keeps clear of the weight that ends its row.
-        const int room = kPotWeightRight - graphics_->TextWidth(grams, &font12_) - kPotBoardInset;
+        const int room =
+            kPotWeightRight - graphics_->TextWidth(grams, &small_font()) - kPotBoardInset;
         // Its second line, set in, keeps the same distance from the weight.
         const int rest_room = room - kPotRestIndent;
         play_draw::DrawName(*graphics_, food->name,
                             {x, y, x, y - 6, x + kPotRestIndent, y + 6, room, nullptr, rest_room},
-                            play_draw::kMessageColor, &font12_);
-        graphics_->DrawText(x + kPotWeightRight, y, grams, play_draw::kMessageColor, &font12_,
+                            play_draw::kMessageColor, &small_font());
+        graphics_->DrawText(x + kPotWeightRight, y, grams, play_draw::kMessageColor, &small_font(),
                             play_draw::kRightFormat);
     }
 }

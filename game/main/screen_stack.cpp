@@ -4,14 +4,6 @@
 #include "game/main/vemu_comp.h"
 #include "game/screens/screen_table.h"
 
-namespace {
-
-// The list window of every list screen shows eight rows, in the place and row size of the shop
-// lists.
-constexpr int kListRows = 8;
-
-}  // namespace
-
 int ScreenStack::Push(int id, int cursor) {
     stack_.push_back({id, cursor == -1 ? cursor_ : cursor});
     const int opened = Open(id);
@@ -91,17 +83,4 @@ void ScreenStack::OpenNotice(const char* text) {
     // The message screen goes back to the screen below once the player has read the notice.
     Replace(kScreenWaitForMessage);
     game_.ShowMessage(&game_.handles().message, text, true);
-}
-
-void CVemuComp::ShowChoiceList(MenuEntry* entries, int count, DFont* font) {
-    int& cursor = screens_.cursor();
-    if (count < 0 || !entries) count = 0;
-    if (cursor > count - 1) cursor = count - 1;
-    list_window_.Stop();
-    list_window_.SetTextStyle(kMessageColor, font ? font : &font16_);
-    list_window_.SetItems(entries, count, &cursor, kListRows);
-    list_window_.SetPosition(CShopEvent::kListX, CShopEvent::kListY);
-    list_window_.SetRowSize(CShopEvent::kPitch, CShopEvent::kTextWidth);
-    list_window_.Start(&handles_.list);
-    window_kind_ = kListWindow;
 }

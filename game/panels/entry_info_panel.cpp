@@ -12,7 +12,7 @@ using namespace economy_panels;
 }  // namespace
 
 void CVemuComp::DrawEntryInfo(const FoodDef& def) {
-    const PanelText text{*graphics_, &font14_, &font12_};
+    const PanelText text{*graphics_, &panel_font(), &small_font()};
     text.Line(kTitleX, kTitleY, def.name.c_str());
     text.Description(def.description.c_str());
     struct Row {

@@ -65,18 +65,20 @@ constexpr int kLoopRestartY = kTickerTop + kLineHeight * kFirstLine + 2;
 void CVemuComp::DrawFoodInfo(const Food& food) {
     const int right = screen_id() == kScreenCooking ? play_draw::kPanelRightBesideMethods
                                                     : play_draw::kPanelRight;
-    DrawFoodRows(*graphics_, &font14_, &font12_, right, food, Tastiness(food), DishRating(food));
-    graphics_->DrawText(kLabelX, 290, "賞味期限残り", kMessageColor, &font14_,
+    DrawFoodRows(*graphics_, &panel_font(), &small_font(), right, food, Tastiness(food),
+                 DishRating(food));
+    graphics_->DrawText(kLabelX, 290, "賞味期限残り", kMessageColor, &panel_font(),
                         play_draw::kLineFormat);
     if (food.days < kNeverSpoils)
-        play_draw::DrawValue(*graphics_, kValueX, 290, food.days, " 日", &font14_);
+        play_draw::DrawValue(*graphics_, kValueX, 290, food.days, " 日", &panel_font());
     else
-        graphics_->DrawText(kValueX, 290, "-", kMessageColor, &font14_, play_draw::kRightFormat);
+        graphics_->DrawText(kValueX, 290, "-", kMessageColor, &panel_font(),
+                            play_draw::kRightFormat);
 }
 
 void CVemuComp::DrawDishInfo(const Food& food) {
-    DrawFoodRows(*graphics_, &font14_, &font12_, play_draw::kPanelRight, food, Tastiness(food),
-                 DishRating(food));
+    DrawFoodRows(*graphics_, &panel_font(), &small_font(), play_draw::kPanelRight, food,
+                 Tastiness(food), DishRating(food));
     PlayDrawState& ticker = draw_state_;
     if (ticker.ticker_dish != &food) {
         ticker.ticker_dish = &food;
@@ -127,8 +129,8 @@ int CVemuComp::DrawCompositionLines(int x, int y, int depth, const FoodNode& nod
     // second line of the list, which it then takes like any other line.
     const int line_x = x + kLeafIndent + kDepthIndent * depth;
     const int room = play_draw::kPanelRight - line_x;
-    DFont* font = &font14_;
-    if (graphics_->TextWidth(text, font) > room) font = &font12_;
+    DFont* font = &panel_font();
+    if (graphics_->TextWidth(text, font) > room) font = &small_font();
     std::size_t cut = graphics_->LineBreakWithin(text, room, font);
     const std::uint32_t color = node.flag != 0 ? kMessageColor : play_draw::kGreyColor;
     --hide;

@@ -76,7 +76,7 @@ void CVemuComp::DrawInfoPanel() {
                 ItemInfoPanel(*item);
             return;
         case ScreenPanel::kPawnItem:
-            if (CItem* item = shop_window_.GetSelectedItem()) ItemInfoPanel(*item);
+            if (CItem* item = shop_window().GetSelectedItem()) ItemInfoPanel(*item);
             return;
         case ScreenPanel::kFoodGoods:
             if (const FoodDef* def = At(food_goods(goods_in_use_), cursor)) DrawEntryInfo(*def);
@@ -115,7 +115,7 @@ void CVemuComp::DrawInfoPanel() {
 }
 
 void CVemuComp::DrawStatusPanel() {
-    DFont* font = &font14_;
+    DFont* font = &panel_font();
     auto label = [&](int x, int y, const char* text) {
         graphics_->DrawText(x, y, text, kMessageColor, font, play_draw::kLineFormat);
     };

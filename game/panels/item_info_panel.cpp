@@ -48,7 +48,7 @@ int TableValue(const CItem* item) {
 }  // namespace
 
 void CVemuComp::ItemInfoPanel(const CItem& item) {
-    const PanelText text{*graphics_, &font14_, &font12_};
+    const PanelText text{*graphics_, &panel_font(), &small_font()};
     const ItemRow* row = FindItemRow(item.GetName());
     text.Line(kTitleX, kTitleY, item.GetName());
     text.Description(row ? row->description : "");
