@@ -43,6 +43,14 @@ const char* CharacterName(int id) {
 }
 
 bool Stage::ShowMessage(WaitHandle* handle, const char* text, bool close_when_done) {
+    // A message that takes the window from another asker's unread one ends that request: its
+    // text is gone, so its asker goes on as though it had been read instead of waiting forever
+    // (the selling screen's sale under a visitor's lines).
+    CMessageOutEvent& window = novel_.message_output();
+    WaitHandle* earlier = window.wait_handle();
+    if (handle && earlier && earlier != handle && window.state() == CGameEvent::kRunning &&
+        earlier->state == WaitHandle::kWaiting)
+        earlier->Signal();
     novel_.SetCloseWhenDone(close_when_done);
     return novel_.ShowMessage(handle, text, kMessageColor, &font16_);
 }

@@ -40,7 +40,7 @@ int ScreenStack::Open(int id) {
     CVemuComp& game = game_;
     // A screen takes its number entry's answer in the frame it comes, before it opens another
     // screen; one still unread now was given to a screen that is gone, and nobody waits for it.
-    for (WaitHandle* own : {&game.handles().quantity, &game.handles().restock})
+    for (WaitHandle* own : {&handles_.quantity, &handles_.restock})
         if (own->IsDone()) own->Reset();
     id_ = id;
     game.StopSelect();
@@ -50,8 +50,8 @@ int ScreenStack::Open(int id) {
     if (row->prepare && !row->prepare(game, prompt)) return 1;
 
     CQZGameMediator& mediator = game.mediator();
-    if (row->steps & kStopListWaiters) mediator.StopEventsWaitingOn(&game.handles().list);
-    if (row->steps & kStopMessageWaiters) mediator.StopEventsWaitingOn(&game.handles().message);
+    if (row->steps & kStopListWaiters) mediator.StopEventsWaitingOn(&handles_.list);
+    if (row->steps & kStopMessageWaiters) mediator.StopEventsWaitingOn(&handles_.message);
     if (row->steps & kCloseMessage) mediator.StopEvent(&game.message_output());
     if (row->show && !row->show(game)) return 1;
 
@@ -66,7 +66,7 @@ int ScreenStack::Open(int id) {
     if (row->steps & kStartIcons)
         for (CIconEvent& icon : game.icon_buttons()) icon.Start(nullptr);
     if (!prompt.empty()) OpenPrompt(prompt.c_str());
-    if (row->steps & kAskYesNo) game.AskYesNo(&game.handles().list);
+    if (row->steps & kAskYesNo) game.AskYesNo(&handles_.list);
     return 1;
 }
 
@@ -76,11 +76,11 @@ void ScreenStack::Update() {
 }
 
 void ScreenStack::OpenPrompt(const char* text) {
-    game_.ShowMessage(&game_.handles().message, text, false);
+    game_.ShowMessage(&handles_.message, text, false);
 }
 
 void ScreenStack::OpenNotice(const char* text) {
     // The message screen goes back to the screen below once the player has read the notice.
     Replace(kScreenWaitForMessage);
-    game_.ShowMessage(&game_.handles().message, text, true);
+    game_.ShowMessage(&handles_.message, text, true);
 }

@@ -32,15 +32,12 @@ public:
     // The colour of every message, prompt and list text.
     static constexpr unsigned kMessageColor = play_draw::kMessageColor;
 
-    // The wait handles by role. A scene's questions report to a handle of their own (Question);
-    // the number entry reports to the handle of the screen that opened it.
+    // What the scenes wait on that answers nothing: one scene runs at a time. A scene's lines,
+    // rows and questions report to handles of its own (SceneHandle, Question), the screens'
+    // to the screen stack's.
     struct Handles {
         WaitHandle music;  // music, fades and timed waits
-        WaitHandle message;
-        WaitHandle list;  // the list window and the yes/no and choice windows of the screens
         WaitHandle portrait;
-        WaitHandle quantity;  // the quantity entry of the food shop and the stock exchange
-        WaitHandle restock;   // the menu screen's restock entry
     };
 
     Stage(CQZNVLComponent& novel, CDirectGraphics* graphics, CDirectInput* input);

@@ -69,7 +69,7 @@ public:
     int OpenScreen(int id) { return screens_.Open(id); }
     // The rows in the font given, else in the message font; the row chosen is the cursor.
     void ShowChoiceList(MenuEntry* entries, int count, DFont* font = nullptr) {
-        stage_.ShowChoiceList(entries, count, screens_.cursor(), &stage_.handles().list, font);
+        stage_.ShowChoiceList(entries, count, screens_.cursor(), &screens_.handles().list, font);
     }
 
     // --- the stage: messages, portraits, choices, music and media (game/main/stage.h) ---
@@ -253,8 +253,8 @@ public:
     DFont& small_font() { return stage_.small_font(); }
     DFont& panel_font() { return stage_.panel_font(); }
 
-    using Handles = Stage::Handles;
-    Handles& handles() { return stage_.handles(); }
+    // What the open screen waits on.
+    ScreenStack::Handles& handles() { return screens_.handles(); }
 
     // A dish panel reads these; each is owned here, so no panel can read a freed dish.
     std::unique_ptr<Food>& made_dish() { return made_dish_; }
@@ -315,7 +315,7 @@ private:
     const FoodDef* memory_food_second_ = nullptr;  // メモルボイルド
     FoodDef* rot_entry_ = nullptr;                 // what spoiled food becomes
 
-    // Before the windows, so that they go before the handles they report to.
+    // Before the stage, so that its windows go before the screens' handles they report to.
     ScreenStack screens_{*this};
     int frame_counter_ = 0;
 
