@@ -1,13 +1,14 @@
 #include "events/story.h"
 
 #include "engine/framework/devices.h"
+#include "game/main/scene_question.h"
 
 Story::Story(CVemuComp& game)
     : game_(game),
       state_(game.state()),
       kitchen_(game.kitchen()),
       book_(game.book()),
-      handles_(game.handles()),
+      handles_(game.stage().handles()),
       contest_(game.contest()),
       contest_dish_(game.contest_dish()),
       mediator_(GetGameMediator()),
@@ -17,6 +18,7 @@ Story::Story(CVemuComp& game)
 StoryTask Story::Say(std::string text, int character, int expression) {
     game_.ChangePortrait(&handles_.portrait, character, expression);
     co_await Until(handles_.portrait);
-    game_.ShowMessage(&handles_.message, text.c_str(), true);
-    co_await Until(handles_.message);
+    SceneHandle read(game_.message_output());
+    game_.ShowMessage(read.get(), text.c_str(), true);
+    co_await Until(*read);
 }

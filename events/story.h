@@ -145,7 +145,7 @@ public:
     // Set once the demo has ended or been cut short by a touch; clear from its start on.
     static bool title_demo_ended();
     StoryTask PlayDemoSketch(int sketch);
-    StoryTask SayInDemo(std::string text, int character, int expression);
+    StoryTask SayInDemo(WaitHandle* shown, std::string text, int character, int expression);
     // Waits for the handle (none: only looks) and ends the demo when the player touches anything.
     StoryTask WatchTitleDemo(const WaitHandle* until);
     bool TitleDemoTouched() const;
@@ -169,7 +169,7 @@ private:
     PlayState& state_;
     Kitchen& kitchen_;
     RecipeBook& book_;
-    CVemuComp::Handles& handles_;
+    Stage::Handles& handles_;
     CVemuComp::Contest& contest_;
     std::unique_ptr<Food>& contest_dish_;
     CQZGameMediator* mediator_;

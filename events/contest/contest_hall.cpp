@@ -58,8 +58,7 @@ StoryTask Story::ContestHallEvent() {
 
 bool Story::StartContest() {
     if (!FindContestRow(state_.contests_won)) {
-        ReplaceScreen(kScreenWaitForMessage);
-        game_.ShowMessage(&handles_.message, "現在参加できる大会はありません", true);
+        game_.screens().OpenNotice("現在参加できる大会はありません");
         return false;
     }
     ReplaceScreen(kScreenStory);

@@ -53,8 +53,10 @@ StoryTask Story::SaveEvent() {
     co_await Tell("どこにセーブしますか？", false);
     game_.BuildSaveSlotList();
     // A slot's date and time run together in the message font.
-    game_.ShowChoiceList(game_.entries().data(), game_.entry_count(), &game_.panel_font());
-    co_await Until(handles_.list);
+    SceneHandle chosen(game_.list_window());
+    game_.stage().ShowChoiceList(game_.entries().data(), game_.entry_count(),
+                                 game_.screens().cursor(), chosen.get(), &game_.panel_font());
+    co_await Until(*chosen);
     const int slot = game_.screen_cursor();
     // A failed save keeps the slot's earlier files; saying it worked would lose the game.
     const std::string number = std::to_string(slot + 1);

@@ -5,6 +5,7 @@
 #include "engine/input/direct_input.h"
 #include "events/demo/title_demo_lines.h"
 #include "events/story.h"
+#include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
 
 using namespace title_demo;
@@ -50,14 +51,16 @@ StoryTask Story::TitleDemoEvent() {
 }
 
 StoryTask Story::PlayDemoSketch(int sketch) {
+    // Nobody reads the lines: each stays on screen for its time under the sketch's one handle.
+    SceneHandle shown(game_.message_output());
     for (const Line& line : SketchLines(static_cast<Sketch>(sketch)))
-        co_await SayInDemo(line.text, line.speaker, line.expression);
+        co_await SayInDemo(shown.get(), line.text, line.speaker, line.expression);
 }
 
-StoryTask Story::SayInDemo(std::string text, int character, int expression) {
+StoryTask Story::SayInDemo(WaitHandle* shown, std::string text, int character, int expression) {
     game_.ChangePortrait(&handles_.portrait, character, expression);
     co_await WatchTitleDemo(&handles_.portrait);
-    game_.ShowMessage(&handles_.message, text.c_str(), true);
+    game_.ShowMessage(shown, text.c_str(), true);
     // The line stays for its time however fast it types: a click ends the demo instead.
     game_.Wait(&handles_.music, kLineMilliseconds);
     co_await WatchTitleDemo(&handles_.music);

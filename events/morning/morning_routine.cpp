@@ -6,6 +6,7 @@
 #include "engine/common/system.h"
 #include "events/morning/morning_tips.h"
 #include "events/story.h"
+#include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
 
 namespace {
@@ -54,20 +55,21 @@ StoryTask Story::MorningRoutineEvent() {
 
 StoryTask Story::MorningGoods() {
     bool shown = false;
+    SceneHandle read(game_.message_output());
     if (game_.DeliverShareGoods()) {
         game_.Sound(kSoundGet).Play(0, 0);
-        game_.ShowMessage(&handles_.message, "材料が届きました\n", true);
+        game_.ShowMessage(read.get(), "材料が届きました\n", true);
         shown = true;
     }
     if (game_.AutoPurchase()) {
         game_.Sound(kSoundGet).Play(0, 0);
         // Joins the delivery's message while that is still on screen.
-        game_.ShowOrAppendMessage(&handles_.message, "材料を仕入れました", CVemuComp::kMessageColor,
+        game_.ShowOrAppendMessage(read.get(), "材料を仕入れました", CVemuComp::kMessageColor,
                                   &game_.message_font());
         shown = true;
     }
     // Read before the next line takes the window.
-    if (shown) co_await Until(handles_.message);
+    if (shown) co_await Until(*read);
 }
 
 StoryTask Story::ForestRequest() {

@@ -3,11 +3,13 @@
 #include "engine/framework/game_mediator.h"
 #include "events/story.h"
 #include "game/economy/sale.h"
+#include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
 
 StoryTask Story::Tell(std::string text, bool close_when_done) {
-    game_.ShowMessage(&handles_.message, text.c_str(), close_when_done);
-    co_await Until(handles_.message);
+    SceneHandle read(game_.message_output());
+    game_.ShowMessage(read.get(), text.c_str(), close_when_done);
+    co_await Until(*read);
 }
 
 MenuDish* Story::PickDishForVisitor() {

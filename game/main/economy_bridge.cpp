@@ -26,7 +26,7 @@ int CVemuComp::IncomeTax() const { return ::IncomeTax(state_); }
 int CVemuComp::AssetTax() const { return ::AssetTax(); }
 void CVemuComp::BuildPantryList(std::vector<MenuEntry>& entries) {
     ::BuildPantryList(kitchen_, state_.align_type, entries);
-    entry_count_ = static_cast<int>(entries.size());
+    set_entry_count(static_cast<int>(entries.size()));
 }
 bool CVemuComp::AutoPurchase() { return ::AutoPurchase(state_, kitchen_, mediator_->values()); }
 bool CVemuComp::DeliverShareGoods() {

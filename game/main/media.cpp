@@ -1,7 +1,7 @@
 #include <cstdio>
 #include <string>
 
-#include "game/main/vemu_comp.h"
+#include "game/main/stage.h"
 
 namespace {
 
@@ -117,7 +117,7 @@ const char* MusicFileOf(int id) {
     return path.c_str();
 }
 
-bool CVemuComp::LoadTextures() {
+bool Stage::LoadTextures() {
     SceneTextures& t = textures_;
     bool ok = true;
     auto load = [&ok](DTexture& texture, const char* file) {
@@ -189,7 +189,7 @@ bool CVemuComp::LoadTextures() {
     return ok;
 }
 
-bool CVemuComp::LoadSoundEffects() {
+bool Stage::LoadSoundEffects() {
     for (const EffectFile& named : kEffectFiles) {
         DWave& wave = named.effect == kSwitchSound
                           ? sounds_.switch_sound
@@ -199,8 +199,9 @@ bool CVemuComp::LoadSoundEffects() {
     return true;
 }
 
-bool CVemuComp::PlayBgm(WaitHandle* handle, int id) {
-    const char* file = music_mode_ == 1 ? MusicFileOf(id) : nullptr;
+bool Stage::PlayBgm(WaitHandle* handle, int id) {
+    // The game plays the MIDI files; nothing switches it to the other format.
+    const char* file = MusicFileOf(id);
     if (!file) {
         // Nothing changes, so whoever waits on the change need not wait.
         if (handle) handle->Signal();
@@ -210,7 +211,7 @@ bool CVemuComp::PlayBgm(WaitHandle* handle, int id) {
     return true;
 }
 
-DTexture* CVemuComp::GetPortrait(int character, int expression) {
+DTexture* Stage::GetPortrait(int character, int expression) const {
     if (character < 0 || character >= kCharacterCount) return nullptr;
     const auto& row = portraits_.table[character];
     DTexture* picture =

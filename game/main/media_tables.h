@@ -115,7 +115,6 @@ const char* SoundFileOf(SoundEffect effect);
 struct SoundEffects {
     std::array<DWave, kSoundEffectCount> effects;
     DWave switch_sound;
-    DWave spare;  // the thirteenth effect object stays empty
 };
 
 // Music ids 1 to 16, by the piece each plays; those without a MIDI file play nothing in the

@@ -2,10 +2,11 @@
 // three-way questions, the rows of the dish choice, the speakers' names and the digit row.
 #include <algorithm>
 
-#include "engine/framework/mouse_event.h"
+#include "engine/framework/nvl_component.h"
 #include "engine/graphics/direct_graphics.h"
 #include "engine/input/direct_input.h"
-#include "game/main/vemu_comp.h"
+#include "game/food/food.h"
+#include "game/main/stage.h"
 
 namespace {
 
@@ -41,12 +42,20 @@ const char* CharacterName(int id) {
     return id >= 0 && id < kCharacterCount ? kCharacterNames[id] : "";
 }
 
-bool CVemuComp::ShowMessage(WaitHandle* handle, const char* text, bool close_when_done) {
-    SetCloseWhenDone(close_when_done);
-    return CQZNVLComponent::ShowMessage(handle, text, kMessageColor, &font16_);
+bool Stage::ShowMessage(WaitHandle* handle, const char* text, bool close_when_done) {
+    // A message that takes the window from another asker's unread one ends that request: its
+    // text is gone, so its asker goes on as though it had been read instead of waiting forever
+    // (the selling screen's sale under a visitor's lines).
+    CMessageOutEvent& window = novel_.message_output();
+    WaitHandle* earlier = window.wait_handle();
+    if (handle && earlier && earlier != handle && window.state() == CGameEvent::kRunning &&
+        earlier->state == WaitHandle::kWaiting)
+        earlier->Signal();
+    novel_.SetCloseWhenDone(close_when_done);
+    return novel_.ShowMessage(handle, text, kMessageColor, &font16_);
 }
 
-void CVemuComp::ChangePortrait(WaitHandle* handle, int character, int expression) {
+void Stage::ChangePortrait(WaitHandle* handle, int character, int expression) {
     if (character == speaker_ && expression != expression_) {
         if (handle) handle->Begin();
         // A fade cut short by this one still lets its own waiter go on.
@@ -63,7 +72,7 @@ void CVemuComp::ChangePortrait(WaitHandle* handle, int character, int expression
     expression_ = expression;
 }
 
-bool CVemuComp::AskYesNo(WaitHandle* handle) {
+bool Stage::AskYesNo(WaitHandle* handle) {
     // The result member still holds the last answer, so the window opens on it.
     window_kind_ = kChoiceWindow;
     return OpenChoice(choice_window_, yes_no_.data(), 2, &choice_result_, handle);
@@ -83,32 +92,43 @@ void SetAnswers(std::array<MenuEntry, 3>& answers, std::initializer_list<const c
 
 }  // namespace
 
-bool CVemuComp::AskChoice2(WaitHandle* handle, const char* first, const char* second) {
+bool Stage::AskChoice2(WaitHandle* handle, const char* first, const char* second) {
     SetAnswers(answers_, {first, second}, kMessageColor);
     window_kind_ = kChoiceWindow;
     return OpenChoice(choice_window_, answers_.data(), 2, &choice_result_, handle);
 }
 
-bool CVemuComp::AskChoice3(WaitHandle* handle, const char* first, const char* second,
-                           const char* third) {
+bool Stage::AskChoice3(WaitHandle* handle, const char* first, const char* second,
+                       const char* third) {
     SetAnswers(answers_, {first, second, third}, kMessageColor);
     window_kind_ = kChoiceWindow;
     return OpenChoice(choice_window_, answers_.data(), 3, &choice_result_, handle);
 }
 
-void CVemuComp::ResizeMenuEntries(std::vector<MenuEntry>& entries, int count) {
+void Stage::ShowChoiceList(MenuEntry* entries, int count, int& cursor, WaitHandle* handle,
+                           DFont* font) {
+    // Eight rows, in the place and row size of the shop lists.
+    constexpr int kListRows = 8;
+    if (count < 0 || !entries) count = 0;
+    if (cursor > count - 1) cursor = count - 1;
+    list_window_.Stop();
+    list_window_.SetTextStyle(kMessageColor, font ? font : &font16_);
+    list_window_.SetItems(entries, count, &cursor, kListRows);
+    list_window_.SetPosition(CShopEvent::kListX, CShopEvent::kListY);
+    list_window_.SetRowSize(CShopEvent::kPitch, CShopEvent::kTextWidth);
+    list_window_.Start(handle);
+    window_kind_ = kListWindow;
+}
+
+void Stage::ResizeMenuEntries(std::vector<MenuEntry>& entries, int count) {
     entries.clear();
     entries.resize(static_cast<std::size_t>(std::max(count, 0)));
 }
 
-void CVemuComp::BuildDishChoiceList(std::vector<MenuEntry>& entries) {
+void Stage::BuildDishChoiceList(std::vector<MenuEntry>& entries, const MenuDish* old_dish,
+                                const MenuDish* new_dish) {
     ResizeMenuEntries(entries, 2);
-    const bool slot_held = chosen_menu_slot_ >= 0 &&
-                           chosen_menu_slot_ < static_cast<int>(kitchen_.menu.size()) &&
-                           kitchen_.menu[static_cast<std::size_t>(chosen_menu_slot_)];
-    const MenuDish* dishes[2] = {
-        slot_held ? kitchen_.menu[static_cast<std::size_t>(chosen_menu_slot_)].get() : nullptr,
-        candidate_dish_.get()};
+    const MenuDish* dishes[2] = {old_dish, new_dish};
     for (std::size_t i = 0; i < 2; ++i) {
         MenuEntry& entry = entries[i];
         // A dish that is not there reads as an empty row that cannot be served.
@@ -119,14 +139,14 @@ void CVemuComp::BuildDishChoiceList(std::vector<MenuEntry>& entries) {
     entry_count_ = 2;
 }
 
-int CVemuComp::RecallListCursor(CSelectEvent* list) {
+int Stage::RecallListCursor(CSelectEvent* list) {
     if (!list || list->IsCursorShown()) return 0;
     if (input_->GetCount(kButtonUp) != 1 && input_->GetCount(kButtonDown) == 0) return 0;
     list->SetCursorShown(true);
     return 1;
 }
 
-int CVemuComp::DrawNumber(int x, int y, int value) {
+int Stage::DrawNumber(int x, int y, int value) {
     // The magnitude in unsigned arithmetic, so the most negative int has one too.
     unsigned magnitude =
         value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);

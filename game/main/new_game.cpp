@@ -6,13 +6,6 @@
 #include "game/rules/daily.h"
 #include "game/rules/pantry.h"
 
-void CVemuComp::ResetPortraitState() {
-    previous_portrait_ = nullptr;
-    portrait_fade_ = 0;
-    portrait_handle_ = nullptr;
-    speaker_ = kRago;
-}
-
 void CVemuComp::NewGameReset() {
     // Whatever the last play-through left goes at once, a value added to the state later too;
     // what follows are the values a new game starts from that are not a zero.
@@ -21,12 +14,10 @@ void CVemuComp::NewGameReset() {
 
     s.reputation = 10.0f;
     s.recovery_factor = s.fatigue_factor = s.cooking_time_factor = s.customer_factor = 1.0f;
-    window_kind_ = kNoWindow;
+    stage_.Reset();
     known_recipes_ = reward_num_ = 0;
-    ResetPortraitState();
     s.first = 1;
     kitchen_.UsePlayerPantry();
-    music_carries_over_ = 0;
     s.new_day = 1;
     contest_ = {};
     contest_dish_.reset();
@@ -36,8 +27,9 @@ void CVemuComp::NewGameReset() {
     shown_cooking_method_ = 0;
     pot_row_under_pointer_ = -1;
 
-    for (std::size_t i = 0; i < icons_.size(); ++i)
-        icons_[i].SetPressed(static_cast<int>(i) == s.align_type);
+    std::array<CIconEvent, 3>& icons = stage_.icon_buttons();
+    for (std::size_t i = 0; i < icons.size(); ++i)
+        icons[i].SetPressed(static_cast<int>(i) == s.align_type);
     ResetDailyFlags();
 
     s.place_flags[kPlaceShop] = 1;

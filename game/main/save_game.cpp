@@ -18,13 +18,15 @@ bool CVemuComp::LoadGame(int slot) {
     if (!::LoadGame(slot, parts)) return false;
     PlayBgm(nullptr, kMusicQuietShop);
     known_recipes_ = CountKnownRecipes();
-    for (std::size_t i = 0; i < icons_.size(); ++i)
-        icons_[i].SetPressed(static_cast<int>(i) == state_.align_type);
+    std::array<CIconEvent, 3>& icons = stage_.icon_buttons();
+    for (std::size_t i = 0; i < icons.size(); ++i)
+        icons[i].SetPressed(static_cast<int>(i) == state_.align_type);
     SetTextSpeed(state_.text_speed);
     return true;
 }
 
 void CVemuComp::BuildSaveSlotList() {
-    ::BuildSaveSlotList(entries_);
-    entry_count_ = static_cast<int>(entries_.size());
+    std::vector<MenuEntry>& entries = stage_.entries();
+    ::BuildSaveSlotList(entries);
+    stage_.set_entry_count(static_cast<int>(entries.size()));
 }

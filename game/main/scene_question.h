@@ -1,15 +1,39 @@
-// A question a scene puts to the player: yes or no, or two or three answers of its own.
-// `const int answer = co_await Question(*this);` yields the index of the answer chosen (0 for the
-// first). The handle the window reports to lives in the scene's own frame: no screen and no other
-// scene can take the answer for its own, and a scene dropped while it waits leaves the window
-// reporting nowhere rather than into a freed frame.
+// What a scene asks of the player and reads itself: its lines and list rows (SceneHandle) and its
+// questions (Question).
 #pragma once
 
+#include "engine/framework/game_event.h"
 #include "engine/framework/wait_handle.h"
 #include "events/runtime/story_task.h"
 
 class CVemuComp;
 
+// A wait handle of a scene's own for one of the stage's windows (the message window, the list
+// window): it lives in the scene's frame, so what the window reports reaches that scene alone,
+// `co_await Until(*read)`. A scene dropped while the window runs leaves it reporting nowhere
+// rather than into a freed frame.
+class SceneHandle {
+public:
+    explicit SceneHandle(CGameEvent& window) : window_(window) {}
+    SceneHandle(const SceneHandle&) = delete;
+    SceneHandle& operator=(const SceneHandle&) = delete;
+    ~SceneHandle() {
+        if (window_.wait_handle() == &handle_) window_.set_wait_handle(nullptr);
+    }
+
+    WaitHandle* get() { return &handle_; }
+    const WaitHandle& operator*() const { return handle_; }
+
+private:
+    CGameEvent& window_;
+    WaitHandle handle_;
+};
+
+// A question a scene puts to the player: yes or no, or two or three answers of its own.
+// `const int answer = co_await Question(*this);` yields the index of the answer chosen (0 for the
+// first). The handle the window reports to lives in the scene's own frame: no screen and no other
+// scene can take the answer for its own, and a scene dropped while it waits leaves the window
+// reporting nowhere rather than into a freed frame.
 class Question {
 public:
     explicit Question(CVemuComp& game) : game_(game), count_(2), yes_no_(true) {}

@@ -4,14 +4,6 @@
 #include "game/main/vemu_comp.h"
 #include "game/screens/screen_table.h"
 
-namespace {
-
-// The list window of every list screen shows eight rows, in the place and row size of the shop
-// lists.
-constexpr int kListRows = 8;
-
-}  // namespace
-
 int ScreenStack::Push(int id, int cursor) {
     stack_.push_back({id, cursor == -1 ? cursor_ : cursor});
     const int opened = Open(id);
@@ -48,7 +40,7 @@ int ScreenStack::Open(int id) {
     CVemuComp& game = game_;
     // A screen takes its number entry's answer in the frame it comes, before it opens another
     // screen; one still unread now was given to a screen that is gone, and nobody waits for it.
-    for (WaitHandle* own : {&game.handles().quantity, &game.handles().restock})
+    for (WaitHandle* own : {&handles_.quantity, &handles_.restock})
         if (own->IsDone()) own->Reset();
     id_ = id;
     game.StopSelect();
@@ -58,8 +50,8 @@ int ScreenStack::Open(int id) {
     if (row->prepare && !row->prepare(game, prompt)) return 1;
 
     CQZGameMediator& mediator = game.mediator();
-    if (row->steps & kStopListWaiters) mediator.StopEventsWaitingOn(&game.handles().list);
-    if (row->steps & kStopMessageWaiters) mediator.StopEventsWaitingOn(&game.handles().message);
+    if (row->steps & kStopListWaiters) mediator.StopEventsWaitingOn(&handles_.list);
+    if (row->steps & kStopMessageWaiters) mediator.StopEventsWaitingOn(&handles_.message);
     if (row->steps & kCloseMessage) mediator.StopEvent(&game.message_output());
     if (row->show && !row->show(game)) return 1;
 
@@ -74,7 +66,7 @@ int ScreenStack::Open(int id) {
     if (row->steps & kStartIcons)
         for (CIconEvent& icon : game.icon_buttons()) icon.Start(nullptr);
     if (!prompt.empty()) OpenPrompt(prompt.c_str());
-    if (row->steps & kAskYesNo) game.AskYesNo(&game.handles().list);
+    if (row->steps & kAskYesNo) game.AskYesNo(&handles_.list);
     return 1;
 }
 
@@ -84,24 +76,11 @@ void ScreenStack::Update() {
 }
 
 void ScreenStack::OpenPrompt(const char* text) {
-    game_.ShowMessage(&game_.handles().message, text, false);
+    game_.ShowMessage(&handles_.message, text, false);
 }
 
 void ScreenStack::OpenNotice(const char* text) {
     // The message screen goes back to the screen below once the player has read the notice.
     Replace(kScreenWaitForMessage);
-    game_.ShowMessage(&game_.handles().message, text, true);
-}
-
-void CVemuComp::ShowChoiceList(MenuEntry* entries, int count, DFont* font) {
-    int& cursor = screens_.cursor();
-    if (count < 0 || !entries) count = 0;
-    if (cursor > count - 1) cursor = count - 1;
-    list_window_.Stop();
-    list_window_.SetTextStyle(kMessageColor, font ? font : &font16_);
-    list_window_.SetItems(entries, count, &cursor, kListRows);
-    list_window_.SetPosition(CShopEvent::kListX, CShopEvent::kListY);
-    list_window_.SetRowSize(CShopEvent::kPitch, CShopEvent::kTextWidth);
-    list_window_.Start(&handles_.list);
-    window_kind_ = kListWindow;
+    game_.ShowMessage(&handles_.message, text, true);
 }

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "engine/framework/wait_handle.h"
 #include "game/main/screen_ids.h"
 #include "game/screens/play_screen_state.h"
 
@@ -11,6 +12,15 @@ class CVemuComp;
 
 class ScreenStack {
 public:
+    // What the open screen waits on, the screens' own: the scenes read their lines and choose
+    // their rows on handles of their own (SceneHandle, Question).
+    struct Handles {
+        WaitHandle message;   // the prompt or notice over the screen
+        WaitHandle list;      // the list window and the yes/no and choice windows of the screens
+        WaitHandle quantity;  // the quantity entry of the food shop and the stock exchange
+        WaitHandle restock;   // the menu screen's restock entry
+    };
+
     explicit ScreenStack(CVemuComp& game) : game_(game) {}
 
     // The cursor given is the one the screen below gets back when this one is popped; -1 keeps
@@ -34,9 +44,11 @@ public:
     int cursor() const { return cursor_; }
     int& cursor() { return cursor_; }
     PlayScreenState& play() { return play_; }
+    Handles& handles() { return handles_; }
 
 private:
     CVemuComp& game_;
+    Handles handles_;
     std::vector<ScreenEntry> stack_;
     int id_ = 0;
     int cursor_ = 0;

@@ -26,5 +26,5 @@ void CVemuComp::ScheduleStoryIfTimePassed() {
 
 void CVemuComp::ShowNotice(const std::string& text) {
     PushScreen(kScreenWaitForMessage, -1);
-    ShowMessage(&handles_.message, text.c_str(), true);
+    ShowMessage(&screens_.handles().message, text.c_str(), true);
 }

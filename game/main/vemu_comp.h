@@ -1,7 +1,7 @@
 // The main game component: it holds the play-through (plain state the rules work on), the
-// screen stack with its per-frame dispatch, the story event in progress, and the media, message
-// helpers and drawing of the play screen. Its methods live in the files of their concern in
-// this folder.
+// screen stack with its per-frame dispatch, the story, the stage (messages, portraits, choices,
+// the number entry, music and media: stage.h) and the drawing of the play screen. Its methods
+// live in the files of their concern in this folder.
 #pragma once
 
 #include <array>
@@ -11,15 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/framework/icon_event.h"
-#include "engine/framework/input_number_event.h"
 #include "engine/framework/menu_entry.h"
-#include "engine/framework/music_event.h"
 #include "engine/framework/nvl_component.h"
-#include "engine/framework/select_event.h"
-#include "engine/framework/shop_event.h"
-#include "engine/framework/wait_handle.h"
-#include "engine/graphics/font.h"
 #include "events/runtime/story_event.h"
 #include "game/clock/clock_world.h"
 #include "game/data/recipe_book.h"
@@ -27,6 +20,7 @@
 #include "game/main/media_tables.h"
 #include "game/main/screen_ids.h"
 #include "game/main/screen_stack.h"
+#include "game/main/stage.h"
 #include "game/main/view.h"
 #include "game/rules/play_state.h"
 
@@ -38,14 +32,11 @@ class CQZGameMediator;
 class Story;
 struct SaveGameParts;
 
-// The selection window open over the screen: the screen's list, or a yes/no or answer choice.
-enum WindowKind : int { kNoWindow = 0, kListWindow = 1, kChoiceWindow = 2 };
-
 class CVemuComp : public CQZNVLComponent {
 public:
     static constexpr const char* kName = "VemuComp";
     // The colour of every message, prompt and list text.
-    static constexpr unsigned kMessageColor = play_draw::kMessageColor;
+    static constexpr unsigned kMessageColor = Stage::kMessageColor;
 
     CVemuComp();
     ~CVemuComp() override;
@@ -76,26 +67,38 @@ public:
     int PopScreen() { return screens_.Pop(); }
     int ReplaceScreen(int id) { return screens_.Replace(id); }
     int OpenScreen(int id) { return screens_.Open(id); }
-    // The rows in the font given, else in the message font.
-    void ShowChoiceList(MenuEntry* entries, int count, DFont* font = nullptr);
+    // The rows in the font given, else in the message font; the row chosen is the cursor.
+    void ShowChoiceList(MenuEntry* entries, int count, DFont* font = nullptr) {
+        stage_.ShowChoiceList(entries, count, screens_.cursor(), &screens_.handles().list, font);
+    }
 
-    // --- media (media.cpp) ---
-    bool LoadTextures();
-    bool LoadSoundEffects();
-    bool PlayBgm(WaitHandle* handle, int id);
-    DTexture* GetPortrait(int character, int expression);
-    DWave& Sound(SoundEffect effect) { return sounds_.effects[effect]; }
-
-    // --- message, portrait and choice helpers (messages.cpp) ---
-    bool ShowMessage(WaitHandle* handle, const char* text, bool close_when_done);
-    void ChangePortrait(WaitHandle* handle, int character, int expression);
-    bool AskYesNo(WaitHandle* handle);
-    bool AskChoice2(WaitHandle* handle, const char* first, const char* second);
-    bool AskChoice3(WaitHandle* handle, const char* first, const char* second, const char* third);
-    static void ResizeMenuEntries(std::vector<MenuEntry>& entries, int count);
+    // --- the stage: messages, portraits, choices, music and media (game/main/stage.h) ---
+    Stage& stage() { return stage_; }
+    bool PlayBgm(WaitHandle* handle, int id) { return stage_.PlayBgm(handle, id); }
+    DTexture* GetPortrait(int character, int expression) const {
+        return stage_.GetPortrait(character, expression);
+    }
+    DWave& Sound(SoundEffect effect) { return stage_.Sound(effect); }
+    bool ShowMessage(WaitHandle* handle, const char* text, bool close_when_done) {
+        return stage_.ShowMessage(handle, text, close_when_done);
+    }
+    void ChangePortrait(WaitHandle* handle, int character, int expression) {
+        stage_.ChangePortrait(handle, character, expression);
+    }
+    bool AskYesNo(WaitHandle* handle) { return stage_.AskYesNo(handle); }
+    bool AskChoice2(WaitHandle* handle, const char* first, const char* second) {
+        return stage_.AskChoice2(handle, first, second);
+    }
+    bool AskChoice3(WaitHandle* handle, const char* first, const char* second, const char* third) {
+        return stage_.AskChoice3(handle, first, second, third);
+    }
+    static void ResizeMenuEntries(std::vector<MenuEntry>& entries, int count) {
+        Stage::ResizeMenuEntries(entries, count);
+    }
+    // The dish in the chosen menu slot and the candidate that would replace it.
     void BuildDishChoiceList(std::vector<MenuEntry>& entries);
-    int RecallListCursor(CSelectEvent* list);
-    int DrawNumber(int x, int y, int value);
+    int RecallListCursor(CSelectEvent* list) { return stage_.RecallListCursor(list); }
+    int DrawNumber(int x, int y, int value) { return stage_.DrawNumber(x, y, value); }
 
     // --- drawing: the view (view.h) draws the play screen from the component ---
     PlayView& view() { return view_; }
@@ -169,10 +172,10 @@ public:
 
     // What the play screens keep from frame to frame.
     PlayScreenState& play_screens() { return screens_.play(); }
-    int music_volume() const { return music_volume_; }
-    void set_music_volume(int volume) { music_volume_ = volume; }
-    int effect_volume() const { return effect_volume_; }
-    void set_effect_volume(int volume) { effect_volume_ = volume; }
+    int music_volume() const { return stage_.music_volume(); }
+    void set_music_volume(int volume) { stage_.set_music_volume(volume); }
+    int effect_volume() const { return stage_.effect_volume(); }
+    void set_effect_volume(int volume) { stage_.set_effect_volume(volume); }
     // Virtual button 5 or the right button, pressed in this frame.
     bool ListCancelled() const;
     bool ButtonPressed(int button) const;
@@ -203,7 +206,7 @@ public:
     void set_reward_num(int level) { reward_num_ = level; }
     int known_recipes() const { return known_recipes_; }
     void set_known_recipes(int count) { known_recipes_ = count; }
-    void set_choice_result(int result) { choice_result_ = result; }
+    void set_choice_result(int result) { stage_.set_choice_result(result); }
 
     // --- state, read by the screens, the story and the tests ---
     PlayState& state() { return state_; }
@@ -215,51 +218,39 @@ public:
     int screen_cursor() const { return screens_.cursor(); }
     void set_screen_cursor(int cursor) { screens_.cursor() = cursor; }
     int frame_counter() const { return view_.frame_counter(); }
-    int choice_result() const { return choice_result_; }
-    // Where the screens' own choice windows leave the row chosen.
-    int* choice_result_slot() { return &choice_result_; }
-    int speaker() const { return speaker_; }
-    void set_speaker(int character) { speaker_ = character; }
-    int expression() const { return expression_; }
-    // Frames into the portrait cross-fade, 0 while none runs.
-    int portrait_fade() const { return portrait_fade_; }
-    // The expression the cross-fade leaves.
-    DTexture* previous_portrait() const { return previous_portrait_; }
-    WindowKind window_kind() const { return window_kind_; }
-    void set_window_kind(WindowKind kind) { window_kind_ = kind; }
+    int choice_result() const { return stage_.choice_result(); }
+    int* choice_result_slot() { return stage_.choice_result_slot(); }
+    int speaker() const { return stage_.speaker(); }
+    void set_speaker(int character) { stage_.set_speaker(character); }
+    int expression() const { return stage_.expression(); }
+    int portrait_fade() const { return stage_.portrait_fade(); }
+    DTexture* previous_portrait() const { return stage_.previous_portrait(); }
+    WindowKind window_kind() const { return stage_.window_kind(); }
+    void set_window_kind(WindowKind kind) { stage_.set_window_kind(kind); }
     int start_kit() const { return start_kit_; }
     void set_start_kit(int kit) { start_kit_ = kit; }
-    bool music_carries_over() const { return music_carries_over_ != 0; }
-    void set_music_carries_over(bool carries) { music_carries_over_ = carries ? 1 : 0; }
-    CSelectEvent& list_window() { return list_window_; }
-    CSelectEvent& choice_window() { return choice_window_; }
-    CShopEvent& shop_window() { return shop_window_; }
-    CInputNumberEvent& number_entry() { return number_entry_; }
-    CMusicEvent& music() { return music_event_; }
-    std::array<CIconEvent, 3>& icon_buttons() { return icons_; }
-    std::vector<MenuEntry>& entries() { return entries_; }
-    std::vector<MenuEntry>& second_entries() { return second_entries_; }
-    int entry_count() const { return entry_count_; }
-    void set_entry_count(int count) { entry_count_ = count; }
-    SceneTextures& textures() { return textures_; }
-    PortraitTable& portraits() { return portraits_; }
-    SoundEffects& sounds() { return sounds_; }
-    DFont& message_font() { return font16_; }
-    DFont& small_font() { return font12_; }
-    DFont& panel_font() { return font14_; }
-    DFont& large_font() { return font18_; }
+    bool music_carries_over() const { return stage_.music_carries_over(); }
+    void set_music_carries_over(bool carries) { stage_.set_music_carries_over(carries); }
+    CSelectEvent& list_window() { return stage_.list_window(); }
+    CSelectEvent& choice_window() { return stage_.choice_window(); }
+    CShopEvent& shop_window() { return stage_.shop_window(); }
+    CInputNumberEvent& number_entry() { return stage_.number_entry(); }
+    CMusicEvent& music() { return stage_.music(); }
+    std::array<CIconEvent, 3>& icon_buttons() { return stage_.icon_buttons(); }
+    std::vector<MenuEntry>& entries() { return stage_.entries(); }
+    std::vector<MenuEntry>& second_entries() { return stage_.second_entries(); }
+    int entry_count() const { return stage_.entry_count(); }
+    void set_entry_count(int count) { stage_.set_entry_count(count); }
+    SceneTextures& textures() { return stage_.textures(); }
+    const SceneTextures& textures() const { return stage_.textures(); }
+    PortraitTable& portraits() { return stage_.portraits(); }
+    SoundEffects& sounds() { return stage_.sounds(); }
+    DFont& message_font() { return stage_.message_font(); }
+    DFont& small_font() { return stage_.small_font(); }
+    DFont& panel_font() { return stage_.panel_font(); }
 
-    // The wait handles by role. A scene's questions report to a handle of their own (Question);
-    // the number entry reports to the handle of the screen that opened it.
-    struct Handles {
-        WaitHandle music;  // music, fades and timed waits
-        WaitHandle message;
-        WaitHandle list;  // the list window and the yes/no and choice windows of the screens
-        WaitHandle portrait;
-        WaitHandle quantity;  // the quantity entry of the food shop and the stock exchange
-        WaitHandle restock;   // the menu screen's restock entry
-    };
-    Handles& handles() { return handles_; }
+    // What the open screen waits on.
+    ScreenStack::Handles& handles() { return screens_.handles(); }
 
     // A dish panel reads these; each is owned here, so no panel can read a freed dish.
     std::unique_ptr<Food>& made_dish() { return made_dish_; }
@@ -296,13 +287,10 @@ public:
 private:
     // What a save holds, as the slot's writer and reader take it (save_game.cpp).
     SaveGameParts SavedParts();
-    void InitializeWindows();
     // What the clock rules move: the play state, the pantry in use and the book's fermentation.
     ClockWorld MakeClockWorld();
     bool FillFoodGoods();
     void FillItemGoods();
-    void ResetPortraitState();
-    void UpdatePortraitFade();
 
     // The play-through.
     PlayState state_;
@@ -312,25 +300,10 @@ private:
     const FoodDef* memory_food_second_ = nullptr;  // メモルボイルド
     FoodDef* rot_entry_ = nullptr;                 // what spoiled food becomes
 
-    // Before the windows, so that they go before the handles they report to.
+    // Before the stage, so that its windows go before the screens' handles they report to.
     ScreenStack screens_{*this};
 
-    DFont font16_, font12_, font14_, font18_;
-    CSelectEvent list_window_;
-    CSelectEvent choice_window_;
-    WindowKind window_kind_ = kNoWindow;
-    CShopEvent shop_window_;
-    CInputNumberEvent number_entry_;
-    CMusicEvent music_event_;
-    std::array<CIconEvent, 3> icons_;
-    std::vector<MenuEntry> entries_;
-    std::vector<MenuEntry> second_entries_;
-    int entry_count_ = 0;
-    int choice_result_ = 0;
-    // The rows of the yes/no window and of the two- and three-answer questions.
-    std::array<MenuEntry, 2> yes_no_;
-    std::array<MenuEntry, 3> answers_{};
-    Handles handles_;
+    Stage stage_{*this, graphics_, input_};
 
     std::unique_ptr<Food> made_dish_;
     std::unique_ptr<Food> contest_dish_;
@@ -339,22 +312,7 @@ private:
     Contest contest_;
     int known_recipes_ = 0;
     int reward_num_ = 0;
-    std::uint8_t music_carries_over_ = 0;
     int start_kit_ = 1;
-    int music_mode_ = 1;
-    int music_volume_ = 100;
-    int effect_volume_ = 100;
-
-    SceneTextures textures_;
-    PortraitTable portraits_;
-    SoundEffects sounds_;
-
-    // The speaking character's portrait and its cross-fade to a new expression.
-    int speaker_ = kRago;
-    int expression_ = kNormal;
-    DTexture* previous_portrait_ = nullptr;
-    int portrait_fade_ = 0;
-    WaitHandle* portrait_handle_ = nullptr;
 
     int shown_cooking_method_ = 0;
     int pot_row_under_pointer_ = -1;
@@ -370,6 +328,3 @@ private:
     // The scenes and their runner. Last, so that live scenes go before the handles they wait on.
     std::unique_ptr<Story> story_;
 };
-
-// The speaker name of a character id; empty for an id without one.
-const char* CharacterName(int id);

@@ -381,7 +381,10 @@ std::vector<ScreenRow> FixedRows() {
         {"wait_for_message", kScreenWaitForMessage,
          [](LayoutWorld& w) {
              Play(w, kScreenWaitForMessage);
-             ShowStoryLine(w, u8"この料理はメニューに加えられません");
+             // A notice is the screen's own message: it waits on the screen's handle.
+             w.game().ChangePortrait(nullptr, 18, 0);
+             w.game().ShowMessage(&w.game().handles().message,
+                                  Sjis(u8"この料理はメニューに加えられません").c_str(), false);
          }},
         {"menu", kScreenMenu,
          [](LayoutWorld& w) {

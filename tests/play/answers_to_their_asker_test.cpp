@@ -267,6 +267,59 @@ TEST(AnswersToTheirAskerTable, NoScreenTakesAnotherRequestsAnswer) {
     }
 }
 
+// A scene's lines are read, and its rows chosen, on handles of the scene's own: the handles the
+// screens wait on stay as they were while the scene runs, so a screen opened afterwards finds no
+// answer it did not ask for.
+TEST(AnswersToTheirAskerTable, NoSceneAnswersOnTheScreensHandles) {
+    struct Case {
+        const char* what;
+        StoryEvent row;
+        std::vector<const char8_t*> rows;  // the rows chosen in the scene's lists, in order
+    };
+    const Case cases[] = {
+        {"the lines of a visit", StoryEvent::kNeighbourGift, {}},
+        {"the save slot list", StoryEvent::kSave, {u8"記録 3： --------"}},
+        {"the morning's deliveries and lines", StoryEvent::kMorningRoutine, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PlayHarness play;
+        play.Seed(1);
+        ASSERT_TRUE(play.NewGame());
+        play.SkipOpening();
+        ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands)) << play.Report();
+        for (int i = 0; i < kFrameLimit && play.Switching(); ++i) play.Frame();
+        play.game().SetTextSpeed(1);
+        play.AddToMenu(u8"卵", 1.0f)->restock = 1;
+        CVemuComp& game = play.game();
+        ASSERT_TRUE(game.StartStoryEvent(c.row)) << play.Report();
+        game.handles().message.Reset();
+        game.handles().list.Reset();
+        std::size_t next = 0;
+        int lines = 0;
+        bool message_taken = false, list_taken = false;
+        for (int frame = 0; frame < 20000 && game.story_live(); ++frame) {
+            if (game.screen_id() == kScreenStory) {
+                message_taken |= game.handles().message.state != WaitHandle::kIdle;
+                list_taken |= game.handles().list.state != WaitHandle::kIdle;
+            }
+            if (next < c.rows.size() && play.mediator().IsRunning(&game.list_window())) {
+                ASSERT_TRUE(play.Choose(c.rows[next++])) << play.Report();
+            } else if (play.MessageWaiting()) {
+                ++lines;
+                play.Press(kDecide);
+            } else {
+                play.Frame();
+            }
+        }
+        EXPECT_FALSE(game.story_live()) << play.Report();
+        EXPECT_EQ(next, c.rows.size());
+        EXPECT_GT(lines, 0);
+        EXPECT_FALSE(message_taken);
+        EXPECT_FALSE(list_taken);
+    }
+}
+
 }  // namespace
 
 namespace {

@@ -163,9 +163,10 @@ std::vector<std::string> PlayHarness::Texts() const {
 std::string PlayHarness::Message() const { return Utf8Of(game().message_output().GetText()); }
 
 bool PlayHarness::MessageWaiting() const {
-    CVemuComp& g = game();
-    return g.handles().message.state == WaitHandle::kWaiting &&
-           mediator().IsRunning(&g.message_output());
+    // Whoever showed it, a screen or a scene, waits on it through the window's handle.
+    CMessageOutEvent& window = game().message_output();
+    const WaitHandle* reader = window.wait_handle();
+    return reader && reader->state == WaitHandle::kWaiting && mediator().IsRunning(&window);
 }
 
 std::vector<std::string> PlayHarness::ChoiceRows() const {

@@ -26,8 +26,8 @@ void StoryTranscript::Sample(CVemuComp& game) {
     const bool story =
         game.screen_id() == kScreenStory || game.screen_id() == kScreenWaitForMessage;
     const std::string& text = game.GetMessageText();
-    if (story && text != last_text_ && !text.empty() &&
-        game.handles().message.state == WaitHandle::kWaiting)
+    if (story && text != last_text_ && !text.empty() && game.message_output().wait_handle() &&
+        game.message_output().wait_handle()->state == WaitHandle::kWaiting)
         entries_.push_back(
             {TranscriptEntry::kLine, game.speaker(), game.expression(), 0, sjis::ToUtf8(text)});
     last_text_ = text;
