@@ -2,8 +2,10 @@
 // of a dish from the menu and its sale, by the same rule as the selling screen's.
 #include "engine/framework/game_mediator.h"
 #include "events/story.h"
+#include "game/cooking/dish_value.h"
 #include "game/main/vemu_comp.h"
 #include "game/rules/sale.h"
+#include "game/rules/serving.h"
 
 StoryTask Story::Tell(std::string text, bool close_when_done) {
     game_.ShowMessage(&handles_.message, text.c_str(), close_when_done);
@@ -11,16 +13,15 @@ StoryTask Story::Tell(std::string text, bool close_when_done) {
 }
 
 MenuDish* Story::PickDishForVisitor() {
-    game_.UpdateMenuAvailability();
-    return game_.PickMenuDish();
+    UpdateMenuAvailability(state_, kitchen_);
+    return PickMenuDish(kitchen_);
 }
 
 bool Story::ServeToVisitor(MenuDish& dish) { return ServeToCustomer(state_, kitchen_, dish); }
 
 StoryTask Story::SellToVisitor(MenuDish& dish, bool counted) {
     game_.Sound(kSoundGet).Play(0, 0);
-    const std::string told = BookSale(
-        state_, mediator_->values(), dish, 1,
-        [this](const Food& food) { return game_.DishValuePercent(food); }, counted);
+    const std::string told =
+        BookSale(state_, mediator_->values(), dish, 1, DishValueMeasure(state_), counted);
     co_await Tell(told);
 }

@@ -28,7 +28,7 @@ constexpr int kSunBaseY = 10, kMoonBaseY = 15;
 }  // namespace
 
 void CVemuComp::DrawSunAndMoon() {
-    const int hour = state_.clock.hour, minute = state_.clock.minute;
+    const int hour = world_.state.clock.hour, minute = world_.state.clock.minute;
     const int bob = TriangleWave(frame_counter_, -2, 2, 8);
     const SkyPlace sun = PlaceInSky(60 * (hour - 6) + minute, kSunBaseY, bob);
     const SkyPlace moon = PlaceInSky(60 * (hour - 18) + minute, kMoonBaseY, bob);
@@ -65,7 +65,7 @@ void CVemuComp::DrawSunAndMoon() {
 void CVemuComp::DrawDateBar() {
     constexpr int kY = 18;
     graphics_->DrawTexture(270, 8, &textures_.ribbon);
-    const GameClock& clock = state_.clock;
+    const GameClock& clock = world_.state.clock;
     // The date stands a little left of the time, so that a two-digit hour keeps a space
     // after 日 ("1日 22:00", as "1日  7:10" has); the time keeps its place beside the money.
     constexpr int kDateShift = 6;
@@ -80,6 +80,6 @@ void CVemuComp::DrawDateBar() {
     DrawNumber(482, kY, clock.minute);
     if (clock.minute < 10) DrawNumber(472, kY, 0);
     // The count includes a minus, so the icon stays left of a negative amount too.
-    const int digits = DrawNumber(590, kY, state_.shown_money);
+    const int digits = DrawNumber(590, kY, world_.state.shown_money);
     graphics_->DrawTexture(575 - 10 * digits, kY, &textures_.icon_money);
 }

@@ -33,10 +33,10 @@ void SetRampColor(DEffect& bar, float r) {
 }  // namespace
 
 void CVemuComp::DrawStaminaGauge() {
-    const int maximum = state_.max_stamina;
+    const int maximum = world_.state.max_stamina;
     // Update cuts the stamina to the maximum; the bar never runs past the frame even before it
     // has.
-    const float stamina = std::min(state_.stamina, static_cast<float>(maximum));
+    const float stamina = std::min(world_.state.stamina, static_cast<float>(maximum));
     if (stamina > 0.0f && maximum > 0) {
         DEffect bar = play_draw::PictureEffect(kBarX, kBarY, 0);
         bar.width = static_cast<std::uint16_t>(stamina * kBarWidth / static_cast<float>(maximum));

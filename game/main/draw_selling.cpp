@@ -21,9 +21,9 @@ std::uint32_t HighlightColor(std::uint8_t alpha) {
 }  // namespace
 
 void CVemuComp::DrawSellingView() {
-    const Menu& menu = kitchen_.menu;
+    const Menu& menu = world_.kitchen.menu;
     if (menu.empty()) return;
-    for (int place = 0; place < state_.menu_max; ++place) {
+    for (int place = 0; place < world_.state.menu_max; ++place) {
         const int y = kTop + kPlaceHeight * place;
         graphics_->DrawTexture(kBoardX, y, &textures_.item_board);
         const MenuDish* dish = place < static_cast<int>(menu.size())
@@ -47,6 +47,6 @@ void CVemuComp::DrawSellingView() {
                              textures_.item_board.GetWidth() - 2 * (kNameX - kBoardX), &font12_},
                             color, &font16_);
     }
-    if (state_.cooking_minutes > 0)
+    if (world_.state.cooking_minutes > 0)
         graphics_->DrawText(420, 230, "調理中", kBusyColor, &font16_, play_draw::kLineFormat);
 }

@@ -69,7 +69,7 @@ void CVemuComp::DrawHeroine() {
 }
 
 void CVemuComp::DrawPot() {
-    const Pantry& pot = kitchen_.selection;
+    const Pantry& pot = world_.kitchen.selection;
     int pulse = frame_counter_ % kPotPulseFrames;
     if (pulse >= kPotPulseFrames / 2) pulse = kPotPulseFrames - pulse;
     for (std::size_t i = 0; i < pot.size(); ++i) {

@@ -103,12 +103,13 @@ void CVemuComp::ResizeMenuEntries(std::vector<MenuEntry>& entries, int count) {
 
 void CVemuComp::BuildDishChoiceList(std::vector<MenuEntry>& entries) {
     ResizeMenuEntries(entries, 2);
-    const bool slot_held = chosen_menu_slot_ >= 0 &&
-                           chosen_menu_slot_ < static_cast<int>(kitchen_.menu.size()) &&
-                           kitchen_.menu[static_cast<std::size_t>(chosen_menu_slot_)];
+    const bool slot_held = world_.chosen_menu_slot >= 0 &&
+                           world_.chosen_menu_slot < static_cast<int>(world_.kitchen.menu.size()) &&
+                           world_.kitchen.menu[static_cast<std::size_t>(world_.chosen_menu_slot)];
     const MenuDish* dishes[2] = {
-        slot_held ? kitchen_.menu[static_cast<std::size_t>(chosen_menu_slot_)].get() : nullptr,
-        candidate_dish_.get()};
+        slot_held ? world_.kitchen.menu[static_cast<std::size_t>(world_.chosen_menu_slot)].get()
+                  : nullptr,
+        world_.candidate_dish.get()};
     for (std::size_t i = 0; i < 2; ++i) {
         MenuEntry& entry = entries[i];
         // A dish that is not there reads as an empty row that cannot be served.

@@ -10,7 +10,6 @@
 #include "game/clock/clock_world.h"
 #include "game/data/data_files.h"
 #include "game/data/file_key.h"
-#include "game/economy/item_table.h"
 #include "game/food/food_def.h"
 #include "game/main/draw_text.h"
 #include "game/main/goods_lists.h"
@@ -43,7 +42,6 @@ constexpr int kCounterY = play_draw::kFrameY + play_draw::kPlateTop + 1;
 
 CVemuComp::CVemuComp() {
     SetName(kName);
-    start_kit_ = 1;
     music_volume_ = effect_volume_ = 100;
     music_mode_ = 1;
     yes_no_[0].label = "はい";
@@ -78,22 +76,22 @@ void CVemuComp::Initialize() {
     SetDefaultFont(&font16_);
     InitializeWindows();
 
-    if (!LoadDataFiles(book_)) {
+    if (!LoadDataFiles(world_.book)) {
         // The loader has said which file failed; there is no game without it.
         mediator_->RequestQuit();
         return;
     }
-    const std::vector<std::string> missing = MissingRequiredNames(book_);
+    const std::vector<std::string> missing = MissingRequiredNames(world_.book);
     if (!missing.empty()) {
         ShowMessageBox(MissingNamesMessage(missing).c_str(), "Error");
         mediator_->RequestQuit();
         return;
     }
-    FillFoodGoods();
-    FillItemGoods();
-    memory_food_first_ = FindFoodDef(kMemoryFoodFirst);
-    memory_food_second_ = FindFoodDef(kMemoryFoodSecond);
-    rot_entry_ = FindFoodDef(kRotEntryName);
+    FillFoodGoods(world_);
+    FillItemGoods(world_);
+    world_.memory_food_first = FindFoodDef(kMemoryFoodFirst);
+    world_.memory_food_second = FindFoodDef(kMemoryFoodSecond);
+    world_.rot_entry = FindFoodDef(kRotEntryName);
     initialized_ = true;
     NewGameReset();
 }
@@ -169,42 +167,19 @@ void CVemuComp::InitializeWindows() {
     }
 }
 
-bool CVemuComp::FillFoodGoods() {
-    for (auto& goods : food_goods_) goods.clear();
-    for (const FoodGoodsList& goods : kFoodGoodsLists) {
-        std::vector<FoodDef*>& list = food_goods_[static_cast<std::size_t>(goods.list)];
-        for (const char* name : goods.names) list.push_back(FindFoodDef(name));
-        if (goods.list <= kBaseGoodsLists)
-            for (FoodDef* def : list) def->mastered = 1;
-    }
-    return true;
-}
-
-void CVemuComp::FillItemGoods() {
-    for (auto& goods : item_goods_) goods.clear();
-    owned_goods_items_.clear();
-    for (const ItemGoodsList& goods : kItemGoodsLists) {
-        for (const char* name : goods.names) {
-            owned_goods_items_.push_back(CreateItemByName(name));
-            item_goods_[static_cast<std::size_t>(goods.list)].push_back(
-                owned_goods_items_.back().get());
-        }
-    }
-}
-
 void CVemuComp::Finalize() {
-    contest_dish_.reset();
+    world_.contest_dish.reset();
     ClearGameState();
-    for (auto& goods : item_goods_) goods.clear();
-    owned_goods_items_.clear();
-    for (auto& goods : food_goods_) goods.clear();
-    book_.Clear();
+    for (auto& goods : world_.item_goods) goods.clear();
+    world_.owned_goods_items.clear();
+    for (auto& goods : world_.food_goods) goods.clear();
+    world_.book.Clear();
     ClearFoodCatalogue();
-    candidate_dish_.reset();
-    made_dish_.reset();
+    world_.candidate_dish.reset();
+    world_.made_dish.reset();
     entries_.clear();
     second_entries_.clear();
-    for (auto& slot : state_.equipped) slot.reset();
+    for (auto& slot : world_.state.equipped) slot.reset();
     music_event_.Close();
     initialized_ = false;
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/common/numbers.h"
+#include "game/cooking/dish_value.h"
 #include "game/main/draw_text.h"
 #include "game/main/vemu_comp.h"
 
@@ -65,7 +66,8 @@ constexpr int kLoopRestartY = kTickerTop + kLineHeight * kFirstLine + 2;
 void CVemuComp::DrawFoodInfo(const Food& food) {
     const int right = screen_id() == kScreenCooking ? play_draw::kPanelRightBesideMethods
                                                     : play_draw::kPanelRight;
-    DrawFoodRows(*graphics_, &font14_, &font12_, right, food, Tastiness(food), DishRating(food));
+    DrawFoodRows(*graphics_, &font14_, &font12_, right, food, Tastiness(world_.state, food),
+                 DishRating(world_.state, food));
     graphics_->DrawText(kLabelX, 290, "賞味期限残り", kMessageColor, &font14_,
                         play_draw::kLineFormat);
     if (food.days < kNeverSpoils)
@@ -75,8 +77,8 @@ void CVemuComp::DrawFoodInfo(const Food& food) {
 }
 
 void CVemuComp::DrawDishInfo(const Food& food) {
-    DrawFoodRows(*graphics_, &font14_, &font12_, play_draw::kPanelRight, food, Tastiness(food),
-                 DishRating(food));
+    DrawFoodRows(*graphics_, &font14_, &font12_, play_draw::kPanelRight, food,
+                 Tastiness(world_.state, food), DishRating(world_.state, food));
     PlayDrawState& ticker = draw_state_;
     if (ticker.ticker_dish != &food) {
         ticker.ticker_dish = &food;

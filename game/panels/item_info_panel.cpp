@@ -70,7 +70,7 @@ void CVemuComp::ItemInfoPanel(const CItem& item) {
             text.Line(kLabelX, kFirstRowY, clothing ? "防御力" : "移動力");
             text.Value(kFirstRowY, value, " pt");
             const std::unique_ptr<CItem>* worn =
-                EquipSlot(state_, clothing ? kEquipClothing : kEquipShoes);
+                EquipSlot(world_.state, clothing ? kEquipClothing : kEquipShoes);
             const int difference = value - TableValue(worn ? worn->get() : nullptr);
             char shown[24];
             if (difference > 0) {
@@ -95,5 +95,5 @@ void CVemuComp::ItemInfoPanel(const CItem& item) {
     const bool known_kind = item.kind >= 0 && item.kind < static_cast<int>(std::size(kKindNames));
     text.RightAligned(kKindNameX, kKindY, kKindNames[known_kind ? item.kind : 0]);
     text.Line(kLabelX, kOwnedY, "所持数");
-    text.Value(kOwnedY, OwnedCount(item), nullptr);
+    text.Value(kOwnedY, OwnedCount(world_.state, mediator_->items(), item), nullptr);
 }
