@@ -1,4 +1,4 @@
-// The main game component: it holds the play-through (plain state the rules work on), the
+// The main game component: it holds the play world (plain data the rules work on), the
 // screen stack with its per-frame dispatch, the story event in progress, and the media, message
 // helpers and drawing of the play screen. Its methods live in the files of their concern in
 // this folder.
