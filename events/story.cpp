@@ -5,6 +5,7 @@
 
 Story::Story(CVemuComp& game)
     : game_(game),
+      world_(game.world()),
       state_(game.state()),
       kitchen_(game.kitchen()),
       book_(game.book()),

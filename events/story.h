@@ -166,11 +166,12 @@ private:
     // What the scenes work on. The scenes name them as the component's members were named, so
     // that a scene reads the same wherever it runs.
     CVemuComp& game_;
+    PlayWorld& world_;
     PlayState& state_;
     Kitchen& kitchen_;
     RecipeBook& book_;
     Stage::Handles& handles_;
-    CVemuComp::Contest& contest_;
+    ContestState& contest_;
     std::unique_ptr<Food>& contest_dish_;
     CQZGameMediator* mediator_;
     CMouseEvent* mouse_;

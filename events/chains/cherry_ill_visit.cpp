@@ -5,6 +5,7 @@
 #include "events/story.h"
 #include "events/visitors/sold_out.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/menu_queries.h"
 
 StoryTask Story::CherryIllVisitEvent() {
     game_.PlayBgm(&handles_.music, kMusicZingiberMioga);
@@ -13,7 +14,7 @@ StoryTask Story::CherryIllVisitEvent() {
     co_await Say("いらっしゃいませ\nあっ、ブロムスさん、チェリーさん", kVemu, kNormal);
     co_await Say("どうも", kBromus, kTear);
     co_await Say("……ぺこり", kCherry, kTear);
-    if (game_.PantryHasFood(FindFoodDef(kMemorial))) {
+    if (PantryHasFood(kitchen_, FindFoodDef(kMemorial))) {
         co_await MemorialCureEvent();
         co_return;
     }

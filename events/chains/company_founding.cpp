@@ -4,7 +4,9 @@
 #include "events/chains/company_founding.h"
 
 #include "engine/common/sjis.h"
+#include "engine/framework/game_mediator.h"
 #include "events/story.h"
+#include "game/economy/owned_items.h"
 #include "game/economy/shares.h"
 #include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
@@ -51,7 +53,7 @@ StoryTask Story::CompanyFoundingEvent() {
                      bond + "』を渡すからね",
                  kLiberty, kNormal);
     game_.Sound(kSoundGet).Play(0, 0);
-    game_.GiveItem(bond, 1);
+    GiveItem(state_, mediator_->items(), bond, 1);
     if (share.flag >= 0) state_.share_flags[static_cast<std::size_t>(share.flag)] = 1;
     state_.share_flags[kShareExchange] = 1;
     co_await Tell("『" + bond + "』を手に入れました");

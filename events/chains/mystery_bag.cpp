@@ -5,9 +5,12 @@
 #include <algorithm>
 
 #include "engine/common/system.h"
+#include "engine/framework/game_mediator.h"
 #include "events/story.h"
 #include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/money.h"
+#include "game/rules/pantry.h"
 
 namespace {
 
@@ -43,8 +46,8 @@ StoryTask Story::MysteryBagEvent() {
         game_.Sound(kSoundGet).Play(0, 0);
         FoodDef* contents =
             catalogue[static_cast<unsigned>(Rand()) % static_cast<unsigned>(range)].get();
-        game_.AddMoney(-price);
-        game_.AddFood(contents, kBagAmount);
+        AddMoney(state_, mediator_->values(), -price);
+        AddFood(kitchen_, contents, kBagAmount);
         co_await Tell("中身は『" + contents->name + " 10ヶ』でした");
     } else {
         co_await Tell("えー！\f……\fまた来ます");

@@ -4,12 +4,14 @@
 #include "events/chains/chain_stage.h"
 #include "events/story.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/menu_queries.h"
+#include "game/rules/pantry.h"
 
 StoryTask Story::NarfLasagnaEvent() {
     game_.Sound(kSoundBell).Play(0, 0);
     co_await Say("こんにちは", kNarf, kNormal);
     co_await Say("いらっしゃいませ\nあっ、ナルフさん", kVemu, kNormal);
-    if (!game_.IsDishOnMenu(kLasagna)) {
+    if (!IsDishOnMenu(kitchen_, kLasagna)) {
         co_await Say(
             "ラザニアはまだないみたいですね\fラザニアがメニューに加わるのを楽しみにしていますね",
             kNarf, kNormal);
@@ -19,7 +21,7 @@ StoryTask Story::NarfLasagnaEvent() {
     co_await Say("はい！\nナルフさんとの約束なので、用意しておいたんです", kVemu, kSmile);
     co_await Say("では、約束どおり、バーメメントを差し上げますよ", kNarf, kNormal);
     game_.Sound(kSoundGet).Play(0, 0);
-    if (FoodDef* barmement = FindFoodDef(kBarmement)) game_.AddFood(barmement, 1.0f);
+    if (FoodDef* barmement = FindFoodDef(kBarmement)) AddFood(kitchen_, barmement, 1.0f);
     co_await Say("バーメメントを手に入れました", kVemu, kNormal);
     co_await Say("ありがとうございます！\fよかったら、ラザニアを食べていってください", kVemu,
                  kSmile);

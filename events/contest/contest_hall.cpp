@@ -2,10 +2,12 @@
 // and after the contest the way back to the hall's own picture.
 #include <string>
 
+#include "engine/framework/game_mediator.h"
 #include "events/contest/contest_table.h"
 #include "events/story.h"
 #include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/money.h"
 
 namespace {
 
@@ -42,7 +44,7 @@ StoryTask Story::ContestHallEvent() {
         co_return;
     }
     game_.Sound(kSoundBuy).Play(0, 0);
-    game_.AddMoney(-contest_.entry_fee);
+    AddMoney(state_, mediator_->values(), -contest_.entry_fee);
     co_await Say("ではこちらへどうぞ", kAnnouncer, kNormal);
     game_.PlayBgm(nullptr, kMusicCookingCompetition);
     game_.FadeOut(&handles_.music, kFadeFrames, 0, 0, 0);

@@ -2,17 +2,19 @@
 // of the dish handed in.
 #include "events/contest/contest_table.h"
 #include "events/story.h"
+#include "game/cooking/dish_value.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/pantry.h"
 
 void Story::StockContestPantry() {
-    game_.ClearPantry();
+    ClearPantry(kitchen_);
     for (const char* name : kContestIngredients)
-        if (FoodDef* def = FindFoodDef(name)) game_.AddFood(def, kContestIngredientAmount);
+        if (FoodDef* def = FindFoodDef(name)) AddFood(kitchen_, def, kContestIngredientAmount);
 }
 
 int Story::ContestDishScore() const {
     if (!contest_dish_) return 0;
     const Food one(*contest_dish_, 1.0f);
-    return game_.DishScore(one);
+    return DishScore(state_, one);
 }

@@ -1,8 +1,12 @@
 // What a win brings: the contests won go up, and the answer the player chose is paid out.
+#include "engine/framework/game_mediator.h"
 #include "events/contest/contest_table.h"
 #include "events/story.h"
+#include "game/economy/owned_items.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/money.h"
+#include "game/rules/pantry.h"
 
 std::string Story::AwardContestPrize(int contest, int choice) {
     const ContestRow* row = FindContestRow(contest);
@@ -12,13 +16,13 @@ std::string Story::AwardContestPrize(int contest, int choice) {
     game_.Sound(kSoundGet).Play(0, 0);
     switch (prize.kind) {
         case PrizeKind::kMoney:
-            game_.AddMoney(row->money_prize);
+            AddMoney(state_, mediator_->values(), row->money_prize);
             break;
         case PrizeKind::kItem:
-            game_.GiveItem(prize.name, 1);
+            GiveItem(state_, mediator_->items(), prize.name, 1);
             break;
         case PrizeKind::kFood:
-            if (FoodDef* def = FindFoodDef(prize.name)) game_.AddFood(def, kYearOfFood);
+            if (FoodDef* def = FindFoodDef(prize.name)) AddFood(kitchen_, def, kYearOfFood);
             break;
     }
     return prize.label;

@@ -1,7 +1,9 @@
 // Collapsing from fatigue: at home she comes round eight hours later; out of doors ラゴ carries
 // her home and she sleeps for three days.
 #include "events/story.h"
+#include "game/main/game_clock.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/stamina.h"
 
 namespace {
 
@@ -13,8 +15,8 @@ StoryTask Story::FatigueEvent() {
     game_.ChangePortrait(&handles_.portrait, kVemu, kTear);
     co_await Until(handles_.portrait);
     co_await Tell("うーん、頭がクラクラしてきました……");
-    game_.AddHours(8);
-    game_.RecoverStamina(kRestAfterCollapse);
+    PassHours(game_, 8);
+    RecoverStamina(state_, kRestAfterCollapse);
     if (state_.stamina < 0.0f) state_.stamina = 0.0f;
     game_.ChangePortrait(&handles_.portrait, kVemu, kAnnoy);
     co_await Until(handles_.portrait);
@@ -22,8 +24,8 @@ StoryTask Story::FatigueEvent() {
 }
 
 StoryTask Story::WakeAfterCollapseEvent() {
-    game_.AddHours(72);
-    game_.RecoverStamina(kRestAfterCollapse);
+    PassHours(game_, 72);
+    RecoverStamina(state_, kRestAfterCollapse);
     if (state_.stamina < 0.0f) state_.stamina = 0.0f;
     co_await Say("ヴェム、ヴェム", kZelba, kNormal);
     co_await Say("……", kVemu, kTear);

@@ -4,9 +4,11 @@
 #include "events/story.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/menu_queries.h"
+#include "game/rules/pantry.h"
 
 bool OpeningDishKnown(const CVemuComp& game) {
-    const Recipe* recipe = game.FindRecipe(kOpeningDish);
+    const Recipe* recipe = FindRecipe(game.world().book, kOpeningDish);
     return recipe && recipe->def && recipe->def->known;
 }
 
@@ -17,7 +19,7 @@ namespace {
 void TopUpOpeningIngredients(CVemuComp& game) {
     for (const char* name : kOpeningIngredients) {
         FoodDef* def = FindFoodDef(name);
-        if (def && !game.PantryHasFood(def)) game.AddFood(def, 1.0f);
+        if (def && !PantryHasFood(game.kitchen(), def)) AddFood(game.kitchen(), def, 1.0f);
     }
 }
 

@@ -2,10 +2,12 @@
 // ingredients, and saving the game.
 #include <string>
 
+#include "engine/framework/game_mediator.h"
 #include "events/story.h"
 #include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
 #include "game/rules/money.h"
+#include "game/rules/pantry.h"
 
 namespace {
 
@@ -27,7 +29,7 @@ StoryTask Story::ExpandShopEvent() {
     if (answer != kYes) co_return;
     if (state_.money > cost) {
         game_.Sound(kSoundBuy).Play(0, 0);
-        game_.AddMoney(-cost);
+        AddMoney(state_, mediator_->values(), -cost);
         ++state_.menu_max;
         co_await Tell("店舗を拡張しました");
     } else {
@@ -41,7 +43,7 @@ StoryTask Story::DiscardIngredientsEvent() {
     const int answer = co_await Question(game_);
     if (answer == kYes) {
         game_.Sound(kSoundSelectOff).Play(0, 0);
-        game_.DiscardSelection();
+        DiscardSelection(kitchen_);
     }
     game_.choice_window().SetCursorShown(false);
     game_.list_window().SetCursorShown(true);

@@ -2,9 +2,12 @@
 // and the month is rated by its income.
 #include "events/month/monthly_report.h"
 
+#include "engine/framework/game_mediator.h"
 #include "events/month/story_text.h"
 #include "events/story.h"
+#include "game/economy/taxes.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/money.h"
 
 namespace {
 
@@ -39,13 +42,13 @@ StoryTask Story::MonthlyReportEvent() {
     co_await Say(FormatLine("ぜるば堂、１ヶ月間の\n総収入は %d クル\n総支出は %d クル",
                             state_.income, state_.expenses),
                  kRago, kNormal);
-    const int asset_tax = game_.AssetTax();
-    const int income_tax = game_.IncomeTax();
+    const int asset_tax = AssetTax();
+    const int income_tax = IncomeTax(state_);
     co_await Say(FormatLine("資産税 %d クル\n所得税 %d クル\nが引かれるよ", asset_tax, income_tax),
                  kRago, kNormal);
     // Taxes are not the shop's expenses, and they are taken even into debt.
     game_.Sound(kSoundBuy).Play(0, 0);
-    game_.ChangeMoney(-(asset_tax + income_tax));
+    ChangeMoney(state_, mediator_->values(), -(asset_tax + income_tax));
     const long long profit =
         static_cast<long long>(state_.income) - state_.expenses - asset_tax - income_tax;
     co_await Say(FormatLine("結果、今月の総利益は %lld クル！", profit), kRago, kNormal);

@@ -1,14 +1,18 @@
 // Every night ゼルバ looks at how many recipes the heroine has invented, and rewards the next
 // threshold reached: one reward a night, the rest on the nights after.
+#include "engine/framework/game_mediator.h"
 #include "events/month/recipe_rewards.h"
 #include "events/month/story_text.h"
 #include "events/story.h"
+#include "game/economy/owned_items.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/menu_queries.h"
+#include "game/rules/pantry.h"
 
 StoryTask Story::RecipeRewardEvent() {
     const std::size_t book_size = book_.recipes.size();
-    const int known_recipes = game_.CountKnownRecipes();
+    const int known_recipes = CountKnownRecipes(book_);
     game_.set_known_recipes(known_recipes);
     const int reward_num = game_.reward_num();
     if (!RecipeRewardDue(book_size, known_recipes, reward_num)) co_return;
@@ -28,9 +32,9 @@ StoryTask Story::RecipeRewardEvent() {
         co_await Tell(FormatLine("『%s』を %dヶ 手に入れました", reward.name, reward.count));
     if (reward.note[0] != '\0') co_await Tell(reward.note);
     if (reward.kind == kRewardFood)
-        game_.AddFood(FindFoodDef(reward.name), static_cast<float>(reward.count));
+        AddFood(kitchen_, FindFoodDef(reward.name), static_cast<float>(reward.count));
     else
-        game_.GiveItem(reward.name, reward.count);
+        GiveItem(state_, mediator_->items(), reward.name, reward.count);
     co_await Say("ゼルバさん、ありがとうございます！", kVemu, kGlad);
 
     game_.set_reward_num(game_.reward_num() + 1);

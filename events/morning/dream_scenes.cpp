@@ -2,6 +2,7 @@
 // the way on or tells a piece of the heroine's past.
 #include "events/story.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/daily.h"
 
 StoryTask Story::NarfDream() {
     co_await Say(
@@ -32,7 +33,7 @@ StoryTask Story::WhiteMagicDream() {
     state_.place_flags[kPlaceCave] = 1;
     SceneMusic(nullptr, kMusicQuietShop);
     state_.state_memory_food = 1;
-    game_.UpdateMemoryFoodState();
+    UpdateMemoryFoodState(state_, world_.memory_food_first, world_.memory_food_second);
 }
 
 StoryTask Story::PancakeDream() {
@@ -49,7 +50,7 @@ StoryTask Story::KinshipDream() {
         "『メモリーパロット』は料理大会の賞品になっておったはずだ",
         kZelba, kNormal);
     co_await Say("ありがとうございます、ゼルバさん", kVemu, kSmile);
-    game_.UpdateMemoryFoodState();
+    UpdateMemoryFoodState(state_, world_.memory_food_first, world_.memory_food_second);
     SceneMusic(nullptr, kMusicQuietShop);
 }
 

@@ -4,10 +4,14 @@
 #include <array>
 
 #include "engine/common/system.h"
+#include "engine/framework/game_mediator.h"
 #include "events/morning/morning_tips.h"
 #include "events/story.h"
+#include "game/economy/auto_purchase.h"
+#include "game/economy/shares.h"
 #include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/daily.h"
 
 namespace {
 
@@ -35,7 +39,7 @@ Story::StoryScene DreamOf(int state) {
 }  // namespace
 
 StoryTask Story::MorningRoutineEvent() {
-    game_.UpdateMemoryFoodState();
+    UpdateMemoryFoodState(state_, world_.memory_food_first, world_.memory_food_second);
     if (const StoryScene dream = DreamOf(state_.state_dream)) {
         ++state_.state_dream;
         state_.state_day_cnt = 0;
@@ -56,12 +60,12 @@ StoryTask Story::MorningRoutineEvent() {
 StoryTask Story::MorningGoods() {
     bool shown = false;
     SceneHandle read(game_.message_output());
-    if (game_.DeliverShareGoods()) {
+    if (DeliverShareGoods(state_, kitchen_, mediator_->items())) {
         game_.Sound(kSoundGet).Play(0, 0);
         game_.ShowMessage(read.get(), "材料が届きました\n", true);
         shown = true;
     }
-    if (game_.AutoPurchase()) {
+    if (AutoPurchase(state_, kitchen_, mediator_->values())) {
         game_.Sound(kSoundGet).Play(0, 0);
         // Joins the delivery's message while that is still on screen.
         game_.ShowOrAppendMessage(read.get(), "材料を仕入れました", CVemuComp::kMessageColor,

@@ -4,7 +4,9 @@
 
 #include "events/story.h"
 #include "events/visitors/sold_out.h"
+#include "game/cooking/dish_value.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/shop_rank.h"
 
 namespace {
 
@@ -32,7 +34,7 @@ StoryTask Story::MountMailVisitEvent() {
     }
     co_await SellToVisitor(*dish, false);
     co_await Say("ほう、これか", kMountMail, kNormal);
-    if (game_.DishValuePercent(*dish) / 2 > game_.GetHonorThreshold()) {
+    if (DishValuePercent(state_, *dish) / 2 > GetHonorThreshold(state_)) {
         co_await Say("なるほど、店主よ\n噂に違わぬなかなかのものだな\nこれからも励め", kMountMail,
                      kSmile);
         co_await Say("ありがとうございます！", kVemu, kGlad);

@@ -6,6 +6,7 @@
 #include "events/visitors/visit_foods.h"
 #include "game/main/required_names.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/pantry.h"
 
 namespace {
 
@@ -30,6 +31,6 @@ StoryTask Story::NeighbourGiftEvent() {
     const char* vegetable =
         kNeighbourVegetables[static_cast<unsigned>(Rand()) % kNeighbourVegetables.size()];
     game_.Sound(kSoundGet).Play(0, 0);
-    if (FoodDef* def = FindFoodDef(vegetable)) game_.StoreFood(Food::FromDef(def), kGiftAmount);
+    if (FoodDef* def = FindFoodDef(vegetable)) StoreFood(kitchen_, Food::FromDef(def), kGiftAmount);
     co_await Tell(std::string(vegetable) + "を 5ヶ もらいました");
 }

@@ -4,9 +4,11 @@
 #include <array>
 
 #include "engine/common/system.h"
+#include "engine/framework/game_mediator.h"
 #include "events/story.h"
 #include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/money.h"
 
 namespace {
 
@@ -53,7 +55,7 @@ StoryTask Story::RagoAdvertisingEvent() {
     } else {
         const Gift& gift = kGifts[static_cast<std::size_t>(answer - 1)];
         game_.Sound(kSoundBuy).Play(0, 0);
-        game_.AddMoney(-gift.amount);
+        AddMoney(state_, mediator_->values(), -gift.amount);
         const Outcome& outcome = OutcomeOf(Rand() % gift.roll_range);
         co_await Say("わーい、ありがとう", kRago, kNormal);
         if (outcome.reputation_gain > 0.0f) game_.Sound(kSoundGet).Play(0, 0);

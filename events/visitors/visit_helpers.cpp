@@ -2,9 +2,11 @@
 // of a dish from the menu and its sale, by the same rule as the selling screen's.
 #include "engine/framework/game_mediator.h"
 #include "events/story.h"
+#include "game/cooking/dish_value.h"
 #include "game/economy/sale.h"
 #include "game/main/scene_question.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/serving.h"
 
 StoryTask Story::Tell(std::string text, bool close_when_done) {
     SceneHandle read(game_.message_output());
@@ -13,16 +15,15 @@ StoryTask Story::Tell(std::string text, bool close_when_done) {
 }
 
 MenuDish* Story::PickDishForVisitor() {
-    game_.UpdateMenuAvailability();
-    return game_.PickMenuDish();
+    UpdateMenuAvailability(state_, kitchen_);
+    return PickMenuDish(kitchen_);
 }
 
 bool Story::ServeToVisitor(MenuDish& dish) { return ServeToCustomer(state_, kitchen_, dish); }
 
 StoryTask Story::SellToVisitor(MenuDish& dish, bool counted) {
     game_.Sound(kSoundGet).Play(0, 0);
-    const std::string told = BookSale(
-        state_, mediator_->values(), dish, 1,
-        [this](const Food& food) { return game_.DishValuePercent(food); }, counted);
+    const std::string told =
+        BookSale(state_, mediator_->values(), dish, 1, DishValueMeasure(state_), counted);
     co_await Tell(told);
 }

@@ -2,8 +2,10 @@
 // at each new day the pantry in use, which ages, and the menu.
 #pragma once
 
+#include "engine/data/item_bag.h"
 #include "game/data/recipe_book.h"
 #include "game/rules/play_state.h"
+#include "game/rules/play_world.h"
 
 // The catalogue entry spoiled food turns into; the game cannot start without it.
 inline constexpr const char* kRotEntryName = "腐敗物";
@@ -17,6 +19,9 @@ struct ClockWorld {
     FoodDef* rot_entry = nullptr;
     bool witch_fridge = false;  // the bag holds kWitchFridgeName
 };
+
+// What the clock moves of the play world; the witch's fridge is looked for in the bag given.
+ClockWorld ClockOf(PlayWorld& world, const CItemBag& bag);
 
 // What happened while the clock ran, for the caller to show.
 struct ClockEvents {

@@ -64,3 +64,7 @@ void RotFoods(ClockWorld& world) {
 }
 
 bool HoldsWitchFridge(const CItemBag& bag) { return bag.FindItemIndex(kWitchFridgeName) >= 0; }
+
+ClockWorld ClockOf(PlayWorld& world, const CItemBag& bag) {
+    return {world.state, world.kitchen, world.book, world.rot_entry, HoldsWitchFridge(bag)};
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/food/food.h"
+#include "game/rules/dish_measure.h"
 #include "game/rules/play_state.h"
 
 // The dish's taste, raised by how much of each method went into it at the kitchen's speed for
@@ -18,3 +19,11 @@ const char* DishRating(const PlayState& state, const Food& food);
 const char* DishRatingOfScore(int score);
 // True with `percent` percent probability, in steps of 0.01.
 bool Chance(double percent);
+
+// DishScore and DishValuePercent on the state, as the measures the menu rules weigh dishes by.
+inline DishMeasure DishScoreMeasure(const PlayState& state) {
+    return [&state](const Food& dish) { return DishScore(state, dish); };
+}
+inline DishMeasure DishValueMeasure(const PlayState& state) {
+    return [&state](const Food& dish) { return DishValuePercent(state, dish); };
+}

@@ -37,7 +37,7 @@ void GiveItem(PlayState& state, CItemBag& bag, std::string_view name, int count)
     if (bag.AddItem(item.get(), count) == item.get()) item.release();
 }
 
-bool ApplyOwnedItemEffect(PlayState& state, const CItem& item) {
+void ApplyOwnedItemEffect(PlayState& state, const CItem& item) {
     const std::string_view name = item.GetName();
     for (const ItemEffect& effect : kEffects) {
         if (name != effect.name) continue;
@@ -54,7 +54,6 @@ bool ApplyOwnedItemEffect(PlayState& state, const CItem& item) {
         }
         break;
     }
-    return true;
 }
 
 void RebuildOwnedItemEffects(PlayState& state, CItemBag& bag) {

@@ -19,8 +19,8 @@ enum OwnedItemFlag : int {
 void GiveItem(PlayState& state, CItemBag& bag, std::string_view name, int count);
 // The lasting effect of owning the item, by its name: the books set their flags, the beds and
 // the lucky charms only ever raise their factor, the lights and the carpets only lower theirs.
-// Any other item changes nothing. Always true.
-bool ApplyOwnedItemEffect(PlayState& state, const CItem& item);
+// Any other item changes nothing.
+void ApplyOwnedItemEffect(PlayState& state, const CItem& item);
 // Works the flags and factors out again from what the bag holds: after loading, and after
 // anything leaves the bag, so that no effect outlives its item.
 void RebuildOwnedItemEffects(PlayState& state, CItemBag& bag);

@@ -1,6 +1,8 @@
 #include "game/main/goods_lists.h"
 
-#include "game/rules/play_state.h"
+#include "game/economy/item_table.h"
+#include "game/food/food_def.h"
+#include "game/rules/play_world.h"
 
 const FoodGoodsList kFoodGoodsLists[7] = {
     {1, {"トマト", "タマネギ", "キャベツ", "シイタケ"}},
@@ -32,3 +34,25 @@ const WornItem kStartKitWorn[5] = {
 const char* const kStartKitOwned[2] = {"包丁", "フライパン"};
 
 const char* const kStartingFoods[5] = {"ゼルバワラビ", "ゼルゼルダケ", "卵", "ミルク", "小麦粉"};
+
+void FillFoodGoods(PlayWorld& world) {
+    for (auto& goods : world.food_goods) goods.clear();
+    for (const FoodGoodsList& goods : kFoodGoodsLists) {
+        std::vector<FoodDef*>& list = world.food_goods[static_cast<std::size_t>(goods.list)];
+        for (const char* name : goods.names) list.push_back(FindFoodDef(name));
+        if (goods.list <= kBaseGoodsLists)
+            for (FoodDef* def : list) def->mastered = 1;
+    }
+}
+
+void FillItemGoods(PlayWorld& world) {
+    for (auto& goods : world.item_goods) goods.clear();
+    world.owned_goods_items.clear();
+    for (const ItemGoodsList& goods : kItemGoodsLists) {
+        for (const char* name : goods.names) {
+            world.owned_goods_items.push_back(CreateItemByName(name));
+            world.item_goods[static_cast<std::size_t>(goods.list)].push_back(
+                world.owned_goods_items.back().get());
+        }
+    }
+}

@@ -4,6 +4,8 @@
 
 #include <initializer_list>
 
+struct PlayWorld;
+
 // Goods of the food shops (lists 1 to 4) and of the rarer food lists (5 to 7).
 struct FoodGoodsList {
     int list;
@@ -34,3 +36,8 @@ struct WornItem {
 };
 extern const WornItem kStartKitWorn[5];
 extern const char* const kStartKitOwned[2];
+
+// The world's goods lists filled from the tables above, once the catalogue is loaded; the base
+// goods (lists 1 to 4) are marked mastered, so that they are on sale from the start.
+void FillFoodGoods(PlayWorld& world);
+void FillItemGoods(PlayWorld& world);

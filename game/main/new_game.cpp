@@ -1,5 +1,6 @@
 #include "engine/framework/game_mediator.h"
 #include "game/economy/item_table.h"
+#include "game/economy/owned_items.h"
 #include "game/food/food_def.h"
 #include "game/main/goods_lists.h"
 #include "game/main/vemu_comp.h"
@@ -7,30 +8,24 @@
 #include "game/rules/pantry.h"
 
 void CVemuComp::NewGameReset() {
-    // Whatever the last play-through left goes at once, a value added to the state later too;
-    // what follows are the values a new game starts from that are not a zero.
-    state_ = PlayState{};
-    PlayState& s = state_;
+    // Whatever the last play-through left goes at once, a value added to the world's play-through
+    // later too; what follows are the values a new game starts from that are not a zero.
+    StartPlayThrough(world_);
+    PlayState& s = world_.state;
 
     s.reputation = 10.0f;
     s.recovery_factor = s.fatigue_factor = s.cooking_time_factor = s.customer_factor = 1.0f;
     stage_.Reset();
-    known_recipes_ = reward_num_ = 0;
     s.first = 1;
-    kitchen_.UsePlayerPantry();
+    world_.kitchen.UsePlayerPantry();
     s.new_day = 1;
-    contest_ = {};
-    contest_dish_.reset();
-    made_dish_.reset();
-    candidate_dish_.reset();
-    chosen_menu_slot_ = -1;
     shown_cooking_method_ = 0;
     pot_row_under_pointer_ = -1;
 
     std::array<CIconEvent, 3>& icons = stage_.icon_buttons();
     for (std::size_t i = 0; i < icons.size(); ++i)
         icons[i].SetPressed(static_cast<int>(i) == s.align_type);
-    ResetDailyFlags();
+    ResetDailyFlags(s);
 
     s.place_flags[kPlaceShop] = 1;
     s.place_flags[kPlaceArchitect] = 1;
@@ -56,7 +51,7 @@ void CVemuComp::NewGameReset() {
     s.skill_level.fill(1);
     s.liberty_boxes = 5;
 
-    if (start_kit_ == 1) {
+    if (world_.start_kit == 1) {
         mediator_->SetValue("level", 1);
         for (const WornItem& worn : kStartKitWorn)
             s.equipped[static_cast<std::size_t>(worn.slot)] = CreateItemByName(worn.name);
@@ -64,17 +59,17 @@ void CVemuComp::NewGameReset() {
 
     ResetFoodCatalogueProgress();
     // A recipe's last dish belongs to the play-through that cooked it.
-    for (const auto& recipe : book_.recipes) recipe->last_result.reset();
+    for (const auto& recipe : world_.book.recipes) recipe->last_result.reset();
     // What the last play-through mastered goes; the base goods stay on sale.
     for (const auto& def : GlobalFoodCatalogue()) def->mastered = 0;
     for (int list = 1; list <= 4; ++list)
-        for (FoodDef* def : food_goods_[static_cast<std::size_t>(list)])
+        for (FoodDef* def : world_.food_goods[static_cast<std::size_t>(list)])
             if (def) def->mastered = 1;
 
     for (const char* name : kStartingFoods)
-        if (FoodDef* def = FindFoodDef(name)) AddFood(def, kStartingAmount);
+        if (FoodDef* def = FindFoodDef(name)) AddFood(world_.kitchen, def, kStartingAmount);
 
-    for (const char* name : kStartKitOwned) GiveItem(name, 1);
+    for (const char* name : kStartKitOwned) GiveItem(s, mediator_->items(), name, 1);
 
     for (const char* name : {"lv_normal", "lv_wide", "lv_explode", "lv_option"})
         mediator_->SetValue(name, 1);
@@ -83,17 +78,17 @@ void CVemuComp::NewGameReset() {
 }
 
 void CVemuComp::ClearGameState() {
-    kitchen_.pantry().clear();
-    kitchen_.selection.clear();
-    kitchen_.menu.clear();
-    ClearItemBag();
+    world_.kitchen.pantry().clear();
+    world_.kitchen.selection.clear();
+    world_.kitchen.menu.clear();
+    ClearItemBag(world_.state, mediator_->items());
 }
 
 void CVemuComp::PrepareNewGame() {
-    kitchen_.UsePlayerPantry();
+    world_.kitchen.UsePlayerPantry();
     ClearGameState();
     ResetEventStates();
     // A pantry left from a contest that play never came back from goes too.
-    kitchen_.contest_pantry.clear();
+    world_.kitchen.contest_pantry.clear();
     NewGameReset();
 }

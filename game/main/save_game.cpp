@@ -1,10 +1,12 @@
 #include "engine/framework/game_mediator.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/menu_queries.h"
 #include "game/saves/save_slot.h"
 #include "game/saves/slot_files.h"
 
 SaveGameParts CVemuComp::SavedParts() {
-    return {state_, kitchen_, book_, mediator_->values(), mediator_->items(), reward_num_};
+    return {world_.state,        world_.kitchen,     world_.book,
+            mediator_->values(), mediator_->items(), world_.reward_num};
 }
 
 bool CVemuComp::SaveGame(int slot) {
@@ -17,11 +19,11 @@ bool CVemuComp::LoadGame(int slot) {
     // A refused slot changes nothing, not even the music.
     if (!::LoadGame(slot, parts)) return false;
     PlayBgm(nullptr, kMusicQuietShop);
-    known_recipes_ = CountKnownRecipes();
+    world_.known_recipes = CountKnownRecipes(world_.book);
     std::array<CIconEvent, 3>& icons = stage_.icon_buttons();
     for (std::size_t i = 0; i < icons.size(); ++i)
-        icons[i].SetPressed(static_cast<int>(i) == state_.align_type);
-    SetTextSpeed(state_.text_speed);
+        icons[i].SetPressed(static_cast<int>(i) == world_.state.align_type);
+    SetTextSpeed(world_.state.text_speed);
     return true;
 }
 

@@ -19,9 +19,9 @@ std::optional<StoryEvent> CVemuComp::last_story_row() const { return story_->las
 void CVemuComp::StartTitleDemo() { story_->StartTitleDemo(); }
 
 void CVemuComp::ScheduleStoryIfTimePassed() {
-    if (state_.minutes_since_story_check == 0) return;
+    if (world_.state.minutes_since_story_check == 0) return;
     story_->ScheduleStory();
-    state_.minutes_since_story_check = 0;
+    world_.state.minutes_since_story_check = 0;
 }
 
 void CVemuComp::ShowNotice(const std::string& text) {

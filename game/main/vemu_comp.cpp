@@ -10,7 +10,6 @@
 #include "game/clock/clock_world.h"
 #include "game/data/data_files.h"
 #include "game/data/file_key.h"
-#include "game/economy/item_table.h"
 #include "game/food/food_def.h"
 #include "game/main/draw_text.h"
 #include "game/main/goods_lists.h"
@@ -19,7 +18,6 @@
 
 CVemuComp::CVemuComp() {
     SetName(kName);
-    start_kit_ = 1;
     story_ = std::make_unique<Story>(*this);
 }
 
@@ -36,60 +34,37 @@ void CVemuComp::Initialize() {
     mediator_->SetFileKey(vemu::kFileKey.data());
     stage_.Initialize();
 
-    if (!LoadDataFiles(book_)) {
+    if (!LoadDataFiles(world_.book)) {
         // The loader has said which file failed; there is no game without it.
         mediator_->RequestQuit();
         return;
     }
-    const std::vector<std::string> missing = MissingRequiredNames(book_);
+    const std::vector<std::string> missing = MissingRequiredNames(world_.book);
     if (!missing.empty()) {
         ShowMessageBox(MissingNamesMessage(missing).c_str(), "Error");
         mediator_->RequestQuit();
         return;
     }
-    FillFoodGoods();
-    FillItemGoods();
-    memory_food_first_ = FindFoodDef(kMemoryFoodFirst);
-    memory_food_second_ = FindFoodDef(kMemoryFoodSecond);
-    rot_entry_ = FindFoodDef(kRotEntryName);
+    FillFoodGoods(world_);
+    FillItemGoods(world_);
+    world_.memory_food_first = FindFoodDef(kMemoryFoodFirst);
+    world_.memory_food_second = FindFoodDef(kMemoryFoodSecond);
+    world_.rot_entry = FindFoodDef(kRotEntryName);
     initialized_ = true;
     NewGameReset();
 }
 
-bool CVemuComp::FillFoodGoods() {
-    for (auto& goods : food_goods_) goods.clear();
-    for (const FoodGoodsList& goods : kFoodGoodsLists) {
-        std::vector<FoodDef*>& list = food_goods_[static_cast<std::size_t>(goods.list)];
-        for (const char* name : goods.names) list.push_back(FindFoodDef(name));
-        if (goods.list <= kBaseGoodsLists)
-            for (FoodDef* def : list) def->mastered = 1;
-    }
-    return true;
-}
-
-void CVemuComp::FillItemGoods() {
-    for (auto& goods : item_goods_) goods.clear();
-    owned_goods_items_.clear();
-    for (const ItemGoodsList& goods : kItemGoodsLists) {
-        for (const char* name : goods.names) {
-            owned_goods_items_.push_back(CreateItemByName(name));
-            item_goods_[static_cast<std::size_t>(goods.list)].push_back(
-                owned_goods_items_.back().get());
-        }
-    }
-}
-
 void CVemuComp::Finalize() {
-    contest_dish_.reset();
+    world_.contest_dish.reset();
     ClearGameState();
-    for (auto& goods : item_goods_) goods.clear();
-    owned_goods_items_.clear();
-    for (auto& goods : food_goods_) goods.clear();
-    book_.Clear();
+    for (auto& goods : world_.item_goods) goods.clear();
+    world_.owned_goods_items.clear();
+    for (auto& goods : world_.food_goods) goods.clear();
+    world_.book.Clear();
     ClearFoodCatalogue();
-    candidate_dish_.reset();
-    made_dish_.reset();
-    for (auto& slot : state_.equipped) slot.reset();
+    world_.candidate_dish.reset();
+    world_.made_dish.reset();
+    for (auto& slot : world_.state.equipped) slot.reset();
     stage_.Finalize();
     initialized_ = false;
 }
@@ -105,11 +80,11 @@ void CVemuComp::OnLeave() {
 void CVemuComp::OnReset() { mediator_->ChangeComponent(CTitleComp::kName, 2, 0); }
 
 void CVemuComp::BuildDishChoiceList(std::vector<MenuEntry>& entries) {
-    const bool slot_held = chosen_menu_slot_ >= 0 &&
-                           chosen_menu_slot_ < static_cast<int>(kitchen_.menu.size()) &&
-                           kitchen_.menu[static_cast<std::size_t>(chosen_menu_slot_)];
-    stage_.BuildDishChoiceList(
-        entries,
-        slot_held ? kitchen_.menu[static_cast<std::size_t>(chosen_menu_slot_)].get() : nullptr,
-        candidate_dish_.get());
+    const int slot = world_.chosen_menu_slot;
+    const Menu& menu = world_.kitchen.menu;
+    const bool slot_held =
+        slot >= 0 && slot < static_cast<int>(menu.size()) && menu[static_cast<std::size_t>(slot)];
+    stage_.BuildDishChoiceList(entries,
+                               slot_held ? menu[static_cast<std::size_t>(slot)].get() : nullptr,
+                               world_.candidate_dish.get());
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/common/numbers.h"
+#include "game/cooking/dish_value.h"
 #include "game/main/draw_text.h"
 #include "game/main/vemu_comp.h"
 #include "game/main/view.h"
@@ -84,7 +85,7 @@ void PlayView::DrawFoodInfo(const Food& food) const {
     const int right = game_.screen_id() == kScreenCooking ? play_draw::kPanelRightBesideMethods
                                                           : play_draw::kPanelRight;
     const int drop = DrawFoodRows(graphics(), &game_.panel_font(), &game_.small_font(), right, food,
-                                  game_.Tastiness(food), game_.DishRating(food));
+                                  Tastiness(game_.state(), food), DishRating(game_.state(), food));
     const int y = kFirstRowY + drop + 4 * kRowPitch;
     graphics().DrawText(kLabelX, y, "賞味期限残り", kMessageColor, &game_.panel_font(),
                         play_draw::kLineFormat);
@@ -97,7 +98,7 @@ void PlayView::DrawFoodInfo(const Food& food) const {
 
 void PlayView::DrawDishInfo(const Food& food) const {
     DrawFoodRows(graphics(), &game_.panel_font(), &game_.small_font(), play_draw::kPanelRight, food,
-                 game_.Tastiness(food), game_.DishRating(food));
+                 Tastiness(game_.state(), food), DishRating(game_.state(), food));
     // A dish the ticker's step has not seen yet stands at its start.
     const bool seen = state_.ticker_dish == &food;
     const int frames = seen ? state_.ticker_shown_frames : 0;

@@ -2,10 +2,12 @@
 // the main commands. A panel is drawn only for something that exists: an empty list, a cursor
 // outside it, a missing dish or item draws none.
 #include "engine/framework/game_mediator.h"
+#include "game/cooking/dish_value.h"
 #include "game/economy/owned_items.h"
 #include "game/main/draw_text.h"
 #include "game/main/vemu_comp.h"
 #include "game/main/view.h"
+#include "game/rules/shop_rank.h"
 #include "game/screens/screen_table.h"
 
 namespace {
@@ -141,7 +143,10 @@ void PlayView::DrawStatusPanel() const {
         graphics().DrawText(x, y, text, kMessageColor, font, play_draw::kLineFormat);
     };
     label(310, 165, "店舗レベル");
-    play_draw::DrawValue(graphics(), 438, 165, game_.RestaurantRank(), nullptr, font);
+    play_draw::DrawValue(
+        graphics(), 438, 165,
+        RestaurantRank(game_.state(), game_.kitchen(), DishScoreMeasure(game_.state())), nullptr,
+        font);
     label(479, 165, "評判");
     play_draw::DrawValue(graphics(), 575, 165, static_cast<int>(game_.state().reputation), nullptr,
                          font);

@@ -96,5 +96,5 @@ void PlayView::ItemInfoPanel(const CItem& item) const {
     const bool known_kind = item.kind >= 0 && item.kind < static_cast<int>(std::size(kKindNames));
     text.RightAligned(kKindNameX, kKindY, kKindNames[known_kind ? item.kind : 0]);
     text.Line(kLabelX, kOwnedY, "所持数");
-    text.Value(kOwnedY, game_.OwnedCount(item), nullptr);
+    text.Value(kOwnedY, OwnedCount(game_.state(), game_.mediator().items(), item), nullptr);
 }

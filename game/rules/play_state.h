@@ -1,6 +1,6 @@
 // What a play-through is: the values a save game keeps and the running values the rules of
-// play work on. Plain data, so the rules and their tests need no engine; the main game
-// component holds one of each and adds screens, events and drawing.
+// play work on. Plain data, so the rules and their tests need no engine; the play world
+// (play_world.h) holds one of each.
 #pragma once
 
 #include <array>
@@ -73,8 +73,8 @@ using Equipment = std::array<std::unique_ptr<CItem>, kEquipSlotCount>;
 struct PlayState {
     // --- kept by a save game: the worn items in the slot's file of items, the rest as the named
     // values of game/saves/state_keys.cpp, in that file's order. Of these, shown_money is not
-    // saved (a load sets it to money), nor are new_day, the mystery bag's visit flag and
-    // state_further, which a load leaves as they were ---
+    // saved (a load sets it to money), nor are new_day and the mystery bag's visit flag, which a
+    // load leaves as they were ---
     int money = 0;
     int shown_money = 0;  // the figure drawn; eases toward money
     int utensil_max = 0;
@@ -102,7 +102,6 @@ struct PlayState {
     int state_dream = 0;
     int state_memory_food = 0;
     int state_king_event = 0;
-    int state_further = 0;
     int state_day_cnt = 0;
     int text_speed = 4;
     Equipment equipped;
@@ -120,7 +119,6 @@ struct PlayState {
     int minutes_since_story_check = 0;
     std::uint8_t month_ended = 0;  // the report is due at the next story check; a save keeps it
     std::uint8_t menu_offer_suppressed = 0;  // set by scripted cooking in the story
-    int spare = 0;
     std::vector<std::string> mastered;  // familiarity reached 100, not yet told; a save keeps it
 };
 

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "engine/framework/game_mediator.h"
 #include "game/economy/item_table.h"
+#include "game/economy/owned_items.h"
 #include "game/economy/shares.h"
 #include "game/food/food_def.h"
+#include "game/rules/money.h"
+#include "game/rules/pantry.h"
 #include "game/screens/economy_lists.h"
 #include "game/screens/screen_input.h"
 #include "game/screens/screen_row.h"
@@ -42,8 +46,9 @@ Goods FoodGoods(CVemuComp& game, const MenuEntry& row) {
 }
 
 void DeliverFood(CVemuComp& game, const MenuEntry& row, int quantity) {
-    game.AddFood(game.food_goods(game.goods_in_use())[static_cast<std::size_t>(row.value)],
-                 static_cast<float>(quantity));
+    AddFood(game.kitchen(),
+            game.food_goods(game.goods_in_use())[static_cast<std::size_t>(row.value)],
+            static_cast<float>(quantity));
 }
 
 Goods ShareGoods(CVemuComp&, const MenuEntry& row) {
@@ -54,7 +59,8 @@ Goods ShareGoods(CVemuComp&, const MenuEntry& row) {
 }
 
 void DeliverShares(CVemuComp& game, const MenuEntry& row, int quantity) {
-    game.GiveItem(ShareTable()[static_cast<std::size_t>(row.value)].company, quantity);
+    GiveItem(game.state(), game.mediator().items(),
+             ShareTable()[static_cast<std::size_t>(row.value)].company, quantity);
 }
 
 constexpr QuantityShop kFoodShop = {260, true, true, FoodGoods, DeliverFood};
@@ -69,7 +75,7 @@ void Buy(CVemuComp& game, const QuantityShop& shop, int quantity) {
         return;
     }
     game.Sound(kSoundBuy).Play(0, 0);
-    game.AddMoney(-goods.price * quantity);
+    AddMoney(game.state(), game.mediator().values(), -goods.price * quantity);
     shop.deliver(game, *row, quantity);
     char text[160];
     std::snprintf(text, sizeof text, "『%s』を %d ヶ買いました", goods.name, quantity);

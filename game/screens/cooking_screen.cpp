@@ -3,10 +3,17 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/framework/game_mediator.h"
 #include "engine/framework/mouse_event.h"
 #include "engine/input/direct_input.h"
+#include "game/cooking/method_menu.h"
+#include "game/cooking/prepare_dish.h"
 #include "game/food/food_def.h"
+#include "game/main/game_clock.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/pantry.h"
+#include "game/rules/serving.h"
+#include "game/rules/stamina.h"
 #include "game/screens/list_input.h"
 #include "game/screens/screen_row.h"
 
@@ -65,9 +72,9 @@ void ReturnPotItem(CVemuComp& game, int index) {
     if (index < 0 || index >= static_cast<int>(game.kitchen().selection.size())) return;
     const Food& food = *game.kitchen().selection[static_cast<std::size_t>(index)];
     const float amount = OneUnit(food);
-    game.StoreFood(std::make_unique<Food>(food, amount), amount);
-    game.TakeOneFromSelection(index);
-    game.UpdateMenuAvailability();
+    StoreFood(game.kitchen(), std::make_unique<Food>(food, amount), amount);
+    TakeOneFromSelection(game.kitchen(), index);
+    UpdateMenuAvailability(game.state(), game.kitchen());
 }
 
 void StartCooking(CVemuComp& game, int method);
@@ -137,9 +144,9 @@ void CookingScreen(CVemuComp& game) {
             game.sounds().effects[kSoundSelectOn].Play(0, 0);
             const Food& food = *pantry[static_cast<std::size_t>(index)];
             const float amount = OneUnit(food);
-            game.AddToSelection(std::make_unique<Food>(food, amount), amount);
-            game.TakeFromPantry(index, amount);
-            game.UpdateMenuAvailability();
+            AddToSelection(game.kitchen(), std::make_unique<Food>(food, amount), amount);
+            TakeFromPantry(game.kitchen(), index, amount);
+            UpdateMenuAvailability(game.state(), game.kitchen());
         }
         game.ReplaceScreen(kScreenCooking);
         return;
@@ -153,12 +160,15 @@ void CookingScreen(CVemuComp& game) {
 }
 
 void StartCooking(CVemuComp& game, int method) {
-    std::unique_ptr<Food> dish = game.PrepareDish(method);
+    PlayWorld& world = game.world();
+    std::unique_ptr<Food> dish =
+        PrepareDish(world.book, world.state, {world.memory_food_first, world.memory_food_second},
+                    method, world.kitchen.selection);
     if (!dish) return;
     OfferForMenu(game, *dish);
     game.set_shown_cooking_method(method);
     const int unit_weight = dish->def ? static_cast<int>(dish->def->unit_weight) : 0;
-    game.PrepStep(method, dish->amount, unit_weight);
+    PrepStep(game.state(), method, dish->amount, unit_weight);
     for (const MethodSound& sound : kMethodSounds)
         if (sound.method == method) game.sounds().effects[sound.sound].Play(0, 0);
     game.made_dish() = std::move(dish);
@@ -171,7 +181,7 @@ void CookingInProgressScreen(CVemuComp& game) {
     ++frames;
     int& minutes = game.state().cooking_minutes;
     if (minutes > 0) {
-        game.AddMinutes(kCookingMinutesPerFrame);
+        PassMinutes(game, kCookingMinutesPerFrame);
         minutes = std::max(minutes - kCookingMinutesPerFrame, 0);
     }
     if (minutes > 0 || frames <= kCookingMinFrames) return;
@@ -195,7 +205,7 @@ bool PrepareCooking(CVemuComp& game, std::string& /*prompt*/) {
 int BuildCookingRows(CVemuComp& game, std::vector<MenuEntry>& entries) {
     const int rows = BuildPantryRows(game, entries);
     std::vector<MenuEntry>& methods = game.second_entries();
-    game.BuildMethodMenu(methods);
+    BuildMethodMenu(game.state(), game.mediator().items(), game.kitchen().selection, methods);
     OpenMethodWindow(game, methods.data(), static_cast<int>(methods.size()));
     return rows;
 }

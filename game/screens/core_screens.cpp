@@ -3,6 +3,7 @@
 // screen uses.
 #include "engine/framework/game_mediator.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/menu_queries.h"
 #include "game/screens/screen_row.h"
 
 namespace {
@@ -16,7 +17,7 @@ void StartOfPlay(CVemuComp& game) {
 }
 
 void AfterDishMadeDone(CVemuComp& game) {
-    game.MarkMenuFoods();
+    MarkMenuFoods(game.kitchen());
     game.ReplaceScreen(kScreenCooking);
     game.ScheduleStoryIfTimePassed();
 }

@@ -101,13 +101,13 @@ void EquipmentScreen(CVemuComp& game) {
     const int value = game.entries()[static_cast<std::size_t>(game.screens().cursor())].value;
     CItemBag& bag = game.mediator().items();
     if (slot && value == kTakeOff) {
-        if (*slot) game.GiveItem((*slot)->GetName(), 1);
+        if (*slot) GiveItem(game.state(), game.mediator().items(), (*slot)->GetName(), 1);
         slot->reset();
     } else if (slot) {
         CItem* bagged = bag.GetItemAt(value);
         std::unique_ptr<CItem> worn = bagged ? CreateItemByName(bagged->GetName()) : nullptr;
         if (worn && RemoveOwnedItem(game.state(), bag, *bagged, 1)) {
-            if (*slot) game.GiveItem((*slot)->GetName(), 1);
+            if (*slot) GiveItem(game.state(), game.mediator().items(), (*slot)->GetName(), 1);
             *slot = std::move(worn);
         }
     }

@@ -7,6 +7,7 @@
 #include "engine/framework/game_mediator.h"
 #include "game/economy/owned_items.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/money.h"
 #include "game/screens/screen_row.h"
 
 namespace {
@@ -39,11 +40,12 @@ void ToolShopScreen(CVemuComp& game) {
     CItem* item = FinishedDeal(game, quantity);
     if (!item) return;
     game.sounds().effects[kSoundBuy].Play(0, 0);
-    game.AddMoney(ClampToInt(-static_cast<double>(item->price) * quantity));
+    AddMoney(game.state(), game.mediator().values(),
+             ClampToInt(-static_cast<double>(item->price) * quantity));
     // The name first: giving the item may make the shop's record the bag's.
     char text[160];
     std::snprintf(text, sizeof text, "『%s』を %d ヶ買いました", item->GetName(), quantity);
-    game.GiveItem(item->GetName(), quantity);
+    GiveItem(game.state(), game.mediator().items(), item->GetName(), quantity);
     game.PushScreen(kScreenWaitForMessage);
     game.ShowMessage(&game.handles().message, text, true);
 }
@@ -61,7 +63,7 @@ void PawnShopScreen(CVemuComp& game) {
         return;
     }
     game.sounds().effects[kSoundBuy].Play(0, 0);
-    game.AddMoney(ClampToInt(proceeds));
+    AddMoney(game.state(), game.mediator().values(), ClampToInt(proceeds));
     game.PushScreen(kScreenWaitForMessage);
     game.ShowMessage(&game.handles().message, text, true);
 }

@@ -2,9 +2,11 @@
 // in-game menu.
 #include <array>
 
+#include "game/cooking/dish_value.h"
 #include "game/economy/customers.h"
 #include "game/economy/owned_items.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/shop_rank.h"
 #include "game/screens/list_input.h"
 #include "game/screens/play_lists.h"
 #include "game/screens/screen_row.h"
@@ -93,7 +95,7 @@ namespace {
 // The status panel beside the commands reads the shop's status text, and the list starts at its
 // first row.
 bool PrepareMainCommands(CVemuComp& game, std::string& /*prompt*/) {
-    game.BuildShopStatusText();
+    BuildShopStatusText(game.state(), game.kitchen(), DishScoreMeasure(game.state()));
     game.list_window().SetTop(0);
     return true;
 }

@@ -1,6 +1,9 @@
 // The screens that decide what goes on the menu or to a contest: the menu is full, the same
 // dish is already on it, a pantry dish for the menu, and the dish handed in at a contest.
 #include "game/main/vemu_comp.h"
+#include "game/rules/menu_queries.h"
+#include "game/rules/pantry.h"
+#include "game/rules/serving.h"
 #include "game/screens/economy_lists.h"
 #include "game/screens/list_input.h"
 #include "game/screens/screen_row.h"
@@ -32,7 +35,7 @@ void MenuFullScreen(CVemuComp& game) {
     Menu& menu = game.kitchen().menu;
     if (game.screens().cursor() >= 0 && game.screens().cursor() < static_cast<int>(menu.size()))
         menu.erase(menu.begin() + game.screens().cursor());
-    game.UpdateMenuAvailability();
+    UpdateMenuAvailability(game.state(), game.kitchen());
     game.message_output().Stop();
     game.PopScreen();
 }
@@ -50,7 +53,7 @@ void KeepWhichDishScreen(CVemuComp& game) {
             menu.push_back(std::move(game.candidate_dish()));
     }
     game.candidate_dish().reset();
-    game.UpdateMenuAvailability();
+    UpdateMenuAvailability(game.state(), game.kitchen());
     // The slot has been dealt with: a later dish must not take it again.
     game.set_chosen_menu_slot(-1);
     game.message_output().Stop();
@@ -73,7 +76,7 @@ void AddDishToMenuScreen(CVemuComp& game) {
         position = game.chosen_menu_slot();
         menu.erase(menu.begin() + position);
     }
-    const int same = game.FindMenuSlotOfDef(*game.candidate_dish());
+    const int same = FindMenuSlotOfDef(game.kitchen(), *game.candidate_dish());
     if (same >= 0) {
         game.set_chosen_menu_slot(same);
         game.ReplaceScreen(kScreenKeepWhichDish);
@@ -81,7 +84,7 @@ void AddDishToMenuScreen(CVemuComp& game) {
     }
     menu.insert(menu.begin() + position, std::move(game.candidate_dish()));
     game.set_chosen_menu_slot(-1);
-    game.UpdateMenuAvailability();
+    UpdateMenuAvailability(game.state(), game.kitchen());
     if (static_cast<int>(menu.size()) > game.state().menu_max)
         game.ReplaceScreen(kScreenMenuFull);
     else
@@ -128,7 +131,7 @@ void ContestDishScreen(CVemuComp& game) {
                 game.ReplaceScreen(kScreenContestDish);
                 return;
             }
-            game.TakeFromPantry(play.contest_food, 1.0f);
+            TakeFromPantry(game.kitchen(), play.contest_food, 1.0f);
             game.PopScreen();
             return;
     }

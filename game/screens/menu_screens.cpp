@@ -7,6 +7,9 @@
 #include <string>
 
 #include "engine/framework/game_mediator.h"
+#include "game/main/game_clock.h"
+#include "game/rules/menu_queries.h"
+#include "game/rules/pantry.h"
 #include "game/rules/serving.h"
 #include "game/screens/economy_lists.h"
 #include "game/screens/screen_input.h"
@@ -34,8 +37,8 @@ void AfterDishMade(CVemuComp& game) {
     // Without a dish there is nothing to read first.
     if (game.made_dish() && !game.handles().message.IsDone()) return;
     // The pantry may merge the dish into a food it holds and delete it: nothing keeps it here.
-    if (game.made_dish()) game.StoreFood(std::move(game.made_dish()), 0.0f);
-    game.UpdateMenuAvailability();
+    if (game.made_dish()) StoreFood(game.kitchen(), std::move(game.made_dish()), 0.0f);
+    UpdateMenuAvailability(game.state(), game.kitchen());
     game.ReplaceScreen(kScreenAfterDishMade);
     if (!game.state().menu_offer_suppressed) game.PushScreen(kScreenAddToMenu);
 }
@@ -43,14 +46,14 @@ void AfterDishMade(CVemuComp& game) {
 void AddToMenuAnswer(CVemuComp& game) {
     if (!game.handles().list.IsDone()) return;
     if (game.choice_result() == 0 && game.candidate_dish()) {
-        const int same = game.FindMenuSlotOfDef(*game.candidate_dish());
+        const int same = FindMenuSlotOfDef(game.kitchen(), *game.candidate_dish());
         if (same >= 0) {
             game.set_chosen_menu_slot(same);
             game.ReplaceScreen(kScreenKeepWhichDish);
             return;
         }
         game.kitchen().menu.push_back(std::move(game.candidate_dish()));
-        game.UpdateMenuAvailability();
+        UpdateMenuAvailability(game.state(), game.kitchen());
         if (static_cast<int>(game.kitchen().menu.size()) > game.state().menu_max) {
             game.ReplaceScreen(kScreenMenuFull);
             return;
@@ -84,10 +87,10 @@ void CookAhead(CVemuComp& game, const MenuDish& dish) {
     }
     game.Sound(kSoundChin).Play(0, 0);
     auto portion = std::make_unique<Food>(dish, 1.0f);
-    game.AddMinutes(game.state().cooking_minutes);
+    PassMinutes(game, game.state().cooking_minutes);
     game.state().cooking_minutes = 0;
-    game.StoreFood(std::move(portion), 0.0f);
-    game.UpdateMenuAvailability();
+    StoreFood(game.kitchen(), std::move(portion), 0.0f);
+    UpdateMenuAvailability(game.state(), game.kitchen());
     Notice(game, "『" + dish.name + "』を 1 ヶ作りました");
 }
 
@@ -139,7 +142,7 @@ void RunMenuAction(CVemuComp& game) {
             game.Sound(kSoundSelectOff).Play(0, 0);
             Menu& menu = game.kitchen().menu;
             menu.erase(menu.begin() + game.screen_cursor());
-            game.UpdateMenuAvailability();
+            UpdateMenuAvailability(game.state(), game.kitchen());
             CloseActions(game);
             return;
         }
@@ -220,14 +223,14 @@ bool ShowDishMade(CVemuComp& game) {
     if (const std::unique_ptr<Food>& dish = game.made_dish()) {
         game.ShowMessage(&game.handles().message, DishMadeNotice(*dish).c_str(), true);
         game.mediator().StopEventsWaitingOn(&game.handles().list);
-        game.DiscardSelection();
+        DiscardSelection(game.kitchen());
     }
     return false;
 }
 
 // An empty menu has nothing to show: the notice instead of the list.
 bool PrepareMenu(CVemuComp& game, std::string& /*prompt*/) {
-    game.UpdateMenuAvailability();
+    UpdateMenuAvailability(game.state(), game.kitchen());
     if (!game.kitchen().menu.empty()) return true;
     game.screens().OpenNotice("メニューがありません");
     return false;

@@ -6,7 +6,10 @@
 #include "engine/input/direct_input.h"
 #include "game/economy/customers.h"
 #include "game/food/food_def.h"
+#include "game/main/game_clock.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/pantry.h"
+#include "game/rules/stamina.h"
 #include "game/screens/outing_finds.h"
 #include "game/screens/screen_row.h"
 
@@ -50,15 +53,15 @@ void OutingScreen(CVemuComp& game) {
         game.PopScreen();
         return;
     }
-    game.ApplyFatigue(kOutingLoad);
+    ApplyFatigue(game.state(), kOutingLoad);
     if (const char* find = DrawFind()) {
         game.sounds().effects[kSoundGet].Play(0, 0);
-        game.AddFood(FindFoodDef(find), 1.0f);
+        AddFood(game.kitchen(), FindFoodDef(find), 1.0f);
         const std::string line = std::string(find) + "を手に入れました\n";
         game.ShowOrAppendMessage(&game.handles().message, line.c_str(), CVemuComp::kMessageColor,
                                  &game.message_font());
     }
-    game.AddMinutes(kMinutesPerFrame);
+    PassMinutes(game, kMinutesPerFrame);
     game.ScheduleStoryIfTimePassed();
 }
 

@@ -1,7 +1,9 @@
 // Resting: stamina comes back while the clock runs, until the player gets up or the morning,
 // lunch or dinner comes.
 #include "engine/input/direct_input.h"
+#include "game/main/game_clock.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/stamina.h"
 #include "game/screens/screen_row.h"
 
 namespace {
@@ -17,9 +19,9 @@ void RestingScreen(CVemuComp& game) {
         game.PopScreen();
         return;
     }
-    game.RecoverStamina(kRestTime);
+    RecoverStamina(game.state(), kRestTime);
     const int before = game.state().clock.hour;
-    game.AddMinutes(kMinutesPerFrame);
+    PassMinutes(game, kMinutesPerFrame);
     const int after = game.state().clock.hour;
     // The hour that ends the rest comes before the story's check. The check may put a scene or
     // a notice on top of the resting screen; ending the rest after it would pop that screen

@@ -5,8 +5,13 @@
 #include "engine/common/system.h"
 #include "engine/framework/game_mediator.h"
 #include "engine/input/direct_input.h"
+#include "game/cooking/dish_value.h"
 #include "game/economy/customers.h"
 #include "game/economy/sale.h"
+#include "game/main/game_clock.h"
+#include "game/rules/serving.h"
+#include "game/rules/shop_rank.h"
+#include "game/rules/stamina.h"
 #include "game/screens/screen_input.h"
 #include "game/screens/screen_row.h"
 
@@ -33,14 +38,16 @@ void SellingScreen(CVemuComp& game) {
         game.PopScreen();
         return;
     }
-    game.ApplyFatigue(kSellingFatigue);
+    ApplyFatigue(game.state(), kSellingFatigue);
 
     Menu& menu = game.kitchen().menu;
     if (game.state().cooking_minutes == 0 && !game.kitchen().pantry().empty() && !menu.empty()) {
-        const int chance = CustomerChance(game.state(), game.RestaurantRank());
+        const int chance = CustomerChance(
+            game.state(),
+            RestaurantRank(game.state(), game.kitchen(), DishScoreMeasure(game.state())));
         MenuDish& dish = *menu[static_cast<unsigned>(Rand()) % menu.size()];
         int sold = 0;
-        while (dish.servable && Rand() % 100 < chance && game.Chance(game.DishAppeal(dish))) {
+        while (dish.servable && Rand() % 100 < chance && Chance(DishAppeal(game.state(), dish))) {
             // A dish that could not be served after all is neither paid nor counted.
             if (!ServeToCustomer(game.state(), game.kitchen(), dish)) break;
             ++sold;
@@ -48,9 +55,8 @@ void SellingScreen(CVemuComp& game) {
         }
         if (sold > 0) {
             game.Sound(kSoundGet).Play(0, 0);
-            const std::string told =
-                BookSale(game.state(), game.mediator().values(), dish, sold,
-                         [&game](const Food& food) { return game.DishValuePercent(food); });
+            const std::string told = BookSale(game.state(), game.mediator().values(), dish, sold,
+                                              DishValueMeasure(game.state()));
             game.set_shown_cooking_method(dish.method_code);
             game.SetCloseWhenDone(true);
             game.ShowOrAppendMessage(&game.handles().message, told.c_str(),
@@ -58,7 +64,7 @@ void SellingScreen(CVemuComp& game) {
         }
     }
 
-    game.AddMinutes(kFrameMinutes);
+    PassMinutes(game, kFrameMinutes);
     if (game.state().cooking_minutes > 0) {
         game.state().cooking_minutes -= kFrameMinutes;
         // The work is done only once the minutes run out past it; at exactly 0 the heroine
@@ -75,7 +81,7 @@ void SellingScreen(CVemuComp& game) {
 }
 
 bool PrepareSelling(CVemuComp& game, std::string& /*prompt*/) {
-    game.UpdateMenuAvailability();
+    UpdateMenuAvailability(game.state(), game.kitchen());
     return true;
 }
 
@@ -83,7 +89,7 @@ bool PrepareSelling(CVemuComp& game, std::string& /*prompt*/) {
 bool ShowSelling(CVemuComp& game) {
     if (game.kitchen().menu.empty())
         game.screens().OpenNotice("メニューがありません");
-    else if (!game.AnyServableDish())
+    else if (!AnyServableDish(game.kitchen()))
         game.screens().OpenNotice("材料がなくなりました");
     return false;
 }

@@ -3,6 +3,7 @@
 #include "events/contest/contest_judges.h"
 #include "events/contest/contest_vote.h"
 #include "events/story.h"
+#include "game/rules/pantry.h"
 #include "platform/virtual_keys.h"
 #include "tests/contest/contest_fixture.h"
 
@@ -49,9 +50,9 @@ TEST_F(ContestTest, TheFirstContestFromTheHallToThePrize) {
     for (int press = 0; press < 50 && game().screen_id() == kScreenDishMade; ++press)
         play.Press(kDecide);
     ASSERT_TRUE(play.RunUntilScreen(kScreenCooking)) << play.Report();
-    EXPECT_EQ(game().FindPantryFood("カニ")->amount, 4.0f);
-    EXPECT_EQ(game().FindPantryFood("卵")->amount, 4.0f);
-    ASSERT_NE(game().FindPantryFood("かに玉"), nullptr);
+    EXPECT_EQ(FindPantryFood(game().kitchen(), "カニ")->amount, 4.0f);
+    EXPECT_EQ(FindPantryFood(game().kitchen(), "卵")->amount, 4.0f);
+    ASSERT_NE(FindPantryFood(game().kitchen(), "かに玉"), nullptr);
     play.Press(kCancel);  // off the cooking screen
 
     // No: the cooking screen again. Yes: the dish screen.
@@ -187,8 +188,9 @@ TEST_F(ContestTest, APrizeOfEveryAnswerGoesWhereItBelongs) {
             const ContestPrize& prize = ContestPrizeOf(row, choice);
             play.SetContestsWon(contest);
             const int money = play.state().money;
-            const Food* food =
-                prize.kind == PrizeKind::kFood ? game().FindPantryFood(prize.name) : nullptr;
+            const Food* food = prize.kind == PrizeKind::kFood
+                                   ? FindPantryFood(game().kitchen(), prize.name)
+                                   : nullptr;
             const float stored = food ? food->amount : 0.0f;
             const std::size_t bag = play.mediator().items().GetSize();
 
@@ -197,7 +199,7 @@ TEST_F(ContestTest, APrizeOfEveryAnswerGoesWhereItBelongs) {
             EXPECT_EQ(play.state().money - money,
                       prize.kind == PrizeKind::kMoney ? row.money_prize : 0);
             if (prize.kind == PrizeKind::kFood) {
-                const Food* after = game().FindPantryFood(prize.name);
+                const Food* after = FindPantryFood(game().kitchen(), prize.name);
                 ASSERT_NE(after, nullptr);
                 EXPECT_EQ(after->amount, stored + kYearOfFood);
             }
@@ -223,7 +225,7 @@ TEST_F(ContestTest, F2InTheMiddleOfAContestLeavesNothingOfItInTheNextGame) {
     play.PressKey(platform::vk::kF2);
     ASSERT_TRUE(play.RunUntilComponent(CTitleComp::kName));
     ASSERT_TRUE(play.NewGame());
-    const CVemuComp::Contest& contest = game().contest();
+    const ContestState& contest = game().contest();
     EXPECT_EQ(contest.running, 0);
     EXPECT_EQ(contest.votes, 0);
     EXPECT_EQ(contest.rival, 0);

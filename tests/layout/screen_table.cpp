@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "game/economy/owned_items.h"
 #include "game/ending/ending_component.h"
 #include "game/food/food_def.h"
 #include "game/main/screen_ids.h"
@@ -54,7 +55,7 @@ template <typename Names>
 void UseLongestGoods(LayoutWorld& w, Names names_of) {
     std::size_t best = 0;
     int best_list = w.game().goods_in_use();
-    for (int list = 0; list < CVemuComp::kGoodsLists; ++list)
+    for (int list = 0; list < PlayWorld::kGoodsLists; ++list)
         for (const std::string& name : names_of(list))
             if (name.size() > best) {
                 best = name.size();
@@ -76,8 +77,10 @@ std::vector<std::string> ItemGoodsNames(LayoutWorld& w, int list) {
 }
 
 void FillBagWithLongNames(LayoutWorld& w) {
-    for (const std::string& name : LongestItemDescriptions(4)) w.game().GiveItem(name, 12);
-    for (const std::string& name : LongestItemNames(6)) w.game().GiveItem(name, 3);
+    for (const std::string& name : LongestItemDescriptions(4))
+        GiveItem(w.game().state(), w.game().mediator().items(), name, 12);
+    for (const std::string& name : LongestItemNames(6))
+        GiveItem(w.game().state(), w.game().mediator().items(), name, 3);
 }
 
 // Slot files dated at the widest date and time, so the labels are as long as they get.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/rules/menu_queries.h"
+#include "game/rules/pantry.h"
 #include "game/rules/serving.h"
 #include "tests/support/play_harness.h"
 
@@ -99,7 +100,9 @@ public:
         return play.Message();
     }
 
-    bool Contains(const char8_t* name) const { return play.game().FindPantryFood(Sjis(name)); }
+    bool Contains(const char8_t* name) const {
+        return FindPantryFood(play.game().kitchen(), Sjis(name));
+    }
     // Reads messages until a list offers the row.
     testing::AssertionResult ReadUntilRow(const char8_t* row) {
         const std::string wanted = Utf8(row);

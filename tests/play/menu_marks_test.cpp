@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/rules/menu_queries.h"
+#include "game/rules/pantry.h"
 #include "tests/support/play_harness.h"
 
 namespace {
@@ -26,7 +27,7 @@ protected:
 
     // -1 when the pantry holds no food of that name.
     int Mark(const char8_t* name) const {
-        const Food* food = play.game().FindPantryFood(Sjis(name));
+        const Food* food = FindPantryFood(play.game().kitchen(), Sjis(name));
         return food ? food->on_menu : -1;
     }
     // Every food of the pantry marked exactly when it is a portion of a menu dish.
@@ -98,7 +99,7 @@ TEST_F(MenuMarks, FollowTheMenuThroughEveryChange) {
     ASSERT_TRUE(BackToMainCommands());
 
     // Sold out, then one cooked ahead on the menu screen.
-    Food* portion = play.game().FindPantryFood(Sjis(u8"ゼルバ炒め"));
+    Food* portion = FindPantryFood(play.game().kitchen(), Sjis(u8"ゼルバ炒め"));
     ASSERT_NE(portion, nullptr);
     std::erase_if(play.kitchen().pantry(),
                   [&](const std::unique_ptr<Food>& f) { return f.get() == portion; });
@@ -135,7 +136,7 @@ TEST_F(MenuMarks, FollowTheMenuThroughEveryChange) {
 
     // A slot holding a mark its menu does not explain (one written before the marks followed
     // the menu) loads with the marks the menu gives.
-    play.game().FindPantryFood(Sjis(u8"キャベツ"))->on_menu = 1;
+    FindPantryFood(play.game().kitchen(), Sjis(u8"キャベツ"))->on_menu = 1;
     ASSERT_TRUE(play.game().SaveGame(2));
     ASSERT_TRUE(play.game().LoadGame(2));
     EXPECT_EQ(Mark(u8"キャベツ"), 0) << "loaded";

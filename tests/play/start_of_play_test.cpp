@@ -64,6 +64,15 @@ TEST_F(StartOfPlay, F2AndANewGameGiveTheSameFreshStateAsTheFirst) {
     play.state().last_levelup_method = kMethodFry;
     play.state().cooking_minutes = 30;
     play.game().contest().running = 1;
+    // And what the contests, the dish panels and the recipe rewards keep beside the state.
+    play.game().contest() = ContestState{1, {4, 5, 6}, 321, 7, 2, 500};
+    play.game().made_dish() = Food::FromDef(FindFoodDef(Sjis(u8"卵")));
+    play.game().contest_dish() = Food::FromDef(FindFoodDef(Sjis(u8"トマト")));
+    play.game().candidate_dish() =
+        std::make_unique<MenuDish>(*Food::FromDef(FindFoodDef(Sjis(u8"米"))), 1.0f);
+    play.game().set_chosen_menu_slot(2);
+    play.game().set_known_recipes(9);
+    play.game().set_reward_num(3);
     play.game().set_music_carries_over(true);
     play.ShowScreen(kScreenDestinations);
     ASSERT_NE(TakeSnapshot(play.game()), fresh);

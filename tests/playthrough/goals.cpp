@@ -8,6 +8,7 @@
 #include "game/food/food_def.h"
 #include "game/food/ingredient_names.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/menu_queries.h"
 
 namespace play_test {
 
@@ -107,7 +108,7 @@ testing::AssertionResult Path::Stock(float portions) {
         if (auto r = script_.Cook(dish.pot, dish.method); !r) return r;
     }
     const CVemuComp& game = script_.play().game();
-    if (Held(dish.name) > 0.0f && !game.IsDishOnMenu(sjis::FromUtf8(dish.name)))
+    if (Held(dish.name) > 0.0f && !IsDishOnMenu(game.world().kitchen, sjis::FromUtf8(dish.name)))
         return script_.PutOnMenu(dish.name, 0);
     return testing::AssertionSuccess();
 }

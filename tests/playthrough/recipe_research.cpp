@@ -5,9 +5,11 @@
 
 #include "engine/common/sjis.h"
 #include "events/month/recipe_rewards.h"
+#include "game/cooking/recipe_match.h"
 #include "game/food/food_def.h"
 #include "game/food/ingredient_names.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/menu_queries.h"
 #include "tests/playthrough/goals.h"
 
 namespace play_test {
@@ -60,7 +62,7 @@ testing::AssertionResult Path::InventRecipesUntil(int known) {
     for (std::size_t a = 0; a < foods.size(); ++a)
         for (std::size_t b = a; b < foods.size(); ++b)
             for (const MethodRow& method : kMethods) {
-                if (game.CountKnownRecipes() >= known) return testing::AssertionSuccess();
+                if (CountKnownRecipes(game.book()) >= known) return testing::AssertionSuccess();
                 const int count = a == b ? 1 : 2;
                 // The method window the last cooking showed tells the utensils owned.
                 if (method.foods != count || !Offered(script_.last_methods(), method.label))
@@ -68,15 +70,15 @@ testing::AssertionResult Path::InventRecipesUntil(int known) {
                 FoodPot pot;
                 pot.push_back(Food::FromDef(foods[a]));
                 if (count == 2) pot.push_back(Food::FromDef(foods[b]));
-                const Recipe* recipe = game.FindBestRecipe(method.method, pot);
+                const Recipe* recipe = FindBestRecipe(game.book(), method.method, pot);
                 if (!recipe || !recipe->def || recipe->def->known) continue;
                 Pot cooked = {{sjis::ToUtf8(foods[a]->name), 1}};
                 if (count == 2) cooked.emplace_back(sjis::ToUtf8(foods[b]->name), 1);
                 if (auto r = CookFromShops(cooked, method.label, Utf8(u8"a new recipe")); !r)
                     return r;
             }
-    if (game.CountKnownRecipes() >= known) return testing::AssertionSuccess();
-    return script_.Fail("only " + std::to_string(game.CountKnownRecipes()) +
+    if (CountKnownRecipes(game.book()) >= known) return testing::AssertionSuccess();
+    return script_.Fail("only " + std::to_string(CountKnownRecipes(game.book())) +
                         " recipes could be invented of " + std::to_string(known));
 }
 

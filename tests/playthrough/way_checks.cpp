@@ -2,7 +2,9 @@
 
 #include "engine/framework/game_mediator.h"
 #include "events/month/recipe_rewards.h"
+#include "game/economy/taxes.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/pantry.h"
 #include "tests/playthrough/play_log.h"
 #include "tests/support/play_harness.h"
 
@@ -22,7 +24,7 @@ float WayChecks::HeldOfReward(const PlayHarness& play, int row) {
     if (row < 0 || row >= kRecipeRewardCount) return 0.0f;
     const RecipeReward& reward = RecipeRewardTable()[static_cast<std::size_t>(row)];
     if (reward.kind == kRewardFood) {
-        const Food* food = play.game().FindPantryFood(reward.name);
+        const Food* food = FindPantryFood(play.game().kitchen(), reward.name);
         return food ? food->amount : 0.0f;
     }
     CItemBag& bag = play.mediator().items();
@@ -43,7 +45,7 @@ void WayChecks::Sample(const PlayHarness& play) {
     const bool report = game.story_live() && game.last_story_row() == StoryEvent::kMonthlyReport;
     if (report && !in_report_) {
         report_money_ = state.money;
-        report_taxes_ = kAssetTax + game.IncomeTax();
+        report_taxes_ = kAssetTax + IncomeTax(game.state());
     }
     if (!report && in_report_) {
         ++reports_;

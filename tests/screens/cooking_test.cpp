@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "game/food/food_def.h"
+#include "game/rules/pantry.h"
 #include "tests/screens/screens_fixture.h"
 
 namespace {
@@ -39,13 +40,13 @@ TEST_F(PlayScreenTest, ACookingFlowFromThePantryToTheFinishedDish) {
     Choose(0);
     Choose(2);
     EXPECT_EQ(Contents(pot), (Rows{{"ゼルバワラビ", 2.0f}, {"卵", 1.0f}}));
-    EXPECT_EQ(game.FindPantryFood("ゼルバワラビ")->amount, 3.0f);
-    EXPECT_EQ(game.FindPantryFood("卵")->amount, 4.0f);
+    EXPECT_EQ(FindPantryFood(game.kitchen(), "ゼルバワラビ")->amount, 3.0f);
+    EXPECT_EQ(FindPantryFood(game.kitchen(), "卵")->amount, 4.0f);
 
     // Cancel hands the last food back, one unit at a time.
     world.Tap(main_test::kCancel);
     EXPECT_EQ(Contents(pot), (Rows{{"ゼルバワラビ", 2.0f}}));
-    EXPECT_EQ(game.FindPantryFood("卵")->amount, 5.0f);
+    EXPECT_EQ(FindPantryFood(game.kitchen(), "卵")->amount, 5.0f);
     EXPECT_EQ(game.screen_id(), kScreenCooking);
 
     // The right button held: one at once, then nothing until it has been held past 25 frames.
@@ -56,7 +57,7 @@ TEST_F(PlayScreenTest, ACookingFlowFromThePantryToTheFinishedDish) {
     EXPECT_TRUE(pot.empty());
     world.backend.window.HoldMouseButton(kRightMouse, false);
     world.Frames(1);
-    EXPECT_EQ(game.FindPantryFood("ゼルバワラビ")->amount, 5.0f);
+    EXPECT_EQ(FindPantryFood(game.kitchen(), "ゼルバワラビ")->amount, 5.0f);
     EXPECT_EQ(game.screen_id(), kScreenCooking);
 
     // One egg, then the method window (virtual button 3) and its first method.
@@ -178,7 +179,7 @@ TEST_F(PlayScreenTest, AContestDishIsAskedForAndAnEmptyPantryCanBeLeft) {
     EXPECT_EQ(game.choice_result(), 0);
     world.Tap(main_test::kDecide);
     EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands}));
-    EXPECT_EQ(game.FindPantryFood("卵")->amount, 4.0f);
+    EXPECT_EQ(FindPantryFood(game.kitchen(), "卵")->amount, 4.0f);
 
     // With nothing to hand in, cancel leaves without a dish.
     game.kitchen().pantry().clear();

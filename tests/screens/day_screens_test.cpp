@@ -6,6 +6,7 @@
 #include "engine/common/system.h"
 #include "game/food/food_def.h"
 #include "game/food/ingredient_names.h"
+#include "game/rules/pantry.h"
 #include "tests/screens/screens_fixture.h"
 
 namespace {
@@ -141,7 +142,7 @@ TEST_F(PlayScreenTest, TheSecondDrawOfAnOutingFindsTheHeartFruit) {
     Srand(seed);
     world.Frames(1);
     EXPECT_EQ(PantryNames().back(), "ココロの実");
-    EXPECT_EQ(game.FindPantryFood("ココロの実")->amount, 1.0f);
+    EXPECT_EQ(FindPantryFood(game.kitchen(), "ココロの実")->amount, 1.0f);
     EXPECT_EQ(Message(), "ココロの実を手に入れました\n");
     EXPECT_EQ(game.state().clock.minute, 5);
     EXPECT_EQ(game.state().minutes_since_story_check, 0);

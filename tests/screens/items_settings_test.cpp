@@ -7,6 +7,7 @@
 #include "engine/sound/direct_show.h"
 #include "engine/sound/direct_sound.h"
 #include "game/economy/item_table.h"
+#include "game/economy/owned_items.h"
 #include "game/screens/play_lists.h"
 #include "tests/screens/screens_fixture.h"
 
@@ -68,7 +69,7 @@ TEST_F(PlayScreenTest, OwnedItemsSortByBagNameBytesOrKind) {
 }
 
 TEST_F(PlayScreenTest, EquipmentIsWornSwappedAndTakenOff) {
-    game.GiveItem("デニムエプロン", 1);
+    GiveItem(game.state(), game.mediator().items(), "デニムエプロン", 1);
     game.PushScreen(kScreenEquipment);
     EXPECT_EQ(Labels(), (std::vector<std::string>{"防具　エプロン", "靴　　革の靴",
                                                   "装飾　赤いスカーフ", "装飾　"}));
@@ -90,7 +91,7 @@ TEST_F(PlayScreenTest, EquipmentIsWornSwappedAndTakenOff) {
     EXPECT_NE(Bag().FindItemIndex("デニムエプロン"), -1);
 
     // Wear into the empty accessory slot; cancelling the candidates keeps the slot's row.
-    game.GiveItem("銀の髪飾り", 1);
+    GiveItem(game.state(), game.mediator().items(), "銀の髪飾り", 1);
     Choose(3);
     world.Tap(main_test::kCancel);
     EXPECT_EQ(game.screen_cursor(), 3);

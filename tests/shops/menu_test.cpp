@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "game/rules/pantry.h"
+#include "game/rules/skills.h"
 #include "game/screens/economy_lists.h"
 #include "tests/shops/shops_fixture.h"
 
@@ -169,7 +171,8 @@ TEST_F(MenuTest, CookingAheadMovesTheClockByAllTheKitchensWorkAndStoresAReadyPor
     SetClock(10, 0);
     // The kitchen is still busy with earlier work; that comes first.
     game.state().cooking_minutes = 30;
-    const int work = game.PrepTime(dish.method_code, static_cast<int>(dish.def->unit_weight));
+    const int work =
+        PrepTime(game.state(), dish.method_code, static_cast<int>(dish.def->unit_weight));
     OpenActions(0);
     ChooseAction(kCook);
     EXPECT_EQ(game.screen_id(), kScreenWaitForMessage);
@@ -192,7 +195,7 @@ TEST_F(MenuTest, CookingAheadWithoutTheIngredientsCooksNothing) {
     EXPECT_EQ(game.screen_id(), kScreenWaitForMessage);
     EXPECT_EQ(Message(), "材料が足りません");
     EXPECT_EQ(MinuteOfDay(), 10 * 60);
-    EXPECT_EQ(game.FindPantryFood("牛肉"), nullptr);
+    EXPECT_EQ(FindPantryFood(game.kitchen(), "牛肉"), nullptr);
 }
 
 TEST_F(MenuTest, TheRestockCountSaysWhetherEveryIngredientCanBeBought) {

@@ -80,7 +80,7 @@ TEST_F(PanelsTest, MagicShowsItsLevelAsItIsNowOrADashWithoutOne) {
 TEST_F(PanelsTest, TheOwnedCountIsTheCurrentOneWornItemsIncluded) {
     // The new game's knife, then one more bought.
     EXPECT_EQ(RightAt(DrawItem("包丁"), 438, 250), "1");
-    game.GiveItem("包丁", 1);
+    GiveItem(game.state(), game.mediator().items(), "包丁", 1);
     std::vector<DrawOp> ops = DrawItem("包丁");
     EXPECT_EQ(RightAt(ops, 438, 250), "2");
     EXPECT_TRUE(Find(ops, "性能"));

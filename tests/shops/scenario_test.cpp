@@ -6,6 +6,7 @@
 
 #include "engine/framework/game_mediator.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/pantry.h"
 #include "tests/support/play_harness.h"
 
 namespace {
@@ -23,7 +24,7 @@ int SoldIn(const std::string& message) {
 }
 
 float Held(const CVemuComp& game, const char8_t* name) {
-    const Food* food = game.FindPantryFood(Sjis(name));
+    const Food* food = FindPantryFood(game.world().kitchen, Sjis(name));
     return food ? food->amount : 0.0f;
 }
 

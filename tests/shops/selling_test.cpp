@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "game/rules/serving.h"
 #include "tests/shops/shops_fixture.h"
 
 namespace {
@@ -115,7 +116,7 @@ TEST_F(SellingTest, ADishThatCannotBeServedNeverSells) {
     // Beef is not in the pantry; the egg dish that opened the screen goes.
     game.kitchen().menu.clear();
     MenuDish& beef = AddMenuDish("牛肉");
-    game.UpdateMenuAvailability();
+    UpdateMenuAvailability(game.state(), game.kitchen());
     ASSERT_FALSE(beef.servable);
     const int money = game.state().money;
     world.Frames(40);

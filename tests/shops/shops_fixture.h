@@ -9,6 +9,7 @@
 #include "engine/framework/game_mediator.h"
 #include "game/economy/item_table.h"
 #include "game/food/food_def.h"
+#include "game/rules/pantry.h"
 #include "tests/main/main_fixture.h"
 
 namespace shops_test {
@@ -45,7 +46,7 @@ protected:
         game.state().contests_won = 100;
     }
     float Held(const char* name) {
-        const Food* food = game.FindPantryFood(name);
+        const Food* food = FindPantryFood(game.kitchen(), name);
         return food ? food->amount : 0.0f;
     }
     int BagCount(const char* name) {

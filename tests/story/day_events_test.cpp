@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "events/story.h"
+#include "game/rules/pantry.h"
 #include "platform/files.h"
 #include "tests/story/story_fixture.h"
 
@@ -54,7 +55,7 @@ TEST_F(DayEventsTest, DiscardingEmptiesThePotOnlyOnYes) {
     for (const bool yes : {false, true}) {
         SCOPED_TRACE(yes);
         play.kitchen().selection.clear();
-        game().AddToSelection(Food::FromDef(FindFoodDef(Sjis(u8"卵"))), 1.0f);
+        AddToSelection(game().kitchen(), Food::FromDef(FindFoodDef(Sjis(u8"卵"))), 1.0f);
         game().list_window().SetCursorShown(false);
         Start(StoryEvent::kDiscardIngredients);
         ASSERT_TRUE(Answer(yes ? u8"はい" : u8"いいえ"));

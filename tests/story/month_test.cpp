@@ -1,6 +1,7 @@
 // The month's report and the rewards for invented recipes.
 #include "events/month/monthly_report.h"
 #include "events/month/recipe_rewards.h"
+#include "game/rules/pantry.h"
 #include "tests/story/story_fixture.h"
 
 namespace story_test {
@@ -91,7 +92,7 @@ TEST_F(MonthTest, ThresholdsPassedAtOnceGiveOneRewardANight) {
     EXPECT_GE(game().known_recipes(), static_cast<int>(wanted));
     // The first reward is the recipe book, the third twenty units of yeast.
     EXPECT_GT(play.mediator().items().FindItemIndex(Sjis(u8"レシピ帳").c_str()), -1);
-    Food* yeast = game().FindPantryFood(Sjis(u8"万能酵母"));
+    Food* yeast = FindPantryFood(game().kitchen(), Sjis(u8"万能酵母"));
     ASSERT_NE(yeast, nullptr);
 }
 

@@ -1,5 +1,7 @@
 // The opening lesson and the morning routine.
 #include "events/story.h"
+#include "game/rules/menu_queries.h"
+#include "game/rules/pantry.h"
 #include "tests/story/story_fixture.h"
 
 namespace story_test {
@@ -36,11 +38,11 @@ TEST_F(OpeningStory, TheLessonRepeatsUntilTheDishIsCookedAndNeverRunsOutOfItsMak
     transcript.Clear();
     ASSERT_TRUE(ReadUntilScreen(kScreenCooking));
     ASSERT_EQ(transcript.lines().size(), 1u) << Lines();
-    EXPECT_TRUE(game().PantryHasFood(fern));
+    EXPECT_TRUE(PantryHasFood(game().kitchen(), fern));
     EXPECT_EQ(state().first, 1);
 
     // The cooked dish ends the lesson as the cooking's own check does.
-    game().FindRecipe(Sjis(u8"ゼルバ炒め"))->def->known = 1;
+    FindRecipe(game().book(), Sjis(u8"ゼルバ炒め"))->def->known = 1;
     game().story().ScheduleStory();
     EXPECT_EQ(state().first, 0);
     transcript.Clear();
@@ -106,7 +108,7 @@ TEST_F(MorningTest, ATipComesForDrawsBelowTwelveOnly) {
 TEST_F(MorningTest, BothDeliveriesAreReadBeforeTheNextLine) {
     state().place_flags[kPlaceForest] = 1;
     const auto sugar = [&] {
-        const Food* food = game().FindPantryFood(Sjis(u8"砂糖"));
+        const Food* food = FindPantryFood(game().kitchen(), Sjis(u8"砂糖"));
         return food ? food->amount : 0.0f;
     };
     const float before = sugar();

@@ -2,6 +2,7 @@
 #include <optional>
 
 #include "events/story.h"
+#include "game/rules/menu_queries.h"
 #include "tests/story/story_fixture.h"
 
 namespace story_test {
@@ -39,7 +40,7 @@ TEST_F(SchedulerTest, DuringTheLessonNothingButItsEndComes) {
     // Once the dish is known the lesson is over and the cooking screen goes.
     game().PushScreen(kScreenStory);
     game().PushScreen(kScreenCooking);
-    game().FindRecipe(Sjis(u8"ゼルバ炒め"))->def->known = 1;
+    FindRecipe(game().book(), Sjis(u8"ゼルバ炒め"))->def->known = 1;
     game().story().ScheduleStory();
     EXPECT_EQ(state().first, 0);
     EXPECT_EQ(game().screen_id(), kScreenStory);

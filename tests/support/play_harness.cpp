@@ -8,6 +8,7 @@
 #include "engine/framework/mouse_event.h"
 #include "engine/graphics/direct_graphics.h"
 #include "game/economy/item_table.h"
+#include "game/economy/owned_items.h"
 #include "game/food/food_def.h"
 #include "game/rules/pantry.h"
 #include "platform/virtual_keys.h"
@@ -316,7 +317,7 @@ MenuDish* PlayHarness::AddToMenu(const char8_t* name, float amount) {
 CItem* PlayHarness::AddToBag(const char8_t* name, int count) {
     const std::string item = Sjis(name);
     EXPECT_NE(FindItemRow(item), nullptr) << testing_support::Utf8(name) << " is no item";
-    game().GiveItem(item, count);
+    GiveItem(game().state(), game().mediator().items(), item, count);
     return mediator().items().GetItemAt(mediator().items().FindItemIndex(item.c_str()));
 }
 

@@ -76,7 +76,6 @@ void PutState(Writer& put, const PlayState& s) {
     put("state_dream", s.state_dream);
     put("state_memory_food", s.state_memory_food);
     put("state_king_event", s.state_king_event);
-    put("state_further", s.state_further);
     put("state_day_cnt", s.state_day_cnt);
     put("text_speed", s.text_speed);
     for (std::size_t i = 0; i < s.equipped.size(); ++i)
@@ -94,7 +93,6 @@ void PutState(Writer& put, const PlayState& s) {
     put("minutes_since_story_check", s.minutes_since_story_check);
     put("month_ended", s.month_ended);
     put("menu_offer_suppressed", s.menu_offer_suppressed);
-    put("spare", s.spare);
     put("mastered list", s.mastered.size());
 }
 
@@ -121,8 +119,12 @@ void PutComponent(Writer& put, CVemuComp& game) {
     put("story live", game.story_live());
     put("contest running", static_cast<int>(game.contest().running));
     put("contest judges", game.contest().judges);
+    put("contest rival", game.contest().rival);
     put("contest rival score", game.contest().rival_score);
     put("contest votes", game.contest().votes);
+    put("contest entry fee", game.contest().entry_fee);
+    put("known recipes", game.known_recipes());
+    put("reward level", game.reward_num());
     put("made dish", game.made_dish() ? Describe(*game.made_dish()) : std::string("-"));
     put("contest dish", game.contest_dish() ? Describe(*game.contest_dish()) : std::string("-"));
     put("candidate dish",

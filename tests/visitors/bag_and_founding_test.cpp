@@ -9,6 +9,7 @@
 #include "game/economy/shares.h"
 #include "game/main/vemu_comp.h"
 #include "game/rules/menu_queries.h"
+#include "game/rules/pantry.h"
 #include "tests/visitors/visit_play.h"
 
 namespace {
@@ -76,7 +77,7 @@ TEST_F(VisitTest, TheBagIsSoldWhateverTheMoneyAndHoldsTenOfItsDraw) {
     const std::string drawn = catalogue[7]->name;
     EXPECT_EQ(state().money, 10 - price);
     EXPECT_EQ(Texts().back(), Utf8(u8"中身は『") + sjis::ToUtf8(drawn) + Utf8(u8" 10ヶ』でした"));
-    const Food* food = game().FindPantryFood(drawn);
+    const Food* food = FindPantryFood(game().kitchen(), drawn);
     ASSERT_NE(food, nullptr);
     EXPECT_GE(food->amount, 10.0f);
     EXPECT_EQ(state().liberty_boxes, 11);

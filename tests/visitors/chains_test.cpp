@@ -3,7 +3,9 @@
 
 #include "engine/common/system.h"
 #include "engine/framework/game_mediator.h"
+#include "game/cooking/dish_value.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/pantry.h"
 #include "tests/visitors/visit_play.h"
 
 namespace {
@@ -125,7 +127,7 @@ TEST_F(VisitTest, TheCouplesSaleOfADishOfNoValueLowersTheReputation) {
     MenuDish* dish = play.AddToMenu(u8"トマト", 1.0f);
     dish->taste = 0;
     play.AddToPantry(u8"トマト", 1.0f);
-    ASSERT_EQ(game().DishValuePercent(*dish), 0);
+    ASSERT_EQ(DishValuePercent(game().state(), *dish), 0);
     state().reputation = 50.0f;
     const int money = state().money;
     ASSERT_TRUE(Play(StoryEvent::kBromusCherryVisit));
@@ -155,7 +157,7 @@ TEST_F(VisitTest, AVisitorsOrderThatCannotBeServedIsNeitherPaidNorCounted) {
         SCOPED_TRACE(StoryEventName(c.visit));
         play.SetStoryStage(c.stage);
         play.kitchen().menu.clear();
-        game().ClearPantry();
+        ClearPantry(game().kitchen());
         MenuDish* dish = play.AddToMenu(u8"トマト", 1.0f);
         play.AddToPantry(u8"トマト", 1.0f);
         FoodDef* tomato = FindFoodDef(Sjis(u8"トマト"));
@@ -174,7 +176,7 @@ TEST_F(VisitTest, AVisitorsOrderThatCannotBeServedIsNeitherPaidNorCounted) {
                 play.Frame();
         }
         ASSERT_EQ(play.Message(), order) << play.Report();
-        game().ClearPantry();
+        ClearPantry(game().kitchen());
         ASSERT_TRUE(Finish());
         EXPECT_FALSE(Said(u8"『トマト』が売れました\n"));
         EXPECT_EQ(state().money, money);

@@ -7,6 +7,7 @@
 #include "engine/framework/game_mediator.h"
 #include "game/ending/ending_component.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/pantry.h"
 
 namespace visit_test {
 
@@ -119,6 +120,8 @@ bool VisitTest::SaidInOrderOf(const std::vector<const char8_t*>& texts) const {
     return at == texts.size();
 }
 
-Food* VisitTest::InPantry(const char8_t* name) const { return game().FindPantryFood(Sjis(name)); }
+Food* VisitTest::InPantry(const char8_t* name) const {
+    return FindPantryFood(game().kitchen(), Sjis(name));
+}
 
 }  // namespace visit_test

@@ -5,6 +5,7 @@
 
 #include "engine/common/system.h"
 #include "game/main/vemu_comp.h"
+#include "game/rules/pantry.h"
 #include "tests/visitors/visit_play.h"
 
 namespace {
@@ -26,7 +27,7 @@ TEST_F(VisitTest, MountMailDoublesOrHalvesTheReputationByTheDishHeIsServed) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.reputation);
-        game().ClearPantry();
+        ClearPantry(game().kitchen());
         play.kitchen().menu.clear();
         MenuDish* dish = play.AddToMenu(u8"トマト", 1.0f);
         dish->taste = c.taste;
