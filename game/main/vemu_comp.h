@@ -214,7 +214,6 @@ private:
 
     Stage stage_{*this, graphics_, input_};
 
-
     int shown_cooking_method_ = 0;
     int pot_row_under_pointer_ = -1;
     PlayView view_{*this};
