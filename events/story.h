@@ -152,11 +152,11 @@ public:
     StoryTask LeaveTitleDemo();
 
     // --- StoryHost: the runner's view of the game ---
-    void PushScreen(int id) override { game_.PushScreen(id, -1); }
-    void PopScreen() override { game_.PopScreen(); }
-    void ReplaceScreen(int id) override { game_.ReplaceScreen(id); }
-    bool IsScreenOnTop(int id) const override { return game_.screen_id() == id; }
-    void SetSpeaker(int character) override { game_.set_speaker(character); }
+    void PushScreen(int id) override { game_.screens().Push(id, -1); }
+    void PopScreen() override { game_.screens().Pop(); }
+    void ReplaceScreen(int id) override { game_.screens().Replace(id); }
+    bool IsScreenOnTop(int id) const override { return game_.screens().id() == id; }
+    void SetSpeaker(int character) override { game_.stage().set_speaker(character); }
     int StoryScreen() const override { return kScreenStory; }
     int RestingSpeaker() const override { return kRago; }
     // From the one table of scenes (events/story_table.cpp).

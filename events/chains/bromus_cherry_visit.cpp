@@ -34,9 +34,9 @@ constexpr SceneLine kGreetZelba[] = {
 }  // namespace
 
 StoryTask Story::BromusCherryVisitEvent() {
-    game_.PlayBgm(&handles_.music, kMusicMerrimentTown);
+    game_.stage().PlayBgm(&handles_.music, kMusicMerrimentTown);
     co_await Until(handles_.music);
-    game_.Sound(kSoundBell).Play(0, 0);
+    game_.stage().Sound(kSoundBell).Play(0, 0);
     co_await Say("ども", kBromus, kNormal);
     co_await Say("こんにちは", kCherry, kNormal);
     co_await Say("いらっしゃいませ\nあっ、ブロムスさん、チェリーさん", kVemu, kNormal);
@@ -58,5 +58,5 @@ StoryTask Story::BromusCherryVisitEvent() {
         co_await Say("あ、そうなんですか\n仕方ないですね、また来ます", kCherry, kNormal);
     }
     co_await Say("また来てくださいね", kVemu, kNormal);
-    game_.PlayBgm(nullptr, kMusicQuietShop);
+    game_.stage().PlayBgm(nullptr, kMusicQuietShop);
 }

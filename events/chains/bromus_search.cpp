@@ -4,8 +4,8 @@
 #include "game/main/vemu_comp.h"
 
 StoryTask Story::BromusSearchEvent() {
-    game_.Sound(kSoundBell).Play(0, 0);
-    game_.PlayBgm(nullptr, kMusicUnchanged);
+    game_.stage().Sound(kSoundBell).Play(0, 0);
+    game_.stage().PlayBgm(nullptr, kMusicUnchanged);
     co_await Say("すまん、ここに、チェリーは来なかったか？", kBromus, kTear);
     co_await Say(
         "チェリーさんなら、さっきいらっしゃいましたけど……\f様子が変で、何も言わずに帰ってしまいまし"
@@ -16,8 +16,8 @@ StoryTask Story::BromusSearchEvent() {
         "いみたいで……",
         kBromus, kTear);
     co_await Say("とりあえず俺はチェリーを探しに行くから", kBromus, kTear);
-    game_.Sound(kSoundBell).Play(0, 0);
+    game_.stage().Sound(kSoundBell).Play(0, 0);
     co_await Say("……チェリーさんに、一体何があったのかな\n心配です……", kVemu, kAnnoy);
-    game_.PlayBgm(nullptr, kMusicQuietShop);
+    game_.stage().PlayBgm(nullptr, kMusicQuietShop);
     state_.story_stage = kStageCherryIll;
 }

@@ -8,9 +8,9 @@
 #include "game/rules/menu_queries.h"
 
 StoryTask Story::CherryIllVisitEvent() {
-    game_.PlayBgm(&handles_.music, kMusicZingiberMioga);
+    game_.stage().PlayBgm(&handles_.music, kMusicZingiberMioga);
     co_await Until(handles_.music);
-    game_.Sound(kSoundBell).Play(0, 0);
+    game_.stage().Sound(kSoundBell).Play(0, 0);
     co_await Say("いらっしゃいませ\nあっ、ブロムスさん、チェリーさん", kVemu, kNormal);
     co_await Say("どうも", kBromus, kTear);
     co_await Say("……ぺこり", kCherry, kTear);
@@ -39,5 +39,5 @@ StoryTask Story::CherryIllVisitEvent() {
         co_await Say("じゃあまた来るよ", kBromus, kTear);
     }
     co_await Say("チェリーさん、早く良くなるといいな", kVemu, kTear);
-    game_.PlayBgm(nullptr, kMusicQuietShop);
+    game_.stage().PlayBgm(nullptr, kMusicQuietShop);
 }

@@ -4,14 +4,14 @@
 #include "game/main/vemu_comp.h"
 
 StoryTask Story::CherryLostEvent() {
-    game_.Sound(kSoundBell).Play(0, 0);
-    game_.PlayBgm(nullptr, kMusicUnchanged);
+    game_.stage().Sound(kSoundBell).Play(0, 0);
+    game_.stage().PlayBgm(nullptr, kMusicUnchanged);
     co_await Say("いらっしゃいませ\nあっ、チェリーさん", kVemu, kNormal);
     co_await Say("……", kCherry, kTear);
     co_await Say("？", kVemu, kAnnoy);
     co_await Say("……", kCherry, kTear);
     co_await Say("どうしたんですか？\fあっ、行っちゃった\n様子が変だったけど、何かあったのかな？",
                  kVemu, kAnnoy);
-    game_.PlayBgm(nullptr, kMusicQuietShop);
+    game_.stage().PlayBgm(nullptr, kMusicQuietShop);
     state_.story_stage = kStageBromusSearches;
 }

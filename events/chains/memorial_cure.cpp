@@ -20,7 +20,7 @@ StoryTask Story::MemorialCureEvent() {
                  kVemu, kSmile);
     co_await Say("メモリアル？\n変わった名前の料理だな", kBromus, kTear);
     co_await Say("さあ、チェリーさん\nどうぞ召し上がってください", kVemu, kSmile);
-    game_.PlayBgm(nullptr, kMusicUnchanged);
+    game_.stage().PlayBgm(nullptr, kMusicUnchanged);
     co_await Say("……\fパク\f", kCherry, kTear);
     co_await Say("……", kVemu, kNormal);
     co_await Say("……ブロムス", kCherry, kNormal);
@@ -29,7 +29,7 @@ StoryTask Story::MemorialCureEvent() {
     co_await Say("！？", kBromus, kNormal);
     co_await Say("もしかして", kVemu, kGlad);
     co_await Say("治ったのか？", kBromus, kSmile);
-    game_.PlayBgm(nullptr, kMusicMerrimentTown);
+    game_.stage().PlayBgm(nullptr, kMusicMerrimentTown);
     co_await Say("ヴェムさん、本当にありがとう\f私、ずっと夢の中にいたみたい", kCherry, kSmile);
     co_await Say("ありがとう、ヴェムちゃん\nこの恩は忘れないよ\fまた二人で食べに来るからな",
                  kBromus, kSmile);
@@ -37,15 +37,15 @@ StoryTask Story::MemorialCureEvent() {
 
     state_.story_stage = kStageNone;
     state_.chain_resolved = 1;
-    game_.PlayBgm(nullptr, kMusicThemeOfVemu);
+    game_.stage().PlayBgm(nullptr, kMusicThemeOfVemu);
     game_.Wait(&handles_.music, kBeforeRollMs);
     co_await Until(handles_.music);
-    game_.set_music_carries_over(true);
+    game_.stage().set_music_carries_over(true);
     mediator_->ChangeComponent(CEndingComp::kName, kFadeWhite, 0);
     game_.Wait(&handles_.music, kDuringRollMs);
     co_await Until(handles_.music);
-    game_.set_music_carries_over(false);
-    game_.PlayBgm(nullptr, kMusicQuietShop);
+    game_.stage().set_music_carries_over(false);
+    game_.stage().PlayBgm(nullptr, kMusicQuietShop);
     game_.Wait(&handles_.music, kAfterRollMs);
     co_await Until(handles_.music);
     co_await Say("さあ、これからも頑張っていきましょう", kVemu, kSmile);

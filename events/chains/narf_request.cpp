@@ -4,7 +4,7 @@
 #include "game/main/vemu_comp.h"
 
 StoryTask Story::NarfRequestEvent() {
-    game_.Sound(kSoundBell).Play(0, 0);
+    game_.stage().Sound(kSoundBell).Play(0, 0);
     co_await Say("こんにちは", kNarf, kNormal);
     co_await Say("いらっしゃいませ\fはぁー……", kVemu, kAnnoy);
     co_await Say("どうかしたんですか？\nため息なんかついて", kNarf, kNormal);

@@ -14,7 +14,7 @@ constexpr RumourWords kNarfRumour = {
 }  // namespace
 
 StoryTask Story::NarfRumourEvent() {
-    game_.Sound(kSoundBell).Play(0, 0);
+    game_.stage().Sound(kSoundBell).Play(0, 0);
     co_await Say("こんにちは", kNarf, kNormal);
     co_await Say("いらっしゃいませ\nあっ、ナルフさん", kVemu, kNormal);
     co_await Say(SpreadRumour(book_, kNarfRumour), kNarf, kNormal);

@@ -39,10 +39,10 @@ constexpr SceneLine kCounsel[] = {
 }  // namespace
 
 StoryTask Story::TasteKingCounselEvent() {
-    game_.PlayBgm(&handles_.music, kMusicDeliciousYyoo);
+    game_.stage().PlayBgm(&handles_.music, kMusicDeliciousYyoo);
     co_await Until(handles_.music);
-    game_.Sound(kSoundBell).Play(0, 0);
+    game_.stage().Sound(kSoundBell).Play(0, 0);
     for (const SceneLine& line : kCounsel) co_await Say(line.text, line.speaker, line.expression);
-    game_.PlayBgm(nullptr, kMusicQuietShop);
+    game_.stage().PlayBgm(nullptr, kMusicQuietShop);
     state_.story_stage = kStageQuest;
 }

@@ -27,7 +27,7 @@ StoryTask Story::ContestHallEvent() {
     co_await Tell(std::string(row->lead) + std::to_string(contest_.entry_fee) +
                       " クルになりますが、\n参加しますか？",
                   false);
-    game_.set_choice_result(kNo);
+    game_.stage().set_choice_result(kNo);
     const int answer = co_await Question(game_);
     if (answer != kYes) {
         co_await Say("そうですか\nまたのお越しを", kAnnouncer, kNormal);
@@ -43,10 +43,10 @@ StoryTask Story::ContestHallEvent() {
         co_await Say("残念ながらお金が足りないようです\nまたのお越しを", kAnnouncer, kNormal);
         co_return;
     }
-    game_.Sound(kSoundBuy).Play(0, 0);
+    game_.stage().Sound(kSoundBuy).Play(0, 0);
     AddMoney(state_, mediator_->values(), -contest_.entry_fee);
     co_await Say("ではこちらへどうぞ", kAnnouncer, kNormal);
-    game_.PlayBgm(nullptr, kMusicCookingCompetition);
+    game_.stage().PlayBgm(nullptr, kMusicCookingCompetition);
     game_.FadeOut(&handles_.music, kFadeFrames, 0, 0, 0);
     co_await Until(handles_.music);
     if (!StartContest()) {
@@ -68,10 +68,10 @@ bool Story::StartContest() {
 }
 
 StoryTask Story::EnterContestHall() {
-    game_.PlayBgm(nullptr, kMusicQuietShop);
+    game_.stage().PlayBgm(nullptr, kMusicQuietShop);
     game_.FadeOut(&handles_.music, kFadeFrames, 0, 0, 0);
     co_await Until(handles_.music);
     // Only the character shown changes; the face stays as it was.
-    game_.ChangePortrait(nullptr, kZelba, game_.expression());
+    game_.stage().ChangePortrait(nullptr, kZelba, game_.stage().expression());
     game_.FadeIn(&handles_.music, kFadeFrames, 0, 0, 0);
 }

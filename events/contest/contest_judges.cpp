@@ -76,7 +76,7 @@ JudgeComment TasteKingComment(int score) {
 
 StoryTask Story::MountMailVerdict(int score) {
     const JudgeComment comment = MountMailComment(score);
-    game_.ChangePortrait(&handles_.portrait, kMountMail, kNormal);
+    game_.stage().ChangePortrait(&handles_.portrait, kMountMail, kNormal);
     co_await Until(handles_.portrait);
     co_await Say(comment.text, kMountMail, comment.expression);
 }

@@ -13,7 +13,7 @@ std::string Story::AwardContestPrize(int contest, int choice) {
     if (!row) return {};
     const ContestPrize& prize = ContestPrizeOf(*row, choice);
     ++state_.contests_won;
-    game_.Sound(kSoundGet).Play(0, 0);
+    game_.stage().Sound(kSoundGet).Play(0, 0);
     switch (prize.kind) {
         case PrizeKind::kMoney:
             AddMoney(state_, mediator_->values(), row->money_prize);

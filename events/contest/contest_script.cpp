@@ -52,7 +52,7 @@ StoryTask Story::ContestEvent() {
     contest_.rival_score = row->rival_score;
     contest_.rival = row->rival;
     contest_.judges = row->judges;
-    game_.ChangePortrait(&handles_.portrait, kAnnouncer, kNormal);
+    game_.stage().ChangePortrait(&handles_.portrait, kAnnouncer, kNormal);
     co_await Until(handles_.portrait);
     // The hall's fade-in still runs on this handle, so the wait is refused and the welcome
     // comes once the fade is over.
@@ -85,7 +85,7 @@ StoryTask Story::ContestEvent() {
         while (answer != kYes) {
             co_await YieldToScreen(kScreenCooking);
             co_await Tell("料理を提出しますか？", false);
-            game_.set_choice_result(kNo);
+            game_.stage().set_choice_result(kNo);
             answer = co_await Question(game_);
             co_await NextFrame();
         }
@@ -128,7 +128,7 @@ StoryTask Story::ContestEvent() {
     co_await Say("従って勝者は……", kAnnouncer, kNormal);
 
     if (contest_.votes >= kVotesToWin) {
-        game_.PlayBgm(nullptr, kMusicWiggleGustation);
+        game_.stage().PlayBgm(nullptr, kMusicWiggleGustation);
         game_.Wait(&handles_.music, kWinPause);
         co_await Until(handles_.music);
         co_await Say(shop + "です！\nおめでとうございます", kAnnouncer, kNormal);
@@ -147,7 +147,7 @@ StoryTask Story::ContestEvent() {
                 "これからの時代は、お前さんが創っていくのだ",
                 kTasteKing, kNormal);
     } else {
-        game_.PlayBgm(nullptr, kMusicNatchNatch);
+        game_.stage().PlayBgm(nullptr, kMusicNatchNatch);
         game_.Wait(&handles_.music, kLossPause);
         co_await Until(handles_.music);
         co_await Say(std::string(lines.rival_full_name) + "です！\n" + shop + "さん残念でした",

@@ -58,7 +58,7 @@ StoryTask Story::ContestVote() {
     const FoodCategory* dish = contest_dish_ ? contest_dish_->def : nullptr;
     for (int index = 0; index < kJudgeCount; ++index) {
         const int judge = contest_.judges[static_cast<std::size_t>(index)];
-        game_.ChangePortrait(&handles_.portrait, judge, kNormal);
+        game_.stage().ChangePortrait(&handles_.portrait, judge, kNormal);
         co_await Until(handles_.portrait);
         const JudgeVote vote =
             CastJudgeVote(judge, score, contest_.rival_score, contest_.rival, dish);

@@ -12,13 +12,13 @@ constexpr float kRestAfterCollapse = 20.0f;
 }  // namespace
 
 StoryTask Story::FatigueEvent() {
-    game_.ChangePortrait(&handles_.portrait, kVemu, kTear);
+    game_.stage().ChangePortrait(&handles_.portrait, kVemu, kTear);
     co_await Until(handles_.portrait);
     co_await Tell("うーん、頭がクラクラしてきました……");
     PassHours(game_, 8);
     RecoverStamina(state_, kRestAfterCollapse);
     if (state_.stamina < 0.0f) state_.stamina = 0.0f;
-    game_.ChangePortrait(&handles_.portrait, kVemu, kAnnoy);
+    game_.stage().ChangePortrait(&handles_.portrait, kVemu, kAnnoy);
     co_await Until(handles_.portrait);
     co_await Tell("あっ、こんなに時間が過ぎてしまいました\n体調の方は……少し良くなったみたいです");
 }

@@ -19,7 +19,8 @@ namespace {
 void TopUpOpeningIngredients(CVemuComp& game) {
     for (const char* name : kOpeningIngredients) {
         FoodDef* def = FindFoodDef(name);
-        if (def && !PantryHasFood(game.kitchen(), def)) AddFood(game.kitchen(), def, 1.0f);
+        if (def && !PantryHasFood(game.world().kitchen, def))
+            AddFood(game.world().kitchen, def, 1.0f);
     }
 }
 
@@ -60,7 +61,7 @@ StoryTask Story::OpeningPrologue() {
     // The wait asked for here is refused while the music change holds the handle: the scene
     // goes on once the music has changed.
     SceneMusic(&handles_.music, kMusicZelbaBlues);
-    game_.Sound(kSoundRooster).Play(0, 0);
+    game_.stage().Sound(kSoundRooster).Play(0, 0);
     game_.Wait(&handles_.music, 2000);
     co_await Until(handles_.music);
 }

@@ -4,5 +4,5 @@
 
 bool Story::SceneMusic(WaitHandle* handle, int id) {
     scene_music_ = id;
-    return game_.PlayBgm(handle, id);
+    return game_.stage().PlayBgm(handle, id);
 }

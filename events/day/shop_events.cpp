@@ -8,6 +8,7 @@
 #include "game/main/vemu_comp.h"
 #include "game/rules/money.h"
 #include "game/rules/pantry.h"
+#include "game/screens/list_input.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ StoryTask Story::ExpandShopEvent() {
     const int answer = co_await Question(game_);
     if (answer != kYes) co_return;
     if (state_.money > cost) {
-        game_.Sound(kSoundBuy).Play(0, 0);
+        game_.stage().Sound(kSoundBuy).Play(0, 0);
         AddMoney(state_, mediator_->values(), -cost);
         ++state_.menu_max;
         co_await Tell("店舗を拡張しました");
@@ -39,27 +40,28 @@ StoryTask Story::ExpandShopEvent() {
 
 StoryTask Story::DiscardIngredientsEvent() {
     co_await Tell("選択した食材を捨てますか？", false);
-    game_.set_choice_result(1);
+    game_.stage().set_choice_result(1);
     const int answer = co_await Question(game_);
     if (answer == kYes) {
-        game_.Sound(kSoundSelectOff).Play(0, 0);
+        game_.stage().Sound(kSoundSelectOff).Play(0, 0);
         DiscardSelection(kitchen_);
     }
-    game_.choice_window().SetCursorShown(false);
-    game_.list_window().SetCursorShown(true);
+    game_.stage().choice_window().SetCursorShown(false);
+    game_.stage().list_window().SetCursorShown(true);
 }
 
 StoryTask Story::SaveEvent() {
     // Cancelling leaves at once, even after a slot was chosen: the save is then already written.
-    co_await CancelOn([this] { return game_.ListCancelled(); });
+    co_await CancelOn([this] { return ListCancelled(game_); });
     co_await Tell("どこにセーブしますか？", false);
     game_.BuildSaveSlotList();
     // A slot's date and time run together in the message font.
-    SceneHandle chosen(game_.list_window());
-    game_.stage().ShowChoiceList(game_.entries().data(), game_.entry_count(),
-                                 game_.screens().cursor(), chosen.get(), &game_.panel_font());
+    SceneHandle chosen(game_.stage().list_window());
+    game_.stage().ShowChoiceList(game_.stage().entries().data(), game_.stage().entry_count(),
+                                 game_.screens().cursor(), chosen.get(),
+                                 &game_.stage().panel_font());
     co_await Until(*chosen);
-    const int slot = game_.screen_cursor();
+    const int slot = game_.screens().cursor();
     // A failed save keeps the slot's earlier files; saying it worked would lose the game.
     const std::string number = std::to_string(slot + 1);
     if (game_.SaveGame(slot))

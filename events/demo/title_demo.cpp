@@ -33,7 +33,7 @@ void Story::StartTitleDemo() {
     // A story screen left without its scene (the last demo rests on one) gives its place to this
     // demo rather than piling up under it.
     const bool on_story_screen =
-        !game_.screen_stack().empty() && game_.screen_stack().back().id == kScreenStory;
+        !game_.screens().entries().empty() && game_.screens().entries().back().id == kScreenStory;
     Start(StoryEvent::kTitleDemo, on_story_screen);
 }
 
@@ -58,9 +58,9 @@ StoryTask Story::PlayDemoSketch(int sketch) {
 }
 
 StoryTask Story::SayInDemo(WaitHandle* shown, std::string text, int character, int expression) {
-    game_.ChangePortrait(&handles_.portrait, character, expression);
+    game_.stage().ChangePortrait(&handles_.portrait, character, expression);
     co_await WatchTitleDemo(&handles_.portrait);
-    game_.ShowMessage(shown, text.c_str(), true);
+    game_.stage().ShowMessage(shown, text.c_str(), true);
     // The line stays for its time however fast it types: a click ends the demo instead.
     game_.Wait(&handles_.music, kLineMilliseconds);
     co_await WatchTitleDemo(&handles_.music);

@@ -47,7 +47,7 @@ StoryTask Story::MonthlyReportEvent() {
     co_await Say(FormatLine("資産税 %d クル\n所得税 %d クル\nが引かれるよ", asset_tax, income_tax),
                  kRago, kNormal);
     // Taxes are not the shop's expenses, and they are taken even into debt.
-    game_.Sound(kSoundBuy).Play(0, 0);
+    game_.stage().Sound(kSoundBuy).Play(0, 0);
     ChangeMoney(state_, mediator_->values(), -(asset_tax + income_tax));
     const long long profit =
         static_cast<long long>(state_.income) - state_.expenses - asset_tax - income_tax;

@@ -61,15 +61,15 @@ StoryTask Story::MorningGoods() {
     bool shown = false;
     SceneHandle read(game_.message_output());
     if (DeliverShareGoods(state_, kitchen_, mediator_->items())) {
-        game_.Sound(kSoundGet).Play(0, 0);
-        game_.ShowMessage(read.get(), "材料が届きました\n", true);
+        game_.stage().Sound(kSoundGet).Play(0, 0);
+        game_.stage().ShowMessage(read.get(), "材料が届きました\n", true);
         shown = true;
     }
     if (AutoPurchase(state_, kitchen_, mediator_->values())) {
-        game_.Sound(kSoundGet).Play(0, 0);
+        game_.stage().Sound(kSoundGet).Play(0, 0);
         // Joins the delivery's message while that is still on screen.
-        game_.ShowOrAppendMessage(read.get(), "材料を仕入れました", CVemuComp::kMessageColor,
-                                  &game_.message_font());
+        game_.ShowOrAppendMessage(read.get(), "材料を仕入れました", Stage::kMessageColor,
+                                  &game_.stage().message_font());
         shown = true;
     }
     // Read before the next line takes the window.
@@ -85,7 +85,7 @@ StoryTask Story::ForestRequest() {
     co_await Say("分かりました『マナの森』にですね\nあれは町のお店では売ってませんからね", kVemu,
                  kSmile);
     co_await Say("ただし、無理に深入りせんようにな", kZelba, kNormal);
-    game_.Sound(kSoundAhead).Play(0, 0);
+    game_.stage().Sound(kSoundAhead).Play(0, 0);
     co_await Say("『マナの森』に行けるようになりました", kRago, kNormal);
     state_.place_flags[kPlaceForest] = 1;
 }

@@ -74,7 +74,7 @@ void MysteryBag(CVemuComp& game) {
 }
 
 void CompanyFounding(CVemuComp& game) {
-    if (FindFoundableShare(game.state(), game.book()))
+    if (FindFoundableShare(game.state(), game.world().book))
         game.StartStoryEvent(StoryEvent::kCompanyFounding);
 }
 

@@ -44,26 +44,27 @@ void Story::ScheduleStory() {
         if (OpeningDishKnown(game_)) {
             state_.first = 0;
             PopScreen();
-            game_.choice_window().Stop();
+            game_.stage().choice_window().Stop();
             game_.message_output().Stop();
-            for (CIconEvent& icon : game_.icon_buttons()) icon.Stop();
+            for (CIconEvent& icon : game_.stage().icon_buttons()) icon.Stop();
         }
         return;
     }
     if (!state_.mastered.empty()) {
         const std::string name = state_.mastered.back();
         state_.mastered.pop_back();
-        game_.ShowNotice("『" + name + "』の販売数が 100 を超えました\n『" + name +
-                         "』が商店街で買えるようになりました");
-        game_.Sound(kSoundAhead).Play(0, 0);
+        game_.screens().ShowNotice("『" + name + "』の販売数が 100 を超えました\n『" + name +
+                                   "』が商店街で買えるようになりました");
+        game_.stage().Sound(kSoundAhead).Play(0, 0);
         return;
     }
     if (state_.last_levelup_method != 0) {
         const int method = state_.last_levelup_method;
         const int slot = MethodSlotOf(method);
         const int level = slot >= 0 ? state_.skill_level[static_cast<std::size_t>(slot)] : 0;
-        game_.ShowNotice(LevelUpPrefixOf(method) + std::to_string(level) + " になりました");
-        game_.Sound(kSoundGet).Play(0, 0);
+        game_.screens().ShowNotice(LevelUpPrefixOf(method) + std::to_string(level) +
+                                   " になりました");
+        game_.stage().Sound(kSoundGet).Play(0, 0);
         state_.last_levelup_method = 0;
         game_.PlayVoice(Rand() % 2 == 0 ? "voice\\level_up.wav" : "voice\\sukoshiha.wav");
         return;
@@ -73,6 +74,6 @@ void Story::ScheduleStory() {
         return;
     }
     // Back from an outing or resting: only notices and the collapse, no chance visits.
-    if (game_.screen_id() == kScreenOuting || game_.screen_id() == kScreenResting) return;
+    if (game_.screens().id() == kScreenOuting || game_.screens().id() == kScreenResting) return;
     DrawChanceVisit(game_, Rand() % 1000);
 }

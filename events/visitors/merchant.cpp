@@ -45,21 +45,21 @@ StoryTask Story::MerchantPansEvent() { co_await MerchantEvent(kPans); }
 
 StoryTask Story::MerchantEvent(int variant) {
     const Trade& trade = kTrades[static_cast<std::size_t>(variant)];
-    game_.Sound(kSoundBell).Play(0, 0);
-    game_.ChangePortrait(nullptr, kMonga, game_.expression());
+    game_.stage().Sound(kSoundBell).Play(0, 0);
+    game_.stage().ChangePortrait(nullptr, kMonga, game_.stage().expression());
     co_await Tell(trade.greeting, false);
-    game_.set_screen_cursor(0);
+    game_.screens().cursor() = 0;
     const int answer = co_await Question(game_);
     const bool buying = answer == 0;
     co_await Tell(buying ? trade.yes_answer : trade.no_answer);
     if (!buying) co_return;
-    game_.set_goods_in_use(trade.goods);
+    game_.world().goods_in_use = trade.goods;
     co_await MerchantBuyLoop(trade.screen, trade.again, trade.thanks);
 }
 
 StoryTask Story::MerchantBuyLoop(int screen, std::string again, std::string thanks) {
     // The first question opens on はい.
-    game_.set_choice_result(0);
+    game_.stage().set_choice_result(0);
     int answer = 0;
     while (answer != 1) {
         co_await YieldToScreen(screen);

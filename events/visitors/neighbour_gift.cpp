@@ -25,12 +25,12 @@ void AddVisitorNames(RequiredNames& names) {
 }
 
 StoryTask Story::NeighbourGiftEvent() {
-    game_.Sound(kSoundBell).Play(0, 0);
-    game_.ChangePortrait(nullptr, kClaire, game_.expression());
+    game_.stage().Sound(kSoundBell).Play(0, 0);
+    game_.stage().ChangePortrait(nullptr, kClaire, game_.stage().expression());
     co_await Tell("こんにちは\fうちでとれた野菜なんですけど、おすそ分けに来ました");
     const char* vegetable =
         kNeighbourVegetables[static_cast<unsigned>(Rand()) % kNeighbourVegetables.size()];
-    game_.Sound(kSoundGet).Play(0, 0);
+    game_.stage().Sound(kSoundGet).Play(0, 0);
     if (FoodDef* def = FindFoodDef(vegetable)) StoreFood(kitchen_, Food::FromDef(def), kGiftAmount);
     co_await Tell(std::string(vegetable) + "を 5ヶ もらいました");
 }

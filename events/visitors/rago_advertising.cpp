@@ -43,7 +43,7 @@ const Outcome& OutcomeOf(int roll) {
 }  // namespace
 
 StoryTask Story::RagoAdvertisingEvent() {
-    game_.PlayBgm(&handles_.music, kMusicDreaminMush);
+    game_.stage().PlayBgm(&handles_.music, kMusicDreaminMush);
     co_await Until(handles_.music);
     co_await Say(
         "ヴェム、ヴェム\n暇だからボクがお店の宣伝をしてきてあげるよ\fだからお小遣いちょうだい",
@@ -54,14 +54,14 @@ StoryTask Story::RagoAdvertisingEvent() {
         co_await Say("えー\nケチー", kRago, kNormal);
     } else {
         const Gift& gift = kGifts[static_cast<std::size_t>(answer - 1)];
-        game_.Sound(kSoundBuy).Play(0, 0);
+        game_.stage().Sound(kSoundBuy).Play(0, 0);
         AddMoney(state_, mediator_->values(), -gift.amount);
         const Outcome& outcome = OutcomeOf(Rand() % gift.roll_range);
         co_await Say("わーい、ありがとう", kRago, kNormal);
-        if (outcome.reputation_gain > 0.0f) game_.Sound(kSoundGet).Play(0, 0);
+        if (outcome.reputation_gain > 0.0f) game_.stage().Sound(kSoundGet).Play(0, 0);
         co_await Say(outcome.text, kRago, kNormal);
         state_.reputation = std::min(state_.reputation + outcome.reputation_gain, kTopReputation);
     }
-    game_.PlayBgm(&handles_.music, kMusicQuietShop);
+    game_.stage().PlayBgm(&handles_.music, kMusicQuietShop);
     co_await Until(handles_.music);
 }

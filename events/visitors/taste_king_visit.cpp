@@ -87,8 +87,8 @@ constexpr std::array<SceneLine, 27> kFirstVisit = {{
 }  // namespace
 
 StoryTask Story::TasteKingVisitEvent() {
-    game_.PlayBgm(&handles_.music, kMusicDeliciousYyoo);
-    game_.Sound(kSoundBell).Play(0, 0);
+    game_.stage().PlayBgm(&handles_.music, kMusicDeliciousYyoo);
+    game_.stage().Sound(kSoundBell).Play(0, 0);
     co_await Until(handles_.music);
     co_await Say("お邪魔しますよ", kTasteKing, kNormal);
     if (state_.place_flags[kPlaceCompetition]) {
@@ -115,8 +115,8 @@ StoryTask Story::TasteKingVisitEvent() {
         for (const SceneLine& line : kFirstVisit)
             co_await Say(line.text, line.speaker, line.expression);
         state_.place_flags[kPlaceCompetition] = 1;
-        game_.Sound(kSoundAhead).Play(0, 0);
+        game_.stage().Sound(kSoundAhead).Play(0, 0);
         co_await Say("『料理大会』に行けるようになりました", kVemu, kNormal);
     }
-    game_.PlayBgm(&handles_.music, kMusicQuietShop);
+    game_.stage().PlayBgm(&handles_.music, kMusicQuietShop);
 }

@@ -10,7 +10,7 @@
 
 StoryTask Story::Tell(std::string text, bool close_when_done) {
     SceneHandle read(game_.message_output());
-    game_.ShowMessage(read.get(), text.c_str(), close_when_done);
+    game_.stage().ShowMessage(read.get(), text.c_str(), close_when_done);
     co_await Until(*read);
 }
 
@@ -22,7 +22,7 @@ MenuDish* Story::PickDishForVisitor() {
 bool Story::ServeToVisitor(MenuDish& dish) { return ServeToCustomer(state_, kitchen_, dish); }
 
 StoryTask Story::SellToVisitor(MenuDish& dish, bool counted) {
-    game_.Sound(kSoundGet).Play(0, 0);
+    game_.stage().Sound(kSoundGet).Play(0, 0);
     const std::string told =
         BookSale(state_, mediator_->values(), dish, 1, DishValueMeasure(state_), counted);
     co_await Tell(told);

@@ -18,7 +18,7 @@ void CVemuComp::Draw() { view_.Draw(); }
 
 void PlayView::Draw() const {
     DrawShopView();
-    if (game_.screen_id() == kScreenCooking) DrawPot();
+    if (game_.screens().id() == kScreenCooking) DrawPot();
     const DEffect paper = play_draw::PictureEffect(290, 155, 196);
     graphics().DrawEffect(&paper, &textures().paper);
     // The sky's path crosses the shop's sign: the sun and the moon pass behind it, so that its
@@ -33,20 +33,22 @@ void PlayView::Draw() const {
 }
 
 void PlayView::DrawPortrait() const {
-    DTexture* picture = game_.GetPortrait(game_.speaker(), game_.expression());
-    const char* name = CharacterName(game_.speaker());
+    DTexture* picture =
+        game_.stage().GetPortrait(game_.stage().speaker(), game_.stage().expression());
+    const char* name = CharacterName(game_.stage().speaker());
     if (picture) {
         graphics().DrawTexture(kPortraitX, kPortraitY, picture);
-        graphics().DrawText(139, 446, name, kNameShadowColor, &game_.message_font(),
+        graphics().DrawText(139, 446, name, kNameShadowColor, &game_.stage().message_font(),
                             play_draw::kRightFormat);
     }
-    if (game_.portrait_fade() != 0 && game_.previous_portrait()) {
-        const int alpha = 255 - 255 * game_.portrait_fade() / kPortraitFadeFrames;
+    if (game_.stage().portrait_fade() != 0 && game_.stage().previous_portrait()) {
+        const int alpha = 255 - 255 * game_.stage().portrait_fade() / kPortraitFadeFrames;
         const DEffect fade = play_draw::PictureEffect(
             kPortraitX, kPortraitY, static_cast<std::uint8_t>(alpha < 0 ? 0 : alpha));
-        graphics().DrawEffect(&fade, game_.previous_portrait());
+        graphics().DrawEffect(&fade, game_.stage().previous_portrait());
     }
-    graphics().DrawText(138, 445, name, kNameColor, &game_.message_font(), play_draw::kRightFormat);
+    graphics().DrawText(138, 445, name, kNameColor, &game_.stage().message_font(),
+                        play_draw::kRightFormat);
     using play_draw::kFrameX, play_draw::kFrameY;
     graphics().DrawTexture(kFrameX, kFrameY, &textures().character_frame);
     graphics().DrawTextureRect(kFrameX + play_draw::kPlateLeft, kFrameY + play_draw::kPlateTop,

@@ -70,17 +70,17 @@ void PlayView::DrawDateBar() const {
     // The date stands a little left of the time, so that a two-digit hour keeps a space
     // after 日 ("1日 22:00", as "1日  7:10" has); the time keeps its place beside the money.
     constexpr int kDateShift = 6;
-    game_.DrawNumber(336 - kDateShift, kY, clock.year);
+    game_.stage().DrawNumber(336 - kDateShift, kY, clock.year);
     graphics().DrawTexture(340 - kDateShift, kY, &textures().icon_year);
-    game_.DrawNumber(374 - kDateShift, kY, clock.month);
+    game_.stage().DrawNumber(374 - kDateShift, kY, clock.month);
     graphics().DrawTexture(380 - kDateShift, kY, &textures().icon_month);
-    game_.DrawNumber(414 - kDateShift, kY, clock.day);
+    game_.stage().DrawNumber(414 - kDateShift, kY, clock.day);
     graphics().DrawTexture(418 - kDateShift, kY, &textures().icon_day);
-    game_.DrawNumber(454, kY, clock.hour);
+    game_.stage().DrawNumber(454, kY, clock.hour);
     graphics().DrawTexture(454, kY, &textures().icon_colon);
-    game_.DrawNumber(482, kY, clock.minute);
-    if (clock.minute < 10) game_.DrawNumber(472, kY, 0);
+    game_.stage().DrawNumber(482, kY, clock.minute);
+    if (clock.minute < 10) game_.stage().DrawNumber(472, kY, 0);
     // The count includes a minus, so the icon stays left of a negative amount too.
-    const int digits = game_.DrawNumber(590, kY, game_.state().shown_money);
+    const int digits = game_.stage().DrawNumber(590, kY, game_.state().shown_money);
     graphics().DrawTexture(575 - 10 * digits, kY, &textures().icon_money);
 }

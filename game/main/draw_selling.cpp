@@ -24,7 +24,7 @@ std::uint32_t HighlightColor(std::uint8_t alpha) {
 }  // namespace
 
 void PlayView::DrawSellingView() const {
-    const Menu& menu = game_.kitchen().menu;
+    const Menu& menu = game_.world().kitchen.menu;
     if (menu.empty()) return;
     for (int place = 0; place < game_.state().menu_max; ++place) {
         const int y = kTop + kPlaceHeight * place;
@@ -34,7 +34,7 @@ void PlayView::DrawSellingView() const {
                                    : nullptr;
         if (!dish) {
             graphics().DrawText(kNameX, y + 10, "                 -", play_draw::kGreyColor,
-                                &game_.message_font(), play_draw::kLineFormat);
+                                &game_.stage().message_font(), play_draw::kLineFormat);
             continue;
         }
         std::uint32_t color = play_draw::kMessageColor;
@@ -48,10 +48,11 @@ void PlayView::DrawSellingView() const {
         play_draw::DrawName(
             graphics(), dish->name,
             {kNameX, y + 10, kNameX, y + kSplitFirstY, kNameX + kSplitRestIndent, y + kSplitRestY,
-             textures().item_board.GetWidth() - 2 * (kNameX - kBoardX), &game_.small_font()},
-            color, &game_.message_font());
+             textures().item_board.GetWidth() - 2 * (kNameX - kBoardX),
+             &game_.stage().small_font()},
+            color, &game_.stage().message_font());
     }
     if (game_.state().cooking_minutes > 0)
-        graphics().DrawText(420, 230, "調理中", kBusyColor, &game_.message_font(),
+        graphics().DrawText(420, 230, "調理中", kBusyColor, &game_.stage().message_font(),
                             play_draw::kLineFormat);
 }

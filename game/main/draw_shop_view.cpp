@@ -49,13 +49,13 @@ void PlayView::DrawShopView() const {
 }
 
 void PlayView::DrawHeroine() const {
-    const int screen = game_.screen_id();
+    const int screen = game_.screens().id();
     if (screen == kScreenResting || screen == kScreenOuting) return;
     if (!SheMayBlink(screen)) {
         // At work she does not blink; a method without work pictures (発酵 among them) shows
         // her idle.
         for (const WorkPictures& work : kWorkPictures) {
-            if (work.method != game_.shown_cooking_method()) continue;
+            if (work.method != game_.screens().play().shown_cooking_method) continue;
             const int frame = frame_counter_ % 10 < 5 ? work.first : work.first + 1;
             graphics().DrawTexture(work.x, kHeroineY,
                                    &textures().heroine[static_cast<std::size_t>(frame)]);
@@ -75,7 +75,7 @@ void PlayView::DrawHeroine() const {
 
 // A resting frame may start a blink in the next; a running blink shows its next frame.
 void PlayView::AnimateBlink() {
-    if (!SheMayBlink(game_.screen_id())) return;
+    if (!SheMayBlink(game_.screens().id())) return;
     int& blink = state_.blink;
     if (blink == -1) {
         state_.blink_shown = 0;
@@ -88,7 +88,7 @@ void PlayView::AnimateBlink() {
 }
 
 void PlayView::DrawPot() const {
-    const Pantry& pot = game_.kitchen().selection;
+    const Pantry& pot = game_.world().kitchen.selection;
     int pulse = frame_counter_ % kPotPulseFrames;
     if (pulse >= kPotPulseFrames / 2) pulse = kPotPulseFrames - pulse;
     for (std::size_t i = 0; i < pot.size(); ++i) {
@@ -99,7 +99,7 @@ void PlayView::DrawPot() const {
         const int y = kPotTop + kPotLineHeight * (row / 2);
         const int board_x = x - kPotBoardInset, board_y = y - kPotBoardInset;
         graphics().DrawTexture(board_x, board_y, &textures().item_board3);
-        if (row == game_.pot_row_under_pointer()) {
+        if (row == game_.screens().play().pot_row_under_pointer) {
             DTexture& on = textures().item_board3_on;
             DEffect glow = play_draw::PictureEffect(board_x, board_y,
                                                     static_cast<std::uint8_t>(255 - 7 * pulse));
@@ -113,13 +113,14 @@ void PlayView::DrawPot() const {
         std::snprintf(grams, sizeof grams, "%d g", static_cast<int>(unit_weight * food->amount));
         // The name keeps clear of the weight that ends its row. The board is one line high:
         // a second line would lie on its edges, so a long name is cut short there.
-        const int room =
-            kPotWeightRight - graphics().TextWidth(grams, &game_.small_font()) - kPotBoardInset;
+        const int room = kPotWeightRight -
+                         graphics().TextWidth(grams, &game_.stage().small_font()) - kPotBoardInset;
         graphics().DrawText(
             x, y,
-            play_draw::FitOnOneLine(graphics(), food->name, room, &game_.small_font()).c_str(),
-            play_draw::kMessageColor, &game_.small_font(), play_draw::kLineFormat);
+            play_draw::FitOnOneLine(graphics(), food->name, room, &game_.stage().small_font())
+                .c_str(),
+            play_draw::kMessageColor, &game_.stage().small_font(), play_draw::kLineFormat);
         graphics().DrawText(x + kPotWeightRight, y, grams, play_draw::kMessageColor,
-                            &game_.small_font(), play_draw::kRightFormat);
+                            &game_.stage().small_font(), play_draw::kRightFormat);
     }
 }

@@ -7,7 +7,7 @@
 namespace {
 
 void Announce(CVemuComp& game, const ClockEvents& events) {
-    if (events.rooster) game.Sound(kSoundRooster).Play(0, 0);
+    if (events.rooster) game.stage().Sound(kSoundRooster).Play(0, 0);
 }
 
 }  // namespace

@@ -189,14 +189,13 @@ bool Stage::LoadTextures() {
     return ok;
 }
 
-bool Stage::LoadSoundEffects() {
+void Stage::LoadSoundEffects() {
     for (const EffectFile& named : kEffectFiles) {
         DWave& wave = named.effect == kSwitchSound
                           ? sounds_.switch_sound
                           : sounds_.effects[static_cast<std::size_t>(named.effect)];
         wave.Load(named.file);
     }
-    return true;
 }
 
 bool Stage::PlayBgm(WaitHandle* handle, int id) {

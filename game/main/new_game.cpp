@@ -1,4 +1,5 @@
 #include "engine/framework/game_mediator.h"
+#include "events/story.h"
 #include "game/economy/item_table.h"
 #include "game/economy/owned_items.h"
 #include "game/food/food_def.h"
@@ -19,8 +20,6 @@ void CVemuComp::NewGameReset() {
     s.first = 1;
     world_.kitchen.UsePlayerPantry();
     s.new_day = 1;
-    shown_cooking_method_ = 0;
-    pot_row_under_pointer_ = -1;
 
     std::array<CIconEvent, 3>& icons = stage_.icon_buttons();
     for (std::size_t i = 0; i < icons.size(); ++i)
@@ -87,7 +86,7 @@ void CVemuComp::ClearGameState() {
 void CVemuComp::PrepareNewGame() {
     world_.kitchen.UsePlayerPantry();
     ClearGameState();
-    ResetEventStates();
+    story_->Reset();
     // A pantry left from a contest that play never came back from goes too.
     world_.kitchen.contest_pantry.clear();
     NewGameReset();

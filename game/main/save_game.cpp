@@ -18,7 +18,7 @@ bool CVemuComp::LoadGame(int slot) {
     SaveGameParts parts = SavedParts();
     // A refused slot changes nothing, not even the music.
     if (!::LoadGame(slot, parts)) return false;
-    PlayBgm(nullptr, kMusicQuietShop);
+    stage_.PlayBgm(nullptr, kMusicQuietShop);
     world_.known_recipes = CountKnownRecipes(world_.book);
     std::array<CIconEvent, 3>& icons = stage_.icon_buttons();
     for (std::size_t i = 0; i < icons.size(); ++i)

@@ -4,29 +4,28 @@
 #include "game/main/vemu_comp.h"
 #include "game/screens/screen_table.h"
 
-int ScreenStack::Push(int id, int cursor) {
+void ScreenStack::Push(int id, int cursor) {
     stack_.push_back({id, cursor == -1 ? cursor_ : cursor});
-    const int opened = Open(id);
+    Open(id);
     cursor_ = 0;
-    return opened;
 }
 
 int ScreenStack::Pop() {
-    // The bottom screen has nothing to go back to: it stays open as it is.
     if (stack_.size() < 2) return 0;
     cursor_ = stack_.back().saved_cursor;
     stack_.pop_back();
-    return Open(stack_.back().id);
+    Open(stack_.back().id);
+    return 1;
 }
 
-int ScreenStack::Replace(int id) {
+void ScreenStack::Replace(int id) {
     // With nothing on the stack the screen becomes its only entry, so the open screen is always
     // the one on top.
     if (stack_.empty())
         stack_.push_back({id, cursor_});
     else
         stack_.back().id = id;
-    return Open(id);
+    Open(id);
 }
 
 void ScreenStack::Clear() {
@@ -36,7 +35,7 @@ void ScreenStack::Clear() {
     play_ = PlayScreenState{};
 }
 
-int ScreenStack::Open(int id) {
+void ScreenStack::Open(int id) {
     CVemuComp& game = game_;
     // A screen takes its number entry's answer in the frame it comes, before it opens another
     // screen; one still unread now was given to a screen that is gone, and nobody waits for it.
@@ -45,29 +44,28 @@ int ScreenStack::Open(int id) {
     id_ = id;
     game.StopSelect();
     const ScreenRow* row = FindScreenRow(id);
-    if (!row) return 1;
+    if (!row) return;
     std::string prompt = row->prompt ? row->prompt : "";
-    if (row->prepare && !row->prepare(game, prompt)) return 1;
+    if (row->prepare && !row->prepare(game, prompt)) return;
 
     CQZGameMediator& mediator = game.mediator();
     if (row->steps & kStopListWaiters) mediator.StopEventsWaitingOn(&handles_.list);
     if (row->steps & kStopMessageWaiters) mediator.StopEventsWaitingOn(&handles_.message);
     if (row->steps & kCloseMessage) mediator.StopEvent(&game.message_output());
-    if (row->show && !row->show(game)) return 1;
+    if (row->show && !row->show(game)) return;
 
     if (row->steps & kShowList) {
-        std::vector<MenuEntry>& entries = game.entries();
-        game.set_entry_count(row->rows ? row->rows(game, entries) : 0);
+        std::vector<MenuEntry>& entries = game.stage().entries();
+        game.stage().set_entry_count(row->rows ? row->rows(game, entries) : 0);
         if (!row->rows) entries.clear();
-        if (row->steps & kMouse) game.list_window().EnableMouse(true);
-        game.ShowChoiceList(entries.data(), game.entry_count());
+        if (row->steps & kMouse) game.stage().list_window().EnableMouse(true);
+        game.screens().ShowChoiceList(entries.data(), game.stage().entry_count());
     }
-    if (row->steps & kHideChoiceCursor) game.choice_window().SetCursorShown(false);
+    if (row->steps & kHideChoiceCursor) game.stage().choice_window().SetCursorShown(false);
     if (row->steps & kStartIcons)
-        for (CIconEvent& icon : game.icon_buttons()) icon.Start(nullptr);
+        for (CIconEvent& icon : game.stage().icon_buttons()) icon.Start(nullptr);
     if (!prompt.empty()) OpenPrompt(prompt.c_str());
-    if (row->steps & kAskYesNo) game.AskYesNo(&handles_.list);
-    return 1;
+    if (row->steps & kAskYesNo) game.stage().AskYesNo(&handles_.list);
 }
 
 void ScreenStack::Update() {
@@ -76,11 +74,20 @@ void ScreenStack::Update() {
 }
 
 void ScreenStack::OpenPrompt(const char* text) {
-    game_.ShowMessage(&handles_.message, text, false);
+    game_.stage().ShowMessage(&handles_.message, text, false);
 }
 
 void ScreenStack::OpenNotice(const char* text) {
     // The message screen goes back to the screen below once the player has read the notice.
     Replace(kScreenWaitForMessage);
-    game_.ShowMessage(&handles_.message, text, true);
+    game_.stage().ShowMessage(&handles_.message, text, true);
+}
+
+void ScreenStack::ShowNotice(const std::string& text) {
+    Push(kScreenWaitForMessage, -1);
+    game_.stage().ShowMessage(&handles_.message, text.c_str(), true);
+}
+
+void ScreenStack::ShowChoiceList(MenuEntry* entries, int count, DFont* font) {
+    game_.stage().ShowChoiceList(entries, count, cursor_, &handles_.list, font);
 }

@@ -2,6 +2,7 @@
 // a screen runs its row of the screen table; each frame runs the top screen's update.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "engine/framework/wait_handle.h"
@@ -9,6 +10,8 @@
 #include "game/screens/play_screen_state.h"
 
 class CVemuComp;
+class DFont;
+struct MenuEntry;
 
 class ScreenStack {
 public:
@@ -25,10 +28,12 @@ public:
 
     // The cursor given is the one the screen below gets back when this one is popped; -1 keeps
     // the cursor it has now.
-    int Push(int id, int cursor = -1);
+    void Push(int id, int cursor = -1);
+    // 1 once the screen below is open again; 0 for the bottom screen, which has nothing to go
+    // back to and stays open as it is.
     int Pop();
-    int Replace(int id);
-    int Open(int id);
+    void Replace(int id);
+    void Open(int id);
     // Runs the update of the screen on top.
     void Update();
     // A new game starts with nothing on the stack.
@@ -38,12 +43,19 @@ public:
     void OpenNotice(const char* text);
     // The question above a list, left open while the list runs.
     void OpenPrompt(const char* text);
+    // A notice over the screen on top, on the message screen: that stops the list below, so the
+    // press that reads the notice decides no row, and pops itself once it is read.
+    void ShowNotice(const std::string& text);
+    // The screen's list in the font given, else in the message font; the row chosen is the
+    // cursor, and the list reports to the screens' list handle.
+    void ShowChoiceList(MenuEntry* entries, int count, DFont* font = nullptr);
 
     const std::vector<ScreenEntry>& entries() const { return stack_; }
     int id() const { return id_; }
     int cursor() const { return cursor_; }
     int& cursor() { return cursor_; }
     PlayScreenState& play() { return play_; }
+    const PlayScreenState& play() const { return play_; }
     Handles& handles() { return handles_; }
 
 private:

@@ -55,7 +55,7 @@ public:
 
     // --- media (media.cpp) ---
     bool LoadTextures();
-    bool LoadSoundEffects();
+    void LoadSoundEffects();
     bool PlayBgm(WaitHandle* handle, int id);
     DTexture* GetPortrait(int character, int expression) const;
     DWave& Sound(SoundEffect effect) { return sounds_.effects[effect]; }

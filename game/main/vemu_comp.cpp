@@ -78,13 +78,3 @@ void CVemuComp::OnLeave() {
 }
 
 void CVemuComp::OnReset() { mediator_->ChangeComponent(CTitleComp::kName, 2, 0); }
-
-void CVemuComp::BuildDishChoiceList(std::vector<MenuEntry>& entries) {
-    const int slot = world_.chosen_menu_slot;
-    const Menu& menu = world_.kitchen.menu;
-    const bool slot_held =
-        slot >= 0 && slot < static_cast<int>(menu.size()) && menu[static_cast<std::size_t>(slot)];
-    stage_.BuildDishChoiceList(entries,
-                               slot_held ? menu[static_cast<std::size_t>(slot)].get() : nullptr,
-                               world_.candidate_dish.get());
-}

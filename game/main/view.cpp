@@ -10,4 +10,4 @@ void PlayView::Animate() {
 
 CDirectGraphics& PlayView::graphics() const { return game_.graphics_device(); }
 
-SceneTextures& PlayView::textures() const { return game_.textures(); }
+SceneTextures& PlayView::textures() const { return game_.stage().textures(); }

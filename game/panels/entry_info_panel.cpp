@@ -13,7 +13,7 @@ using namespace economy_panels;
 }  // namespace
 
 void PlayView::DrawEntryInfo(const FoodDef& def) const {
-    const PanelText text{graphics(), &game_.panel_font(), &game_.small_font()};
+    const PanelText text{graphics(), &game_.stage().panel_font(), &game_.stage().small_font()};
     text.Line(kTitleX, kTitleY, def.name.c_str());
     text.Description(def.description.c_str());
     struct Row {

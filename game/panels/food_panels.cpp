@@ -82,23 +82,25 @@ constexpr int kLoopRestartY = kTickerTop + kLineHeight * kFirstLine + 2;
 }  // namespace
 
 void PlayView::DrawFoodInfo(const Food& food) const {
-    const int right = game_.screen_id() == kScreenCooking ? play_draw::kPanelRightBesideMethods
-                                                          : play_draw::kPanelRight;
-    const int drop = DrawFoodRows(graphics(), &game_.panel_font(), &game_.small_font(), right, food,
-                                  Tastiness(game_.state(), food), DishRating(game_.state(), food));
+    const int right = game_.screens().id() == kScreenCooking ? play_draw::kPanelRightBesideMethods
+                                                             : play_draw::kPanelRight;
+    const int drop =
+        DrawFoodRows(graphics(), &game_.stage().panel_font(), &game_.stage().small_font(), right,
+                     food, Tastiness(game_.state(), food), DishRating(game_.state(), food));
     const int y = kFirstRowY + drop + 4 * kRowPitch;
-    graphics().DrawText(kLabelX, y, "賞味期限残り", kMessageColor, &game_.panel_font(),
+    graphics().DrawText(kLabelX, y, "賞味期限残り", kMessageColor, &game_.stage().panel_font(),
                         play_draw::kLineFormat);
     if (food.days < kNeverSpoils)
-        play_draw::DrawValue(graphics(), kValueX, y, food.days, " 日", &game_.panel_font());
+        play_draw::DrawValue(graphics(), kValueX, y, food.days, " 日", &game_.stage().panel_font());
     else
-        graphics().DrawText(kValueX, y, "-", kMessageColor, &game_.panel_font(),
+        graphics().DrawText(kValueX, y, "-", kMessageColor, &game_.stage().panel_font(),
                             play_draw::kRightFormat);
 }
 
 void PlayView::DrawDishInfo(const Food& food) const {
-    DrawFoodRows(graphics(), &game_.panel_font(), &game_.small_font(), play_draw::kPanelRight, food,
-                 Tastiness(game_.state(), food), DishRating(game_.state(), food));
+    DrawFoodRows(graphics(), &game_.stage().panel_font(), &game_.stage().small_font(),
+                 play_draw::kPanelRight, food, Tastiness(game_.state(), food),
+                 DishRating(game_.state(), food));
     // A dish the ticker's step has not seen yet stands at its start.
     const bool seen = state_.ticker_dish == &food;
     const int frames = seen ? state_.ticker_shown_frames : 0;
@@ -172,8 +174,8 @@ int PlayView::DrawCompositionLines(int x, int y, int depth, const FoodNode& node
     // second line of the list, which it then takes like any other line.
     const int line_x = x + kLeafIndent + kDepthIndent * depth;
     const int room = play_draw::kPanelRight - line_x;
-    DFont* font = &game_.panel_font();
-    if (graphics().TextWidth(text, font) > room) font = &game_.small_font();
+    DFont* font = &game_.stage().panel_font();
+    if (graphics().TextWidth(text, font) > room) font = &game_.stage().small_font();
     std::size_t cut = graphics().LineBreakWithin(text, room, font);
     const std::uint32_t color = node.flag != 0 ? kMessageColor : play_draw::kGreyColor;
     --hide;

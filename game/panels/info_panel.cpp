@@ -27,8 +27,8 @@ T* At(const std::vector<T*>& list, int index) {
 
 // The list entry under the cursor, or null.
 const MenuEntry* EntryAtCursor(CVemuComp& game) {
-    const int cursor = game.screen_cursor();
-    const std::vector<MenuEntry>& entries = game.entries();
+    const int cursor = game.screens().cursor();
+    const std::vector<MenuEntry>& entries = game.stage().entries();
     if (cursor < 0 || cursor >= static_cast<int>(entries.size())) return nullptr;
     return &entries[static_cast<std::size_t>(cursor)];
 }
@@ -46,10 +46,10 @@ constexpr SkillRow kSkillRows[] = {
 }  // namespace
 
 PlayView::PanelContent PlayView::ShownInPanel() const {
-    const ScreenRow* row = FindScreenRow(game_.screen_id());
+    const ScreenRow* row = FindScreenRow(game_.screens().id());
     if (!row) return {};
     const MenuEntry* entry = EntryAtCursor(game_);
-    const int cursor = game_.screen_cursor();
+    const int cursor = game_.screens().cursor();
     auto food = [](PanelContent::Kind kind, const Food* shown) {
         return shown ? PanelContent{kind, shown} : PanelContent{};
     };
@@ -64,12 +64,12 @@ PlayView::PanelContent PlayView::ShownInPanel() const {
             return {};
         case ScreenPanel::kPantryFood:
             return food(PanelContent::kFood,
-                        entry ? At(game_.kitchen().pantry(), entry->value) : nullptr);
+                        entry ? At(game_.world().kitchen.pantry(), entry->value) : nullptr);
         case ScreenPanel::kIngredientEntry:
         case ScreenPanel::kRecipeEntry: {
             const int offset = row->panel == ScreenPanel::kRecipeEntry ? kPlainIngredientCount : 0;
             const Recipe* recipe =
-                cursor >= 0 ? At(game_.book().recipes, cursor + offset) : nullptr;
+                cursor >= 0 ? At(game_.world().book.recipes, cursor + offset) : nullptr;
             if (!recipe || !recipe->def || !recipe->def->known) return {};
             if (recipe->last_result) return food(PanelContent::kDish, recipe->last_result.get());
             return entry_of(recipe->def);
@@ -81,15 +81,15 @@ PlayView::PanelContent PlayView::ShownInPanel() const {
         case ScreenPanel::kOwnedItem:
             return item_of(entry ? game_.mediator().items().GetItemAt(entry->value) : nullptr);
         case ScreenPanel::kPawnItem:
-            return item_of(game_.shop_window().GetSelectedItem());
+            return item_of(game_.stage().shop_window().GetSelectedItem());
         case ScreenPanel::kFoodGoods:
-            return entry_of(At(game_.food_goods(game_.goods_in_use()), cursor));
+            return entry_of(At(game_.world().food_goods[game_.world().goods_in_use], cursor));
         case ScreenPanel::kToolGoods:
-            return item_of(At(game_.item_goods(game_.goods_in_use()), cursor));
+            return item_of(At(game_.world().item_goods[game_.world().goods_in_use], cursor));
         case ScreenPanel::kEquipment: {
             // The slot's worn item while a slot is chosen, then the bag's item under the cursor
             // (the take-off row has none).
-            if (game_.play_screens().equipment_phase == 0) {
+            if (game_.screens().play().equipment_phase == 0) {
                 const std::unique_ptr<CItem>* worn = EquipSlot(game_.state(), cursor);
                 return item_of(worn ? worn->get() : nullptr);
             }
@@ -100,13 +100,13 @@ PlayView::PanelContent PlayView::ShownInPanel() const {
         // The made dish itself goes into the pantry, which may merge it away; the candidate is
         // its own copy.
         case ScreenPanel::kCandidateDish:
-            return food(PanelContent::kDish, game_.candidate_dish().get());
+            return food(PanelContent::kDish, game_.world().candidate_dish.get());
         case ScreenPanel::kMenuDish:
-            return food(PanelContent::kDish, At(game_.kitchen().menu, cursor));
+            return food(PanelContent::kDish, At(game_.world().kitchen.menu, cursor));
         case ScreenPanel::kKeepWhichDish:
             return food(PanelContent::kDish,
-                        cursor == 0 ? At(game_.kitchen().menu, game_.chosen_menu_slot())
-                                    : static_cast<const Food*>(game_.candidate_dish().get()));
+                        cursor == 0 ? At(game_.world().kitchen.menu, game_.world().chosen_menu_slot)
+                                    : static_cast<const Food*>(game_.world().candidate_dish.get()));
     }
     return {};
 }
@@ -138,15 +138,15 @@ void PlayView::DrawInfoPanel() const {
 }
 
 void PlayView::DrawStatusPanel() const {
-    DFont* font = &game_.panel_font();
+    DFont* font = &game_.stage().panel_font();
     auto label = [&](int x, int y, const char* text) {
         graphics().DrawText(x, y, text, kMessageColor, font, play_draw::kLineFormat);
     };
     label(310, 165, "店舗レベル");
     play_draw::DrawValue(
         graphics(), 438, 165,
-        RestaurantRank(game_.state(), game_.kitchen(), DishScoreMeasure(game_.state())), nullptr,
-        font);
+        RestaurantRank(game_.state(), game_.world().kitchen, DishScoreMeasure(game_.state())),
+        nullptr, font);
     label(479, 165, "評判");
     play_draw::DrawValue(graphics(), 575, 165, static_cast<int>(game_.state().reputation), nullptr,
                          font);

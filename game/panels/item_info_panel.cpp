@@ -49,7 +49,7 @@ int TableValue(const CItem* item) {
 }  // namespace
 
 void PlayView::ItemInfoPanel(const CItem& item) const {
-    const PanelText text{graphics(), &game_.panel_font(), &game_.small_font()};
+    const PanelText text{graphics(), &game_.stage().panel_font(), &game_.stage().small_font()};
     const ItemRow* row = FindItemRow(item.GetName());
     text.Line(kTitleX, kTitleY, item.GetName());
     text.Description(row ? row->description : "");

@@ -11,6 +11,7 @@
 #include "game/rules/money.h"
 #include "game/rules/pantry.h"
 #include "game/screens/economy_lists.h"
+#include "game/screens/list_input.h"
 #include "game/screens/screen_input.h"
 #include "game/screens/screen_row.h"
 
@@ -39,15 +40,15 @@ struct QuantityShop {
 };
 
 Goods FoodGoods(CVemuComp& game, const MenuEntry& row) {
-    const std::vector<FoodDef*>& goods = game.food_goods(game.goods_in_use());
+    const std::vector<FoodDef*>& goods = game.world().food_goods[game.world().goods_in_use];
     if (row.value < 0 || row.value >= static_cast<int>(goods.size())) return {};
     const FoodDef* def = goods[static_cast<std::size_t>(row.value)];
     return {def->name.c_str(), def->price};
 }
 
 void DeliverFood(CVemuComp& game, const MenuEntry& row, int quantity) {
-    AddFood(game.kitchen(),
-            game.food_goods(game.goods_in_use())[static_cast<std::size_t>(row.value)],
+    AddFood(game.world().kitchen,
+            game.world().food_goods[game.world().goods_in_use][static_cast<std::size_t>(row.value)],
             static_cast<float>(quantity));
 }
 
@@ -71,39 +72,39 @@ void Buy(CVemuComp& game, const QuantityShop& shop, int quantity) {
     const Goods goods = row ? shop.goods(game, *row) : Goods{};
     if (quantity <= 0 || !goods.name) {
         // Nothing bought: the goods again, rebuilt.
-        game.ReplaceScreen(game.screen_id());
+        game.screens().Replace(game.screens().id());
         return;
     }
-    game.Sound(kSoundBuy).Play(0, 0);
+    game.stage().Sound(kSoundBuy).Play(0, 0);
     AddMoney(game.state(), game.mediator().values(), -goods.price * quantity);
     shop.deliver(game, *row, quantity);
     char text[160];
     std::snprintf(text, sizeof text, "『%s』を %d ヶ買いました", goods.name, quantity);
-    game.PushScreen(kScreenWaitForMessage);
-    game.ShowMessage(&game.handles().message, text, true);
+    game.screens().Push(kScreenWaitForMessage);
+    game.stage().ShowMessage(&game.screens().handles().message, text, true);
 }
 
 void AskQuantity(CVemuComp& game, const QuantityShop& shop) {
-    const int top = game.list_window().GetTop();
+    const int top = game.stage().list_window().GetTop();
     // The list again, rebuilt on the same row: the money may have changed what is grey.
-    game.ReplaceScreen(game.screen_id());
+    game.screens().Replace(game.screens().id());
     const MenuEntry* row = RowAtCursor(game);
     const Goods goods = row ? shop.goods(game, *row) : Goods{};
     if (!goods.name) return;
     const int money = game.state().money;
     if (goods.price > money) {
-        game.ShowMessage(&game.handles().message, "お金が足りません", false);
+        game.stage().ShowMessage(&game.screens().handles().message, "お金が足りません", false);
         return;
     }
-    game.list_window().Stop();
-    const int shown_row = game.screen_cursor() - (shop.entry_beside_shown_row ? top : 0);
-    CInputNumberEvent& entry = game.number_entry();
+    game.stage().list_window().Stop();
+    const int shown_row = game.screens().cursor() - (shop.entry_beside_shown_row ? top : 0);
+    CInputNumberEvent& entry = game.stage().number_entry();
     entry.SetTotal(goods.price, 1.0f, "クル");
     entry.Setup(shop.entry_x, kEntryTop + kRowPitch * shown_row, 0);
     // Goods given away still sell no more than the money would buy at one each.
     entry.SetRange(money / std::max(goods.price, 1), 0);
     entry.Start(&QuantityHandle(game));
-    game.ShowMessage(&game.handles().message, "いくつ買いますか？", false);
+    game.stage().ShowMessage(&game.screens().handles().message, "いくつ買いますか？", false);
 }
 
 void RunQuantityShop(CVemuComp& game, const QuantityShop& shop) {
@@ -111,20 +112,20 @@ void RunQuantityShop(CVemuComp& game, const QuantityShop& shop) {
     if (quantity.state == WaitHandle::kWaiting) return;
     if (quantity.IsDone()) {
         quantity.Reset();
-        Buy(game, shop, game.number_entry().GetValue());
+        Buy(game, shop, game.stage().number_entry().GetValue());
         return;
     }
-    game.RecallListCursor(&game.list_window());
+    game.stage().RecallListCursor(&game.stage().list_window());
     // A grey row is one beyond the money: the player who decides it is told so.
-    if (game.list_window().DecideRefused())
-        game.ShowMessage(&game.handles().message, "お金が足りません", false);
-    if (game.ListCancelled()) {
-        if (shop.cancel_rewinds_list) game.list_window().SetTop(0);
-        game.list_window().Stop();
-        game.PopScreen();
+    if (game.stage().list_window().DecideRefused())
+        game.stage().ShowMessage(&game.screens().handles().message, "お金が足りません", false);
+    if (ListCancelled(game)) {
+        if (shop.cancel_rewinds_list) game.stage().list_window().SetTop(0);
+        game.stage().list_window().Stop();
+        game.screens().Pop();
         return;
     }
-    if (game.handles().list.IsDone()) AskQuantity(game, shop);
+    if (game.screens().handles().list.IsDone()) AskQuantity(game, shop);
 }
 
 void FoodShopScreen(CVemuComp& game) { RunQuantityShop(game, kFoodShop); }

@@ -60,46 +60,47 @@ int PotRowAt(int count, int x, int y) {
 }  // namespace
 
 void OpenMethodWindow(CVemuComp& game, MenuEntry* entries, int count) {
-    game.choice_window().Stop();
-    game.choice_window().SetItems(entries, count, &game.play_screens().method_cursor, kMethodRows);
-    game.choice_window().SetPosition(kMethodX, kMethodY);
-    game.choice_window().Start(&game.play_screens().method_handle);
+    game.stage().choice_window().Stop();
+    game.stage().choice_window().SetItems(entries, count, &game.screens().play().method_cursor,
+                                          kMethodRows);
+    game.stage().choice_window().SetPosition(kMethodX, kMethodY);
+    game.stage().choice_window().Start(&game.screens().play().method_handle);
 }
 
 namespace {
 
 void ReturnPotItem(CVemuComp& game, int index) {
-    if (index < 0 || index >= static_cast<int>(game.kitchen().selection.size())) return;
-    const Food& food = *game.kitchen().selection[static_cast<std::size_t>(index)];
+    if (index < 0 || index >= static_cast<int>(game.world().kitchen.selection.size())) return;
+    const Food& food = *game.world().kitchen.selection[static_cast<std::size_t>(index)];
     const float amount = OneUnit(food);
-    StoreFood(game.kitchen(), std::make_unique<Food>(food, amount), amount);
-    TakeOneFromSelection(game.kitchen(), index);
-    UpdateMenuAvailability(game.state(), game.kitchen());
+    StoreFood(game.world().kitchen, std::make_unique<Food>(food, amount), amount);
+    TakeOneFromSelection(game.world().kitchen, index);
+    UpdateMenuAvailability(game.state(), game.world().kitchen);
 }
 
 void StartCooking(CVemuComp& game, int method);
 
 void CookingScreen(CVemuComp& game) {
-    PlayScreenState& play = game.play_screens();
-    game.set_pot_row_under_pointer(PotRowAt(static_cast<int>(game.kitchen().selection.size()),
-                                            game.mouse().x, game.mouse().y));
+    PlayScreenState& play = game.screens().play();
+    game.screens().play().pot_row_under_pointer = PotRowAt(
+        static_cast<int>(game.world().kitchen.selection.size()), game.mouse().x, game.mouse().y);
 
     if (play.cooking_phase == 1) {
-        if (game.ButtonPressed(kButtonCancel) || game.ButtonPressed(kButtonLeft) ||
+        if (ButtonPressed(game, kButtonCancel) || ButtonPressed(game, kButtonLeft) ||
             game.mouse().GetButton(kRightMouse) == 1) {
             play.cooking_phase = 0;
-            game.list_window().SetCursorShown(true);
-            game.sounds().switch_sound.Play(0, 0);
-            game.ReplaceScreen(kScreenCooking);
+            game.stage().list_window().SetCursorShown(true);
+            game.stage().sounds().switch_sound.Play(0, 0);
+            game.screens().Replace(kScreenCooking);
             return;
         }
         if (!play.method_handle.IsDone()) return;
         const int row = play.method_cursor;
-        if (row < 0 || row >= static_cast<int>(game.second_entries().size())) return;
-        for (CIconEvent& icon : game.icon_buttons()) icon.Stop();
-        game.list_window().SetCursorShown(true);
+        if (row < 0 || row >= static_cast<int>(game.stage().second_entries().size())) return;
+        for (CIconEvent& icon : game.stage().icon_buttons()) icon.Stop();
+        game.stage().list_window().SetCursorShown(true);
         play.cooking_phase = 0;
-        const int method = game.second_entries()[static_cast<std::size_t>(row)].value;
+        const int method = game.stage().second_entries()[static_cast<std::size_t>(row)].value;
         if (method == kMethodDiscard)
             game.StartStoryEvent(StoryEvent::kDiscardIngredients);
         else
@@ -107,55 +108,57 @@ void CookingScreen(CVemuComp& game) {
         return;
     }
 
-    game.RecallListCursor(&game.list_window());
+    game.stage().RecallListCursor(&game.stage().list_window());
     if (ApplySortIcons(game)) return;
     const int cancel_held =
         std::max(game.input().GetCount(kButtonCancel), game.mouse().GetButton(kRightMouse));
-    if (game.ListCancelled() || Repeats(cancel_held)) {
-        if (game.kitchen().selection.empty()) {
-            game.list_window().Stop();
-            game.choice_window().Stop();
-            for (CIconEvent& icon : game.icon_buttons()) icon.Stop();
-            game.PopScreen();
+    if (ListCancelled(game) || Repeats(cancel_held)) {
+        if (game.world().kitchen.selection.empty()) {
+            game.stage().list_window().Stop();
+            game.stage().choice_window().Stop();
+            for (CIconEvent& icon : game.stage().icon_buttons()) icon.Stop();
+            game.screens().Pop();
             return;
         }
-        game.sounds().effects[kSoundSelectOff].Play(0, 0);
-        ReturnPotItem(game, static_cast<int>(game.kitchen().selection.size()) - 1);
-        game.ReplaceScreen(kScreenCooking);
+        game.stage().sounds().effects[kSoundSelectOff].Play(0, 0);
+        ReturnPotItem(game, static_cast<int>(game.world().kitchen.selection.size()) - 1);
+        game.screens().Replace(kScreenCooking);
         return;
     }
     // Right steps over to the cooking methods beside the list; left or cancel steps back.
-    if (game.ButtonPressed(kButtonRight) && !game.kitchen().selection.empty()) {
-        game.sounds().switch_sound.Play(0, 0);
-        game.list_window().SetCursorShown(false);
+    if (ButtonPressed(game, kButtonRight) && !game.world().kitchen.selection.empty()) {
+        game.stage().sounds().switch_sound.Play(0, 0);
+        game.stage().list_window().SetCursorShown(false);
         play.method_cursor = 0;
         // Opened afresh, so a click on it while foods were still being chosen decides nothing.
-        OpenMethodWindow(game, game.second_entries().data(),
-                         static_cast<int>(game.second_entries().size()));
-        game.ShowMessage(&game.handles().message, "調理方法を選んでください", true);
+        OpenMethodWindow(game, game.stage().second_entries().data(),
+                         static_cast<int>(game.stage().second_entries().size()));
+        game.stage().ShowMessage(&game.screens().handles().message, "調理方法を選んでください",
+                                 true);
         play.cooking_phase = 1;
         return;
     }
-    if (game.handles().list.IsDone() && game.screens().cursor() >= 0 &&
-        game.screens().cursor() < game.entry_count()) {
-        const int index = game.entries()[static_cast<std::size_t>(game.screens().cursor())].value;
-        Pantry& pantry = game.kitchen().pantry();
+    if (game.screens().handles().list.IsDone() && game.screens().cursor() >= 0 &&
+        game.screens().cursor() < game.stage().entry_count()) {
+        const int index =
+            game.stage().entries()[static_cast<std::size_t>(game.screens().cursor())].value;
+        Pantry& pantry = game.world().kitchen.pantry();
         if (index >= 0 && index < static_cast<int>(pantry.size())) {
-            game.sounds().effects[kSoundSelectOn].Play(0, 0);
+            game.stage().sounds().effects[kSoundSelectOn].Play(0, 0);
             const Food& food = *pantry[static_cast<std::size_t>(index)];
             const float amount = OneUnit(food);
-            AddToSelection(game.kitchen(), std::make_unique<Food>(food, amount), amount);
-            TakeFromPantry(game.kitchen(), index, amount);
-            UpdateMenuAvailability(game.state(), game.kitchen());
+            AddToSelection(game.world().kitchen, std::make_unique<Food>(food, amount), amount);
+            TakeFromPantry(game.world().kitchen, index, amount);
+            UpdateMenuAvailability(game.state(), game.world().kitchen);
         }
-        game.ReplaceScreen(kScreenCooking);
+        game.screens().Replace(kScreenCooking);
         return;
     }
-    if (game.pot_row_under_pointer() >= 0 &&
-        (game.ButtonPressed(kButtonDecide) || game.mouse().GetButton(kLeftMouse) == 1)) {
-        game.sounds().effects[kSoundSelectOff].Play(0, 0);
-        ReturnPotItem(game, game.pot_row_under_pointer());
-        game.ReplaceScreen(kScreenCooking);
+    if (game.screens().play().pot_row_under_pointer >= 0 &&
+        (ButtonPressed(game, kButtonDecide) || game.mouse().GetButton(kLeftMouse) == 1)) {
+        game.stage().sounds().effects[kSoundSelectOff].Play(0, 0);
+        ReturnPotItem(game, game.screens().play().pot_row_under_pointer);
+        game.screens().Replace(kScreenCooking);
     }
 }
 
@@ -166,18 +169,18 @@ void StartCooking(CVemuComp& game, int method) {
                     method, world.kitchen.selection);
     if (!dish) return;
     OfferForMenu(game, *dish);
-    game.set_shown_cooking_method(method);
+    game.screens().play().shown_cooking_method = method;
     const int unit_weight = dish->def ? static_cast<int>(dish->def->unit_weight) : 0;
     PrepStep(game.state(), method, dish->amount, unit_weight);
     for (const MethodSound& sound : kMethodSounds)
-        if (sound.method == method) game.sounds().effects[sound.sound].Play(0, 0);
-    game.made_dish() = std::move(dish);
-    game.play_screens().cooking_frames = 0;
-    game.ReplaceScreen(kScreenCookingInProgress);
+        if (sound.method == method) game.stage().sounds().effects[sound.sound].Play(0, 0);
+    game.world().made_dish = std::move(dish);
+    game.screens().play().cooking_frames = 0;
+    game.screens().Replace(kScreenCookingInProgress);
 }
 
 void CookingInProgressScreen(CVemuComp& game) {
-    int& frames = game.play_screens().cooking_frames;
+    int& frames = game.screens().play().cooking_frames;
     ++frames;
     int& minutes = game.state().cooking_minutes;
     if (minutes > 0) {
@@ -186,14 +189,14 @@ void CookingInProgressScreen(CVemuComp& game) {
     }
     if (minutes > 0 || frames <= kCookingMinFrames) return;
     frames = 0;
-    game.set_shown_cooking_method(0);
-    game.sounds().effects[kSoundChin].Play(0, 0);
-    game.ReplaceScreen(kScreenDishMade);
+    game.screens().play().shown_cooking_method = 0;
+    game.stage().sounds().effects[kSoundChin].Play(0, 0);
+    game.screens().Replace(kScreenDishMade);
 }
 
 // Nothing to cook with: the notice instead of the list.
 bool PrepareCooking(CVemuComp& game, std::string& /*prompt*/) {
-    if (game.kitchen().selection.empty() && game.kitchen().pantry().empty()) {
+    if (game.world().kitchen.selection.empty() && game.world().kitchen.pantry().empty()) {
         game.screens().OpenNotice("食材がありません");
         return false;
     }
@@ -204,15 +207,15 @@ bool PrepareCooking(CVemuComp& game, std::string& /*prompt*/) {
 // them.
 int BuildCookingRows(CVemuComp& game, std::vector<MenuEntry>& entries) {
     const int rows = BuildPantryRows(game, entries);
-    std::vector<MenuEntry>& methods = game.second_entries();
-    BuildMethodMenu(game.state(), game.mediator().items(), game.kitchen().selection, methods);
+    std::vector<MenuEntry>& methods = game.stage().second_entries();
+    BuildMethodMenu(game.state(), game.mediator().items(), game.world().kitchen.selection, methods);
     OpenMethodWindow(game, methods.data(), static_cast<int>(methods.size()));
     return rows;
 }
 
 bool ShowCookingInProgress(CVemuComp& game) {
-    game.list_window().Stop();
-    game.choice_window().Stop();
+    game.stage().list_window().Stop();
+    game.stage().choice_window().Stop();
     return true;
 }
 

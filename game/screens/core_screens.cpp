@@ -9,21 +9,21 @@
 namespace {
 
 void StartOfPlay(CVemuComp& game) {
-    game.PushScreen(kScreenMainCommands, -1);
+    game.screens().Push(kScreenMainCommands, -1);
     if (game.state().first) {
-        game.mediator().StopEventsWaitingOn(&game.handles().list);
+        game.mediator().StopEventsWaitingOn(&game.screens().handles().list);
         game.StartStoryEvent(StoryEvent::kMorning);
     }
 }
 
 void AfterDishMadeDone(CVemuComp& game) {
-    MarkMenuFoods(game.kitchen());
-    game.ReplaceScreen(kScreenCooking);
+    MarkMenuFoods(game.world().kitchen);
+    game.screens().Replace(kScreenCooking);
     game.ScheduleStoryIfTimePassed();
 }
 
 void WaitForMessage(CVemuComp& game) {
-    if (game.handles().message.IsDone()) game.PopScreen();
+    if (game.screens().handles().message.IsDone()) game.screens().Pop();
 }
 
 bool PrepareStory(CVemuComp& game, std::string& /*prompt*/) {
@@ -36,7 +36,7 @@ void RunStory(CVemuComp& game) { game.RunCurrentEvent(); }
 // The hall is a scene on the story screen, in the hall's place; when no scene can start now the
 // player stays where the hall was chosen.
 bool PrepareContestHall(CVemuComp& game, std::string& /*prompt*/) {
-    if (!game.StartStoryEvent(StoryEvent::kContestHall, true)) game.PopScreen();
+    if (!game.StartStoryEvent(StoryEvent::kContestHall, true)) game.screens().Pop();
     return false;
 }
 

@@ -32,44 +32,46 @@ constexpr std::size_t kIngredients = kPlainIngredientCount;
 }  // namespace
 
 int BuildIngredientDictionaryList(CVemuComp& game, std::vector<MenuEntry>& entries) {
-    return BuildBookRows(game.book(), 0, kIngredients, entries);
+    return BuildBookRows(game.world().book, 0, kIngredients, entries);
 }
 
 int BuildRecipeBookList(CVemuComp& game, std::vector<MenuEntry>& entries) {
-    return BuildBookRows(game.book(), kIngredients, game.book().recipes.size(), entries);
+    return BuildBookRows(game.world().book, kIngredients, game.world().book.recipes.size(),
+                         entries);
 }
 
 namespace {
 
 void RecipeBookScreen(CVemuComp& game) {
-    game.RecallListCursor(&game.list_window());
-    if (game.ListCancelled()) {
-        game.list_window().SetTop(0);
-        game.PopScreen();
+    game.stage().RecallListCursor(&game.stage().list_window());
+    if (ListCancelled(game)) {
+        game.stage().list_window().SetTop(0);
+        game.screens().Pop();
         return;
     }
-    if (!game.handles().list.IsDone() || game.screens().cursor() < 0 ||
-        game.screens().cursor() >= game.entry_count())
+    if (!game.screens().handles().list.IsDone() || game.screens().cursor() < 0 ||
+        game.screens().cursor() >= game.stage().entry_count())
         return;
     const std::size_t index = static_cast<std::size_t>(
-        game.entries()[static_cast<std::size_t>(game.screens().cursor())].value);
-    if (index >= game.book().recipes.size()) return;
-    const Recipe& recipe = *game.book().recipes[index];
+        game.stage().entries()[static_cast<std::size_t>(game.screens().cursor())].value);
+    if (index >= game.world().book.recipes.size()) return;
+    const Recipe& recipe = *game.world().book.recipes[index];
     if (!recipe.last_result) {
-        game.PushScreen(kScreenWaitForMessage);
-        game.ShowMessage(&game.handles().message, "この料理はメニューに加えられません", true);
+        game.screens().Push(kScreenWaitForMessage);
+        game.stage().ShowMessage(&game.screens().handles().message,
+                                 "この料理はメニューに加えられません", true);
         return;
     }
     OfferForMenu(game, *recipe.last_result);
-    game.PushScreen(kScreenAddToMenu);
+    game.screens().Push(kScreenAddToMenu);
 }
 
 // The prompt counts the recipes known against the recipes there are.
 bool PrepareRecipeBook(CVemuComp& game, std::string& prompt) {
     // A book of plain ingredients only has no recipes to count: 0 %, not a division.
     const long long recipes =
-        static_cast<long long>(game.book().recipes.size()) - kPlainIngredientCount;
-    const int known = game.known_recipes();
+        static_cast<long long>(game.world().book.recipes.size()) - kPlainIngredientCount;
+    const int known = game.world().known_recipes;
     const long long percent = recipes > 0 ? known * 100LL / recipes : 0;
     char text[96];
     std::snprintf(text, sizeof text, "現在のレシピ総数は %d\n達成率は %lld％ です", known, percent);

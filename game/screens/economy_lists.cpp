@@ -26,8 +26,8 @@ void SetGoodsRow(MenuEntry& entry, const char* name, int price, int money, int v
 }  // namespace
 
 int BuildFoodShopGoods(CVemuComp& game, std::vector<MenuEntry>& entries) {
-    const std::vector<FoodDef*>& goods = game.food_goods(game.goods_in_use());
-    CVemuComp::ResizeMenuEntries(entries, static_cast<int>(goods.size()));
+    const std::vector<FoodDef*>& goods = game.world().food_goods[game.world().goods_in_use];
+    Stage::ResizeMenuEntries(entries, static_cast<int>(goods.size()));
     for (std::size_t i = 0; i < goods.size(); ++i)
         SetGoodsRow(entries[i], goods[i]->name.c_str(), goods[i]->price, game.state().money,
                     static_cast<int>(i));
@@ -48,9 +48,9 @@ int BuildShareGoods(CVemuComp& game, std::vector<MenuEntry>& entries) {
 }
 
 int BuildMenuRows(CVemuComp& game, std::vector<MenuEntry>& entries) {
-    const Menu& menu = game.kitchen().menu;
+    const Menu& menu = game.world().kitchen.menu;
     const int rows = std::max(static_cast<int>(menu.size()), game.state().menu_max);
-    CVemuComp::ResizeMenuEntries(entries, rows);
+    Stage::ResizeMenuEntries(entries, rows);
     for (int i = 0; i < rows; ++i) {
         MenuEntry& entry = entries[static_cast<std::size_t>(i)];
         entry.value = i;

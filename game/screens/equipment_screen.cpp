@@ -8,6 +8,7 @@
 #include "game/economy/item_table.h"
 #include "game/economy/owned_items.h"
 #include "game/main/vemu_comp.h"
+#include "game/screens/list_input.h"
 #include "game/screens/play_lists.h"
 #include "game/screens/screen_row.h"
 
@@ -68,37 +69,39 @@ int BuildEquipmentCandidates(CItemBag& bag, int kind, std::vector<MenuEntry>& en
 namespace {
 
 void EquipmentScreen(CVemuComp& game) {
-    PlayScreenState& play = game.play_screens();
-    game.RecallListCursor(&game.list_window());
+    PlayScreenState& play = game.screens().play();
+    game.stage().RecallListCursor(&game.stage().list_window());
     if (play.equipment_phase == kChooseSlot) {
-        if (game.ListCancelled()) {
-            game.PopScreen();
+        if (ListCancelled(game)) {
+            game.screens().Pop();
             return;
         }
-        if (!game.handles().list.IsDone() || game.screens().cursor() < 0 ||
-            game.screens().cursor() >= game.entry_count())
+        if (!game.screens().handles().list.IsDone() || game.screens().cursor() < 0 ||
+            game.screens().cursor() >= game.stage().entry_count())
             return;
         play.equipment_slot = game.screens().cursor();
-        game.set_entry_count(BuildEquipmentCandidates(
-            game.mediator().items(), KindOfSlot(play.equipment_slot), game.entries()));
+        game.stage().set_entry_count(BuildEquipmentCandidates(
+            game.mediator().items(), KindOfSlot(play.equipment_slot), game.stage().entries()));
         game.screens().cursor() = 0;
-        game.ShowChoiceList(game.entries().data(), game.entry_count());
-        game.ShowMessage(&game.handles().message, "交換する装備品を選んでください", false);
+        game.screens().ShowChoiceList(game.stage().entries().data(), game.stage().entry_count());
+        game.stage().ShowMessage(&game.screens().handles().message,
+                                 "交換する装備品を選んでください", false);
         play.equipment_phase = kChooseItem;
         return;
     }
 
-    if (game.ListCancelled()) {
+    if (ListCancelled(game)) {
         play.equipment_phase = kChooseSlot;
         game.screens().cursor() = play.equipment_slot;
-        game.ReplaceScreen(kScreenEquipment);
+        game.screens().Replace(kScreenEquipment);
         return;
     }
-    if (!game.handles().list.IsDone() || game.screens().cursor() < 0 ||
-        game.screens().cursor() >= game.entry_count())
+    if (!game.screens().handles().list.IsDone() || game.screens().cursor() < 0 ||
+        game.screens().cursor() >= game.stage().entry_count())
         return;
     std::unique_ptr<CItem>* slot = EquipSlot(game.state(), play.equipment_slot);
-    const int value = game.entries()[static_cast<std::size_t>(game.screens().cursor())].value;
+    const int value =
+        game.stage().entries()[static_cast<std::size_t>(game.screens().cursor())].value;
     CItemBag& bag = game.mediator().items();
     if (slot && value == kTakeOff) {
         if (*slot) GiveItem(game.state(), game.mediator().items(), (*slot)->GetName(), 1);
@@ -113,7 +116,7 @@ void EquipmentScreen(CVemuComp& game) {
     }
     play.equipment_phase = kChooseSlot;
     game.screens().cursor() = play.equipment_slot;
-    game.ReplaceScreen(kScreenEquipment);
+    game.screens().Replace(kScreenEquipment);
 }
 
 }  // namespace

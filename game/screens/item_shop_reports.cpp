@@ -24,30 +24,30 @@ int ClampToInt(double value) {
 // The goods and the quantity of a deal once the shop window has ended; null while it runs, and
 // after a deal of nothing (the screen is popped then).
 CItem* FinishedDeal(CVemuComp& game, int& quantity) {
-    if (!game.handles().list.IsDone()) return nullptr;
-    CItem* item = game.shop_window().GetSelectedItem();
-    quantity = game.shop_window().GetResultQuantity();
+    if (!game.screens().handles().list.IsDone()) return nullptr;
+    CItem* item = game.stage().shop_window().GetSelectedItem();
+    quantity = game.stage().shop_window().GetResultQuantity();
     if (quantity > 0 && item) return item;
-    game.PopScreen();
+    game.screens().Pop();
     return nullptr;
 }
 
 void ToolShopScreen(CVemuComp& game) {
     // A grey row is one beyond the money: the player who decides it is told so.
-    if (game.shop_window().list().DecideRefused())
-        game.ShowMessage(&game.handles().message, "お金が足りません", false);
+    if (game.stage().shop_window().list().DecideRefused())
+        game.stage().ShowMessage(&game.screens().handles().message, "お金が足りません", false);
     int quantity = 0;
     CItem* item = FinishedDeal(game, quantity);
     if (!item) return;
-    game.sounds().effects[kSoundBuy].Play(0, 0);
+    game.stage().sounds().effects[kSoundBuy].Play(0, 0);
     AddMoney(game.state(), game.mediator().values(),
              ClampToInt(-static_cast<double>(item->price) * quantity));
     // The name first: giving the item may make the shop's record the bag's.
     char text[160];
     std::snprintf(text, sizeof text, "『%s』を %d ヶ買いました", item->GetName(), quantity);
     GiveItem(game.state(), game.mediator().items(), item->GetName(), quantity);
-    game.PushScreen(kScreenWaitForMessage);
-    game.ShowMessage(&game.handles().message, text, true);
+    game.screens().Push(kScreenWaitForMessage);
+    game.stage().ShowMessage(&game.screens().handles().message, text, true);
 }
 
 void PawnShopScreen(CVemuComp& game) {
@@ -59,21 +59,22 @@ void PawnShopScreen(CVemuComp& game) {
     const double proceeds = std::trunc(static_cast<double>(item->price) * quantity * kSellFactor);
     // Only what actually leaves the bag is paid for.
     if (!RemoveOwnedItem(game.state(), game.mediator().items(), *item, quantity)) {
-        game.PopScreen();
+        game.screens().Pop();
         return;
     }
-    game.sounds().effects[kSoundBuy].Play(0, 0);
+    game.stage().sounds().effects[kSoundBuy].Play(0, 0);
     AddMoney(game.state(), game.mediator().values(), ClampToInt(proceeds));
-    game.PushScreen(kScreenWaitForMessage);
-    game.ShowMessage(&game.handles().message, text, true);
+    game.screens().Push(kScreenWaitForMessage);
+    game.stage().ShowMessage(&game.screens().handles().message, text, true);
 }
 
 constexpr int kShopRows = 8;
 
 bool ShowToolShop(CVemuComp& game) {
-    game.shop_window().BuildBuyList(false, 1.0f, &game.item_goods(game.goods_in_use()),
-                                    &game.screens().cursor(), kShopRows, game.state().money);
-    game.shop_window().Start(&game.handles().list);
+    game.stage().shop_window().BuildBuyList(
+        false, 1.0f, &game.world().item_goods[game.world().goods_in_use], &game.screens().cursor(),
+        kShopRows, game.state().money);
+    game.stage().shop_window().Start(&game.screens().handles().list);
     return true;
 }
 
@@ -85,9 +86,9 @@ bool PreparePawnShop(CVemuComp& game, std::string& /*prompt*/) {
 }
 
 bool ShowPawnShop(CVemuComp& game) {
-    game.shop_window().BuildSellList(static_cast<float>(kSellFactor), &game.screens().cursor(),
-                                     kShopRows);
-    game.shop_window().Start(&game.handles().list);
+    game.stage().shop_window().BuildSellList(static_cast<float>(kSellFactor),
+                                             &game.screens().cursor(), kShopRows);
+    game.stage().shop_window().Start(&game.screens().handles().list);
     return true;
 }
 

@@ -14,23 +14,23 @@ constexpr int kSortOrders = 3;
 
 }  // namespace
 
-bool CVemuComp::ButtonPressed(int button) const { return input_->GetCount(button) == 1; }
+bool ButtonPressed(CVemuComp& game, int button) { return game.input().GetCount(button) == 1; }
 
-bool CVemuComp::ListCancelled() const {
-    return ButtonPressed(kButtonCancel) || mouse_->GetButton(kRightMouse) == 1;
+bool ListCancelled(CVemuComp& game) {
+    return ButtonPressed(game, kButtonCancel) || game.mouse().GetButton(kRightMouse) == 1;
 }
 
 bool ListDecision(CVemuComp& game, int& value) {
-    game.RecallListCursor(&game.list_window());
-    if (game.ListCancelled()) {
-        game.PopScreen();
+    game.stage().RecallListCursor(&game.stage().list_window());
+    if (ListCancelled(game)) {
+        game.screens().Pop();
         return false;
     }
-    if (!game.handles().list.IsDone() || game.screens().cursor() < 0 ||
-        game.screens().cursor() >= game.entry_count() ||
-        game.screens().cursor() >= static_cast<int>(game.entries().size()))
+    if (!game.screens().handles().list.IsDone() || game.screens().cursor() < 0 ||
+        game.screens().cursor() >= game.stage().entry_count() ||
+        game.screens().cursor() >= static_cast<int>(game.stage().entries().size()))
         return false;
-    value = game.entries()[static_cast<std::size_t>(game.screens().cursor())].value;
+    value = game.stage().entries()[static_cast<std::size_t>(game.screens().cursor())].value;
     return true;
 }
 
@@ -38,21 +38,22 @@ bool ApplySortIcons(CVemuComp& game) {
     int& order = game.state().align_type;
     const int before = order;
     for (int i = 0; i < kSortOrders; ++i)
-        if (game.icon_buttons()[static_cast<std::size_t>(i)].IsPressed() && i != order) order = i;
+        if (game.stage().icon_buttons()[static_cast<std::size_t>(i)].IsPressed() && i != order)
+            order = i;
     // Button 6 steps through the orders, as clicking the icons in turn does.
-    if (game.ButtonPressed(kButton6)) {
-        game.sounds().switch_sound.Play(0, 0);
+    if (ButtonPressed(game, kButton6)) {
+        game.stage().sounds().switch_sound.Play(0, 0);
         order = (order + 1) % kSortOrders;
     }
     // A click on the icon already selected changes nothing, but it must not stay latched.
     for (int i = 0; i < kSortOrders; ++i)
-        game.icon_buttons()[static_cast<std::size_t>(i)].SetPressed(i == order);
+        game.stage().icon_buttons()[static_cast<std::size_t>(i)].SetPressed(i == order);
     if (order == before) return false;
-    game.ReplaceScreen(game.screen_id());
+    game.screens().Replace(game.screens().id());
     return true;
 }
 
 int BuildPantryRows(CVemuComp& game, std::vector<MenuEntry>& entries) {
-    BuildPantryList(game.kitchen(), game.state().align_type, entries);
+    BuildPantryList(game.world().kitchen, game.state().align_type, entries);
     return static_cast<int>(entries.size());
 }

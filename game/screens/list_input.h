@@ -9,6 +9,10 @@
 class CVemuComp;
 struct Food;
 
+// Virtual button 5 or the right button, pressed in this frame.
+bool ListCancelled(CVemuComp& game);
+// The virtual button pressed in this frame.
+bool ButtonPressed(CVemuComp& game, int button);
 // The list convention: cancel pops (false); once the list is decided, true with the value of the
 // row.
 bool ListDecision(CVemuComp& game, int& value);
@@ -18,5 +22,7 @@ bool ApplySortIcons(CVemuComp& game);
 void OfferForMenu(CVemuComp& game, const Food& food);
 // The method window: the choice window beside the pot, on its own cursor and handle.
 void OpenMethodWindow(CVemuComp& game, MenuEntry* entries, int count);
+// The dish in the chosen menu slot and the candidate that would replace it.
+void BuildDishChoiceList(CVemuComp& game, std::vector<MenuEntry>& entries);
 // The pantry's foods in the order the player sorts them; the length of the list.
 int BuildPantryRows(CVemuComp& game, std::vector<MenuEntry>& entries);

@@ -95,33 +95,33 @@ namespace {
 // The status panel beside the commands reads the shop's status text, and the list starts at its
 // first row.
 bool PrepareMainCommands(CVemuComp& game, std::string& /*prompt*/) {
-    BuildShopStatusText(game.state(), game.kitchen(), DishScoreMeasure(game.state()));
-    game.list_window().SetTop(0);
+    BuildShopStatusText(game.state(), game.world().kitchen, DishScoreMeasure(game.state()));
+    game.stage().list_window().SetTop(0);
     return true;
 }
 
 void MainCommandsScreen(CVemuComp& game) {
-    game.RecallListCursor(&game.list_window());
-    if (!game.handles().list.IsDone()) return;
+    game.stage().RecallListCursor(&game.stage().list_window());
+    if (!game.screens().handles().list.IsDone()) return;
     switch (game.screens().cursor()) {
         case kCook:
-            game.PushScreen(kScreenCooking);
+            game.screens().Push(kScreenCooking);
             break;
         case kSell:
-            game.PushScreen(kScreenSelling);
+            game.screens().Push(kScreenSelling);
             break;
         case kMenu:
-            game.PushScreen(kScreenMenu);
+            game.screens().Push(kScreenMenu);
             break;
         case kRest:
-            game.PushScreen(kScreenResting);
+            game.screens().Push(kScreenResting);
             if (game.state().clock.hour >= kNightFromHour) game.StartStoryEvent(StoryEvent::kNight);
             break;
         case kGoOut:
-            game.PushScreen(kScreenDestinations);
+            game.screens().Push(kScreenDestinations);
             break;
         case kPlan:
-            game.PushScreen(kScreenGameMenu);
+            game.screens().Push(kScreenGameMenu);
             break;
         default:
             break;
@@ -132,13 +132,13 @@ void DestinationsScreen(CVemuComp& game) {
     int value = 0;
     if (!ListDecision(game, value)) return;
     if (value == kGoShopping)
-        game.PushScreen(kScreenShopList);
+        game.screens().Push(kScreenShopList);
     else if (value == kGoContest)
-        game.PushScreen(kScreenContestHall);
+        game.screens().Push(kScreenContestHall);
     else if (value == kGoArchitect)
         game.StartStoryEvent(StoryEvent::kExpandShop);
     else if (value >= kFirstOutingPlace)
-        game.PushScreen(kScreenOuting);
+        game.screens().Push(kScreenOuting);
 }
 
 void GameMenuScreen(CVemuComp& game) {
@@ -147,7 +147,7 @@ void GameMenuScreen(CVemuComp& game) {
     if (screen == kSaveRow)
         game.StartStoryEvent(StoryEvent::kSave);
     else
-        game.PushScreen(screen);
+        game.screens().Push(screen);
 }
 
 }  // namespace

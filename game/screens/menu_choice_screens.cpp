@@ -23,122 +23,132 @@ constexpr int kNo = 1;
 }  // namespace
 
 void OfferForMenu(CVemuComp& game, const Food& food) {
-    game.candidate_dish() = std::make_unique<MenuDish>(food, 1.0f);
-    game.candidate_dish()->servable = 1;
+    game.world().candidate_dish = std::make_unique<MenuDish>(food, 1.0f);
+    game.world().candidate_dish->servable = 1;
+}
+
+void BuildDishChoiceList(CVemuComp& game, std::vector<MenuEntry>& entries) {
+    const PlayWorld& world = game.world();
+    const int slot = world.chosen_menu_slot;
+    const Menu& menu = world.kitchen.menu;
+    game.stage().BuildDishChoiceList(
+        entries, HoldsDish(menu, slot) ? menu[static_cast<std::size_t>(slot)].get() : nullptr,
+        world.candidate_dish.get());
 }
 
 namespace {
 
 void MenuFullScreen(CVemuComp& game) {
-    game.RecallListCursor(&game.list_window());
-    if (!game.handles().list.IsDone()) return;
-    Menu& menu = game.kitchen().menu;
+    game.stage().RecallListCursor(&game.stage().list_window());
+    if (!game.screens().handles().list.IsDone()) return;
+    Menu& menu = game.world().kitchen.menu;
     if (game.screens().cursor() >= 0 && game.screens().cursor() < static_cast<int>(menu.size()))
         menu.erase(menu.begin() + game.screens().cursor());
-    UpdateMenuAvailability(game.state(), game.kitchen());
+    UpdateMenuAvailability(game.state(), game.world().kitchen);
     game.message_output().Stop();
-    game.PopScreen();
+    game.screens().Pop();
 }
 
 void KeepWhichDishScreen(CVemuComp& game) {
-    game.RecallListCursor(&game.list_window());
-    if (!game.handles().list.IsDone()) return;
+    game.stage().RecallListCursor(&game.stage().list_window());
+    if (!game.screens().handles().list.IsDone()) return;
     // The row chosen is the dish that goes.
-    if (game.screens().cursor() == kDropOld && game.candidate_dish()) {
-        Menu& menu = game.kitchen().menu;
-        if (HoldsDish(menu, game.chosen_menu_slot()))
-            menu[static_cast<std::size_t>(game.chosen_menu_slot())] =
-                std::move(game.candidate_dish());
+    if (game.screens().cursor() == kDropOld && game.world().candidate_dish) {
+        Menu& menu = game.world().kitchen.menu;
+        if (HoldsDish(menu, game.world().chosen_menu_slot))
+            menu[static_cast<std::size_t>(game.world().chosen_menu_slot)] =
+                std::move(game.world().candidate_dish);
         else
-            menu.push_back(std::move(game.candidate_dish()));
+            menu.push_back(std::move(game.world().candidate_dish));
     }
-    game.candidate_dish().reset();
-    UpdateMenuAvailability(game.state(), game.kitchen());
+    game.world().candidate_dish.reset();
+    UpdateMenuAvailability(game.state(), game.world().kitchen);
     // The slot has been dealt with: a later dish must not take it again.
-    game.set_chosen_menu_slot(-1);
+    game.world().chosen_menu_slot = -1;
     game.message_output().Stop();
-    game.PopScreen();
+    game.screens().Pop();
 }
 
 void AddDishToMenuScreen(CVemuComp& game) {
     int index = 0;
     if (!ListDecision(game, index)) return;
-    const Pantry& pantry = game.kitchen().pantry();
+    const Pantry& pantry = game.world().kitchen.pantry();
     if (index < 0 || index >= static_cast<int>(pantry.size())) return;
-    game.sounds().effects[kSoundSelectOn].Play(0, 0);
-    game.contest_dish().reset();
+    game.stage().sounds().effects[kSoundSelectOn].Play(0, 0);
+    game.world().contest_dish.reset();
     OfferForMenu(game, *pantry[static_cast<std::size_t>(index)]);
 
     // The dish of the chosen slot makes room, and the new dish takes its place there.
-    Menu& menu = game.kitchen().menu;
+    Menu& menu = game.world().kitchen.menu;
     int position = static_cast<int>(menu.size());
-    if (HoldsDish(menu, game.chosen_menu_slot())) {
-        position = game.chosen_menu_slot();
+    if (HoldsDish(menu, game.world().chosen_menu_slot)) {
+        position = game.world().chosen_menu_slot;
         menu.erase(menu.begin() + position);
     }
-    const int same = FindMenuSlotOfDef(game.kitchen(), *game.candidate_dish());
+    const int same = FindMenuSlotOfDef(game.world().kitchen, *game.world().candidate_dish);
     if (same >= 0) {
-        game.set_chosen_menu_slot(same);
-        game.ReplaceScreen(kScreenKeepWhichDish);
+        game.world().chosen_menu_slot = same;
+        game.screens().Replace(kScreenKeepWhichDish);
         return;
     }
-    menu.insert(menu.begin() + position, std::move(game.candidate_dish()));
-    game.set_chosen_menu_slot(-1);
-    UpdateMenuAvailability(game.state(), game.kitchen());
+    menu.insert(menu.begin() + position, std::move(game.world().candidate_dish));
+    game.world().chosen_menu_slot = -1;
+    UpdateMenuAvailability(game.state(), game.world().kitchen);
     if (static_cast<int>(menu.size()) > game.state().menu_max)
-        game.ReplaceScreen(kScreenMenuFull);
+        game.screens().Replace(kScreenMenuFull);
     else
-        game.PopScreen();
+        game.screens().Pop();
 }
 
 void ContestDishScreen(CVemuComp& game) {
-    PlayScreenState& play = game.play_screens();
+    PlayScreenState& play = game.screens().play();
     switch (play.contest_phase) {
         case kChoosing: {
-            game.RecallListCursor(&game.list_window());
+            game.stage().RecallListCursor(&game.stage().list_window());
             // Without a dish to choose the screen would hold the contest forever: the player
             // may leave it, with no dish handed in.
-            if (game.entry_count() == 0 && game.ListCancelled()) {
-                game.contest_dish().reset();
-                game.PopScreen();
+            if (game.stage().entry_count() == 0 && ListCancelled(game)) {
+                game.world().contest_dish.reset();
+                game.screens().Pop();
                 return;
             }
-            if (!game.handles().list.IsDone() || game.screens().cursor() < 0 ||
-                game.screens().cursor() >= game.entry_count())
+            if (!game.screens().handles().list.IsDone() || game.screens().cursor() < 0 ||
+                game.screens().cursor() >= game.stage().entry_count())
                 return;
             const int index =
-                game.entries()[static_cast<std::size_t>(game.screens().cursor())].value;
-            const Pantry& pantry = game.kitchen().pantry();
+                game.stage().entries()[static_cast<std::size_t>(game.screens().cursor())].value;
+            const Pantry& pantry = game.world().kitchen.pantry();
             if (index < 0 || index >= static_cast<int>(pantry.size())) return;
-            game.sounds().effects[kSoundSelectOn].Play(0, 0);
-            game.contest_dish() =
+            game.stage().sounds().effects[kSoundSelectOn].Play(0, 0);
+            game.world().contest_dish =
                 std::make_unique<Food>(*pantry[static_cast<std::size_t>(index)], 1.0f);
             play.contest_food = index;
-            game.ShowMessage(&game.handles().message, "この料理を提出しますか？", false);
+            game.stage().ShowMessage(&game.screens().handles().message, "この料理を提出しますか？",
+                                     false);
             play.contest_phase = kAsking;
             return;
         }
         case kAsking:
-            if (!game.handles().message.IsDone()) return;
-            game.set_choice_result(kNo);
-            game.AskYesNo(&game.handles().list);
+            if (!game.screens().handles().message.IsDone()) return;
+            game.stage().set_choice_result(kNo);
+            game.stage().AskYesNo(&game.screens().handles().list);
             play.contest_phase = kAnswering;
             return;
         default:
-            if (!game.handles().list.IsDone()) return;
+            if (!game.screens().handles().list.IsDone()) return;
             play.contest_phase = kChoosing;
-            if (game.choice_result() == kNo) {
-                game.ReplaceScreen(kScreenContestDish);
+            if (game.stage().choice_result() == kNo) {
+                game.screens().Replace(kScreenContestDish);
                 return;
             }
-            TakeFromPantry(game.kitchen(), play.contest_food, 1.0f);
-            game.PopScreen();
+            TakeFromPantry(game.world().kitchen, play.contest_food, 1.0f);
+            game.screens().Pop();
             return;
     }
 }
 
 int BuildKeepWhichDishList(CVemuComp& game, std::vector<MenuEntry>& entries) {
-    game.BuildDishChoiceList(entries);
+    BuildDishChoiceList(game, entries);
     return static_cast<int>(entries.size());
 }
 

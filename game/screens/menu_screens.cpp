@@ -12,6 +12,7 @@
 #include "game/rules/pantry.h"
 #include "game/rules/serving.h"
 #include "game/screens/economy_lists.h"
+#include "game/screens/list_input.h"
 #include "game/screens/screen_input.h"
 #include "game/screens/screen_row.h"
 
@@ -35,94 +36,96 @@ bool AnyIngredientNotMastered(const Food& dish) {
 
 void AfterDishMade(CVemuComp& game) {
     // Without a dish there is nothing to read first.
-    if (game.made_dish() && !game.handles().message.IsDone()) return;
+    if (game.world().made_dish && !game.screens().handles().message.IsDone()) return;
     // The pantry may merge the dish into a food it holds and delete it: nothing keeps it here.
-    if (game.made_dish()) StoreFood(game.kitchen(), std::move(game.made_dish()), 0.0f);
-    UpdateMenuAvailability(game.state(), game.kitchen());
-    game.ReplaceScreen(kScreenAfterDishMade);
-    if (!game.state().menu_offer_suppressed) game.PushScreen(kScreenAddToMenu);
+    if (game.world().made_dish)
+        StoreFood(game.world().kitchen, std::move(game.world().made_dish), 0.0f);
+    UpdateMenuAvailability(game.state(), game.world().kitchen);
+    game.screens().Replace(kScreenAfterDishMade);
+    if (!game.state().menu_offer_suppressed) game.screens().Push(kScreenAddToMenu);
 }
 
 void AddToMenuAnswer(CVemuComp& game) {
-    if (!game.handles().list.IsDone()) return;
-    if (game.choice_result() == 0 && game.candidate_dish()) {
-        const int same = FindMenuSlotOfDef(game.kitchen(), *game.candidate_dish());
+    if (!game.screens().handles().list.IsDone()) return;
+    if (game.stage().choice_result() == 0 && game.world().candidate_dish) {
+        const int same = FindMenuSlotOfDef(game.world().kitchen, *game.world().candidate_dish);
         if (same >= 0) {
-            game.set_chosen_menu_slot(same);
-            game.ReplaceScreen(kScreenKeepWhichDish);
+            game.world().chosen_menu_slot = same;
+            game.screens().Replace(kScreenKeepWhichDish);
             return;
         }
-        game.kitchen().menu.push_back(std::move(game.candidate_dish()));
-        UpdateMenuAvailability(game.state(), game.kitchen());
-        if (static_cast<int>(game.kitchen().menu.size()) > game.state().menu_max) {
-            game.ReplaceScreen(kScreenMenuFull);
+        game.world().kitchen.menu.push_back(std::move(game.world().candidate_dish));
+        UpdateMenuAvailability(game.state(), game.world().kitchen);
+        if (static_cast<int>(game.world().kitchen.menu.size()) > game.state().menu_max) {
+            game.screens().Replace(kScreenMenuFull);
             return;
         }
     } else {
-        game.candidate_dish().reset();
+        game.world().candidate_dish.reset();
     }
-    game.PopScreen();
+    game.screens().Pop();
 }
 
 // The dish in the place the player picked, or null for an empty place.
 MenuDish* PickedDish(CVemuComp& game) {
-    const Menu& menu = game.kitchen().menu;
-    const int slot = game.screen_cursor();
+    const Menu& menu = game.world().kitchen.menu;
+    const int slot = game.screens().cursor();
     if (slot < 0 || slot >= static_cast<int>(menu.size())) return nullptr;
     return menu[static_cast<std::size_t>(slot)].get();
 }
 
 void Notice(CVemuComp& game, const std::string& text) {
-    game.PushScreen(kScreenWaitForMessage);
-    game.ShowMessage(&game.handles().message, text.c_str(), true);
+    game.screens().Push(kScreenWaitForMessage);
+    game.stage().ShowMessage(&game.screens().handles().message, text.c_str(), true);
 }
 
 // One portion ahead, made as serving one makes it from its ingredients, the kitchen working
 // through all of it at once; the portion goes into the pantry ready to serve. Without what it
 // takes nothing is made and nothing taken.
 void CookAhead(CVemuComp& game, const MenuDish& dish) {
-    if (!MakePortion(game.state(), game.kitchen(), dish)) {
+    if (!MakePortion(game.state(), game.world().kitchen, dish)) {
         Notice(game, "材料が足りません");
         return;
     }
-    game.Sound(kSoundChin).Play(0, 0);
+    game.stage().Sound(kSoundChin).Play(0, 0);
     auto portion = std::make_unique<Food>(dish, 1.0f);
     PassMinutes(game, game.state().cooking_minutes);
     game.state().cooking_minutes = 0;
-    StoreFood(game.kitchen(), std::move(portion), 0.0f);
-    UpdateMenuAvailability(game.state(), game.kitchen());
+    StoreFood(game.world().kitchen, std::move(portion), 0.0f);
+    UpdateMenuAvailability(game.state(), game.world().kitchen);
     Notice(game, "『" + dish.name + "』を 1 ヶ作りました");
 }
 
 void AskRestock(CVemuComp& game, const MenuDish& dish) {
-    game.choice_window().Stop();
-    CInputNumberEvent& entry = game.number_entry();
+    game.stage().choice_window().Stop();
+    CInputNumberEvent& entry = game.stage().number_entry();
     entry.ClearTotal();
     entry.Setup(kRestockX, kRestockY, dish.restock);
     entry.SetRange(kRestockMax, 0);
-    entry.Start(&game.handles().restock);
-    game.ShowMessage(&game.handles().message, "毎朝いくつ分の材料を仕入れますか？", false);
+    entry.Start(&game.screens().handles().restock);
+    game.stage().ShowMessage(&game.screens().handles().message,
+                             "毎朝いくつ分の材料を仕入れますか？", false);
 }
 
 void CloseActions(CVemuComp& game) {
-    game.choice_window().Stop();
-    game.ReplaceScreen(kScreenMenu);
+    game.stage().choice_window().Stop();
+    game.screens().Replace(kScreenMenu);
 }
 
 void RunMenuAction(CVemuComp& game) {
-    if (game.ListCancelled()) {
-        game.sounds().switch_sound.Play(0, 0);
+    if (ListCancelled(game)) {
+        game.stage().sounds().switch_sound.Play(0, 0);
         CloseActions(game);
         return;
     }
-    if (!game.handles().list.IsDone()) return;
+    if (!game.screens().handles().list.IsDone()) return;
     MenuDish* dish = PickedDish(game);
-    const int action = game.choice_result();
+    const int action = game.stage().choice_result();
     if (action == kActionExchange) {
         // An empty place takes the new dish; a dish's place gives it up for the new one.
-        game.set_chosen_menu_slot(dish ? game.screen_cursor() : -1);
-        game.choice_window().Stop();
-        game.PushScreen(kScreenAddDishToMenu);
+        game.world().chosen_menu_slot = dish ? game.screens().cursor() : -1;
+        game.stage().choice_window().Stop();
+        game.screens().Push(kScreenAddDishToMenu);
         return;
     }
     // The other actions need a dish: on an empty place they close the window as cancel does.
@@ -132,17 +135,17 @@ void RunMenuAction(CVemuComp& game) {
     }
     switch (action) {
         case kActionCook:
-            game.choice_window().Stop();
+            game.stage().choice_window().Stop();
             CookAhead(game, *dish);
             return;
         case kActionRestock:
             AskRestock(game, *dish);
             return;
         case kActionDelete: {
-            game.Sound(kSoundSelectOff).Play(0, 0);
-            Menu& menu = game.kitchen().menu;
-            menu.erase(menu.begin() + game.screen_cursor());
-            UpdateMenuAvailability(game.state(), game.kitchen());
+            game.stage().Sound(kSoundSelectOff).Play(0, 0);
+            Menu& menu = game.world().kitchen.menu;
+            menu.erase(menu.begin() + game.screens().cursor());
+            UpdateMenuAvailability(game.state(), game.world().kitchen);
             CloseActions(game);
             return;
         }
@@ -153,7 +156,7 @@ void RunMenuAction(CVemuComp& game) {
 }
 
 void BuildActions(std::vector<MenuEntry>& entries) {
-    CVemuComp::ResizeMenuEntries(entries, kActionCount);
+    Stage::ResizeMenuEntries(entries, kActionCount);
     for (int i = 0; i < kActionCount; ++i) {
         entries[static_cast<std::size_t>(i)].label = kActionLabels[i];
         entries[static_cast<std::size_t>(i)].value = i;
@@ -161,44 +164,44 @@ void BuildActions(std::vector<MenuEntry>& entries) {
 }
 
 void MenuScreen(CVemuComp& game) {
-    WaitHandle& restock = game.handles().restock;
+    WaitHandle& restock = game.screens().handles().restock;
     if (restock.state == WaitHandle::kWaiting) return;
     if (restock.IsDone()) {
         restock.Reset();
         MenuDish* dish = PickedDish(game);
-        if (dish && !game.number_entry().IsCancelled()) {
-            dish->restock = game.number_entry().GetValue();
+        if (dish && !game.stage().number_entry().IsCancelled()) {
+            dish->restock = game.stage().number_entry().GetValue();
             const char* text = dish->restock == 0 ? "自動仕入れ設定を解除しました"
                                : AnyIngredientNotMastered(*dish)
                                    ? "自動仕入れを設定しましたが\n自動仕入れのできない材料が"
                                      "メニューに含まれています"
                                    : "自動仕入れを設定しました";
             // Read on its own screen: the menu list comes back once it is read.
-            game.ShowNotice(text);
+            game.screens().ShowNotice(text);
             return;
         }
         // The list again as the screen opens it, under its own prompt, not the entry's.
-        game.ReplaceScreen(kScreenMenu);
+        game.screens().Replace(kScreenMenu);
         return;
     }
-    if (game.window_kind() == kChoiceWindow) {
+    if (game.stage().window_kind() == kChoiceWindow) {
         RunMenuAction(game);
         return;
     }
-    game.RecallListCursor(&game.list_window());
-    if (game.ListCancelled()) {
-        game.PopScreen();
+    game.stage().RecallListCursor(&game.stage().list_window());
+    if (ListCancelled(game)) {
+        game.screens().Pop();
         return;
     }
-    if (!game.handles().list.IsDone()) return;
-    game.sounds().switch_sound.Play(0, 0);
-    BuildActions(game.second_entries());
-    game.set_choice_result(0);
-    game.set_window_kind(kChoiceWindow);
-    game.choice_window().SetItems(game.second_entries().data(), kActionCount,
-                                  game.choice_result_slot(), kActionCount);
-    game.choice_window().SetPosition(kActionX, kActionY);
-    game.choice_window().Start(&game.handles().list);
+    if (!game.screens().handles().list.IsDone()) return;
+    game.stage().sounds().switch_sound.Play(0, 0);
+    BuildActions(game.stage().second_entries());
+    game.stage().set_choice_result(0);
+    game.stage().set_window_kind(kChoiceWindow);
+    game.stage().choice_window().SetItems(game.stage().second_entries().data(), kActionCount,
+                                          game.stage().choice_result_slot(), kActionCount);
+    game.stage().choice_window().SetPosition(kActionX, kActionY);
+    game.stage().choice_window().Start(&game.screens().handles().list);
     game.screens().OpenPrompt("メニュー設定");
 }
 
@@ -220,18 +223,19 @@ std::string DishMadeNotice(const Food& dish) {
 }
 
 bool ShowDishMade(CVemuComp& game) {
-    if (const std::unique_ptr<Food>& dish = game.made_dish()) {
-        game.ShowMessage(&game.handles().message, DishMadeNotice(*dish).c_str(), true);
-        game.mediator().StopEventsWaitingOn(&game.handles().list);
-        DiscardSelection(game.kitchen());
+    if (const std::unique_ptr<Food>& dish = game.world().made_dish) {
+        game.stage().ShowMessage(&game.screens().handles().message, DishMadeNotice(*dish).c_str(),
+                                 true);
+        game.mediator().StopEventsWaitingOn(&game.screens().handles().list);
+        DiscardSelection(game.world().kitchen);
     }
     return false;
 }
 
 // An empty menu has nothing to show: the notice instead of the list.
 bool PrepareMenu(CVemuComp& game, std::string& /*prompt*/) {
-    UpdateMenuAvailability(game.state(), game.kitchen());
-    if (!game.kitchen().menu.empty()) return true;
+    UpdateMenuAvailability(game.state(), game.world().kitchen);
+    if (!game.world().kitchen.menu.empty()) return true;
     game.screens().OpenNotice("メニューがありません");
     return false;
 }

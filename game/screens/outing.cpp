@@ -10,6 +10,7 @@
 #include "game/main/vemu_comp.h"
 #include "game/rules/pantry.h"
 #include "game/rules/stamina.h"
+#include "game/screens/list_input.h"
 #include "game/screens/outing_finds.h"
 #include "game/screens/screen_row.h"
 
@@ -37,29 +38,29 @@ void OutingScreen(CVemuComp& game) {
     if (!IsShopOpen(game.state().clock)) {
         // Back from the destinations as well as from the outing.
         if (game.state().stamina > 0.0f) {
-            if (!game.handles().message.IsDone()) return;
-            game.PopScreen();
-            game.PopScreen();
-            game.ShowNotice("いま戻りました");
+            if (!game.screens().handles().message.IsDone()) return;
+            game.screens().Pop();
+            game.screens().Pop();
+            game.screens().ShowNotice("いま戻りました");
         } else {
-            game.PopScreen();
-            game.PopScreen();
+            game.screens().Pop();
+            game.screens().Pop();
             game.StartStoryEvent(StoryEvent::kWakeAfterCollapse);
         }
         return;
     }
-    if (game.ListCancelled() || game.ButtonPressed(kButtonDecide)) {
+    if (ListCancelled(game) || ButtonPressed(game, kButtonDecide)) {
         game.SetCloseWhenDone(false);
-        game.PopScreen();
+        game.screens().Pop();
         return;
     }
     ApplyFatigue(game.state(), kOutingLoad);
     if (const char* find = DrawFind()) {
-        game.sounds().effects[kSoundGet].Play(0, 0);
-        AddFood(game.kitchen(), FindFoodDef(find), 1.0f);
+        game.stage().sounds().effects[kSoundGet].Play(0, 0);
+        AddFood(game.world().kitchen, FindFoodDef(find), 1.0f);
         const std::string line = std::string(find) + "を手に入れました\n";
-        game.ShowOrAppendMessage(&game.handles().message, line.c_str(), CVemuComp::kMessageColor,
-                                 &game.message_font());
+        game.ShowOrAppendMessage(&game.screens().handles().message, line.c_str(),
+                                 Stage::kMessageColor, &game.stage().message_font());
     }
     PassMinutes(game, kMinutesPerFrame);
     game.ScheduleStoryIfTimePassed();

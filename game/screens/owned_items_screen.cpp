@@ -52,13 +52,13 @@ int BuildOwnedItemList(CVemuComp& game, std::vector<MenuEntry>& entries) {
 namespace {
 
 void OwnedItemsScreen(CVemuComp& game) {
-    game.RecallListCursor(&game.list_window());
+    game.stage().RecallListCursor(&game.stage().list_window());
     if (ApplySortIcons(game)) return;
     // The list only shows the items: deciding leaves it as cancelling does.
-    if (!game.ListCancelled() && !game.handles().list.IsDone()) return;
-    game.list_window().SetTop(0);
-    for (CIconEvent& icon : game.icon_buttons()) icon.Stop();
-    game.PopScreen();
+    if (!ListCancelled(game) && !game.screens().handles().list.IsDone()) return;
+    game.stage().list_window().SetTop(0);
+    for (CIconEvent& icon : game.stage().icon_buttons()) icon.Stop();
+    game.screens().Pop();
 }
 
 }  // namespace

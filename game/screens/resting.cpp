@@ -4,6 +4,7 @@
 #include "game/main/game_clock.h"
 #include "game/main/vemu_comp.h"
 #include "game/rules/stamina.h"
+#include "game/screens/list_input.h"
 #include "game/screens/screen_row.h"
 
 namespace {
@@ -15,8 +16,8 @@ constexpr int kMorning = 7, kLunch = 12, kDinner = 18;
 bool Crossed(int before, int after, int hour) { return before < hour && after >= hour; }
 
 void RestingScreen(CVemuComp& game) {
-    if (game.ListCancelled() || game.ButtonPressed(kButtonDecide)) {
-        game.PopScreen();
+    if (ListCancelled(game) || ButtonPressed(game, kButtonDecide)) {
+        game.screens().Pop();
         return;
     }
     RecoverStamina(game.state(), kRestTime);
@@ -29,15 +30,15 @@ void RestingScreen(CVemuComp& game) {
     // scene from then on) or a notice gone unread under the hour's text. At such an hour the
     // check waits, with its minutes still counted, for the next step of play that makes one.
     if (Crossed(before, after, kMorning)) {
-        game.PopScreen();
+        game.screens().Pop();
         game.screens().cursor() = 0;
         game.StartStoryEvent(StoryEvent::kMorningRoutine);
     } else if (Crossed(before, after, kLunch)) {
-        game.PopScreen();
-        game.ShowNotice("ランチタイムです");
+        game.screens().Pop();
+        game.screens().ShowNotice("ランチタイムです");
     } else if (Crossed(before, after, kDinner)) {
-        game.PopScreen();
-        game.ShowNotice("ディナータイムです");
+        game.screens().Pop();
+        game.screens().ShowNotice("ディナータイムです");
     } else {
         game.ScheduleStoryIfTimePassed();
     }

@@ -12,6 +12,7 @@
 #include "game/rules/serving.h"
 #include "game/rules/shop_rank.h"
 #include "game/rules/stamina.h"
+#include "game/screens/list_input.h"
 #include "game/screens/screen_input.h"
 #include "game/screens/screen_row.h"
 
@@ -27,40 +28,41 @@ constexpr int kHighlightFrames = 25;
 
 void SellingScreen(CVemuComp& game) {
     if (!IsShopOpen(game.state().clock)) {
-        game.set_shown_cooking_method(0);
-        if (game.handles().message.state != WaitHandle::kWaiting) {
-            game.PopScreen();
-            game.ShowNotice("閉店時間になりました");
+        game.screens().play().shown_cooking_method = 0;
+        if (game.screens().handles().message.state != WaitHandle::kWaiting) {
+            game.screens().Pop();
+            game.screens().ShowNotice("閉店時間になりました");
         }
         return;
     }
-    if (game.ListCancelled() || game.ButtonPressed(kButtonDecide)) {
-        game.PopScreen();
+    if (ListCancelled(game) || ButtonPressed(game, kButtonDecide)) {
+        game.screens().Pop();
         return;
     }
     ApplyFatigue(game.state(), kSellingFatigue);
 
-    Menu& menu = game.kitchen().menu;
-    if (game.state().cooking_minutes == 0 && !game.kitchen().pantry().empty() && !menu.empty()) {
+    Menu& menu = game.world().kitchen.menu;
+    if (game.state().cooking_minutes == 0 && !game.world().kitchen.pantry().empty() &&
+        !menu.empty()) {
         const int chance = CustomerChance(
             game.state(),
-            RestaurantRank(game.state(), game.kitchen(), DishScoreMeasure(game.state())));
+            RestaurantRank(game.state(), game.world().kitchen, DishScoreMeasure(game.state())));
         MenuDish& dish = *menu[static_cast<unsigned>(Rand()) % menu.size()];
         int sold = 0;
         while (dish.servable && Rand() % 100 < chance && Chance(DishAppeal(game.state(), dish))) {
             // A dish that could not be served after all is neither paid nor counted.
-            if (!ServeToCustomer(game.state(), game.kitchen(), dish)) break;
+            if (!ServeToCustomer(game.state(), game.world().kitchen, dish)) break;
             ++sold;
             if (sold >= Rand() % kOrderDie + 1) break;
         }
         if (sold > 0) {
-            game.Sound(kSoundGet).Play(0, 0);
+            game.stage().Sound(kSoundGet).Play(0, 0);
             const std::string told = BookSale(game.state(), game.mediator().values(), dish, sold,
                                               DishValueMeasure(game.state()));
-            game.set_shown_cooking_method(dish.method_code);
+            game.screens().play().shown_cooking_method = dish.method_code;
             game.SetCloseWhenDone(true);
-            game.ShowOrAppendMessage(&game.handles().message, told.c_str(),
-                                     CVemuComp::kMessageColor, &game.message_font());
+            game.ShowOrAppendMessage(&game.screens().handles().message, told.c_str(),
+                                     Stage::kMessageColor, &game.stage().message_font());
         }
     }
 
@@ -71,7 +73,7 @@ void SellingScreen(CVemuComp& game) {
         // still shows it.
         if (game.state().cooking_minutes < 0) {
             game.state().cooking_minutes = 0;
-            game.set_shown_cooking_method(0);
+            game.screens().play().shown_cooking_method = 0;
         }
     }
     for (const std::unique_ptr<MenuDish>& menu_dish : menu)
@@ -81,15 +83,15 @@ void SellingScreen(CVemuComp& game) {
 }
 
 bool PrepareSelling(CVemuComp& game, std::string& /*prompt*/) {
-    UpdateMenuAvailability(game.state(), game.kitchen());
+    UpdateMenuAvailability(game.state(), game.world().kitchen);
     return true;
 }
 
 // Without a dish to serve the shop does not open: a notice says why.
 bool ShowSelling(CVemuComp& game) {
-    if (game.kitchen().menu.empty())
+    if (game.world().kitchen.menu.empty())
         game.screens().OpenNotice("メニューがありません");
-    else if (!AnyServableDish(game.kitchen()))
+    else if (!AnyServableDish(game.world().kitchen))
         game.screens().OpenNotice("材料がなくなりました");
     return false;
 }

@@ -65,19 +65,19 @@ namespace {
 void SettingsScreen(CVemuComp& game) {
     int screen = 0;
     if (!ListDecision(game, screen)) return;
-    game.PushScreen(screen);
+    game.screens().Push(screen);
     // The list opens on what is set, so that the player sees it and a decide keeps it.
     if (screen == kScreenTextSpeed)
         game.screens().cursor() = RowOf(kTextSpeeds, game.state().text_speed);
     else if (screen == kScreenMusicVolume)
-        game.screens().cursor() = RowOf(kVolumes, game.music_volume());
+        game.screens().cursor() = RowOf(kVolumes, game.stage().music_volume());
     else if (screen == kScreenEffectVolume)
-        game.screens().cursor() = RowOf(kVolumes, game.effect_volume());
+        game.screens().cursor() = RowOf(kVolumes, game.stage().effect_volume());
 }
 
 void TextSpeedScreen(CVemuComp& game) {
     if (int speed = 0; ListDecision(game, speed)) {
-        game.PopScreen();
+        game.screens().Pop();
         game.state().text_speed = speed;
         game.SetTextSpeed(speed);
     }
@@ -85,16 +85,16 @@ void TextSpeedScreen(CVemuComp& game) {
 
 void MusicVolumeScreen(CVemuComp& game) {
     if (int volume = 0; ListDecision(game, volume)) {
-        game.PopScreen();
-        game.set_music_volume(volume);
+        game.screens().Pop();
+        game.stage().set_music_volume(volume);
         GetDirectShow()->SetVolume(static_cast<double>(volume));
     }
 }
 
 void EffectVolumeScreen(CVemuComp& game) {
     if (int volume = 0; ListDecision(game, volume)) {
-        game.PopScreen();
-        game.set_effect_volume(volume);
+        game.screens().Pop();
+        game.stage().set_effect_volume(volume);
         game.sound_device().SetVolume(volume);
     }
 }

@@ -6,6 +6,7 @@
 #include "game/food/food_def.h"
 #include "game/food/ingredient_names.h"
 #include "game/main/vemu_comp.h"
+#include "game/screens/list_input.h"
 #include "game/screens/screen_row.h"
 
 namespace {
@@ -39,40 +40,41 @@ bool ShowShopList(CVemuComp& game) {
         game.state().share_flags[0] ? kShopsWithoutExchange + 1 : kShopsWithoutExchange;
     const char* labels[kShopsWithoutExchange + 2] = {};
     std::copy(kShops, kShops + shops, labels);
-    game.StartSelect(&game.handles().list, CShopEvent::kListX, CShopEvent::kListY,
+    game.StartSelect(&game.screens().handles().list, CShopEvent::kListX, CShopEvent::kListY,
                      &game.screens().cursor(), labels, kShopRows);
     return true;
 }
 
 void ShopListScreen(CVemuComp& game) {
-    game.RecallListCursor(&game.select_window());
-    if (game.ListCancelled()) {
-        game.PopScreen();
+    game.stage().RecallListCursor(&game.select_window());
+    if (ListCancelled(game)) {
+        game.screens().Pop();
         return;
     }
-    if (!game.handles().list.IsDone()) return;
+    if (!game.screens().handles().list.IsDone()) return;
     const int row = game.screens().cursor();
     if (row >= 0 && row < static_cast<int>(kFoodShops.size())) {
         const FoodShopRow& shop = kFoodShops[static_cast<std::size_t>(row)];
         // What the shop stocks grows with what the player has mastered of its part of the
         // ingredient table.
-        std::vector<FoodDef*>& goods = game.food_goods(shop.goods_list);
+        std::vector<FoodDef*>& goods = game.world().food_goods[shop.goods_list];
         goods.clear();
         for (const char* name : ShopIngredientNames(shop.shop))
             if (FoodDef* def = FindFoodDef(name); def && def->mastered) goods.push_back(def);
-        game.set_goods_in_use(shop.goods_list);
-        game.PushScreen(kScreenFoodShop);
+        game.world().goods_in_use = shop.goods_list;
+        game.screens().Push(kScreenFoodShop);
     } else if (row == kToolShopRow) {
-        std::vector<CItem*>& goods = game.item_goods(kToolShopInUse);
+        std::vector<CItem*>& goods = game.world().item_goods[kToolShopInUse];
         goods.clear();
         for (int list : kToolShopLists)
-            goods.insert(goods.end(), game.item_goods(list).begin(), game.item_goods(list).end());
-        game.set_goods_in_use(kToolShopInUse);
-        game.PushScreen(kScreenToolShop);
+            goods.insert(goods.end(), game.world().item_goods[list].begin(),
+                         game.world().item_goods[list].end());
+        game.world().goods_in_use = kToolShopInUse;
+        game.screens().Push(kScreenToolShop);
     } else if (row == kPawnShopRow) {
-        game.PushScreen(kScreenPawnShop);
+        game.screens().Push(kScreenPawnShop);
     } else if (row == kStockExchangeRow) {
-        game.PushScreen(kScreenStockExchange);
+        game.screens().Push(kScreenStockExchange);
     }
 }
 

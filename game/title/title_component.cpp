@@ -51,7 +51,7 @@ void CTitleComp::Initialize() {
     list.SetHoverTexture(&menu_board_on_);
     list.SetSize(kMenuBoard.width, kMenuBoard.height);
     list.EnableMouse(true);
-    list.SetTextStyle(CVemuComp::kMessageColor, &font_);
+    list.SetTextStyle(Stage::kMessageColor, &font_);
     OnReset();
     logo_.LoadFromFile("dat\\title_logo.bmp", kCyanKey);
     state_ = kMainMenu;
@@ -125,7 +125,7 @@ void CTitleComp::ShowMainMenu() {
     list.SetNormalTexture(&menu_board_);
     list.SetHoverTexture(&menu_board_on_);
     list.SetSize(kMenuBoard.width, kMenuBoard.height);
-    list.SetTextStyle(CVemuComp::kMessageColor, &font_);
+    list.SetTextStyle(Stage::kMessageColor, &font_);
     StartSelect(&choice_, kMenuX, kMenuY, &cursor_, const_cast<const char**>(kMenuLabels), 0);
 }
 
@@ -139,7 +139,7 @@ void CTitleComp::ShowSlotList() {
     list.SetNormalTexture(&slot_board_);
     list.SetHoverTexture(&slot_board_on_);
     list.SetSize(kSlotBoard.width, kSlotBoard.height);
-    list.SetTextStyle(CVemuComp::kMessageColor, &slot_font_);
+    list.SetTextStyle(Stage::kMessageColor, &slot_font_);
     list.Start(&choice_);
 }
 
@@ -177,7 +177,7 @@ bool CTitleComp::StartNewGame() {
     CVemuComp* game = FindMainGame("a new game");
     if (!game) return false;
     StopMusic();
-    game->set_start_kit(1);
+    game->world().start_kit = 1;
     game->PrepareNewGame();
     HandOver();
     return true;
@@ -186,7 +186,7 @@ bool CTitleComp::StartNewGame() {
 bool CTitleComp::ContinueGame(int slot) {
     CVemuComp* game = FindMainGame("continuing");
     if (!game) return false;
-    game->set_start_kit(1);
+    game->world().start_kit = 1;
     game->PrepareNewGame();
     if (!game->LoadGame(slot)) {
         // Nothing half-loaded may be played: the title stays, with its music.

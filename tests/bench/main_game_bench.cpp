@@ -43,8 +43,8 @@ struct MainGameWorld {
     }
 
     void MakeItBusy() {
-        game.PushScreen(kScreenSelling);
-        game.set_shown_cooking_method(kMethodFry);
+        game.screens().Push(kScreenSelling);
+        game.screens().play().shown_cooking_method = kMethodFry;
         PlayState& s = game.state();
         s.stamina = 70.0f;
         s.clock.hour = 18;
@@ -52,7 +52,7 @@ struct MainGameWorld {
         s.money = s.shown_money = 123456789;
         s.menu_max = 8;
         s.cooking_minutes = 30;
-        Menu& menu = game.kitchen().menu;
+        Menu& menu = game.world().kitchen.menu;
         for (int i = 0; i < 8; ++i) {
             auto dish = std::make_unique<MenuDish>(*Food::FromDef(FindFoodDef("トマト")), 1.0f);
             dish->name = i % 2 ? "トマトとタマネギとキャベツの煮込み" : "焼きトマト";
@@ -61,16 +61,16 @@ struct MainGameWorld {
         }
         game.CQZNVLComponent::ShowMessage(&message,
                                           "いらっしゃいませ！\n本日のおすすめは焼きトマトです。",
-                                          0xFF523E14, &game.message_font());
-        game.ChangePortrait(nullptr, 1, kNormal);
+                                          0xFF523E14, &game.stage().message_font());
+        game.stage().ChangePortrait(nullptr, 1, kNormal);
         Rearm();
     }
     // What fades away is started again now and then, so every frame has it.
     void Rearm() {
-        game.kitchen().menu[2]->sale_highlight = 8;
-        game.ChangePortrait(nullptr, 1, kNormal);
+        game.world().kitchen.menu[2]->sale_highlight = 8;
+        game.stage().ChangePortrait(nullptr, 1, kNormal);
         portrait = WaitHandle{};
-        game.ChangePortrait(&portrait, 1, kSmile);
+        game.stage().ChangePortrait(&portrait, 1, kSmile);
     }
     void Frame(int n) {
         if (n % 16 == 0) Rearm();

@@ -48,7 +48,7 @@ protected:
     void ReadOn(int limit = 20000) {
         for (int frame = 0; frame < limit; ++frame) {
             Record();
-            if (game().screen_id() != kScreenStory || !play.ChoiceRows().empty()) return;
+            if (game().screens().id() != kScreenStory || !play.ChoiceRows().empty()) return;
             play.Press(kDecide);
         }
         ADD_FAILURE() << "still reading after " << limit << " presses\n" << play.Report();
@@ -77,7 +77,7 @@ protected:
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
 
-    void ClearPlayerPantry() { game().kitchen().player_pantry.clear(); }
+    void ClearPlayerPantry() { game().world().kitchen.player_pantry.clear(); }
     // A dish in the pantry in use whose taste makes its score what the test needs.
     Food* Dish(const char8_t* name, int taste, float amount = 1.0f) {
         Food* food = play.AddToPantry(name, amount);
@@ -87,7 +87,7 @@ protected:
 
     // Where the pantry in use holds that food (UTF-8), or -1.
     int PantryIndex(const char8_t* name) {
-        const Pantry& pantry = game().kitchen().pantry();
+        const Pantry& pantry = game().world().kitchen.pantry();
         const std::string wanted = play_test::Sjis(name);
         for (std::size_t index = 0; index < pantry.size(); ++index)
             if (pantry[index]->name == wanted) return static_cast<int>(index);
@@ -96,19 +96,19 @@ protected:
 
     // Decides the row of the open list that stands for that pantry index, as the player does.
     void DecidePantryRow(int pantry_index) {
-        const std::vector<MenuEntry>& rows = game().entries();
+        const std::vector<MenuEntry>& rows = game().stage().entries();
         int row = 0;
         while (row < static_cast<int>(rows.size()) &&
                rows[static_cast<std::size_t>(row)].value != pantry_index)
             ++row;
         ASSERT_LT(row, static_cast<int>(rows.size())) << play.Report();
-        game().set_screen_cursor(row);
+        game().screens().cursor() = row;
         play.Press(kDecide);
     }
 
     // The cooking screen: one unit of the food of that name into the pot.
     void PutInPot(const char8_t* name) {
-        ASSERT_EQ(game().screen_id(), kScreenCooking) << play.Report();
+        ASSERT_EQ(game().screens().id(), kScreenCooking) << play.Report();
         const int index = PantryIndex(name);
         ASSERT_GE(index, 0) << sjis::ToUtf8(play_test::Sjis(name));
         DecidePantryRow(index);

@@ -1,4 +1,5 @@
 // The hall's offer: who may enter, what it costs, and what a refusal leaves as it was.
+#include "events/story.h"
 #include "tests/contest/contest_fixture.h"
 
 namespace {
@@ -38,10 +39,10 @@ TEST_F(ContestTest, TheHallTakesTheFeeOnlyFromAPlayerWhoCanEnter) {
         EXPECT_EQ(play.state().money, c.money);
         EXPECT_EQ(play.state().expenses, expenses);
         EXPECT_EQ(play.state().contests_won, c.contests_won);
-        EXPECT_EQ(game().contest().running, 0);
+        EXPECT_EQ(game().world().contest.running, 0);
         // Back on the destinations, with nothing left running on the story screen.
-        EXPECT_EQ(game().screen_id(), kScreenDestinations);
-        EXPECT_FALSE(game().story_live());
+        EXPECT_EQ(game().screens().id(), kScreenDestinations);
+        EXPECT_FALSE(game().story().live());
         play.Press(kCancel);
     }
 }
@@ -54,17 +55,17 @@ TEST_F(ContestTest, OneAboveTheFeeEntersAndIsBookedAsAnExpense) {
     EXPECT_EQ(lines.back(),
               "今回はこちらで食材を用意します\n参加費用は 500 クルになりますが、\n参加しますか？");
     // The cursor starts on いいえ.
-    EXPECT_EQ(game().choice_result(), 1);
+    EXPECT_EQ(game().stage().choice_result(), 1);
     Answer(u8"はい");
     ReadOn();
     EXPECT_TRUE(
         SaidInOrder({"ではこちらへどうぞ",
                      "料理大会へようこそ\fここは究極の料理を追い求める料理人達が集う場です"}));
-    EXPECT_EQ(game().screen_id(), kScreenCooking);
+    EXPECT_EQ(game().screens().id(), kScreenCooking);
     EXPECT_EQ(play.state().money, 1);
     EXPECT_EQ(play.state().expenses, expenses + 500);
-    EXPECT_EQ(game().last_story_row(), StoryEvent::kContest);
-    EXPECT_EQ(game().contest().running, 1);
+    EXPECT_EQ(game().story().last_row(), StoryEvent::kContest);
+    EXPECT_EQ(game().world().contest.running, 1);
 }
 
 }  // namespace

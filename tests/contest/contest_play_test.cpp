@@ -18,15 +18,15 @@ constexpr int kNoTaste = 0;
 
 TEST_F(ContestTest, TheFirstContestFromTheHallToThePrize) {
     play.SetMoney(10000);
-    const PantryRows own = PantryRowsOf(game().kitchen().player_pantry);
+    const PantryRows own = PantryRowsOf(game().world().kitchen.player_pantry);
     EnterHall();
     ReadOn();
     Answer(u8"はい");
     ReadOn();
 
     // The contest's own pantry, and a cooking screen that offers no discard.
-    ASSERT_EQ(game().screen_id(), kScreenCooking) << play.Report();
-    Kitchen& kitchen = game().kitchen();
+    ASSERT_EQ(game().screens().id(), kScreenCooking) << play.Report();
+    Kitchen& kitchen = game().world().kitchen;
     EXPECT_EQ(kitchen.in_use, &kitchen.contest_pantry);
     ASSERT_EQ(kitchen.contest_pantry.size(), static_cast<std::size_t>(kContestIngredientCount));
     EXPECT_EQ(kitchen.contest_pantry.front()->name, "小麦粉");
@@ -34,8 +34,9 @@ TEST_F(ContestTest, TheFirstContestFromTheHallToThePrize) {
     EXPECT_EQ(play.state().menu_offer_suppressed, 1);
     play.Press(kDecide);  // one food into the pot
     play.Press(kRight);   // the methods
-    for (const MenuEntry& method : game().second_entries()) EXPECT_NE(method.label, "捨てる");
-    EXPECT_FALSE(game().second_entries().empty());
+    for (const MenuEntry& method : game().stage().second_entries())
+        EXPECT_NE(method.label, "捨てる");
+    EXPECT_FALSE(game().stage().second_entries().empty());
     play.Press(kLeft);
     play.Press(kCancel);  // the food back
 
@@ -47,12 +48,12 @@ TEST_F(ContestTest, TheFirstContestFromTheHallToThePrize) {
     ASSERT_TRUE(play.RunUntilScreen(kScreenDishMade)) << play.Report();
     EXPECT_EQ(play.Message(), Utf8(u8"『かに玉』が1ヶできました"));
     // Read, the dish is stored and no menu is offered: the cooking screen again.
-    for (int press = 0; press < 50 && game().screen_id() == kScreenDishMade; ++press)
+    for (int press = 0; press < 50 && game().screens().id() == kScreenDishMade; ++press)
         play.Press(kDecide);
     ASSERT_TRUE(play.RunUntilScreen(kScreenCooking)) << play.Report();
-    EXPECT_EQ(FindPantryFood(game().kitchen(), "カニ")->amount, 4.0f);
-    EXPECT_EQ(FindPantryFood(game().kitchen(), "卵")->amount, 4.0f);
-    ASSERT_NE(FindPantryFood(game().kitchen(), "かに玉"), nullptr);
+    EXPECT_EQ(FindPantryFood(game().world().kitchen, "カニ")->amount, 4.0f);
+    EXPECT_EQ(FindPantryFood(game().world().kitchen, "卵")->amount, 4.0f);
+    ASSERT_NE(FindPantryFood(game().world().kitchen, "かに玉"), nullptr);
     play.Press(kCancel);  // off the cooking screen
 
     // No: the cooking screen again. Yes: the dish screen.
@@ -67,11 +68,11 @@ TEST_F(ContestTest, TheFirstContestFromTheHallToThePrize) {
     HandIn(PantryIndex(u8"かに玉"));
     ReadOn();
 
-    ASSERT_TRUE(game().contest_dish());
-    EXPECT_EQ(game().contest_dish()->name, "かに玉");
+    ASSERT_TRUE(game().world().contest_dish);
+    EXPECT_EQ(game().world().contest_dish->name, "かに玉");
     // Every judge's bar is met by the dish itself, the outsider's raised one too.
     const int score = game().story().ContestDishScore();
-    EXPECT_GE(score, JudgeThreshold(kAntonio, game().contest().rival_score, nullptr));
+    EXPECT_GE(score, JudgeThreshold(kAntonio, game().world().contest.rival_score, nullptr));
     EXPECT_TRUE(SaidInOrder({
         "それでは審査を開始します\fミセス・クレアの料理は……",
         "ナポリ風オムレツです",
@@ -90,7 +91,7 @@ TEST_F(ContestTest, TheFirstContestFromTheHallToThePrize) {
         "ぜるば堂です！\nおめでとうございます",
         "勝者には賞品が送られます\n次の中からひとつ選んでください",
     }));
-    EXPECT_EQ(game().contest().votes, 3);
+    EXPECT_EQ(game().world().contest.votes, 3);
     EXPECT_EQ(play.ChoiceRows(), (std::vector<std::string>{Utf8(u8"5000 クル"), Utf8(u8"鉄のナベ"),
                                                            Utf8(u8"甘粉商事株")}));
     const int money = play.state().money;
@@ -102,12 +103,12 @@ TEST_F(ContestTest, TheFirstContestFromTheHallToThePrize) {
     EXPECT_EQ(play.state().contests_won, 1);
 
     // Back on the destinations with the player's own pantry as it was, and the story free.
-    EXPECT_EQ(game().screen_id(), kScreenDestinations);
+    EXPECT_EQ(game().screens().id(), kScreenDestinations);
     EXPECT_EQ(kitchen.in_use, &kitchen.player_pantry);
     EXPECT_EQ(PantryRowsOf(kitchen.player_pantry), own);
-    EXPECT_EQ(game().contest().running, 0);
+    EXPECT_EQ(game().world().contest.running, 0);
     EXPECT_EQ(play.state().menu_offer_suppressed, 0);
-    EXPECT_FALSE(game().story_live());
+    EXPECT_FALSE(game().story().live());
     EXPECT_TRUE(game().StartStoryEvent(StoryEvent::kContestHall));
 }
 
@@ -133,9 +134,9 @@ TEST_F(ContestTest, TheThemedContestVotesOnlyOnADishOfItsTheme) {
         "また次回お会いしましょう",
     }));
     EXPECT_FALSE(Said("さあそれでは、審査を開始します\n審査員の皆様、勝者はどちらでしょう！"));
-    EXPECT_EQ(game().contest().votes, 0);
+    EXPECT_EQ(game().world().contest.votes, 0);
     EXPECT_EQ(play.state().contests_won, 4);
-    ASSERT_EQ(game().screen_id(), kScreenDestinations);
+    ASSERT_EQ(game().screens().id(), kScreenDestinations);
     play.Press(kCancel);
 
     // The same contest with a 和食 dish: the vote is held, and the dish takes it.
@@ -143,7 +144,7 @@ TEST_F(ContestTest, TheThemedContestVotesOnlyOnADishOfItsTheme) {
     EnterAndHandIn(0);
     EXPECT_TRUE(SaidInOrder({"ぜるば堂です", "ぜるば堂に一票を投じよう", "ぜるば堂じゃ",
                              "ぜるば堂です！\nおめでとうございます"}));
-    EXPECT_EQ(game().contest().votes, 3);
+    EXPECT_EQ(game().world().contest.votes, 3);
 }
 
 TEST_F(ContestTest, TheLastContestWonAndLost) {
@@ -168,7 +169,7 @@ TEST_F(ContestTest, TheLastContestWonAndLost) {
                              "これからの時代は、お前さんが創っていくのだ"}));
     EXPECT_FALSE(Said("精進せいよ"));
     EXPECT_FALSE(Said("また次回お会いしましょう"));
-    ASSERT_EQ(game().screen_id(), kScreenDestinations);
+    ASSERT_EQ(game().screens().id(), kScreenDestinations);
     play.Press(kCancel);
 
     // Lost: the rival is named and the Taste King has the last word.
@@ -189,7 +190,7 @@ TEST_F(ContestTest, APrizeOfEveryAnswerGoesWhereItBelongs) {
             play.SetContestsWon(contest);
             const int money = play.state().money;
             const Food* food = prize.kind == PrizeKind::kFood
-                                   ? FindPantryFood(game().kitchen(), prize.name)
+                                   ? FindPantryFood(game().world().kitchen, prize.name)
                                    : nullptr;
             const float stored = food ? food->amount : 0.0f;
             const std::size_t bag = play.mediator().items().GetSize();
@@ -199,7 +200,7 @@ TEST_F(ContestTest, APrizeOfEveryAnswerGoesWhereItBelongs) {
             EXPECT_EQ(play.state().money - money,
                       prize.kind == PrizeKind::kMoney ? row.money_prize : 0);
             if (prize.kind == PrizeKind::kFood) {
-                const Food* after = FindPantryFood(game().kitchen(), prize.name);
+                const Food* after = FindPantryFood(game().world().kitchen, prize.name);
                 ASSERT_NE(after, nullptr);
                 EXPECT_EQ(after->amount, stored + kYearOfFood);
             }
@@ -207,7 +208,7 @@ TEST_F(ContestTest, APrizeOfEveryAnswerGoesWhereItBelongs) {
                       prize.kind == PrizeKind::kItem ? 1u : 0u);
         }
     }
-    EXPECT_EQ(game().kitchen().in_use, &game().kitchen().player_pantry);
+    EXPECT_EQ(game().world().kitchen.in_use, &game().world().kitchen.player_pantry);
 }
 
 TEST_F(ContestTest, F2InTheMiddleOfAContestLeavesNothingOfItInTheNextGame) {
@@ -217,28 +218,28 @@ TEST_F(ContestTest, F2InTheMiddleOfAContestLeavesNothingOfItInTheNextGame) {
     ReadOn();
     Answer(u8"はい");
     ReadOn();
-    ASSERT_EQ(game().screen_id(), kScreenCooking);
-    ASSERT_EQ(game().contest().running, 1);
+    ASSERT_EQ(game().screens().id(), kScreenCooking);
+    ASSERT_EQ(game().world().contest.running, 1);
     // While the contest waits on the cooking screen no other scene may start.
     EXPECT_FALSE(game().StartStoryEvent(StoryEvent::kContestHall));
 
     play.PressKey(platform::vk::kF2);
     ASSERT_TRUE(play.RunUntilComponent(CTitleComp::kName));
     ASSERT_TRUE(play.NewGame());
-    const ContestState& contest = game().contest();
+    const ContestState& contest = game().world().contest;
     EXPECT_EQ(contest.running, 0);
     EXPECT_EQ(contest.votes, 0);
     EXPECT_EQ(contest.rival, 0);
     EXPECT_EQ(contest.rival_score, 0);
     EXPECT_EQ(contest.judges, (std::array<int, 3>{}));
-    EXPECT_FALSE(game().contest_dish());
-    Kitchen& kitchen = game().kitchen();
+    EXPECT_FALSE(game().world().contest_dish);
+    Kitchen& kitchen = game().world().kitchen;
     EXPECT_EQ(kitchen.in_use, &kitchen.player_pantry);
     EXPECT_TRUE(kitchen.contest_pantry.empty());
     EXPECT_EQ(play.state().menu_offer_suppressed, 0);
     EXPECT_EQ(play.state().contests_won, 0);
     // The story that runs is the new game's own opening, not the contest.
-    EXPECT_EQ(game().last_story_row(), StoryEvent::kMorning);
+    EXPECT_EQ(game().story().last_row(), StoryEvent::kMorning);
 }
 
 TEST_F(ContestTest, AContestWithNothingToHandInIsLostWithoutTheDishScreen) {
@@ -251,10 +252,10 @@ TEST_F(ContestTest, AContestWithNothingToHandInIsLostWithoutTheDishScreen) {
     EXPECT_TRUE(SaidInOrder({"さて、対するぜるば堂の料理は……",
                              "おーっと、提出できる料理がないようです", "従って勝者は……",
                              "アントニオ・モンテベルディです！\nぜるば堂さん残念でした"}));
-    EXPECT_FALSE(game().contest_dish());
-    EXPECT_EQ(game().contest().votes, 0);
-    EXPECT_EQ(game().screen_id(), kScreenDestinations);
-    EXPECT_EQ(game().contest().running, 0);
+    EXPECT_FALSE(game().world().contest_dish);
+    EXPECT_EQ(game().world().contest.votes, 0);
+    EXPECT_EQ(game().screens().id(), kScreenDestinations);
+    EXPECT_EQ(game().world().contest.running, 0);
 }
 
 }  // namespace

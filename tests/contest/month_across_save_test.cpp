@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "events/story.h"
 #include "platform/virtual_keys.h"
 #include "tests/contest/contest_fixture.h"
 
@@ -31,7 +32,7 @@ protected:
         play.Press(kRight);
         ASSERT_TRUE(play.Choose(u8"焼く")) << play.Report();
         ASSERT_TRUE(play.RunUntilScreen(kScreenDishMade)) << play.Report();
-        for (int press = 0; press < 50 && game().screen_id() == kScreenDishMade; ++press)
+        for (int press = 0; press < 50 && game().screens().id() == kScreenDishMade; ++press)
             play.Press(kDecide);
         ASSERT_TRUE(play.RunUntilScreen(kScreenCooking)) << play.Report();
         play.Press(kCancel);
@@ -41,7 +42,7 @@ protected:
         ReadOn();
         Answer(u8"5000 クル");
         ReadOn();
-        ASSERT_EQ(game().screen_id(), kScreenDestinations) << play.Report();
+        ASSERT_EQ(game().screens().id(), kScreenDestinations) << play.Report();
     }
     // 作戦 → セーブ → the first slot, read to the end, back on the main commands.
     void SaveInTheFirstSlot() {
@@ -51,7 +52,7 @@ protected:
         ASSERT_EQ(play.ChoiceRows().size(), 8u) << play.Report();
         play.Press(kDecide);
         ASSERT_TRUE(play.RunUntilMessage(u8"記録 1 にセーブしました"));
-        for (int i = 0; i < 400 && game().story_live(); ++i) play.Press(kDecide);
+        for (int i = 0; i < 400 && game().story().live(); ++i) play.Press(kDecide);
         play.Press(kCancel);
         ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
     }
@@ -69,7 +70,7 @@ TEST_F(MonthAcrossSave, TheReportHeldBackByTheContestComesAfterAContinue) {
 
     // The way home: the destinations show all their rows from the first.
     play.Frame();
-    EXPECT_EQ(game().list_window().GetTop(), 0);
+    EXPECT_EQ(game().stage().list_window().GetTop(), 0);
     EXPECT_EQ(play.ChoiceRows(),
               (std::vector<std::string>{Utf8(u8"商店街"), Utf8(u8"建築事務所"), Utf8(u8"料理大会"),
                                         Utf8(u8"マナの森")}));
@@ -95,12 +96,12 @@ TEST_F(MonthAcrossSave, TheReportHeldBackByTheContestComesAfterAContinue) {
     std::snprintf(figures, sizeof figures,
                   "ぜるば堂、１ヶ月間の\n総収入は %d クル\n総支出は %d クル", income, expenses);
     bool told = false;
-    for (int i = 0; i < kFrameLimit && !told && game().story_live(); ++i) {
+    for (int i = 0; i < kFrameLimit && !told && game().story().live(); ++i) {
         told = play.Message() == sjis::ToUtf8(figures);
         play.Press(kDecide);
     }
     EXPECT_TRUE(told) << play.Report();
-    for (int i = 0; i < kFrameLimit && game().story_live(); ++i) play.Press(kDecide);
+    for (int i = 0; i < kFrameLimit && game().story().live(); ++i) play.Press(kDecide);
     EXPECT_EQ(play.state().income, 0) << "January's figures went with its report";
     EXPECT_EQ(play.state().expenses, 0);
 }

@@ -66,7 +66,8 @@ protected:
             if (switch_frame < 0 && FadingOut()) switch_frame = frame;
             const std::string& text = play.game().message_output().GetText();
             if (play.mediator().IsRunning(&play.game().message_output()) && text != last_text) {
-                shown.push_back({frame, play.game().speaker(), play.game().expression(), text});
+                shown.push_back(
+                    {frame, play.game().stage().speaker(), play.game().stage().expression(), text});
                 last_text = text;
             }
             ++frame;

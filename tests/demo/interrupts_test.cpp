@@ -44,13 +44,13 @@ TEST_P(Interrupt, EndsTheDemoAtOnceWithNoFurtherLineAndTheTitleComesBack) {
     const TouchCase& c = GetParam();
     ASSERT_TRUE(UntilDemo());
     play.Seed(SeedFor(3));
-    std::size_t demo_stack = play.game().screen_stack().size();
+    std::size_t demo_stack = play.game().screens().entries().size();
     if (c.when == When::kFirstFrameOfASecondDemo) {
         Watch(kMidSketch);
         TouchOnce(c.touch);
         ASSERT_TRUE(UntilDemo());
         // A demo left resting on the story screen gives its place to the next one.
-        EXPECT_EQ(play.game().screen_stack().size(), demo_stack);
+        EXPECT_EQ(play.game().screens().entries().size(), demo_stack);
         Forget();
     }
     if (c.when == When::kMidSketch) {
@@ -79,11 +79,11 @@ TEST_P(Interrupt, EndsTheDemoAtOnceWithNoFurtherLineAndTheTitleComesBack) {
     // The next game starts with nothing of the demo left running.
     ASSERT_TRUE(play.Choose(u8"はじめから"));
     ASSERT_TRUE(play.RunUntilComponent(CVemuComp::kName));
-    EXPECT_FALSE(play.game().story_live());
+    EXPECT_FALSE(play.game().story().live());
     // What runs then is the new game's own opening, over its main commands.
     ASSERT_TRUE(play.RunUntilScreen(kScreenStory));
-    EXPECT_EQ(play.game().last_story_row(), StoryEvent::kMorning);
-    EXPECT_EQ(play.game().screen_stack().size(), 2u);
+    EXPECT_EQ(play.game().story().last_row(), StoryEvent::kMorning);
+    EXPECT_EQ(play.game().screens().entries().size(), 2u);
     EXPECT_TRUE(play.MessageBoxes().empty());
 }
 
@@ -113,7 +113,7 @@ TEST_F(DemoTest, ADemoOverAGameLeftByF2OnAnOutingLeavesThatGameAsItWas) {
     play.PressKey(platform::vk::kF2);
     ASSERT_TRUE(play.RunUntilComponent(CTitleComp::kName));
 
-    const std::vector<ScreenEntry> stack = play.game().screen_stack();
+    const std::vector<ScreenEntry> stack = play.game().screens().entries();
     ASSERT_EQ(stack.back().id, kScreenOuting);
     PlaySnapshot before = TakeSnapshot(play.game());
     ASSERT_TRUE(UntilDemo());
@@ -124,7 +124,7 @@ TEST_F(DemoTest, ADemoOverAGameLeftByF2OnAnOutingLeavesThatGameAsItWas) {
     ASSERT_EQ(shown.size(), 5u);
 
     // The story screen stays over the outing through the fade: the outing never ran again.
-    const std::vector<ScreenEntry>& after = play.game().screen_stack();
+    const std::vector<ScreenEntry>& after = play.game().screens().entries();
     ASSERT_EQ(after.size(), stack.size() + 1);
     EXPECT_EQ(after.back().id, kScreenStory);
     for (std::size_t i = 0; i < stack.size(); ++i) EXPECT_EQ(after[i].id, stack[i].id);

@@ -144,8 +144,8 @@ TEST_F(DemoTest, LeftAloneTheTitlePlaysASketchOverTheMainScreenAndComesBackToIts
     const std::string first =
         testing_support::Utf8(u8"ゼルバさん、街で料理大会が開催されるそうですよ");
     EXPECT_EQ(play.Message(), first);
-    EXPECT_EQ(play.game().speaker(), 1);
-    EXPECT_EQ(play.game().screen_id(), kScreenStory);
+    EXPECT_EQ(play.game().stage().speaker(), 1);
+    EXPECT_EQ(play.game().screens().id(), kScreenStory);
     // The main game draws its play screen under the line, the title's music playing on.
     EXPECT_FALSE(play.draws().OfKind(DrawOp::Kind::Texture).empty());
     ASSERT_NE(play.title().music().sound(), nullptr);

@@ -25,7 +25,7 @@ public:
 
     // Frames until the sun and moon's bob is 0.
     void FramesUntilTheBobRests() {
-        while (game.frame_counter() % 64 != 16) Frames(1);
+        while (game.view().frame_counter() % 64 != 16) Frames(1);
     }
     // One drawing of the component alone; the recorder keeps its draws.
     const std::vector<DrawOp>& Draw() {
@@ -44,9 +44,9 @@ public:
     // Opens the screen as the game does (its opening may rebuild the list and the menu's
     // flags, so a test sets those afterwards) and puts the cursor there.
     void OnScreen(int id, int cursor = 0) {
-        game.PushScreen(id);
-        EXPECT_EQ(game.screen_id(), id) << "the screen did not open";
-        game.set_screen_cursor(cursor);
+        game.screens().Push(id);
+        EXPECT_EQ(game.screens().id(), id) << "the screen did not open";
+        game.screens().cursor() = cursor;
     }
 
     // The draws of a picture (plain or by effect), in order.

@@ -54,8 +54,8 @@ TEST(GaugeTest, NoStaminaOrNoMaximumDrawsTheFrameWithoutABar) {
         world.game.state().max_stamina = maximum;
         world.Draw();
         EXPECT_FALSE(Bar(world)) << maximum;
-        EXPECT_EQ(world.DrawsOf(world.game.textures().gauge).size(), 1u);
-        EXPECT_EQ(world.DrawsOf(world.game.textures().life).size(), 1u);
+        EXPECT_EQ(world.DrawsOf(world.game.stage().textures().gauge).size(), 1u);
+        EXPECT_EQ(world.DrawsOf(world.game.stage().textures().life).size(), 1u);
     }
 }
 
@@ -72,7 +72,7 @@ TEST(GaugeTest, DrawingLeavesTheStaminaAloneAndTheNextFrameCutsIt) {
 
 TEST(HeroineTest, SheBlinksNowAndThenWithoutMovingTheGamesRandomSequence) {
     DrawWorld world;
-    const SceneTextures& t = world.game.textures();
+    const SceneTextures& t = world.game.stage().textures();
     Srand(7);
     const int expected = Rand();
     Srand(7);
@@ -110,13 +110,13 @@ TEST(HeroineTest, AtWorkSheShowsTheMethodsPicturesAndNeverBlinks) {
     };
     for (const Work& c : kCases) {
         DrawWorld world;
-        world.game.kitchen().menu.push_back(DrawWorld::DishOf("卵"));
+        world.game.world().kitchen.menu.push_back(DrawWorld::DishOf("卵"));
         world.OnScreen(c.screen);
-        world.game.set_shown_cooking_method(c.method);
-        const SceneTextures& t = world.game.textures();
+        world.game.screens().play().shown_cooking_method = c.method;
+        const SceneTextures& t = world.game.stage().textures();
         for (int frame = 0; frame < 20; ++frame) {
             world.Frames(1);
-            const bool second = world.game.frame_counter() % 10 >= 5;
+            const bool second = world.game.view().frame_counter() % 10 >= 5;
             const DTexture& expected = c.first == kHeroinePictureCount
                                            ? t.heroine_idle
                                            : t.heroine[c.first + (second ? 1 : 0)];
@@ -139,7 +139,7 @@ TEST(HeroineTest, SheIsAwayWhileOutingAndResting) {
         DrawWorld world;
         world.OnScreen(screen);
         world.Draw();
-        const SceneTextures& t = world.game.textures();
+        const SceneTextures& t = world.game.stage().textures();
         EXPECT_TRUE(world.DrawsOf(t.heroine_idle).empty()) << screen;
         for (const DTexture& picture : t.heroine) EXPECT_TRUE(world.DrawsOf(picture).empty());
         EXPECT_EQ(world.DrawsOf(t.back_shop).size(), 1u);

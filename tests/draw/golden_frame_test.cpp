@@ -12,7 +12,7 @@ TEST(GoldenFrameTest, DayOneOnTheMainCommands) {
     world.game.PrepareNewGame();
     world.game.state().first = 0;  // the opening is over
     world.Frames(64);  // the prompt written out in full, the sky's bob back at its start
-    ASSERT_EQ(world.game.screen_id(), kScreenMainCommands);
+    ASSERT_EQ(world.game.screens().id(), kScreenMainCommands);
     EXPECT_TRUE(MatchesGolden("draw/golden/day_one", world.runtime.graphics.Pixels(), 640, 480));
 }
 

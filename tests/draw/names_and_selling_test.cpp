@@ -53,7 +53,7 @@ TEST(PotNameTest, ALongNameIsCutOnACharacterBoundaryClearOfTheWeight) {
     for (const std::string& name : long_names) {
         DrawWorld world;
         world.OnScreen(kScreenCooking, -1);
-        world.game.kitchen().selection.push_back(DrawWorld::FoodOf("トマト", name.c_str()));
+        world.game.world().kitchen.selection.push_back(DrawWorld::FoodOf("トマト", name.c_str()));
         world.Draw();
         EXPECT_FALSE(world.TextAt(285, 74)) << name;
         EXPECT_FALSE(world.TextAt(291, 86)) << name;
@@ -73,7 +73,7 @@ TEST(PotNameTest, ALongNameIsCutOnACharacterBoundaryClearOfTheWeight) {
             if (op.x == 455 && op.y == 80) weight = op;
         ASSERT_TRUE(weight) << name;
         CDirectGraphics& graphics = world.runtime.graphics;
-        DFont* font = &world.game.small_font();
+        DFont* font = &world.game.stage().small_font();
         EXPECT_LE(285 + graphics.TextWidth(shown->text, font),
                   455 - graphics.TextWidth(weight->text, font) - 6)
             << name;
@@ -81,7 +81,7 @@ TEST(PotNameTest, ALongNameIsCutOnACharacterBoundaryClearOfTheWeight) {
     // A name that fits stays whole.
     DrawWorld world;
     world.OnScreen(kScreenCooking, -1);
-    world.game.kitchen().selection.push_back(DrawWorld::FoodOf("トマト", "トマト"));
+    world.game.world().kitchen.selection.push_back(DrawWorld::FoodOf("トマト", "トマト"));
     world.Draw();
     ASSERT_TRUE(world.TextAt(285, 80));
     EXPECT_EQ(world.TextAt(285, 80)->text, std::string("トマト"));
@@ -90,7 +90,7 @@ TEST(PotNameTest, ALongNameIsCutOnACharacterBoundaryClearOfTheWeight) {
 TEST(NameSplitTest, TheSellingViewSplitsLongNamesOnACharacterBoundary) {
     for (const SplitCase& c : kSplits) {
         DrawWorld world;
-        world.game.kitchen().menu.push_back(DrawWorld::DishOf("卵", c.text.c_str()));
+        world.game.world().kitchen.menu.push_back(DrawWorld::DishOf("卵", c.text.c_str()));
         world.OnScreen(kScreenSelling);
         world.Draw();
         ExpectName(world, c, {42, 72}, {42, 68}, {50, 80});
@@ -100,17 +100,17 @@ TEST(NameSplitTest, TheSellingViewSplitsLongNamesOnACharacterBoundary) {
 TEST(PotTest, TheRowUnderThePointerPulsesAndEachRowShowsItsWeight) {
     DrawWorld world;
     world.OnScreen(kScreenCooking, -1);
-    Pantry& pot = world.game.kitchen().selection;
+    Pantry& pot = world.game.world().kitchen.selection;
     for (int i = 0; i < 3; ++i) pot.push_back(DrawWorld::FoodOf("トマト"));
     pot[2]->amount = 3.0f;
-    world.game.set_pot_row_under_pointer(2);
+    world.game.screens().play().pot_row_under_pointer = 2;
     world.Draw();
     // Rows 0 and 1 share the first line, row 2 starts the second.
-    const std::vector<DrawOp> boards = world.DrawsOf(world.game.textures().item_board3);
+    const std::vector<DrawOp> boards = world.DrawsOf(world.game.stage().textures().item_board3);
     ASSERT_EQ(boards.size(), 3u);
     EXPECT_EQ(std::make_pair(boards[1].x, boards[1].y), std::make_pair(459, 74));
     EXPECT_EQ(std::make_pair(boards[2].x, boards[2].y), std::make_pair(279, 98));
-    const std::vector<DrawOp> glow = world.DrawsOf(world.game.textures().item_board3_on);
+    const std::vector<DrawOp> glow = world.DrawsOf(world.game.stage().textures().item_board3_on);
     ASSERT_EQ(glow.size(), 1u);
     EXPECT_EQ(std::make_pair(glow[0].x, glow[0].y), std::make_pair(279, 98));
     const int grams = static_cast<int>(pot[2]->def->unit_weight * 3.0f);
@@ -121,7 +121,7 @@ TEST(PotTest, TheRowUnderThePointerPulsesAndEachRowShowsItsWeight) {
 TEST(SellingViewTest, PlacesShowTheirDishTheHighlightFadesAndTheKitchenIsBusy) {
     DrawWorld world;
     world.game.state().menu_max = 3;
-    Menu& menu = world.game.kitchen().menu;
+    Menu& menu = world.game.world().kitchen.menu;
     menu.push_back(DrawWorld::DishOf("卵", "売れた"));
     menu.push_back(DrawWorld::DishOf("卵", "品切れ"));
     world.OnScreen(kScreenSelling);
@@ -132,8 +132,8 @@ TEST(SellingViewTest, PlacesShowTheirDishTheHighlightFadesAndTheKitchenIsBusy) {
     world.game.state().cooking_minutes = 10;
     world.Draw();
 
-    EXPECT_EQ(world.DrawsOf(world.game.textures().item_board).size(), 3u);
-    const std::vector<DrawOp> glow = world.DrawsOf(world.game.textures().item_board_on);
+    EXPECT_EQ(world.DrawsOf(world.game.stage().textures().item_board).size(), 3u);
+    const std::vector<DrawOp> glow = world.DrawsOf(world.game.stage().textures().item_board_on);
     ASSERT_EQ(glow.size(), 2u);
     EXPECT_EQ(glow[0].effect.alpha, 205);
     // Alpha 205 gives q = 136: red 188, green 168.
@@ -153,13 +153,13 @@ TEST(SellingViewTest, PlacesShowTheirDishTheHighlightFadesAndTheKitchenIsBusy) {
 
 TEST(SellingViewTest, AMenuEmptiedWhileSellingShowsNoPlaces) {
     DrawWorld world;
-    world.game.kitchen().menu.push_back(DrawWorld::DishOf("卵"));
+    world.game.world().kitchen.menu.push_back(DrawWorld::DishOf("卵"));
     world.OnScreen(kScreenSelling);
-    world.game.kitchen().menu.clear();
+    world.game.world().kitchen.menu.clear();
     world.game.state().menu_max = 4;
     world.game.state().cooking_minutes = 10;
     world.Draw();
-    EXPECT_TRUE(world.DrawsOf(world.game.textures().item_board).empty());
+    EXPECT_TRUE(world.DrawsOf(world.game.stage().textures().item_board).empty());
     EXPECT_FALSE(world.TextAt(420, 230));
 }
 

@@ -13,10 +13,10 @@ bool PanelShown(const DrawWorld& world) { return world.TextAt(310, 165).has_valu
 
 // A menu of one dish, then the screen, listing one row: the pantry's first food.
 void OpenWithOneRow(DrawWorld& world, int screen, int cursor) {
-    world.game.kitchen().menu.push_back(DrawWorld::DishOf("卵", "オムレツ"));
+    world.game.world().kitchen.menu.push_back(DrawWorld::DishOf("卵", "オムレツ"));
     world.OnScreen(screen, cursor);
-    CVemuComp::ResizeMenuEntries(world.game.entries(), 1);
-    world.game.entries()[0].value = 0;
+    Stage::ResizeMenuEntries(world.game.stage().entries(), 1);
+    world.game.stage().entries()[0].value = 0;
 }
 
 struct PanelCase {
@@ -39,15 +39,15 @@ TEST_P(PanelTest, APanelIsDrawnOnlyForSomethingThatExists) {
     EXPECT_EQ(PanelShown(world), c.shown);
 }
 
-void EntryPointsPastThePantry(DrawWorld& world) { world.game.entries()[0].value = 99; }
+void EntryPointsPastThePantry(DrawWorld& world) { world.game.stage().entries()[0].value = 99; }
 void KnowTheFirstDish(DrawWorld& world) {
-    Recipe& recipe = *world.game.book().recipes.at(kPlainIngredientCount);
+    Recipe& recipe = *world.game.world().book.recipes.at(kPlainIngredientCount);
     recipe.def->known = 1;
     recipe.last_result = DrawWorld::FoodOf("トマト", "焼きトマト");
 }
 void MakeADish(DrawWorld& world) {
-    world.game.made_dish() = DrawWorld::FoodOf("トマト");
-    world.game.candidate_dish() = DrawWorld::DishOf("トマト");
+    world.game.world().made_dish = DrawWorld::FoodOf("トマト");
+    world.game.world().candidate_dish = DrawWorld::DishOf("トマト");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,14 +71,14 @@ INSTANTIATE_TEST_SUITE_P(
         PanelCase{"KeepWhichWithoutAChosenSlot", kScreenKeepWhichDish, 0, nullptr, false},
         PanelCase{"KeepWhichWithoutACandidate", kScreenKeepWhichDish, 1, nullptr, false},
         PanelCase{"KeepWhichTheOldDish", kScreenKeepWhichDish, 0,
-                  [](DrawWorld& world) { world.game.set_chosen_menu_slot(0); }, true}),
+                  [](DrawWorld& world) { world.game.world().chosen_menu_slot = 0; }, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The food panel of the cooking screen's first row.
 class FoodPanelTest : public ::testing::Test {
 protected:
     void SetUp() override { OpenWithOneRow(world, kScreenCooking, 0); }
-    Food& food() { return *world.game.kitchen().pantry()[0]; }
+    Food& food() { return *world.game.world().kitchen.pantry()[0]; }
     DrawWorld world;
 };
 

@@ -27,8 +27,8 @@ TEST_P(SkyTest, TheBodiesStandWhereTheClockPutsThem) {
     world.game.state().clock.hour = c.hour;
     world.game.state().clock.minute = c.minute;
     world.Draw();
-    const std::vector<DrawOp> suns = world.DrawsOf(world.game.textures().sun);
-    const std::vector<DrawOp> moons = world.DrawsOf(world.game.textures().moon);
+    const std::vector<DrawOp> suns = world.DrawsOf(world.game.stage().textures().sun);
+    const std::vector<DrawOp> moons = world.DrawsOf(world.game.stage().textures().moon);
     ASSERT_EQ(static_cast<int>(suns.size()), c.sun_draws);
     ASSERT_EQ(static_cast<int>(moons.size()), c.moon_draws);
     if (c.sun_draws) {
@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SkyTest, InTwilightABodyGrowsFromTheHorizon) {
     DrawWorld world;
-    DTexture& sun = world.game.textures().sun;
+    DTexture& sun = world.game.stage().textures().sun;
     struct Twilight {
         int hour, minute;
         int width;
@@ -74,7 +74,7 @@ TEST(SkyTest, InTwilightABodyGrowsFromTheHorizon) {
 
 TEST(DateBarTest, TheMoneyIconStandsJustLeftOfTheAmount) {
     DrawWorld world;
-    const DTexture& icon = world.game.textures().icon_money;
+    const DTexture& icon = world.game.stage().textures().icon_money;
     struct Amount {
         int money;
         int icon_x;
@@ -93,7 +93,7 @@ TEST(DateBarTest, ANegativeAmountKeepsItsIconLeftOfTheMinus) {
     DrawWorld world;
     world.game.state().shown_money = -250;
     world.Draw();
-    const std::vector<DrawOp> icons = world.DrawsOf(world.game.textures().icon_money);
+    const std::vector<DrawOp> icons = world.DrawsOf(world.game.stage().textures().icon_money);
     ASSERT_EQ(icons.size(), 1u);
     // Everything drawn for the amount lies between the icon and x = 590.
     int leftmost = 590;

@@ -29,8 +29,8 @@ std::vector<std::string> Describe(const std::vector<DrawOp>& ops) {
 
 // A dish on the menu screen whose composition is too long for the panel, so that it scrolls.
 void ShowAScrollingDish(DrawWorld& world) {
-    world.game.kitchen().menu.push_back(DrawWorld::DishOf("卵", "ごった煮"));
-    MenuDish& dish = *world.game.kitchen().menu.back();
+    world.game.world().kitchen.menu.push_back(DrawWorld::DishOf("卵", "ごった煮"));
+    MenuDish& dish = *world.game.world().kitchen.menu.back();
     dish.children.clear();
     for (const auto& def : GlobalFoodCatalogue()) {
         if (dish.children.size() == 8) break;
@@ -41,7 +41,7 @@ void ShowAScrollingDish(DrawWorld& world) {
 }
 
 bool Blinking(DrawWorld& world) {
-    const SceneTextures& t = world.game.textures();
+    const SceneTextures& t = world.game.stage().textures();
     return !world.DrawsOf(t.heroine[kBlink1]).empty() || !world.DrawsOf(t.heroine[kBlink2]).empty();
 }
 
@@ -65,37 +65,35 @@ TEST_P(StillDrawingTest, DrawingTwiceDrawsTheSameAndLeavesThePlayAsItWas) {
     EXPECT_TRUE(play_test::SameSnapshot(before, play_test::TakeSnapshot(world.game)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Animations, StillDrawingTest,
-                         ::testing::Values(StillCase{"TheTickerScrolling",
-                                                     [](DrawWorld& world) {
-                                                         ShowAScrollingDish(world);
-                                                         for (int i = 0; i < 40; ++i)
-                                                             world.DrawNextFrame();
-                                                     }},
-                                           StillCase{"TheTickerOnItsFirstFrame",
-                                                     ShowAScrollingDish},
-                                           StillCase{"TheHeroineMidBlink",
-                                                     [](DrawWorld& world) {
-                                                         // Two frames into a blink: the next frame
-                                                         // changes its picture.
-                                                         int blinking = 0;
-                                                         for (int i = 0; i < 3000; ++i) {
-                                                             world.DrawNextFrame();
-                                                             blinking =
-                                                                 Blinking(world) ? blinking + 1 : 0;
-                                                             if (blinking == 2) return;
-                                                         }
-                                                         ADD_FAILURE() << "no blink in 3000 frames";
-                                                     }},
-                                           StillCase{"ThePotUnderThePointer",
-                                                     [](DrawWorld& world) {
-                                                         world.OnScreen(kScreenCooking);
-                                                         world.game.kitchen().selection.push_back(
-                                                             DrawWorld::FoodOf("卵"));
-                                                         world.game.set_pot_row_under_pointer(0);
-                                                         world.Frames(7);
-                                                     }}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Animations, StillDrawingTest,
+    ::testing::Values(StillCase{"TheTickerScrolling",
+                                [](DrawWorld& world) {
+                                    ShowAScrollingDish(world);
+                                    for (int i = 0; i < 40; ++i) world.DrawNextFrame();
+                                }},
+                      StillCase{"TheTickerOnItsFirstFrame", ShowAScrollingDish},
+                      StillCase{"TheHeroineMidBlink",
+                                [](DrawWorld& world) {
+                                    // Two frames into a blink: the next frame
+                                    // changes its picture.
+                                    int blinking = 0;
+                                    for (int i = 0; i < 3000; ++i) {
+                                        world.DrawNextFrame();
+                                        blinking = Blinking(world) ? blinking + 1 : 0;
+                                        if (blinking == 2) return;
+                                    }
+                                    ADD_FAILURE() << "no blink in 3000 frames";
+                                }},
+                      StillCase{"ThePotUnderThePointer",
+                                [](DrawWorld& world) {
+                                    world.OnScreen(kScreenCooking);
+                                    world.game.world().kitchen.selection.push_back(
+                                        DrawWorld::FoodOf("卵"));
+                                    world.game.screens().play().pot_row_under_pointer = 0;
+                                    world.Frames(7);
+                                }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The game's own frames move the ticker on, as the drawings of a frame did.
 TEST(AnimationTest, TheGamesFramesScrollTheTicker) {

@@ -11,8 +11,8 @@ constexpr int kLineX = 310 + 180;
 
 // A dish on the menu screen whose composition lists `lines` entries, one line each.
 MenuDish& ShowDishOf(DrawWorld& world, int lines) {
-    world.game.kitchen().menu.push_back(DrawWorld::DishOf("卵", "ごった煮"));
-    MenuDish& dish = *world.game.kitchen().menu.back();
+    world.game.world().kitchen.menu.push_back(DrawWorld::DishOf("卵", "ごった煮"));
+    MenuDish& dish = *world.game.world().kitchen.menu.back();
     dish.children.clear();
     int added = 0;
     for (const auto& def : GlobalFoodCatalogue()) {
@@ -89,7 +89,7 @@ TEST(TickerTest, AnotherDishStartsItsOwnTicker) {
     ShowDishOf(world, 8);
     for (int i = 0; i < 60; ++i) world.DrawNextFrame();
     ShowDishOf(world, 8);
-    world.game.set_screen_cursor(1);
+    world.game.screens().cursor() = 1;
     world.DrawNextFrame();
     const auto lines = Lines(world);
     ASSERT_FALSE(lines.empty());

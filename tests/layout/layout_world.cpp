@@ -43,7 +43,7 @@ testing::AssertionResult LayoutWorld::StartPlaying() {
 }
 
 LayoutReport LayoutWorld::Check() const {
-    SceneTextures& t = game().textures();
+    SceneTextures& t = game().stage().textures();
     LayoutNames labels;
     for (std::size_t d = 0; d < t.digits.size(); ++d)
         labels[t.digits[d].GetIndex()] = "digit " + std::to_string(d);

@@ -54,25 +54,25 @@ void Shop(LayoutWorld& w, int id) {
 template <typename Names>
 void UseLongestGoods(LayoutWorld& w, Names names_of) {
     std::size_t best = 0;
-    int best_list = w.game().goods_in_use();
+    int best_list = w.game().world().goods_in_use;
     for (int list = 0; list < PlayWorld::kGoodsLists; ++list)
         for (const std::string& name : names_of(list))
             if (name.size() > best) {
                 best = name.size();
                 best_list = list;
             }
-    w.game().set_goods_in_use(best_list);
+    w.game().world().goods_in_use = best_list;
 }
 
 std::vector<std::string> FoodGoodsNames(LayoutWorld& w, int list) {
     std::vector<std::string> names;
-    for (const FoodDef* def : w.game().food_goods(list)) names.push_back(def->name);
+    for (const FoodDef* def : w.game().world().food_goods[list]) names.push_back(def->name);
     return names;
 }
 
 std::vector<std::string> ItemGoodsNames(LayoutWorld& w, int list) {
     std::vector<std::string> names;
-    for (const CItem* item : w.game().item_goods(list)) names.push_back(item->GetName());
+    for (const CItem* item : w.game().world().item_goods[list]) names.push_back(item->GetName());
     return names;
 }
 
@@ -132,7 +132,7 @@ void ShowOwnedItemAt(LayoutWorld& w, int row) {
     FillBagWithLongNames(w);
     Play(w, kScreenOwnedItems);
     w.Frames(2);
-    w.game().set_screen_cursor(row);
+    w.game().screens().cursor() = row;
 }
 
 // A dish of that name, as the cooking screen leaves it: it keeps its recipe's entry.
@@ -145,7 +145,7 @@ std::unique_ptr<Food> DishNamed(const std::string& name) {
 // The pantry in use holds the longest dish names first, then the shorter long ones.
 void FillPantryWithLongestNames(LayoutWorld& w) {
     Pantry& pantry = w.kitchen().pantry();
-    const std::vector<std::string> names = LongestDishNames(w.game().book());
+    const std::vector<std::string> names = LongestDishNames(w.game().world().book);
     for (std::size_t i = 0; i < names.size(); ++i)
         pantry.insert(pantry.begin() + static_cast<std::ptrdiff_t>(i), DishNamed(names[i]));
     FillPantryWithLongNames(w);
@@ -162,23 +162,23 @@ void WidenValues(Food& food) {
 
 // A dish made and waiting to be read, as the cooking screen hands it over.
 void MakeDish(LayoutWorld& w, const std::string& name) {
-    w.game().made_dish() = DishNamed(name);
-    WidenValues(*w.game().made_dish());
-    w.game().candidate_dish() = std::make_unique<MenuDish>(*w.game().made_dish(), 1.0f);
+    w.game().world().made_dish = DishNamed(name);
+    WidenValues(*w.game().world().made_dish);
+    w.game().world().candidate_dish = std::make_unique<MenuDish>(*w.game().world().made_dish, 1.0f);
 }
 
 void ShowCookingLongest(LayoutWorld& w, int row) {
     FillPantryWithLongestNames(w);
     Play(w, kScreenCooking);
     w.Frames(2);
-    w.game().set_screen_cursor(row);
+    w.game().screens().cursor() = row;
 }
 
 void ShowStoryLine(LayoutWorld& w, const char8_t* line) {
     static WaitHandle handle;
     handle = WaitHandle{};
-    w.game().ChangePortrait(nullptr, 18, 0);
-    w.game().ShowMessage(&handle, Sjis(line).c_str(), false);
+    w.game().stage().ChangePortrait(nullptr, 18, 0);
+    w.game().stage().ShowMessage(&handle, Sjis(line).c_str(), false);
 }
 
 }  // namespace
@@ -283,7 +283,7 @@ std::vector<ScreenRow> FixedRows() {
              w.Frames(40);
              // The long names are the last rows.
              for (int row : {0, 1, 5, 6, 7}) {
-                 w.game().set_screen_cursor(row);
+                 w.game().screens().cursor() = row;
                  w.Press(play_test::kDecide);
                  w.Frames(20);
              }
@@ -304,7 +304,7 @@ std::vector<ScreenRow> FixedRows() {
              w.Frames(40);
              w.Press(play_test::kDecide);
              w.Frames(10);
-             w.game().set_screen_cursor(0);
+             w.game().screens().cursor() = 0;
              w.Press(play_test::kRight);
          }},
         {"cooking_pot_longest_names", kScreenCooking,
@@ -313,7 +313,7 @@ std::vector<ScreenRow> FixedRows() {
              Play(w, kScreenCooking);
              w.Frames(40);
              for (int row : {0, 1, 2, 3}) {
-                 w.game().set_screen_cursor(row);
+                 w.game().screens().cursor() = row;
                  w.Press(play_test::kDecide);
                  w.Frames(20);
              }
@@ -349,32 +349,33 @@ std::vector<ScreenRow> FixedRows() {
          }},
         {"dish_made", kScreenDishMade,
          [](LayoutWorld& w) {
-             MakeDish(w, LongestDishNames(w.game().book())[0]);
+             MakeDish(w, LongestDishNames(w.game().world().book)[0]);
              Play(w, kScreenDishMade);
          }},
         {"add_to_menu_question", kScreenAddToMenu,
          [](LayoutWorld& w) {
-             MakeDish(w, LongestDishNames(w.game().book())[0]);
-             w.game().made_dish().reset();
+             MakeDish(w, LongestDishNames(w.game().world().book)[0]);
+             w.game().world().made_dish.reset();
              Play(w, kScreenAddToMenu);
          }},
         {"keep_which_dish", kScreenKeepWhichDish,
          [](LayoutWorld& w) {
-             const std::string name = LongestDishNames(w.game().book())[1];
+             const std::string name = LongestDishNames(w.game().world().book)[1];
              MakeDish(w, name);
-             w.kitchen().menu.push_back(std::make_unique<MenuDish>(*w.game().made_dish(), 3.0f));
-             w.game().made_dish().reset();
-             w.game().set_chosen_menu_slot(0);
+             w.kitchen().menu.push_back(
+                 std::make_unique<MenuDish>(*w.game().world().made_dish, 3.0f));
+             w.game().world().made_dish.reset();
+             w.game().world().chosen_menu_slot = 0;
              Play(w, kScreenKeepWhichDish);
          }},
         {"after_dish_made", kScreenAfterDishMade,
          [](LayoutWorld& w) {
              // Only while a scene holds back the menu's offer does this screen stay a frame.
              w.state().menu_offer_suppressed = 1;
-             MakeDish(w, LongestDishNames(w.game().book())[0]);
+             MakeDish(w, LongestDishNames(w.game().world().book)[0]);
              Play(w, kScreenDishMade);
              // Read the notice until the screen takes its place.
-             for (int frame = 0; frame < 300 && w.game().screen_id() != kScreenAfterDishMade;
+             for (int frame = 0; frame < 300 && w.game().screens().id() != kScreenAfterDishMade;
                   ++frame) {
                  w.Hold(play_test::kDecide, frame % 10 == 9);
                  w.Frame();
@@ -385,9 +386,10 @@ std::vector<ScreenRow> FixedRows() {
          [](LayoutWorld& w) {
              Play(w, kScreenWaitForMessage);
              // A notice is the screen's own message: it waits on the screen's handle.
-             w.game().ChangePortrait(nullptr, 18, 0);
-             w.game().ShowMessage(&w.game().handles().message,
-                                  Sjis(u8"この料理はメニューに加えられません").c_str(), false);
+             w.game().stage().ChangePortrait(nullptr, 18, 0);
+             w.game().stage().ShowMessage(&w.game().screens().handles().message,
+                                          Sjis(u8"この料理はメニューに加えられません").c_str(),
+                                          false);
          }},
         {"menu", kScreenMenu,
          [](LayoutWorld& w) {
@@ -438,7 +440,7 @@ std::vector<ScreenRow> FixedRows() {
              for (const auto& def : GlobalFoodCatalogue()) def->known = 1;
              Play(w, kScreenIngredientDictionary);
              w.Frames(2);
-             w.game().set_screen_cursor(LongestDescriptionRow(78));
+             w.game().screens().cursor() = LongestDescriptionRow(78);
          }},
         {"owned_items", kScreenOwnedItems,
          [](LayoutWorld& w) {
@@ -491,15 +493,16 @@ std::vector<ScreenRow> FixedRows() {
              ShowStoryLine(w, u8"この料理を提出しますか？");
              static WaitHandle answer;
              answer = WaitHandle{};
-             w.game().AskYesNo(&answer);
+             w.game().stage().AskYesNo(&answer);
          }},
         {"three_answers", kScreenMainCommands,
          [](LayoutWorld& w) {
              ShowStoryLine(w, u8"『ロコモコ』という料理を知っておるか？");
              static WaitHandle answer;
              answer = WaitHandle{};
-             w.game().AskChoice3(&answer, Sjis(u8"知っている").c_str(), Sjis(u8"知らない").c_str(),
-                                 Sjis(u8"食べてみたい").c_str());
+             w.game().stage().AskChoice3(&answer, Sjis(u8"知っている").c_str(),
+                                         Sjis(u8"知らない").c_str(),
+                                         Sjis(u8"食べてみたい").c_str());
          }},
     };
 }
@@ -533,9 +536,9 @@ testing::AssertionResult ShowRow(LayoutWorld& world, const ScreenRow& row) {
     if (testing::Test::HasFatalFailure())
         return testing::AssertionFailure() << row.name << " could not be shown";
     world.Frames(row.frames);
-    if (row.screen != kOtherComponent && world.game().screen_id() != row.screen)
+    if (row.screen != kOtherComponent && world.game().screens().id() != row.screen)
         return testing::AssertionFailure() << row.name << " shows screen "
-                                           << world.game().screen_id() << ", not " << row.screen;
+                                           << world.game().screens().id() << ", not " << row.screen;
     return testing::AssertionSuccess();
 }
 

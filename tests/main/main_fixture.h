@@ -23,19 +23,20 @@ protected:
         // These screens come after the opening: the start of play opens the main commands.
         game.state().first = 0;
         world.Frames(1);
-        ASSERT_EQ(game.screen_id(), kScreenMainCommands);
+        ASSERT_EQ(game.screens().id(), kScreenMainCommands);
     }
     // The catalogue is the program's: the next test loads it afresh.
     void TearDown() override { game.Finalize(); }
 
     // Decides until the screen on top is `id`; false when it is not within `limit` frames.
     bool DecideUntilScreen(int id, int limit = 400) {
-        for (int frame = 0; frame < limit && game.screen_id() != id; frame += 2) world.Tap(kDecide);
-        return game.screen_id() == id;
+        for (int frame = 0; frame < limit && game.screens().id() != id; frame += 2)
+            world.Tap(kDecide);
+        return game.screens().id() == id;
     }
     std::vector<int> StackIds() const {
         std::vector<int> ids;
-        for (const ScreenEntry& entry : game.screen_stack()) ids.push_back(entry.id);
+        for (const ScreenEntry& entry : game.screens().entries()) ids.push_back(entry.id);
         return ids;
     }
     const std::string& Message() const { return game.GetMessageText(); }

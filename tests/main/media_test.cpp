@@ -8,7 +8,7 @@ namespace {
 using namespace main_test;
 
 TEST_F(MainGameTest, EveryTablePictureIsLoaded) {
-    SceneTextures& t = game.textures();
+    SceneTextures& t = game.stage().textures();
     std::vector<DTexture*> pictures = {
         &t.life,
         &t.magic,
@@ -53,7 +53,7 @@ TEST_F(MainGameTest, EveryTablePictureIsLoaded) {
 }
 
 TEST_F(MainGameTest, EveryCharacterHasItsPortraitsLoaded) {
-    const PortraitTable& portraits = game.portraits();
+    const PortraitTable& portraits = game.stage().portraits();
     EXPECT_EQ(portraits.table[0][kNormal], nullptr);
     int pictures = 0;
     for (int c = 1; c < kCharacterCount; ++c) {
@@ -71,42 +71,42 @@ TEST_F(MainGameTest, EveryCharacterHasItsPortraitsLoaded) {
 
 TEST_F(MainGameTest, EverySoundEffectIsLoaded) {
     for (int effect = 0; effect < kSoundEffectCount; ++effect)
-        EXPECT_TRUE(game.Sound(static_cast<SoundEffect>(effect)).IsLoaded()) << effect;
-    EXPECT_TRUE(game.sounds().switch_sound.IsLoaded());
+        EXPECT_TRUE(game.stage().Sound(static_cast<SoundEffect>(effect)).IsLoaded()) << effect;
+    EXPECT_TRUE(game.stage().sounds().switch_sound.IsLoaded());
 }
 
 TEST_F(MainGameTest, MusicIdsWithoutAPieceChangeNothingAndSayDoneAtOnce) {
     WaitHandle start;
-    ASSERT_TRUE(game.PlayBgm(&start, 1));
+    ASSERT_TRUE(game.stage().PlayBgm(&start, 1));
     EXPECT_TRUE(start.IsDone());
-    CQZSound* playing = game.music().sound();
+    CQZSound* playing = game.stage().music().sound();
     ASSERT_NE(playing, nullptr);
     for (int id : {0, 14, 16}) {
         SCOPED_TRACE(id);
         WaitHandle handle;
-        EXPECT_TRUE(game.PlayBgm(&handle, id));
+        EXPECT_TRUE(game.stage().PlayBgm(&handle, id));
         EXPECT_TRUE(handle.IsDone());
-        EXPECT_EQ(game.music().sound(), playing);
-        EXPECT_FALSE(game.music().IsFading());
+        EXPECT_EQ(game.stage().music().sound(), playing);
+        EXPECT_FALSE(game.stage().music().IsFading());
     }
     // A null handle is as good as none.
-    EXPECT_TRUE(game.PlayBgm(nullptr, 14));
+    EXPECT_TRUE(game.stage().PlayBgm(nullptr, 14));
 }
 
 TEST_F(MainGameTest, AnotherPieceTakesOverAfterA50FrameFade) {
     WaitHandle handle;
-    game.PlayBgm(&handle, 1);
+    game.stage().PlayBgm(&handle, 1);
     for (int id : {2, 15}) {
         SCOPED_TRACE(id);
-        game.PlayBgm(&handle, id);
-        EXPECT_TRUE(game.music().IsFading());
+        game.stage().PlayBgm(&handle, id);
+        EXPECT_TRUE(game.stage().music().IsFading());
         EXPECT_EQ(handle.state, WaitHandle::kWaiting);
         world.Frames(45);
         EXPECT_EQ(handle.state, WaitHandle::kWaiting);
         world.Frames(8);
         EXPECT_TRUE(handle.IsDone());
-        EXPECT_NE(game.music().sound(), nullptr);
-        EXPECT_FALSE(game.music().IsFading());
+        EXPECT_NE(game.stage().music().sound(), nullptr);
+        EXPECT_FALSE(game.stage().music().IsFading());
     }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "events/runtime/story_event.h"
+#include "events/story.h"
 #include "tests/support/play_harness.h"
 
 namespace {
@@ -31,7 +32,7 @@ testing::AssertionResult ReadUntilRow(PlayHarness& play, const char8_t* row) {
 // Reads every message until the screen is on top.
 testing::AssertionResult ReadUntilScreen(PlayHarness& play, int screen, int limit = kFrameLimit) {
     for (int i = 0; i < limit; ++i) {
-        if (play.game().screen_id() == screen && !play.Switching())
+        if (play.game().screens().id() == screen && !play.Switching())
             return testing::AssertionSuccess();
         if (play.game().message_output().IsWaiting())
             play.Press(kDecide);
@@ -64,16 +65,16 @@ testing::AssertionResult PlayScene(PlayHarness& play, StoryEvent row,
     std::size_t next = 0;
     for (int frame = 0; frame < 20000; ++frame) {
         CVemuComp& game = play.game();
-        if (!game.story_live()) {
+        if (!game.story().live()) {
             play.Frames(2);
             return testing::AssertionSuccess();
         }
         if (play.Switching()) {
             play.Frame();
-        } else if (game.screen_id() != kScreenStory) {
+        } else if (game.screens().id() != kScreenStory) {
             if (!on_shop) return testing::AssertionFailure() << "a shop; " << play.Report();
             if (auto r = on_shop(); !r) return r;
-        } else if (play.mediator().IsRunning(&game.choice_window())) {
+        } else if (play.mediator().IsRunning(&game.stage().choice_window())) {
             if (next >= answers.size())
                 return testing::AssertionFailure() << "no answer left; " << play.Report();
             if (auto r = play.Choose(answers[next++]); !r) return r;
@@ -90,7 +91,7 @@ testing::AssertionResult PlayScene(PlayHarness& play, StoryEvent row,
 // decided on `units`.
 testing::AssertionResult BuyAfterACancel(PlayHarness& play, const char8_t* row, int units) {
     if (auto r = play.Choose(row); !r) return r;
-    if (!play.mediator().IsRunning(&play.game().number_entry()))
+    if (!play.mediator().IsRunning(&play.game().stage().number_entry()))
         return testing::AssertionFailure() << "no entry; " << play.Report();
     play.Press(kCancel);
     if (auto r = play.Choose(row); !r) return r;
@@ -116,10 +117,10 @@ TEST_F(AnswersToTheirAsker, TheMerchantsQuantityIsNoRestockOnTheMenu) {
     ASSERT_TRUE(ReadUntilScreen(play, kScreenFoodShop));
 
     ASSERT_TRUE(play.Choose(u8"大豆")) << play.Report();
-    ASSERT_TRUE(play.mediator().IsRunning(&play.game().number_entry())) << play.Report();
+    ASSERT_TRUE(play.mediator().IsRunning(&play.game().stage().number_entry())) << play.Report();
     play.Press(kCancel);
     ASSERT_TRUE(play.Choose(u8"大豆")) << play.Report();
-    ASSERT_TRUE(play.mediator().IsRunning(&play.game().number_entry())) << play.Report();
+    ASSERT_TRUE(play.mediator().IsRunning(&play.game().stage().number_entry())) << play.Report();
     play.Press(kUp);
     play.Press(kUp);
     play.Press(kDecide);
@@ -135,7 +136,7 @@ TEST_F(AnswersToTheirAsker, TheMerchantsQuantityIsNoRestockOnTheMenu) {
     ASSERT_TRUE(play.Choose(u8"メニューを見る")) << play.Report();
     play.Frames(5);
 
-    EXPECT_EQ(play.game().screen_id(), kScreenMenu) << play.Report();
+    EXPECT_EQ(play.game().screens().id(), kScreenMenu) << play.Report();
     EXPECT_EQ(play.kitchen().menu.front()->restock, 0);
     EXPECT_EQ(play.Message(), Utf8(u8"メニューを選んでください")) << play.Report();
 }
@@ -165,7 +166,7 @@ TEST(AnswersToTheirAskerTable, NoScreenTakesAnotherRequestsAnswer) {
             if (auto r = play.Choose(answer); !r) return r;
             if (auto r = ReadUntilScreen(play, kScreenCooking); !r) return r;
             // What stays in the pot goes back with the first cancel, the screen with the next.
-            for (int i = 0; i < 4 && play.game().screen_id() == kScreenCooking; ++i) {
+            for (int i = 0; i < 4 && play.game().screens().id() == kScreenCooking; ++i) {
                 play.Press(kCancel);
                 play.Frames(3);
             }
@@ -238,9 +239,9 @@ TEST(AnswersToTheirAskerTable, NoScreenTakesAnotherRequestsAnswer) {
         play.SetMoney(100000);
         play.AddToPantry(u8"卵", 3.0f);
         play.AddToMenu(u8"卵", 1.0f)->restock = 5;
-        play.game().set_goods_in_use(6);
+        play.game().world().goods_in_use = 6;
         ASSERT_TRUE(c.request(play)) << play.Report();
-        ASSERT_EQ(play.game().screen_id(), kScreenMainCommands) << play.Report();
+        ASSERT_EQ(play.game().screens().id(), kScreenMainCommands) << play.Report();
 
         const int restock = play.kitchen().menu.front()->restock;
         const int money = play.state().money;
@@ -248,7 +249,7 @@ TEST(AnswersToTheirAskerTable, NoScreenTakesAnotherRequestsAnswer) {
 
         ASSERT_TRUE(play.Choose(u8"メニューを見る")) << play.Report();
         play.Frames(5);
-        EXPECT_EQ(play.game().screen_id(), kScreenMenu) << play.Report();
+        EXPECT_EQ(play.game().screens().id(), kScreenMenu) << play.Report();
         EXPECT_EQ(play.Message(), Utf8(u8"メニューを選んでください")) << play.Report();
         EXPECT_EQ(play.kitchen().menu.front()->restock, restock);
         play.Press(kCancel);
@@ -257,8 +258,8 @@ TEST(AnswersToTheirAskerTable, NoScreenTakesAnotherRequestsAnswer) {
         for (int screen : {kScreenFoodShop, kScreenStockExchange}) {
             play.ShowScreen(screen);
             play.Frames(5);
-            EXPECT_EQ(play.game().screen_id(), screen) << play.Report();
-            EXPECT_FALSE(play.mediator().IsRunning(&play.game().number_entry()));
+            EXPECT_EQ(play.game().screens().id(), screen) << play.Report();
+            EXPECT_FALSE(play.mediator().IsRunning(&play.game().stage().number_entry()));
             play.Press(kCancel);
             ASSERT_TRUE(ReadUntilScreen(play, kScreenMainCommands));
         }
@@ -293,17 +294,17 @@ TEST(AnswersToTheirAskerTable, NoSceneAnswersOnTheScreensHandles) {
         play.AddToMenu(u8"卵", 1.0f)->restock = 1;
         CVemuComp& game = play.game();
         ASSERT_TRUE(game.StartStoryEvent(c.row)) << play.Report();
-        game.handles().message.Reset();
-        game.handles().list.Reset();
+        game.screens().handles().message.Reset();
+        game.screens().handles().list.Reset();
         std::size_t next = 0;
         int lines = 0;
         bool message_taken = false, list_taken = false;
-        for (int frame = 0; frame < 20000 && game.story_live(); ++frame) {
-            if (game.screen_id() == kScreenStory) {
-                message_taken |= game.handles().message.state != WaitHandle::kIdle;
-                list_taken |= game.handles().list.state != WaitHandle::kIdle;
+        for (int frame = 0; frame < 20000 && game.story().live(); ++frame) {
+            if (game.screens().id() == kScreenStory) {
+                message_taken |= game.screens().handles().message.state != WaitHandle::kIdle;
+                list_taken |= game.screens().handles().list.state != WaitHandle::kIdle;
             }
-            if (next < c.rows.size() && play.mediator().IsRunning(&game.list_window())) {
+            if (next < c.rows.size() && play.mediator().IsRunning(&game.stage().list_window())) {
                 ASSERT_TRUE(play.Choose(c.rows[next++])) << play.Report();
             } else if (play.MessageWaiting()) {
                 ++lines;
@@ -312,7 +313,7 @@ TEST(AnswersToTheirAskerTable, NoSceneAnswersOnTheScreensHandles) {
                 play.Frame();
             }
         }
-        EXPECT_FALSE(game.story_live()) << play.Report();
+        EXPECT_FALSE(game.story().live()) << play.Report();
         EXPECT_EQ(next, c.rows.size());
         EXPECT_GT(lines, 0);
         EXPECT_FALSE(message_taken);
@@ -353,7 +354,7 @@ TEST(CancelledOverAList, TheListComesBackUnderItsOwnPrompt) {
         play.SetDate(2006, 1, 5, 10, 0);
         play.SetMoney(1000000);
         play.AddToMenu(u8"卵", 1.0f);
-        play.game().set_goods_in_use(6);
+        play.game().world().goods_in_use = 6;
         play.ShowScreen(c.screen);
         play.Frames(3);
         if (c.row) {
@@ -367,7 +368,7 @@ TEST(CancelledOverAList, TheListComesBackUnderItsOwnPrompt) {
         play.Frames(3);
         play.Press(kCancel);
         play.Frames(5);
-        EXPECT_EQ(play.game().screen_id(), c.screen) << play.Report();
+        EXPECT_EQ(play.game().screens().id(), c.screen) << play.Report();
         EXPECT_EQ(play.Message(), Utf8(c.prompt)) << play.Report();
         EXPECT_FALSE(play.ChoiceRows().empty()) << play.Report();
     }

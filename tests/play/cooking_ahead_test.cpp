@@ -101,7 +101,7 @@ public:
     }
 
     bool Contains(const char8_t* name) const {
-        return FindPantryFood(play.game().kitchen(), Sjis(name));
+        return FindPantryFood(play.game().world().kitchen, Sjis(name));
     }
     // Reads messages until a list offers the row.
     testing::AssertionResult ReadUntilRow(const char8_t* row) {

@@ -27,7 +27,7 @@ protected:
 
     // -1 when the pantry holds no food of that name.
     int Mark(const char8_t* name) const {
-        const Food* food = FindPantryFood(play.game().kitchen(), Sjis(name));
+        const Food* food = FindPantryFood(play.game().world().kitchen, Sjis(name));
         return food ? food->on_menu : -1;
     }
     // Every food of the pantry marked exactly when it is a portion of a menu dish.
@@ -56,8 +56,8 @@ protected:
         return testing::AssertionFailure() << "no row " << wanted << "; " << play.Report();
     }
     testing::AssertionResult BackToMainCommands() {
-        for (int i = 0; i < 40 && play.game().screen_id() != kScreenMainCommands; ++i) {
-            if (play.game().screen_id() == kScreenWaitForMessage)
+        for (int i = 0; i < 40 && play.game().screens().id() != kScreenMainCommands; ++i) {
+            if (play.game().screens().id() == kScreenWaitForMessage)
                 play.Press(kDecide);
             else
                 play.Press(kCancel);
@@ -99,7 +99,7 @@ TEST_F(MenuMarks, FollowTheMenuThroughEveryChange) {
     ASSERT_TRUE(BackToMainCommands());
 
     // Sold out, then one cooked ahead on the menu screen.
-    Food* portion = FindPantryFood(play.game().kitchen(), Sjis(u8"ゼルバ炒め"));
+    Food* portion = FindPantryFood(play.game().world().kitchen, Sjis(u8"ゼルバ炒め"));
     ASSERT_NE(portion, nullptr);
     std::erase_if(play.kitchen().pantry(),
                   [&](const std::unique_ptr<Food>& f) { return f.get() == portion; });
@@ -136,7 +136,7 @@ TEST_F(MenuMarks, FollowTheMenuThroughEveryChange) {
 
     // A slot holding a mark its menu does not explain (one written before the marks followed
     // the menu) loads with the marks the menu gives.
-    FindPantryFood(play.game().kitchen(), Sjis(u8"キャベツ"))->on_menu = 1;
+    FindPantryFood(play.game().world().kitchen, Sjis(u8"キャベツ"))->on_menu = 1;
     ASSERT_TRUE(play.game().SaveGame(2));
     ASSERT_TRUE(play.game().LoadGame(2));
     EXPECT_EQ(Mark(u8"キャベツ"), 0) << "loaded";

@@ -85,11 +85,11 @@ TEST(MessageOverAList, ThePressThatReadsItDecidesNoRowUnderIt) {
         play.Press(kDown);
         play.Press(kDecide);
         EXPECT_EQ(play.Message().find(Utf8(c.text)), std::string::npos) << play.Report();
-        EXPECT_EQ(play.game().screen_id(), c.screen) << play.Report();
+        EXPECT_EQ(play.game().screens().id(), c.screen) << play.Report();
         EXPECT_EQ(play.state().clock.hour * 60 + play.state().clock.minute, minute);
-        EXPECT_EQ(play.game().window_kind(), 1) << play.Report();
-        EXPECT_TRUE(play.mediator().IsRunning(&play.game().list_window())) << play.Report();
-        EXPECT_EQ(play.game().screen_cursor(), c.row) << play.Report();
+        EXPECT_EQ(play.game().stage().window_kind(), 1) << play.Report();
+        EXPECT_TRUE(play.mediator().IsRunning(&play.game().stage().list_window())) << play.Report();
+        EXPECT_EQ(play.game().screens().cursor(), c.row) << play.Report();
     }
 }
 

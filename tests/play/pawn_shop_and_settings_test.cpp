@@ -40,7 +40,7 @@ TEST_F(PlayedScreens, SellingThreeOfAnItemPaysHalfItsPriceTruncated) {
     ASSERT_TRUE(play.Choose(u8"質屋"));
     ASSERT_TRUE(play.RunUntilScreen(kScreenPawnShop));
     // The shop's list runs inside the shop window, so it is steered with the buttons.
-    CShopEvent& shop = play.game().shop_window();
+    CShopEvent& shop = play.game().stage().shop_window();
     int row = -1;
     for (int i = 0; i < static_cast<int>(shop.entries().size()); ++i)
         if (shop.entries()[i].label == Sjis(u8"包丁")) row = i;
@@ -50,7 +50,7 @@ TEST_F(PlayedScreens, SellingThreeOfAnItemPaysHalfItsPriceTruncated) {
     play.Press(kDecide);
     // The quantity entry opens on 0 with its cursor on the ones.
     for (int i = 0; i < 3; ++i) play.Press(kUp);
-    ASSERT_EQ(play.game().shop_window().quantity_entry().GetValue(), 3) << play.Report();
+    ASSERT_EQ(play.game().stage().shop_window().quantity_entry().GetValue(), 3) << play.Report();
     play.Press(kDecide);
 
     ASSERT_TRUE(play.RunUntilMessage(u8"『包丁』を 3 ヶ売りました"));
@@ -98,7 +98,8 @@ TEST_F(PlayedScreens, SettingsListsOpenOnTheCurrentChoice) {
         ASSERT_TRUE(play.Choose(step.setting));
         ASSERT_TRUE(play.RunUntilScreen(step.screen));
         play.Frame();
-        EXPECT_EQ(play.game().list_window().GetIndex(), current[step.screen]) << play.Report();
+        EXPECT_EQ(play.game().stage().list_window().GetIndex(), current[step.screen])
+            << play.Report();
         ASSERT_TRUE(play.Choose(step.choice));
         ASSERT_TRUE(play.RunUntilScreen(kScreenSettings));
         current[step.screen] = step.row;

@@ -92,9 +92,9 @@ TEST(PlayHarness, SetUpHelpersWorkOnTheGamesOwnState) {
     // The stack of a game not yet on its first screen gets the main commands below.
     play.game().NewGameReset();
     play.ShowScreen(kScreenDestinations);
-    ASSERT_EQ(play.game().screen_stack().size(), 2u);
-    EXPECT_EQ(play.game().screen_stack()[0].id, kScreenMainCommands);
-    EXPECT_EQ(play.game().screen_id(), kScreenDestinations);
+    ASSERT_EQ(play.game().screens().entries().size(), 2u);
+    EXPECT_EQ(play.game().screens().entries()[0].id, kScreenMainCommands);
+    EXPECT_EQ(play.game().screens().id(), kScreenDestinations);
     EXPECT_TRUE(play.RunUntilScreen(kScreenDestinations, 0));
 }
 
@@ -113,8 +113,8 @@ protected:
         rows_[0].label = Sjis(u8"仕込み");
         rows_[1].label = Sjis(u8"休む");
         rows_[1].enabled = 0;
-        game.list_window().SetItems(rows_, 2, &cursor_, 8);
-        game.list_window().Start(&list_);
+        game.stage().list_window().SetItems(rows_, 2, &cursor_, 8);
+        game.stage().list_window().Start(&list_);
         play_->Frame();
     }
     static void TearDownTestSuite() {

@@ -67,7 +67,7 @@ TEST(PlayersOwnSounds, AFarLouderPieceDoesNotClip) {
     play.backend.audio.record_midi = false;
     StartPlaying(play);
     // The shop's music, as the end of the opening starts it, faded in.
-    play.game().PlayBgm(nullptr, 1);
+    play.game().stage().PlayBgm(nullptr, 1);
     play.Frames(100);
     const std::vector<float> out = play.backend.audio.Pull(sound_test::kFrameSamples * 100);
     EXPECT_GT(sound_test::Rms(out), 0.2) << "the piece plays, loud";

@@ -15,7 +15,7 @@ TEST(QuickTaps, KeyTapsMoveTheCursorAndDecideARow) {
     play.SkipOpening();
     ASSERT_NE(play.AddToMenu(u8"ゼルバ炒め", 1.0f), nullptr);
     ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
-    CSelectEvent& list = play.game().list_window();
+    CSelectEvent& list = play.game().stage().list_window();
     for (int frame = 0; frame < kFrameLimit && !play.mediator().IsRunning(&list); ++frame)
         play.Frame();
     ASSERT_TRUE(play.mediator().IsRunning(&list)) << play.Report();

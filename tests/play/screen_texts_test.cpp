@@ -104,7 +104,7 @@ TEST_F(ScreenTexts, RestingLeavesNoQuestionOfTheMainCommandsInTheWindow) {
     ASSERT_TRUE(play.RunUntilScreen(kScreenResting));
     // Some steps of rest, the clock running.
     play.Frames(6);
-    ASSERT_EQ(play.game().screen_id(), kScreenResting);
+    ASSERT_EQ(play.game().screens().id(), kScreenResting);
     EXPECT_FALSE(Drawn(u8"何を")) << play.Report();
     EXPECT_FALSE(play.mediator().IsRunning(&play.game().message_output()));
     // Back on the main commands the question is asked again.
@@ -124,7 +124,7 @@ TEST_F(ScreenTexts, SellingLeavesNoQuestionOfTheMainCommandsInTheWindow) {
     ASSERT_TRUE(play.Choose(u8"販売する"));
     ASSERT_TRUE(play.RunUntilScreen(kScreenSelling));
     play.Frames(6);
-    ASSERT_EQ(play.game().screen_id(), kScreenSelling);
+    ASSERT_EQ(play.game().screens().id(), kScreenSelling);
     EXPECT_FALSE(Drawn(u8"何を")) << play.Report();
     play.Press(kCancel);
     ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
@@ -150,8 +150,8 @@ TEST_F(ScreenTexts, TheCounterPlateShowsOnlyWithACounter) {
         SCOPED_TRACE(c.name);
         if (c.screen != kScreenMainCommands) play.ShowScreen(c.screen);
         play.Frames(40);
-        ASSERT_EQ(play.game().screen_id(), c.screen);
-        const CSelectEvent& list = play.game().list_window();
+        ASSERT_EQ(play.game().screens().id(), c.screen);
+        const CSelectEvent& list = play.game().stage().list_window();
         ASSERT_EQ(list.GetCount() > list.GetRows(), c.pages) << play.Report();
         // Inside the plate, left of the counter, against the plain wood of the same band.
         const bool plate = graphics.PixelAt(85, 334) != graphics.PixelAt(50, 334);
@@ -170,7 +170,7 @@ TEST_F(ScreenTexts, TheToolShopPricesEveryRowOnItsBoard) {
     ASSERT_TRUE(play.Choose(u8"道具屋"));
     ASSERT_TRUE(play.RunUntilScreen(kScreenToolShop));
     play.Frames(2);
-    CShopEvent& shop = play.game().shop_window();
+    CShopEvent& shop = play.game().stage().shop_window();
     const std::vector<MenuEntry>& rows = shop.entries();
     ASSERT_GT(rows.size(), 1u);
 
@@ -184,7 +184,7 @@ TEST_F(ScreenTexts, TheToolShopPricesEveryRowOnItsBoard) {
         for (int step = 0; step < 40 && shop.list().GetIndex() != i; ++step) play.Press(kDown);
         ASSERT_EQ(shop.list().GetIndex(), i);
         const MenuEntry& row = rows[static_cast<std::size_t>(i)];
-        const CItem* goods = play.game().item_goods(0)[static_cast<std::size_t>(i)];
+        const CItem* goods = play.game().world().item_goods[0][static_cast<std::size_t>(i)];
         EXPECT_EQ(row.second_text, std::to_string(goods->price) + Sjis(u8" クル"));
         // The row's texts: its name (or the name's first part) and its price.
         const int row_y = CShopEvent::kListY + CShopEvent::kPitch * (i - shop.list().GetTop());
@@ -216,8 +216,9 @@ TEST_F(ScreenTexts, DecidingAGreyRowSaysTheMoneyIsShort) {
     };
     const Case kCases[] = {
         {u8"道具屋", kScreenToolShop,
-         [](CVemuComp& g) -> CSelectEvent& { return g.shop_window().list(); }},
-        {u8"肉屋", kScreenFoodShop, [](CVemuComp& g) -> CSelectEvent& { return g.list_window(); }},
+         [](CVemuComp& g) -> CSelectEvent& { return g.stage().shop_window().list(); }},
+        {u8"肉屋", kScreenFoodShop,
+         [](CVemuComp& g) -> CSelectEvent& { return g.stage().list_window(); }},
     };
     ASSERT_TRUE(play.Choose(u8"外出する"));
     ASSERT_TRUE(play.Choose(u8"商店街"));
@@ -235,11 +236,12 @@ TEST_F(ScreenTexts, DecidingAGreyRowSaysTheMoneyIsShort) {
         ASSERT_EQ(list.GetIndex(), 1);
         play.Press(kDecide);
         EXPECT_TRUE(play.RunUntilMessage(u8"お金が足りません", 5));
-        EXPECT_FALSE(play.mediator().IsRunning(&play.game().number_entry()));
-        EXPECT_FALSE(play.mediator().IsRunning(&play.game().shop_window().quantity_entry()));
+        EXPECT_FALSE(play.mediator().IsRunning(&play.game().stage().number_entry()));
+        EXPECT_FALSE(
+            play.mediator().IsRunning(&play.game().stage().shop_window().quantity_entry()));
         EXPECT_TRUE(play.mediator().IsRunning(&list));
         EXPECT_EQ(play.state().money, 0);
-        EXPECT_EQ(play.game().screen_id(), c.screen);
+        EXPECT_EQ(play.game().screens().id(), c.screen);
         play.Press(kCancel);
         ASSERT_TRUE(play.RunUntilScreen(kScreenShopList));
     }
@@ -278,22 +280,27 @@ TEST_F(ScreenTexts, TheQuantityEntryStandsOnItsBoardClearOfTheScreensTexts) {
              street(play);
              EXPECT_TRUE(play.Choose(u8"肉屋"));
              EXPECT_TRUE(play.RunUntilScreen(kScreenFoodShop));
-             return last_row(play, play.game().list_window());
+             return last_row(play, play.game().stage().list_window());
          },
-         [](CVemuComp& g) -> CInputNumberEvent& { return g.number_entry(); }, 3,
+         [](CVemuComp& g) -> CInputNumberEvent& { return g.stage().number_entry(); }, 3,
          [](CVemuComp& g, int row) {
-             return g.food_goods(g.goods_in_use())[static_cast<std::size_t>(row)]->price;
+             return g.world()
+                 .food_goods[g.world().goods_in_use][static_cast<std::size_t>(row)]
+                 ->price;
          }},
         {"a lower row of the tool shop",
          [](PlayHarness& play) {
              street(play);
              EXPECT_TRUE(play.Choose(u8"道具屋"));
              EXPECT_TRUE(play.RunUntilScreen(kScreenToolShop));
-             return last_row(play, play.game().shop_window().list());
+             return last_row(play, play.game().stage().shop_window().list());
          },
-         [](CVemuComp& g) -> CInputNumberEvent& { return g.shop_window().quantity_entry(); }, 2,
+         [](CVemuComp& g) -> CInputNumberEvent& {
+             return g.stage().shop_window().quantity_entry();
+         },
+         2,
          [](CVemuComp& g, int row) {
-             return g.item_goods(0)[static_cast<std::size_t>(row)]->price;
+             return g.world().item_goods[0][static_cast<std::size_t>(row)]->price;
          }},
         {"the restocking of a menu dish",
          [](PlayHarness& play) {
@@ -304,7 +311,7 @@ TEST_F(ScreenTexts, TheQuantityEntryStandsOnItsBoardClearOfTheScreensTexts) {
              EXPECT_TRUE(play.Choose(u8"自動仕入れ"));
              return 0;
          },
-         [](CVemuComp& g) -> CInputNumberEvent& { return g.number_entry(); }, 4,
+         [](CVemuComp& g) -> CInputNumberEvent& { return g.stage().number_entry(); }, 4,
          [](CVemuComp&, int) { return 0; }},
     };
     for (const Case& c : kCases) {
@@ -319,7 +326,7 @@ TEST_F(ScreenTexts, TheQuantityEntryStandsOnItsBoardClearOfTheScreensTexts) {
 
         // The board: the pictures drawn at the entry's height, from its first to its last.
         const std::vector<DrawOp>& ops = play.draws().ops;
-        const int board_texture = play.game().textures().item_board.GetIndex();
+        const int board_texture = play.game().stage().textures().item_board.GetIndex();
         std::size_t first = ops.size();
         Extent board{640, 0, entry.GetY() - 20, entry.GetY() + 40};
         for (std::size_t i = 0; i < ops.size(); ++i) {
@@ -347,7 +354,8 @@ TEST_F(ScreenTexts, TheQuantityEntryStandsOnItsBoardClearOfTheScreensTexts) {
                 // The entry's own: on its board, in the game's font.
                 EXPECT_GE(text.left, board.left) << Utf8Of(op.text);
                 EXPECT_LE(text.right, board.right) << Utf8Of(op.text);
-                EXPECT_EQ(op.font, play.game().message_font().GetIndex()) << Utf8Of(op.text);
+                EXPECT_EQ(op.font, play.game().stage().message_font().GetIndex())
+                    << Utf8Of(op.text);
                 for (const Extent& other : own) EXPECT_FALSE(text.Meets(other)) << Utf8Of(op.text);
                 own.push_back(text);
                 total_drawn |= op.text == total;
@@ -360,7 +368,7 @@ TEST_F(ScreenTexts, TheQuantityEntryStandsOnItsBoardClearOfTheScreensTexts) {
         EXPECT_EQ(total_drawn, c.price(play.game(), row) > 0) << total;
 
         play.Press(kCancel);
-        for (int press = 0; press < 6 && play.game().screen_id() != kScreenMainCommands; ++press)
+        for (int press = 0; press < 6 && play.game().screens().id() != kScreenMainCommands; ++press)
             play.Press(kCancel);
         ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands)) << play.Report();
     }
@@ -384,7 +392,7 @@ TEST_F(ScreenTexts, StoryLinesBreakBeforeANameOrAWordNotInsideIt) {
     CVemuComp& game = play.game();
     for (const Case& c : kCases) {
         SCOPED_TRACE(testing_support::Utf8(c.first_line));
-        game.ShowMessage(&game.handles().message, Sjis(c.text).c_str(), true);
+        game.stage().ShowMessage(&game.screens().handles().message, Sjis(c.text).c_str(), true);
         const CMessageOutEvent& out = game.message_output();
         for (int frame = 0; frame < 600 && !out.IsPageFull() &&
                             !(out.GetPosition() >= out.GetLength() && play.MessageWaiting());

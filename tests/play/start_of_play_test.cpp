@@ -32,7 +32,7 @@ TEST_F(StartOfPlay, ANewGameOpensDayOneOnTheMainCommands) {
     EXPECT_EQ(s.clock.minute, 0);
     EXPECT_EQ(s.money, 10000);
     EXPECT_EQ(play.mediator().GetValue("money", 0), 10000);
-    EXPECT_EQ(play.game().screen_stack().size(), 1u);
+    EXPECT_EQ(play.game().screens().entries().size(), 1u);
     EXPECT_TRUE(play.MessageBoxes().empty());
     // The main commands show the shop's status and ask what to do.
     EXPECT_EQ(s.status_text, Sjis(u8"【小さな食堂】"));
@@ -63,17 +63,17 @@ TEST_F(StartOfPlay, F2AndANewGameGiveTheSameFreshStateAsTheFirst) {
     play.state().utensil_max = 4;
     play.state().last_levelup_method = kMethodFry;
     play.state().cooking_minutes = 30;
-    play.game().contest().running = 1;
+    play.game().world().contest.running = 1;
     // And what the contests, the dish panels and the recipe rewards keep beside the state.
-    play.game().contest() = ContestState{1, {4, 5, 6}, 321, 7, 2, 500};
-    play.game().made_dish() = Food::FromDef(FindFoodDef(Sjis(u8"卵")));
-    play.game().contest_dish() = Food::FromDef(FindFoodDef(Sjis(u8"トマト")));
-    play.game().candidate_dish() =
+    play.game().world().contest = ContestState{1, {4, 5, 6}, 321, 7, 2, 500};
+    play.game().world().made_dish = Food::FromDef(FindFoodDef(Sjis(u8"卵")));
+    play.game().world().contest_dish = Food::FromDef(FindFoodDef(Sjis(u8"トマト")));
+    play.game().world().candidate_dish =
         std::make_unique<MenuDish>(*Food::FromDef(FindFoodDef(Sjis(u8"米"))), 1.0f);
-    play.game().set_chosen_menu_slot(2);
-    play.game().set_known_recipes(9);
-    play.game().set_reward_num(3);
-    play.game().set_music_carries_over(true);
+    play.game().world().chosen_menu_slot = 2;
+    play.game().world().known_recipes = 9;
+    play.game().world().reward_num = 3;
+    play.game().stage().set_music_carries_over(true);
     play.ShowScreen(kScreenDestinations);
     ASSERT_NE(TakeSnapshot(play.game()), fresh);
 
@@ -144,24 +144,24 @@ TEST_F(StartOfPlay, ASlotHoldingAFileOfAnotherSlotIsRefusedAsABrokenOneIs) {
 TEST_F(StartOfPlay, MusicCarriesOverToTheEndingOnlyWhenAskedTo) {
     ASSERT_TRUE(play.NewGame());
     CVemuComp& game = play.game();
-    ASSERT_TRUE(game.PlayBgm(nullptr, 1));
+    ASSERT_TRUE(game.stage().PlayBgm(nullptr, 1));
     play.Frames(5);
-    ASSERT_NE(game.music().sound(), nullptr);
+    ASSERT_NE(game.stage().music().sound(), nullptr);
 
-    game.set_music_carries_over(true);
+    game.stage().set_music_carries_over(true);
     play.mediator().ChangeComponent(CEndingComp::kName, 2, 0);
     ASSERT_TRUE(play.RunUntilComponent(CEndingComp::kName));
-    ASSERT_NE(game.music().sound(), nullptr);
-    EXPECT_EQ(game.music().sound()->GetState(), CQZSound::kPlaying);
-    EXPECT_TRUE(play.mediator().IsRunning(&game.music()));
+    ASSERT_NE(game.stage().music().sound(), nullptr);
+    EXPECT_EQ(game.stage().music().sound()->GetState(), CQZSound::kPlaying);
+    EXPECT_TRUE(play.mediator().IsRunning(&game.stage().music()));
 
     play.mediator().ChangeComponent(CVemuComp::kName, 2, 0);
     ASSERT_TRUE(play.RunUntilComponent(CVemuComp::kName));
-    game.set_music_carries_over(false);
+    game.stage().set_music_carries_over(false);
     play.PressKey(platform::vk::kF2);
     ASSERT_TRUE(play.RunUntilComponent(CTitleComp::kName));
-    EXPECT_EQ(game.music().sound(), nullptr);
-    EXPECT_FALSE(play.mediator().IsRunning(&game.music()));
+    EXPECT_EQ(game.stage().music().sound(), nullptr);
+    EXPECT_FALSE(play.mediator().IsRunning(&game.stage().music()));
 }
 
 }  // namespace

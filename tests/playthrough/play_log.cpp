@@ -36,7 +36,7 @@ void PlayLog::Sample(const PlayHarness& play) {
     }
     if (component != CVemuComp::kName) return;
     const PlayState& state = play.state();
-    const int screen = play.game().screen_id();
+    const int screen = play.game().screens().id();
     if (screen != last_screen_) {
         Note(play, "screen " + std::to_string(screen));
         last_screen_ = screen;

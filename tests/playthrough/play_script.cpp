@@ -4,6 +4,7 @@
 
 #include "engine/common/sjis.h"
 #include "engine/framework/game_mediator.h"
+#include "events/story.h"
 #include "game/ending/ending_component.h"
 #include "game/main/vemu_comp.h"
 #include "game/title/title_component.h"
@@ -58,7 +59,7 @@ testing::AssertionResult PlayScript::Fail(const std::string& what) const {
            << what << "\n"
            << play_.Report() << "\n  " << DateOf(state.clock) << ", money " << state.money
            << ", stamina " << state.stamina << ", kitchen busy " << state.cooking_minutes
-           << " min, story " << (play_.game().story_live() ? "on" : "off") << "\nlatest play:\n"
+           << " min, story " << (play_.game().story().live() ? "on" : "off") << "\nlatest play:\n"
            << log_.Tail();
 }
 
@@ -74,7 +75,7 @@ bool PlayScript::Offers(const CSelectEvent& list) const {
 
 bool PlayScript::ListRunning() const {
     CVemuComp& game = play_.game();
-    return play_.mediator().IsRunning(&game.list_window()) ||
+    return play_.mediator().IsRunning(&game.stage().list_window()) ||
            play_.mediator().IsRunning(&game.select_window());
 }
 
@@ -82,8 +83,8 @@ bool PlayScript::Idle(int screen) const {
     if (std::string(play_.CurrentComponent()) != CVemuComp::kName || play_.Switching())
         return false;
     const CVemuComp& game = play_.game();
-    return game.screen_id() == screen && !game.screen_stack().empty() &&
-           game.screen_stack().back().id == screen && !game.story_live() && ListRunning();
+    return game.screens().id() == screen && !game.screens().entries().empty() &&
+           game.screens().entries().back().id == screen && !game.story().live() && ListRunning();
 }
 
 bool PlayScript::AtCommands() const { return Idle(kScreenMainCommands); }
@@ -125,28 +126,29 @@ testing::AssertionResult PlayScript::Respond() {
         return testing::AssertionSuccess();
     }
     CVemuComp& game = play_.game();
-    const int screen = game.screen_id();
+    const int screen = game.screens().id();
     const bool waiting = play_.MessageWaiting();
     // The dish screen: its own prompt waits while the dish is chosen; the question about the
     // dish is read before it is asked.
-    if (screen == kScreenContestDish && game.play_screens().contest_phase == 0 &&
-        play_.mediator().IsRunning(&game.list_window()))
+    if (screen == kScreenContestDish && game.screens().play().contest_phase == 0 &&
+        play_.mediator().IsRunning(&game.stage().list_window()))
         return HandIn();
-    if (screen == kScreenContestDish && game.play_screens().contest_phase == 1 && waiting) {
+    if (screen == kScreenContestDish && game.screens().play().contest_phase == 1 && waiting) {
         Press(kDecide);
         return testing::AssertionSuccess();
     }
     // The screens' own questions keep their prompt waiting under the rows; the story's are
     // asked once the prompt has been read.
     const bool prompt_read = !waiting || screen == kScreenAddToMenu;
-    if (AsksQuestions(screen) && prompt_read && Offers(game.choice_window())) return Answer();
-    if (screen == kScreenStory && !waiting && Offers(game.list_window())) return Answer();
+    if (AsksQuestions(screen) && prompt_read && Offers(game.stage().choice_window()))
+        return Answer();
+    if (screen == kScreenStory && !waiting && Offers(game.stage().list_window())) return Answer();
     if (waiting && ReadsMessages(screen)) {
         Press(kDecide);
         return testing::AssertionSuccess();
     }
     // A merchant's shop, opened by his visit: the player leaves it without buying.
-    if ((screen == kScreenFoodShop || screen == kScreenToolShop) && game.story_live() &&
+    if ((screen == kScreenFoodShop || screen == kScreenToolShop) && game.story().live() &&
         ListRunning()) {
         Press(kCancel);
         return testing::AssertionSuccess();
@@ -163,7 +165,7 @@ testing::AssertionResult PlayScript::AwaitScreen(int screen) {
     return RespondUntil(
         [&] {
             // A screen's own prompt may wait on the message handle; it needs no reading.
-            return play_.game().screen_id() == screen && ListRunning();
+            return play_.game().screens().id() == screen && ListRunning();
         },
         "screen " + std::to_string(screen));
 }
@@ -198,7 +200,7 @@ testing::AssertionResult PlayScript::Buy(const char8_t* shop, const Pot& goods) 
     for (const auto& [food, count] : goods) {
         if (auto r = RespondUntil([&] { return Idle(kScreenFoodShop); }, "food shop"); !r) return r;
         if (auto r = Choose(food); !r) return r;
-        if (auto r = EnterNumber(play_.game().number_entry(), count); !r) return r;
+        if (auto r = EnterNumber(play_.game().stage().number_entry(), count); !r) return r;
         const std::string bought =
             Utf8(u8"『") + food + Utf8(u8"』を ") + std::to_string(count) + Utf8(u8" ヶ買いました");
         if (auto r = play_.RunUntilMessage(U8(bought)); !r) return Fail(r.message());
@@ -229,7 +231,7 @@ testing::AssertionResult PlayScript::CookHere(const Pot& pot, const char8_t* met
         }
     Press(kRight);
     last_methods_.clear();
-    for (const MenuEntry& row : play_.game().second_entries())
+    for (const MenuEntry& row : play_.game().stage().second_entries())
         last_methods_.push_back(sjis::ToUtf8(row.label));
     if (auto r = Choose(Utf8(method)); !r) return r;
     if (auto r = play_.RunUntilScreen(kScreenDishMade); !r) return Fail(r.message());
@@ -243,12 +245,12 @@ testing::AssertionResult PlayScript::CookHere(const Pot& pot, const char8_t* met
     // ends once its dish is made).
     return RespondUntil(
         [&] {
-            const std::vector<ScreenEntry>& stack = play_.game().screen_stack();
+            const std::vector<ScreenEntry>& stack = play_.game().screens().entries();
             const bool cooking = std::any_of(stack.begin(), stack.end(), [](const ScreenEntry& e) {
                 return e.id == kScreenCooking || e.id == kScreenAfterDishMade ||
                        e.id == kScreenDishMade || e.id == kScreenAddToMenu;
             });
-            return (play_.game().screen_id() == kScreenCooking && ListRunning()) || !cooking;
+            return (play_.game().screens().id() == kScreenCooking && ListRunning()) || !cooking;
         },
         "cooking screen after the dish");
 }
@@ -284,10 +286,10 @@ testing::AssertionResult PlayScript::Sell(int until_hour) {
             CVemuComp& game = play_.game();
             // A decide leaves the selling, and once the shop has closed it reads the last sale,
             // which holds the closing back.
-            if (game.screen_id() == kScreenSelling && play_.state().clock.hour >= until_hour &&
-                !game.story_live())
+            if (game.screens().id() == kScreenSelling && play_.state().clock.hour >= until_hour &&
+                !game.story().live())
                 Press(kDecide);
-            return game.screen_id() != kScreenSelling && AtCommands();
+            return game.screens().id() != kScreenSelling && AtCommands();
         },
         "end of selling");
 }
@@ -313,7 +315,8 @@ testing::AssertionResult PlayScript::Contest(const KitchenSteps& cook_here,
     testing::AssertionResult r = RespondUntil(
         [&] {
             CVemuComp& game = play_.game();
-            if (game.contest().running && game.screen_id() == kScreenCooking && ListRunning()) {
+            if (game.world().contest.running && game.screens().id() == kScreenCooking &&
+                ListRunning()) {
                 if (!cooked) {
                     cooked = true;
                     if (cook_here) {

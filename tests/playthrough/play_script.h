@@ -152,18 +152,18 @@ testing::AssertionResult PlayScript::Outing(const char8_t* place, Done done) {
     return RespondUntil(
         [&] {
             CVemuComp& game = play_.game();
-            if (!called_back && done() && game.screen_id() == kScreenOuting) {
+            if (!called_back && done() && game.screens().id() == kScreenOuting) {
                 Press(kCancel);
                 called_back = true;
             }
             // At night the heroine comes home once her last find has been read.
             const GameClock& clock = play_.state().clock;
-            if (game.screen_id() == kScreenOuting && (clock.hour > 21 || clock.hour < 7) &&
+            if (game.screens().id() == kScreenOuting && (clock.hour > 21 || clock.hour < 7) &&
                 play_.MessageWaiting())
                 Press(kDecide);
             // Called back, the heroine stands on the destinations: home from there.
             if (called_back && Idle(kScreenDestinations)) Press(kCancel);
-            return play_.game().screen_id() != kScreenOuting && AtCommands();
+            return play_.game().screens().id() != kScreenOuting && AtCommands();
         },
         "way home from the outing");
 }

@@ -16,6 +16,7 @@
 #include "engine/common/sjis.h"
 #include "engine/framework/game_mediator.h"
 #include "events/contest/contest_table.h"
+#include "events/story.h"
 #include "game/economy/shares.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
@@ -97,7 +98,7 @@ protected:
             return script.Fail("contest " + std::to_string(contest) + " was not won");
         EXPECT_EQ(state.expenses, expenses + fee) << contest;
         EXPECT_EQ(play.kitchen().in_use, &play.kitchen().player_pantry);
-        EXPECT_EQ(play.game().contest().running, 0);
+        EXPECT_EQ(play.game().world().contest.running, 0);
         EXPECT_EQ(state.money, money - fee + (money_prize ? std::stoi(prize) : 0)) << contest;
         if (food_prize) {
             EXPECT_EQ(path.Held(food), food_before + 365.0f) << contest;
@@ -126,10 +127,10 @@ protected:
         if (auto r = script.Command(u8"外出する"); !r) return r;
         if (auto r = script.Choose(Utf8(u8"料理大会")); !r) return r;
         if (auto r = script.AwaitScreen(kScreenCooking); !r) return r;
-        EXPECT_EQ(play.game().contest().running, 1);
+        EXPECT_EQ(play.game().world().contest.running, 1);
         if (auto r = script.ResetToTitle(); !r) return r;
         if (auto r = script.TitleNewGame(); !r) return r;
-        EXPECT_EQ(play.game().contest().running, 0);
+        EXPECT_EQ(play.game().world().contest.running, 0);
         EXPECT_EQ(play.kitchen().in_use, &play.kitchen().player_pantry);
         EXPECT_EQ(PantryRowsOf(play.kitchen().player_pantry),
                   (PantryRows{{Sjis(u8"ゼルバワラビ"), 5.0f},
@@ -190,7 +191,7 @@ protected:
         if (auto r = script.Choose(Utf8(u8"料理大会")); !r) return r;
         bool refused = false;
         auto on_destinations = [&] {
-            return play.game().screen_id() == kScreenDestinations && !play.game().story_live();
+            return play.game().screens().id() == kScreenDestinations && !play.game().story().live();
         };
         for (int frame = 0; frame < kStepFrames && !on_destinations(); ++frame) {
             refused |=
@@ -226,7 +227,7 @@ protected:
         for (int place = 0; place < kPlaceFlagCount; ++place)
             saved["go " + std::to_string(place)] =
                 std::to_string(state.place_flags[static_cast<std::size_t>(place)]);
-        saved["reward_num"] = std::to_string(play.game().reward_num());
+        saved["reward_num"] = std::to_string(play.game().world().reward_num);
         saved["liberty_box_cnt"] = std::to_string(state.liberty_boxes);
         saved["kabu"] = std::to_string(state.share_flags[0]);
         return saved;
@@ -241,7 +242,7 @@ protected:
                     checks.reports(), checks.rewards(), checks.contests());
         for (const std::string& renamed : path.renamed())
             std::printf("reference dish named otherwise: %s\n", renamed.c_str());
-        Trace(16, ("end, reward_num " + std::to_string(play.game().reward_num())).c_str());
+        Trace(16, ("end, reward_num " + std::to_string(play.game().world().reward_num)).c_str());
         const double seconds = Seconds() - started;
         std::printf("run: %d frames, %d game days, %.1f s, %.1f us a frame\n", play.frames_run(),
                     GameDay(play.state().clock), seconds, seconds * 1e6 / play.frames_run());

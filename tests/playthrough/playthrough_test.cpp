@@ -24,11 +24,11 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
         for (const char8_t* food :
              {u8"ゼルバワラビ", u8"ゼルゼルダケ", u8"卵", u8"ミルク", u8"小麦粉"})
             EXPECT_EQ(Held(food), 5.0f) << Utf8(food);
-        EXPECT_EQ(play.game().kitchen().player_pantry.size(), 5u);
+        EXPECT_EQ(play.game().world().kitchen.player_pantry.size(), 5u);
         EXPECT_EQ(Bag(u8"包丁"), 1);
         EXPECT_EQ(Bag(u8"フライパン"), 1);
         EXPECT_EQ(state.first, 1);
-        EXPECT_TRUE(play.game().story_live());
+        EXPECT_TRUE(play.game().story().live());
     }
     Trace(1, "new game");
 
@@ -39,7 +39,7 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
     ASSERT_TRUE(script.ToCommands());
     EXPECT_EQ(play.state().first, 0);
     EXPECT_TRUE(Known(u8"ゼルバ炒め"));
-    EXPECT_EQ(play.game().screen_stack().back().id, kScreenMainCommands);
+    EXPECT_EQ(play.game().screens().entries().back().id, kScreenMainCommands);
     EXPECT_EQ(play.game().story().scene_music(), 1);
     Trace(2, "the opening");
 
@@ -97,7 +97,7 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
         EXPECT_EQ(play.state().contests_won, 1);
         EXPECT_EQ(play.state().money, money - 1000);
         EXPECT_EQ(play.state().expenses, expenses + 1000);
-        EXPECT_EQ(play.game().contest().running, 0);
+        EXPECT_EQ(play.game().world().contest.running, 0);
         // Continued, the hall offers contest 2 again at its fee.
         EXPECT_NE(offer_.find(Utf8(u8"参加費用は 1000 クル")), std::string::npos) << offer_;
     }
@@ -192,7 +192,7 @@ TEST_F(Playthrough, FromTheNewGameToTheStaffRollAndTheLastContest) {
         script, [&] { return path.OutingDay(Utf8(u8"ココロの実")); },
         [&] { return Held(u8"ココロの実") > 0.0f; }, kFindDays, Utf8(u8"ココロの実 on an outing")));
     // ミント keeps five days: the reward that gives it is worked for only now.
-    if (Held(u8"ミント") <= 0.0f && play.game().reward_num() <= kMintReward) {
+    if (Held(u8"ミント") <= 0.0f && play.game().world().reward_num <= kMintReward) {
         ASSERT_TRUE(path.InventRecipesUntil(path.RewardThreshold(kMintReward)));
     }
     ASSERT_TRUE(WaitForChance(

@@ -53,7 +53,7 @@ bool Offered(const std::vector<std::string>& methods, const char8_t* label) {
 
 int Path::RewardThreshold(int level) const {
     return static_cast<int>(
-        RecipeRewardThreshold(script_.play().game().book().recipes.size(), level));
+        RecipeRewardThreshold(script_.play().game().world().book.recipes.size(), level));
 }
 
 testing::AssertionResult Path::InventRecipesUntil(int known) {
@@ -62,7 +62,8 @@ testing::AssertionResult Path::InventRecipesUntil(int known) {
     for (std::size_t a = 0; a < foods.size(); ++a)
         for (std::size_t b = a; b < foods.size(); ++b)
             for (const MethodRow& method : kMethods) {
-                if (CountKnownRecipes(game.book()) >= known) return testing::AssertionSuccess();
+                if (CountKnownRecipes(game.world().book) >= known)
+                    return testing::AssertionSuccess();
                 const int count = a == b ? 1 : 2;
                 // The method window the last cooking showed tells the utensils owned.
                 if (method.foods != count || !Offered(script_.last_methods(), method.label))
@@ -70,15 +71,15 @@ testing::AssertionResult Path::InventRecipesUntil(int known) {
                 FoodPot pot;
                 pot.push_back(Food::FromDef(foods[a]));
                 if (count == 2) pot.push_back(Food::FromDef(foods[b]));
-                const Recipe* recipe = FindBestRecipe(game.book(), method.method, pot);
+                const Recipe* recipe = FindBestRecipe(game.world().book, method.method, pot);
                 if (!recipe || !recipe->def || recipe->def->known) continue;
                 Pot cooked = {{sjis::ToUtf8(foods[a]->name), 1}};
                 if (count == 2) cooked.emplace_back(sjis::ToUtf8(foods[b]->name), 1);
                 if (auto r = CookFromShops(cooked, method.label, Utf8(u8"a new recipe")); !r)
                     return r;
             }
-    if (CountKnownRecipes(game.book()) >= known) return testing::AssertionSuccess();
-    return script_.Fail("only " + std::to_string(CountKnownRecipes(game.book())) +
+    if (CountKnownRecipes(game.world().book) >= known) return testing::AssertionSuccess();
+    return script_.Fail("only " + std::to_string(CountKnownRecipes(game.world().book)) +
                         " recipes could be invented of " + std::to_string(known));
 }
 

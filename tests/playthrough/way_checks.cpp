@@ -2,6 +2,7 @@
 
 #include "engine/framework/game_mediator.h"
 #include "events/month/recipe_rewards.h"
+#include "events/story.h"
 #include "game/economy/taxes.h"
 #include "game/main/vemu_comp.h"
 #include "game/rules/pantry.h"
@@ -24,7 +25,7 @@ float WayChecks::HeldOfReward(const PlayHarness& play, int row) {
     if (row < 0 || row >= kRecipeRewardCount) return 0.0f;
     const RecipeReward& reward = RecipeRewardTable()[static_cast<std::size_t>(row)];
     if (reward.kind == kRewardFood) {
-        const Food* food = FindPantryFood(play.game().kitchen(), reward.name);
+        const Food* food = FindPantryFood(play.game().world().kitchen, reward.name);
         return food ? food->amount : 0.0f;
     }
     CItemBag& bag = play.mediator().items();
@@ -42,7 +43,8 @@ void WayChecks::Sample(const PlayHarness& play) {
     CVemuComp& game = play.game();
     const PlayState& state = play.state();
 
-    const bool report = game.story_live() && game.last_story_row() == StoryEvent::kMonthlyReport;
+    const bool report =
+        game.story().live() && game.story().last_row() == StoryEvent::kMonthlyReport;
     if (report && !in_report_) {
         report_money_ = state.money;
         report_taxes_ = kAssetTax + IncomeTax(game.state());
@@ -58,7 +60,7 @@ void WayChecks::Sample(const PlayHarness& play) {
     }
     in_report_ = report;
 
-    const int reward_num = game.reward_num();
+    const int reward_num = game.world().reward_num;
     if (reward_num_ >= 0 && reward_num != reward_num_) {
         ++rewards_;
         if (reward_num != reward_num_ + 1)
@@ -69,11 +71,11 @@ void WayChecks::Sample(const PlayHarness& play) {
             Fault(play, "the reward of row " + std::to_string(reward_num_) + " was not given");
     }
     // Held before the next reward comes, looked at while no story gives anything.
-    if (reward_num_ != reward_num || !game.story_live())
+    if (reward_num_ != reward_num || !game.story().live())
         reward_held_ = HeldOfReward(play, reward_num);
     reward_num_ = reward_num;
 
-    const bool contest = game.contest().running != 0;
+    const bool contest = game.world().contest.running != 0;
     if (in_contest_ && !contest) {
         ++contests_;
         const Kitchen& kitchen = play.kitchen();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/common/system.h"
+#include "events/story.h"
 #include "game/food/food_def.h"
 #include "game/food/ingredient_names.h"
 #include "game/rules/pantry.h"
@@ -22,10 +23,10 @@ TEST_F(PlayScreenTest, SellingAndGoingOutWaitForTheDayAndRestingAtNightStartsThe
     for (const Case& c : kCases) {
         SCOPED_TRACE(std::to_string(c.hour) + ":" + std::to_string(c.minute));
         SetClock(c.hour, c.minute);
-        game.ReplaceScreen(kScreenMainCommands);
+        game.screens().Replace(kScreenMainCommands);
         ASSERT_EQ(Labels(), (std::vector<std::string>{"料理を作る", "販売する", "メニューを見る",
                                                       "休む", "外出する", "作戦"}));
-        const MenuEntry* rows = game.list_window().GetEntries();
+        const MenuEntry* rows = game.stage().list_window().GetEntries();
         for (int row : {0, 2, 3, 5}) EXPECT_TRUE(rows[row].enabled);
         EXPECT_EQ(rows[1].enabled != 0, c.day);
         EXPECT_EQ(rows[4].enabled != 0, c.day);
@@ -36,33 +37,33 @@ TEST_F(PlayScreenTest, SellingAndGoingOutWaitForTheDayAndRestingAtNightStartsThe
         SCOPED_TRACE(hour);
         SetClock(hour, 0);
         ForgetRequestedEvent();
-        game.ReplaceScreen(kScreenMainCommands);
+        game.screens().Replace(kScreenMainCommands);
         Choose(3);
         EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands, kScreenResting}));
         EXPECT_EQ(RequestedEvent(), hour == 22 ? "Night" : "");
-        game.PopScreen();
+        game.screens().Pop();
     }
 }
 
 TEST_F(PlayScreenTest, TheDestinationsListOnlyTheOpenPlacesInTheirOrder) {
-    game.PushScreen(kScreenDestinations);
+    game.screens().Push(kScreenDestinations);
     EXPECT_EQ(Message(), "どこに行きますか？");
     EXPECT_EQ(Labels(), (std::vector<std::string>{"商店街", "建築事務所"}));
     Choose(1);
     EXPECT_EQ(RequestedEvent(), "ExpandShop");
     EXPECT_EQ(StackIds(),
               (std::vector<int>{kScreenMainCommands, kScreenDestinations, kScreenStory}));
-    game.ResetEventStates();
-    game.PopScreen();
-    game.PopScreen();
+    game.story().Reset();
+    game.screens().Pop();
+    game.screens().Pop();
 
     game.state().place_flags.fill(1);
-    game.PushScreen(kScreenDestinations);
+    game.screens().Push(kScreenDestinations);
     EXPECT_EQ(Labels(), (std::vector<std::string>{"商店街", "建築事務所", "料理大会", "ナルフの家",
                                                   "マナの森", "エブラの洞窟", "氷の城"}));
     std::vector<int> values;
-    for (int i = 0; i < game.list_window().GetCount(); ++i)
-        values.push_back(game.list_window().GetEntries()[i].value);
+    for (int i = 0; i < game.stage().list_window().GetCount(); ++i)
+        values.push_back(game.stage().list_window().GetEntries()[i].value);
     EXPECT_EQ(values, (std::vector<int>{0, 2, 1, 4, 3, 5, 6}));
     Choose(4);
     EXPECT_EQ(StackIds(),
@@ -89,27 +90,29 @@ TEST_F(PlayScreenTest, EachFoodShopShelvesWhatIsMasteredOfItsOwnSlice) {
         FindFoodDef(slice.back())->mastered = 0;
         slice.pop_back();
 
-        game.PushScreen(kScreenShopList);
+        game.screens().Push(kScreenShopList);
         Choose(c.row);
-        EXPECT_EQ(game.screen_id(), kScreenFoodShop);
+        EXPECT_EQ(game.screens().id(), kScreenFoodShop);
         std::vector<std::string> goods;
-        for (const FoodDef* def : game.food_goods(game.goods_in_use())) goods.push_back(def->name);
+        for (const FoodDef* def : game.world().food_goods[game.world().goods_in_use])
+            goods.push_back(def->name);
         EXPECT_EQ(goods, slice);
-        game.PopScreen();
-        game.PopScreen();
+        game.screens().Pop();
+        game.screens().Pop();
     }
-    game.PushScreen(kScreenShopList);
+    game.screens().Push(kScreenShopList);
     Choose(0);
-    EXPECT_EQ(game.food_goods(game.goods_in_use()).front()->name, "砂糖");
+    EXPECT_EQ(game.world().food_goods[game.world().goods_in_use].front()->name, "砂糖");
 }
 
 TEST_F(PlayScreenTest, AnOutingEndsAtTheFirstCheckAfterTenAtNight) {
     game.state().place_flags.fill(1);
     SetClock(21, 55);
-    game.PushScreen(kScreenDestinations);
-    game.PushScreen(kScreenOuting);
+    game.screens().Push(kScreenDestinations);
+    game.screens().Push(kScreenOuting);
     // Whatever is found is read out before she comes home; the clock stays at 22:00.
-    for (int frame = 0; frame < 2000 && game.screen_id() == kScreenOuting; ++frame) world.Frames(1);
+    for (int frame = 0; frame < 2000 && game.screens().id() == kScreenOuting; ++frame)
+        world.Frames(1);
     EXPECT_EQ(game.state().clock.hour, 22);
     EXPECT_EQ(game.state().clock.minute, 0);
     // Told on its own screen over the main commands, which come back once it is read.
@@ -120,8 +123,8 @@ TEST_F(PlayScreenTest, AnOutingEndsAtTheFirstCheckAfterTenAtNight) {
 
     // Worn out at night, she collapses instead.
     game.state().stamina = 0.0f;
-    game.PushScreen(kScreenDestinations);
-    game.PushScreen(kScreenOuting);
+    game.screens().Push(kScreenDestinations);
+    game.screens().Push(kScreenOuting);
     world.Frames(1);
     EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands, kScreenStory}));
     EXPECT_EQ(RequestedEvent(), "WakeAfterCollapse");
@@ -137,12 +140,12 @@ TEST_F(PlayScreenTest, TheSecondDrawOfAnOutingFindsTheHeartFruit) {
     }
     game.state().place_flags.fill(1);
     SetClock(10, 0);
-    game.PushScreen(kScreenDestinations);
-    game.PushScreen(kScreenOuting);
+    game.screens().Push(kScreenDestinations);
+    game.screens().Push(kScreenOuting);
     Srand(seed);
     world.Frames(1);
     EXPECT_EQ(PantryNames().back(), "ココロの実");
-    EXPECT_EQ(FindPantryFood(game.kitchen(), "ココロの実")->amount, 1.0f);
+    EXPECT_EQ(FindPantryFood(game.world().kitchen, "ココロの実")->amount, 1.0f);
     EXPECT_EQ(Message(), "ココロの実を手に入れました\n");
     EXPECT_EQ(game.state().clock.minute, 5);
     EXPECT_EQ(game.state().minutes_since_story_check, 0);
@@ -162,10 +165,10 @@ TEST_F(PlayScreenTest, RestingEndsWhenTheMorningLunchOrDinnerComes) {
         SetClock(c.hour, 50);
         game.state().stamina = 10.0f;
         ForgetRequestedEvent();
-        game.set_screen_cursor(4);
-        game.PushScreen(kScreenResting);
+        game.screens().cursor() = 4;
+        game.screens().Push(kScreenResting);
         world.Frames(1);
-        EXPECT_EQ(game.screen_id(), kScreenResting);
+        EXPECT_EQ(game.screens().id(), kScreenResting);
         // The frame that reaches the hour ends the rest.
         world.Frames(1);
         EXPECT_EQ(game.state().clock.hour, c.hour + 1);
@@ -183,9 +186,9 @@ TEST_F(PlayScreenTest, RestingEndsWhenTheMorningLunchOrDinnerComes) {
         EXPECT_GT(game.state().stamina, 10.0f);
         if (*c.event) {
             // The main commands come back on their first row after the morning.
-            EXPECT_EQ(game.screen_stack().back().saved_cursor, 0);
-            game.ResetEventStates();
-            game.PopScreen();
+            EXPECT_EQ(game.screens().entries().back().saved_cursor, 0);
+            game.story().Reset();
+            game.screens().Pop();
         }
     }
 }

@@ -57,20 +57,20 @@ TEST_F(PlayScreenTest, OwnedItemsSortByBagNameBytesOrKind) {
     }
 
     // Virtual button 6 steps the order on the screen and the list follows.
-    game.PushScreen(kScreenOwnedItems);
+    game.screens().Push(kScreenOwnedItems);
     EXPECT_EQ(Labels(), kCases[0].labels);
     PressKey(platform::vk::kNumpad3);
     EXPECT_EQ(game.state().align_type, 1);
     EXPECT_EQ(Labels(), kCases[1].labels);
-    EXPECT_TRUE(game.icon_buttons()[1].IsPressed());
-    EXPECT_FALSE(game.icon_buttons()[0].IsPressed());
+    EXPECT_TRUE(game.stage().icon_buttons()[1].IsPressed());
+    EXPECT_FALSE(game.stage().icon_buttons()[0].IsPressed());
     world.Tap(main_test::kCancel);
     EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands}));
 }
 
 TEST_F(PlayScreenTest, EquipmentIsWornSwappedAndTakenOff) {
     GiveItem(game.state(), game.mediator().items(), "デニムエプロン", 1);
-    game.PushScreen(kScreenEquipment);
+    game.screens().Push(kScreenEquipment);
     EXPECT_EQ(Labels(), (std::vector<std::string>{"防具　エプロン", "靴　　革の靴",
                                                   "装飾　赤いスカーフ", "装飾　"}));
     // Swap: the new apron leaves the bag, the old one goes back into it.
@@ -81,7 +81,7 @@ TEST_F(PlayScreenTest, EquipmentIsWornSwappedAndTakenOff) {
     EXPECT_EQ(Labels()[0], "防具　デニムエプロン");
     EXPECT_EQ(Bag().FindItemIndex("デニムエプロン"), -1);
     EXPECT_NE(Bag().FindItemIndex("エプロン"), -1);
-    EXPECT_EQ(game.screen_cursor(), 0);
+    EXPECT_EQ(game.screens().cursor(), 0);
 
     // Take off: the empty row.
     Choose(0);
@@ -94,7 +94,7 @@ TEST_F(PlayScreenTest, EquipmentIsWornSwappedAndTakenOff) {
     GiveItem(game.state(), game.mediator().items(), "銀の髪飾り", 1);
     Choose(3);
     world.Tap(main_test::kCancel);
-    EXPECT_EQ(game.screen_cursor(), 3);
+    EXPECT_EQ(game.screens().cursor(), 3);
     EXPECT_EQ(Labels()[3], "装飾　");
     Choose(3);
     // The worn scarf is not in the bag; only the hair clip is offered.
@@ -115,7 +115,7 @@ TEST_F(PlayScreenTest, EachSettingGivesItsValueAndReturnsToTheSettings) {
         {1, 0, 100}, {1, 1, 75}, {1, 2, 60}, {1, 3, 0},  // music
         {2, 0, 100}, {2, 1, 75}, {2, 2, 60}, {2, 3, 0},  // effects
     };
-    game.PushScreen(kScreenSettings);
+    game.screens().Push(kScreenSettings);
     EXPECT_EQ(Labels(), (std::vector<std::string>{"文字表示速度", "音楽の音量", "効果音の音量"}));
     for (const Case& c : kCases) {
         SCOPED_TRACE(std::to_string(c.setting) + "/" + std::to_string(c.row));
@@ -123,16 +123,16 @@ TEST_F(PlayScreenTest, EachSettingGivesItsValueAndReturnsToTheSettings) {
         EXPECT_EQ(Labels().size(), c.setting == 0 ? 3u : 4u);
         Choose(c.row);
         EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands, kScreenSettings}));
-        EXPECT_EQ(game.screen_cursor(), c.setting);
+        EXPECT_EQ(game.screens().cursor(), c.setting);
         if (c.setting == 0) {
             EXPECT_EQ(game.state().text_speed, c.value);
         }
         if (c.setting == 1) {
-            EXPECT_EQ(game.music_volume(), c.value);
+            EXPECT_EQ(game.stage().music_volume(), c.value);
             EXPECT_EQ(GetDirectShow()->GetVolume(), c.value);
         }
         if (c.setting == 2) {
-            EXPECT_EQ(game.effect_volume(), c.value);
+            EXPECT_EQ(game.stage().effect_volume(), c.value);
             EXPECT_EQ(GetDirectSound()->GetVolume(), c.value);
         }
     }

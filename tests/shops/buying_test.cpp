@@ -14,10 +14,10 @@ constexpr int kGeneralStore = 4;  // 砂糖, ミルク, 小麦粉, 米
 class BuyingTest : public ShopsTest {
 protected:
     void OpenFoodShop() {
-        game.set_goods_in_use(kGeneralStore);
-        game.PushScreen(kScreenFoodShop);
+        game.world().goods_in_use = kGeneralStore;
+        game.screens().Push(kScreenFoodShop);
     }
-    bool EntryRuns() { return world.mediator().IsRunning(&game.number_entry()); }
+    bool EntryRuns() { return world.mediator().IsRunning(&game.stage().number_entry()); }
     // Where the number entry stands: its OK button is drawn 60 pixels right of it.
     std::pair<int, int> EntryPlace() {
         for (const DrawOp& op : world.recorder.OfKind(DrawOp::Kind::Text))
@@ -36,24 +36,24 @@ TEST_F(BuyingTest, TheFoodShopSellsTheEnteredQuantityIntoThePantry) {
     const float held = Held("砂糖");
     OpenFoodShop();
     EXPECT_EQ(Message(), "何を買いますか？");
-    ASSERT_EQ(game.entry_count(), 4);
-    EXPECT_EQ(game.entries()[0].label, "砂糖");
-    EXPECT_EQ(game.entries()[0].second_text, std::to_string(price) + " クル");
+    ASSERT_EQ(game.stage().entry_count(), 4);
+    EXPECT_EQ(game.stage().entries()[0].label, "砂糖");
+    EXPECT_EQ(game.stage().entries()[0].second_text, std::to_string(price) + " クル");
 
     world.Tap(kDecide);
     ASSERT_TRUE(EntryRuns());
     EXPECT_EQ(Message(), "いくつ買いますか？");
-    EXPECT_EQ(game.number_entry().GetMaximum(), 10000 / price);
+    EXPECT_EQ(game.stage().number_entry().GetMaximum(), 10000 / price);
     EnterQuantity(3);
 
-    EXPECT_EQ(game.screen_id(), kScreenWaitForMessage);
+    EXPECT_EQ(game.screens().id(), kScreenWaitForMessage);
     EXPECT_EQ(Message(), "『砂糖』を 3 ヶ買いました");
     EXPECT_EQ(game.state().money, 10000 - 3 * price);
     EXPECT_EQ(game.state().expenses, 3 * price);
     EXPECT_FLOAT_EQ(Held("砂糖"), held + 3.0f);
     // Once read, the goods are listed again.
     ASSERT_TRUE(DecideUntilScreen(kScreenFoodShop));
-    EXPECT_TRUE(world.mediator().IsRunning(&game.list_window()));
+    EXPECT_TRUE(world.mediator().IsRunning(&game.stage().list_window()));
 }
 
 TEST_F(BuyingTest, NoQuantityOrACancelledEntryListsTheGoodsAgain) {
@@ -65,8 +65,8 @@ TEST_F(BuyingTest, NoQuantityOrACancelledEntryListsTheGoodsAgain) {
         ASSERT_TRUE(EntryRuns());
         world.Tap(button);
         EXPECT_FALSE(EntryRuns());
-        EXPECT_EQ(game.screen_id(), kScreenFoodShop);
-        EXPECT_TRUE(world.mediator().IsRunning(&game.list_window()));
+        EXPECT_EQ(game.screens().id(), kScreenFoodShop);
+        EXPECT_TRUE(world.mediator().IsRunning(&game.stage().list_window()));
         EXPECT_EQ(game.state().money, 10000);
     }
 }
@@ -80,9 +80,9 @@ TEST_F(BuyingTest, TooLittleMoneySaysSoAndOpensNoEntry) {
     world.Tap(kDecide);
     EXPECT_FALSE(EntryRuns());
     EXPECT_EQ(Message(), "お金が足りません");
-    EXPECT_EQ(game.screen_id(), kScreenFoodShop);
+    EXPECT_EQ(game.screens().id(), kScreenFoodShop);
     // The list was rebuilt: the row is grey now.
-    EXPECT_FALSE(game.entries()[0].enabled);
+    EXPECT_FALSE(game.stage().entries()[0].enabled);
 }
 
 TEST_F(BuyingTest, TheMostThatCanBeBoughtIsTheMoneyOverThePrice) {
@@ -102,9 +102,9 @@ TEST_F(BuyingTest, TheMostThatCanBeBoughtIsTheMoneyOverThePrice) {
         OpenFoodShop();
         world.Tap(kDecide);
         ASSERT_TRUE(EntryRuns());
-        EXPECT_EQ(game.number_entry().GetMaximum(), c.most);
+        EXPECT_EQ(game.stage().number_entry().GetMaximum(), c.most);
         world.Tap(kCancel);
-        game.PopScreen();
+        game.screens().Pop();
     }
 }
 
@@ -122,15 +122,15 @@ TEST_F(BuyingTest, TheFoodShopsEntryStandsBesideTheRowAsShownTheExchangesAsListe
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.screen);
-        game.set_goods_in_use(kGeneralStore);
-        game.PushScreen(c.screen);
-        game.list_window().SetTop(1);
+        game.world().goods_in_use = kGeneralStore;
+        game.screens().Push(c.screen);
+        game.stage().list_window().SetTop(1);
         world.Tap(kDown);
         world.Tap(kDecide);
         ASSERT_TRUE(EntryRuns());
         EXPECT_EQ(EntryPlace(), std::make_pair(c.x, c.y));
         world.Tap(kCancel);
-        game.PopScreen();
+        game.screens().Pop();
     }
 }
 
@@ -141,33 +141,33 @@ TEST_F(BuyingTest, CancelLeavesTheShopTheFoodShopFromItsFirstRow) {
     };
     const Case kCases[] = {{kScreenFoodShop, 0}, {kScreenStockExchange, 1}};
     game.state().share_flags[kShareSake] = 1;
-    game.PushScreen(kScreenShopList);
+    game.screens().Push(kScreenShopList);
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.screen);
-        game.set_goods_in_use(kGeneralStore);
-        game.PushScreen(c.screen);
+        game.world().goods_in_use = kGeneralStore;
+        game.screens().Push(c.screen);
         world.Tap(kDown);
-        game.list_window().SetTop(1);
+        game.stage().list_window().SetTop(1);
         world.Tap(kCancel);
-        EXPECT_EQ(game.screen_id(), kScreenShopList);
-        EXPECT_EQ(game.list_window().GetTop(), c.top_after);
+        EXPECT_EQ(game.screens().id(), kScreenShopList);
+        EXPECT_EQ(game.stage().list_window().GetTop(), c.top_after);
     }
 }
 
 TEST_F(BuyingTest, TheExchangeListsTheSharesOnSaleAndPutsBoughtOnesInTheBag) {
     SetMoney(100000);
     game.state().share_flags[kShareMiso] = 1;
-    game.PushScreen(kScreenStockExchange);
+    game.screens().Push(kScreenStockExchange);
     EXPECT_EQ(Message(), "どの銘柄を買いますか？");
-    ASSERT_EQ(game.entry_count(), 2);
-    EXPECT_EQ(game.entries()[0].label, "甘粉商事株");
-    EXPECT_EQ(game.entries()[0].second_text, "4000 クル");
-    EXPECT_EQ(game.entries()[1].label, "米丸味噌株");
+    ASSERT_EQ(game.stage().entry_count(), 2);
+    EXPECT_EQ(game.stage().entries()[0].label, "甘粉商事株");
+    EXPECT_EQ(game.stage().entries()[0].second_text, "4000 クル");
+    EXPECT_EQ(game.stage().entries()[1].label, "米丸味噌株");
 
     world.Tap(kDown);
     world.Tap(kDecide);
     ASSERT_TRUE(EntryRuns());
-    EXPECT_EQ(game.number_entry().GetMaximum(), 100000 / 15000);
+    EXPECT_EQ(game.stage().number_entry().GetMaximum(), 100000 / 15000);
     EnterQuantity(2);
     EXPECT_EQ(Message(), "『米丸味噌株』を 2 ヶ買いました");
     EXPECT_EQ(BagCount("米丸味噌株"), 2);
@@ -177,7 +177,7 @@ TEST_F(BuyingTest, TheExchangeListsTheSharesOnSaleAndPutsBoughtOnesInTheBag) {
 TEST_F(BuyingTest, GoodsBeyondTheMoneyAreGrey) {
     SetMoney(FindFoodDef("ミルク")->price);
     OpenFoodShop();
-    for (const MenuEntry& entry : game.entries())
+    for (const MenuEntry& entry : game.stage().entries())
         EXPECT_EQ(entry.enabled != 0, FindFoodDef(entry.label)->price <= game.state().money)
             << entry.label;
 }

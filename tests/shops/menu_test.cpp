@@ -17,15 +17,15 @@ protected:
     // The made dish and the menu dish made of it, as cooking leaves them.
     void Cook(const char* entry) {
         auto made = Food::FromDef(FindFoodDef(entry));
-        game.candidate_dish() = std::make_unique<MenuDish>(*made, 1.0f);
-        game.made_dish() = std::move(made);
+        game.world().candidate_dish = std::make_unique<MenuDish>(*made, 1.0f);
+        game.world().made_dish = std::move(made);
     }
     // Opens the menu screen's action window on a row.
     void OpenActions(int row) {
-        game.PushScreen(kScreenMenu);
+        game.screens().Push(kScreenMenu);
         for (int i = 0; i < row; ++i) world.Tap(kDown);
         world.Tap(kDecide);
-        ASSERT_EQ(game.window_kind(), 2);
+        ASSERT_EQ(game.stage().window_kind(), 2);
         ASSERT_EQ(Message(), "メニュー設定");
     }
     void ChooseAction(int action) {
@@ -43,9 +43,9 @@ TEST_F(MenuTest, AReadDishGoesToThePantryAndIsOfferedForTheMenuUnlessTheStorySay
         game.state().menu_offer_suppressed = suppressed;
         const float eggs = Held("卵");
         Cook("卵");
-        game.PushScreen(kScreenDishMade);
-        for (int i = 0; i < 200 && game.screen_id() == kScreenDishMade; ++i) world.Tap(kDecide);
-        EXPECT_FALSE(game.made_dish());
+        game.screens().Push(kScreenDishMade);
+        for (int i = 0; i < 200 && game.screens().id() == kScreenDishMade; ++i) world.Tap(kDecide);
+        EXPECT_FALSE(game.world().made_dish);
         EXPECT_FLOAT_EQ(Held("卵"), eggs + 1.0f);
         if (suppressed) {
             // No offer: the next frame goes back to cooking.
@@ -61,7 +61,7 @@ TEST_F(MenuTest, AReadDishGoesToThePantryAndIsOfferedForTheMenuUnlessTheStorySay
                 shown = shown || (op.text == "卵" && op.x == 310 && op.y == 165);
             EXPECT_TRUE(shown);
         }
-        while (game.screen_stack().size() > 1) game.PopScreen();
+        while (game.screens().entries().size() > 1) game.screens().Pop();
     }
 }
 
@@ -82,23 +82,23 @@ TEST_F(MenuTest, TheAnswerToTheOfferDropsAddsReplacesOrOverfills) {
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
-        game.kitchen().menu.clear();
+        game.world().kitchen.menu.clear();
         if (c.on_menu) AddMenuDish(c.on_menu);
         Cook("卵");
-        game.made_dish().reset();
-        game.PushScreen(kScreenAfterDishMade);
-        game.PushScreen(kScreenAddToMenu);
+        game.world().made_dish.reset();
+        game.screens().Push(kScreenAfterDishMade);
+        game.screens().Push(kScreenAddToMenu);
         world.Frames(1);
         // The window opens on the last answer given.
-        if (game.choice_result() != (c.yes ? 0 : 1)) world.Tap(kDown);
+        if (game.stage().choice_result() != (c.yes ? 0 : 1)) world.Tap(kDown);
         world.Press(kDecide);
-        EXPECT_EQ(game.screen_id(), c.screen_after);
-        EXPECT_EQ(game.kitchen().menu.size(), c.menu_after);
-        EXPECT_EQ(game.candidate_dish() != nullptr, c.candidate_kept);
+        EXPECT_EQ(game.screens().id(), c.screen_after);
+        EXPECT_EQ(game.world().kitchen.menu.size(), c.menu_after);
+        EXPECT_EQ(game.world().candidate_dish != nullptr, c.candidate_kept);
         if (c.candidate_kept) {
-            EXPECT_EQ(game.chosen_menu_slot(), 0);
+            EXPECT_EQ(game.world().chosen_menu_slot, 0);
         }
-        while (game.screen_stack().size() > 1) game.PopScreen();
+        while (game.screens().entries().size() > 1) game.screens().Pop();
     }
 }
 
@@ -106,10 +106,10 @@ TEST_F(MenuTest, TheMenuListFillsItsCapacityWithEmptyGreyPlaces) {
     game.state().menu_max = 3;
     AddMenuDish("卵");
     AddMenuDish("牛肉");  // not in the pantry
-    game.PushScreen(kScreenMenu);
+    game.screens().Push(kScreenMenu);
     EXPECT_EQ(Message(), "メニューを選んでください");
-    ASSERT_EQ(game.entry_count(), 3);
-    const std::vector<MenuEntry>& rows = game.entries();
+    ASSERT_EQ(game.stage().entry_count(), 3);
+    const std::vector<MenuEntry>& rows = game.stage().entries();
     EXPECT_EQ(rows[0].label, "卵");
     EXPECT_EQ(rows[0].color, MenuEntry::kListColor);
     EXPECT_EQ(rows[1].label, "牛肉");
@@ -120,8 +120,8 @@ TEST_F(MenuTest, TheMenuListFillsItsCapacityWithEmptyGreyPlaces) {
 
     // More dishes than places (after the capacity shrank): every dish still has its row.
     game.state().menu_max = 1;
-    game.ReplaceScreen(kScreenMenu);
-    EXPECT_EQ(game.entry_count(), 2);
+    game.screens().Replace(kScreenMenu);
+    EXPECT_EQ(game.stage().entry_count(), 2);
 }
 
 TEST_F(MenuTest, OnAnEmptyPlaceOnlyTheExchangeActsTheOthersCloseTheWindow) {
@@ -132,25 +132,25 @@ TEST_F(MenuTest, OnAnEmptyPlaceOnlyTheExchangeActsTheOthersCloseTheWindow) {
         OpenActions(2);
         ChooseAction(action);
         EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands, kScreenMenu}));
-        EXPECT_EQ(game.window_kind(), 1);
-        EXPECT_FALSE(world.mediator().IsRunning(&game.choice_window()));
-        EXPECT_FALSE(world.mediator().IsRunning(&game.number_entry()));
-        EXPECT_EQ(game.kitchen().menu.size(), 1u);
-        game.PopScreen();
+        EXPECT_EQ(game.stage().window_kind(), 1);
+        EXPECT_FALSE(world.mediator().IsRunning(&game.stage().choice_window()));
+        EXPECT_FALSE(world.mediator().IsRunning(&game.stage().number_entry()));
+        EXPECT_EQ(game.world().kitchen.menu.size(), 1u);
+        game.screens().Pop();
     }
     OpenActions(2);
     ChooseAction(kExchange);
-    EXPECT_EQ(game.screen_id(), kScreenAddDishToMenu);
-    EXPECT_EQ(game.chosen_menu_slot(), -1);
-    EXPECT_FALSE(world.mediator().IsRunning(&game.choice_window()));
+    EXPECT_EQ(game.screens().id(), kScreenAddDishToMenu);
+    EXPECT_EQ(game.world().chosen_menu_slot, -1);
+    EXPECT_FALSE(world.mediator().IsRunning(&game.stage().choice_window()));
 }
 
 TEST_F(MenuTest, TheExchangeOfADishRemembersItsPlace) {
     AddMenuDish("卵");
     OpenActions(0);
     ChooseAction(kExchange);
-    EXPECT_EQ(game.screen_id(), kScreenAddDishToMenu);
-    EXPECT_EQ(game.chosen_menu_slot(), 0);
+    EXPECT_EQ(game.screens().id(), kScreenAddDishToMenu);
+    EXPECT_EQ(game.world().chosen_menu_slot, 0);
 }
 
 TEST_F(MenuTest, DeleteTakesTheDishOffTheMenu) {
@@ -158,10 +158,10 @@ TEST_F(MenuTest, DeleteTakesTheDishOffTheMenu) {
     AddMenuDish("牛肉");
     OpenActions(0);
     ChooseAction(kDelete);
-    ASSERT_EQ(game.kitchen().menu.size(), 1u);
-    EXPECT_EQ(game.kitchen().menu[0]->name, "牛肉");
-    EXPECT_EQ(game.screen_id(), kScreenMenu);
-    EXPECT_EQ(game.entries()[0].label, "牛肉");
+    ASSERT_EQ(game.world().kitchen.menu.size(), 1u);
+    EXPECT_EQ(game.world().kitchen.menu[0]->name, "牛肉");
+    EXPECT_EQ(game.screens().id(), kScreenMenu);
+    EXPECT_EQ(game.stage().entries()[0].label, "牛肉");
 }
 
 TEST_F(MenuTest, CookingAheadMovesTheClockByAllTheKitchensWorkAndStoresAReadyPortion) {
@@ -175,13 +175,13 @@ TEST_F(MenuTest, CookingAheadMovesTheClockByAllTheKitchensWorkAndStoresAReadyPor
         PrepTime(game.state(), dish.method_code, static_cast<int>(dish.def->unit_weight));
     OpenActions(0);
     ChooseAction(kCook);
-    EXPECT_EQ(game.screen_id(), kScreenWaitForMessage);
+    EXPECT_EQ(game.screens().id(), kScreenWaitForMessage);
     EXPECT_EQ(Message(), "『卵』を 1 ヶ作りました");
     EXPECT_EQ(MinuteOfDay(), 10 * 60 + 30 + work);
     EXPECT_EQ(game.state().cooking_minutes, 0);
     // One egg went into the portion, which is in the pantry ready to serve.
     EXPECT_FLOAT_EQ(Held("卵"), 4.0f);
-    const Pantry& pantry = game.kitchen().pantry();
+    const Pantry& pantry = game.world().kitchen.pantry();
     EXPECT_TRUE(std::any_of(pantry.begin(), pantry.end(), [&](const std::unique_ptr<Food>& f) {
         return f->name == "卵" && f->taste == dish.taste && f->amount == 1.0f;
     }));
@@ -192,10 +192,10 @@ TEST_F(MenuTest, CookingAheadWithoutTheIngredientsCooksNothing) {
     SetClock(10, 0);
     OpenActions(0);
     ChooseAction(kCook);
-    EXPECT_EQ(game.screen_id(), kScreenWaitForMessage);
+    EXPECT_EQ(game.screens().id(), kScreenWaitForMessage);
     EXPECT_EQ(Message(), "材料が足りません");
     EXPECT_EQ(MinuteOfDay(), 10 * 60);
-    EXPECT_EQ(FindPantryFood(game.kitchen(), "牛肉"), nullptr);
+    EXPECT_EQ(FindPantryFood(game.world().kitchen, "牛肉"), nullptr);
 }
 
 TEST_F(MenuTest, TheRestockCountSaysWhetherEveryIngredientCanBeBought) {
@@ -213,23 +213,23 @@ TEST_F(MenuTest, TheRestockCountSaysWhetherEveryIngredientCanBeBought) {
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.message);
-        game.kitchen().menu.clear();
+        game.world().kitchen.menu.clear();
         MenuDish& dish = AddMenuDish(c.entry);
         OpenActions(0);
         ChooseAction(kRestock);
-        ASSERT_TRUE(world.mediator().IsRunning(&game.number_entry()));
+        ASSERT_TRUE(world.mediator().IsRunning(&game.stage().number_entry()));
         EXPECT_EQ(Message(), "毎朝いくつ分の材料を仕入れますか？");
-        EXPECT_EQ(game.number_entry().GetMaximum(), 999);
+        EXPECT_EQ(game.stage().number_entry().GetMaximum(), 999);
         for (int i = 0; i < c.entered; ++i) world.Tap(kUp);
         world.Tap(kDecide);
         EXPECT_EQ(dish.restock, c.entered);
         EXPECT_EQ(Message(), c.message);
         // Read on its own screen, with the menu list waiting under it.
-        EXPECT_EQ(game.screen_id(), kScreenWaitForMessage);
-        EXPECT_FALSE(world.mediator().IsRunning(&game.list_window()));
+        EXPECT_EQ(game.screens().id(), kScreenWaitForMessage);
+        EXPECT_FALSE(world.mediator().IsRunning(&game.stage().list_window()));
         ASSERT_TRUE(DecideUntilScreen(kScreenMenu));
-        EXPECT_TRUE(world.mediator().IsRunning(&game.list_window()));
-        game.PopScreen();
+        EXPECT_TRUE(world.mediator().IsRunning(&game.stage().list_window()));
+        game.screens().Pop();
     }
 }
 
@@ -240,8 +240,8 @@ TEST_F(MenuTest, ACancelledRestockEntryChangesNothing) {
     ChooseAction(kRestock);
     world.Tap(kCancel);
     EXPECT_EQ(dish.restock, 4);
-    EXPECT_EQ(game.screen_id(), kScreenMenu);
-    EXPECT_TRUE(world.mediator().IsRunning(&game.list_window()));
+    EXPECT_EQ(game.screens().id(), kScreenMenu);
+    EXPECT_TRUE(world.mediator().IsRunning(&game.stage().list_window()));
 }
 
 }  // namespace

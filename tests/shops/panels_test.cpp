@@ -136,25 +136,25 @@ std::string PanelTitle(const DrawRecorder& recorder) {
 
 TEST_F(ShopsTest, TheShopsAndTheEquipmentShowThePanelOfTheRowUnderTheCursor) {
     SetMoney(100000);
-    game.set_goods_in_use(4);
-    game.PushScreen(kScreenFoodShop);
+    game.world().goods_in_use = 4;
+    game.screens().Push(kScreenFoodShop);
     world.Tap(kDown);
     EXPECT_EQ(PanelTitle(world.recorder), "ミルク");
-    game.PopScreen();
+    game.screens().Pop();
 
     // The tool shop, walked into from the street, sells its two lists as one.
-    game.PushScreen(kScreenShopList);
+    game.screens().Push(kScreenShopList);
     DecideRow(4);
-    ASSERT_EQ(game.screen_id(), kScreenToolShop);
-    const std::vector<CItem*>& tools = game.item_goods(game.goods_in_use());
+    ASSERT_EQ(game.screens().id(), kScreenToolShop);
+    const std::vector<CItem*>& tools = game.world().item_goods[game.world().goods_in_use];
     ASSERT_GE(tools.size(), 2u);
     world.Tap(kDown);
     EXPECT_EQ(PanelTitle(world.recorder), tools[1]->GetName());
-    game.PopScreen();
-    game.PopScreen();
+    game.screens().Pop();
+    game.screens().Pop();
 
     // The equipment's first slot wears the new game's apron.
-    game.PushScreen(kScreenEquipment);
+    game.screens().Push(kScreenEquipment);
     world.Frames(1);
     EXPECT_EQ(PanelTitle(world.recorder), "エプロン");
     // An empty slot shows nothing.

@@ -22,7 +22,7 @@ TEST(QuantityEntry, EveryStepAndCursorMoveOfTheEntryPlaysTheSwitchSound) {
     const Prompt kPrompts[] = {
         {"general store",
          [](PlayHarness& play) {
-             play.game().set_goods_in_use(kGeneralStore);
+             play.game().world().goods_in_use = kGeneralStore;
              play.ShowScreen(kScreenFoodShop);
              return play.Choose(u8"砂糖");
          }},
@@ -51,16 +51,16 @@ TEST(QuantityEntry, EveryStepAndCursorMoveOfTheEntryPlaysTheSwitchSound) {
         ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
         ASSERT_TRUE(prompt.open(play)) << play.Report();
         CVemuComp& game = play.game();
-        CInputNumberEvent& entry = game.number_entry();
+        CInputNumberEvent& entry = game.stage().number_entry();
         ASSERT_TRUE(play.mediator().IsRunning(&entry)) << play.Report();
         for (Button step : kSteps) {
             SCOPED_TRACE(step);
-            game.sounds().switch_sound.Stop();
+            game.stage().sounds().switch_sound.Stop();
             const int value = entry.GetValue(), digit = entry.GetDigit();
             play.Press(step);
             ASSERT_TRUE(value != entry.GetValue() || digit != entry.GetDigit())
                 << "the entry did not take the press";
-            EXPECT_TRUE(game.sounds().switch_sound.IsPlaying());
+            EXPECT_TRUE(game.stage().sounds().switch_sound.IsPlaying());
         }
         EXPECT_EQ(entry.GetDigit(), CInputNumberEvent::kOkDigit);
         EXPECT_EQ(entry.GetValue(), 1);

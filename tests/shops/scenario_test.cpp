@@ -30,7 +30,7 @@ float Held(const CVemuComp& game, const char8_t* name) {
 
 // Reads the message (decide, as often as it takes) until the screen is on top.
 testing::AssertionResult ReadUntilScreen(PlayHarness& play, int screen) {
-    for (int i = 0; i < 100 && play.game().screen_id() != screen; ++i) play.Press(kDecide);
+    for (int i = 0; i < 100 && play.game().screens().id() != screen; ++i) play.Press(kDecide);
     return play.RunUntilScreen(screen, 1);
 }
 
@@ -51,7 +51,7 @@ TEST(ShopsScenario, BuyingRestockingAndSellingUntilClosingTime) {
     // The general store: three bags of sugar, by keys and the number entry.
     const float sugar = Held(game, u8"砂糖");
     const int sugar_price = FindFoodDef(Sjis(u8"砂糖"))->price;
-    game.set_goods_in_use(kGeneralStore);
+    game.world().goods_in_use = kGeneralStore;
     play.ShowScreen(kScreenFoodShop);
     ASSERT_TRUE(play.Choose(u8"砂糖")) << play.Report();
     for (int i = 0; i < 3; ++i) play.Press(kUp);
@@ -85,7 +85,7 @@ TEST(ShopsScenario, BuyingRestockingAndSellingUntilClosingTime) {
 
     // Left to sell on, the shop closes at ten; a visitor the story sends meanwhile is heard out.
     for (int i = 0; i < 4000 && play.state().clock.hour < 22; ++i) {
-        if (game.screen_id() == kScreenStory)
+        if (game.screens().id() == kScreenStory)
             play.Press(kDecide);
         else
             play.Frame();

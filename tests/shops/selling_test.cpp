@@ -15,8 +15,8 @@ protected:
     // Opens the selling screen on a servable egg dish.
     MenuDish& StartSelling() {
         MenuDish& dish = AddMenuDish("卵");
-        game.PushScreen(kScreenSelling);
-        EXPECT_EQ(game.screen_id(), kScreenSelling);
+        game.screens().Push(kScreenSelling);
+        EXPECT_EQ(game.screens().id(), kScreenSelling);
         return dish;
     }
 };
@@ -26,16 +26,16 @@ TEST_F(SellingTest, AtFiveToTenOneFrameReachesClosingTimeAndTheNextClosesTheShop
     SetClock(21, 55);
     // No customer, so no sale message waits to be read.
     game.state().cooking_minutes = 100;
-    game.set_shown_cooking_method(kMethodBoil);
+    game.screens().play().shown_cooking_method = kMethodBoil;
     world.Frames(1);
     EXPECT_EQ(game.state().clock.hour, 22);
     EXPECT_EQ(game.state().clock.minute, 0);
-    EXPECT_EQ(game.screen_id(), kScreenSelling);
+    EXPECT_EQ(game.screens().id(), kScreenSelling);
 
     world.Frames(1);
     EXPECT_EQ(StackIds(), (std::vector<int>{kScreenMainCommands, kScreenWaitForMessage}));
     EXPECT_EQ(Message(), "閉店時間になりました");
-    EXPECT_EQ(game.shown_cooking_method(), 0);
+    EXPECT_EQ(game.screens().play().shown_cooking_method, 0);
     EXPECT_EQ(game.state().clock.minute, 0);
 }
 
@@ -53,8 +53,8 @@ TEST_F(SellingTest, DecideOrCancelStopsSelling) {
         SCOPED_TRACE(button);
         StartSelling();
         world.Press(button);
-        EXPECT_EQ(game.screen_id(), kScreenMainCommands);
-        game.kitchen().menu.clear();
+        EXPECT_EQ(game.screens().id(), kScreenMainCommands);
+        game.world().kitchen.menu.clear();
     }
 }
 
@@ -77,11 +77,11 @@ TEST_F(SellingTest, WhileTheKitchenIsBusyNoCustomerComesAndTheWorkEndsOnlyPastZe
         SCOPED_TRACE(c.minutes);
         const int money = game.state().money;
         game.state().cooking_minutes = c.minutes;
-        game.set_shown_cooking_method(kMethodBoil);
+        game.screens().play().shown_cooking_method = kMethodBoil;
         world.Frames(1);
         EXPECT_EQ(game.state().money, money);
         EXPECT_EQ(game.state().cooking_minutes, c.minutes_after);
-        EXPECT_EQ(game.shown_cooking_method(), c.method_after);
+        EXPECT_EQ(game.screens().play().shown_cooking_method, c.method_after);
     }
 }
 
@@ -103,7 +103,7 @@ TEST_F(SellingTest, ASalePaysThePriceOfEveryPortionSoldAndSaysHowMany) {
     EXPECT_EQ(game.state().income, earned);
     EXPECT_FLOAT_EQ(Held("卵"), eggs - static_cast<float>(sold));
     EXPECT_FLOAT_EQ(dish.def->familiarity, familiarity + static_cast<float>(sold));
-    EXPECT_EQ(game.shown_cooking_method(), kMethodBake);
+    EXPECT_EQ(game.screens().play().shown_cooking_method, kMethodBake);
     // Lit by the sale and counted once in the same frame.
     EXPECT_EQ(dish.sale_highlight, 2);
     EXPECT_EQ(game.state().clock.hour, 11);
@@ -114,9 +114,9 @@ TEST_F(SellingTest, ADishThatCannotBeServedNeverSells) {
     Crowd();
     StartSelling();
     // Beef is not in the pantry; the egg dish that opened the screen goes.
-    game.kitchen().menu.clear();
+    game.world().kitchen.menu.clear();
     MenuDish& beef = AddMenuDish("牛肉");
-    UpdateMenuAvailability(game.state(), game.kitchen());
+    UpdateMenuAvailability(game.state(), game.world().kitchen);
     ASSERT_FALSE(beef.servable);
     const int money = game.state().money;
     world.Frames(40);
@@ -127,7 +127,7 @@ TEST_F(SellingTest, ADishThatCannotBeServedNeverSells) {
 TEST_F(SellingTest, AServeThatFailsEndsTheSaleUnpaidAndUncounted) {
     Crowd();
     StartSelling();
-    game.kitchen().menu.clear();
+    game.world().kitchen.menu.clear();
     // Marked servable, but nothing in the pantry makes it: every serve fails.
     MenuDish& beef = AddMenuDish("牛肉");
     beef.servable = 1;

@@ -32,8 +32,8 @@ protected:
         food->taste = 100000;
         auto dish = std::make_unique<MenuDish>(*food, 1.0f);
         dish->method_code = kMethodBake;
-        game.kitchen().menu.push_back(std::move(dish));
-        return *game.kitchen().menu.back();
+        game.world().kitchen.menu.push_back(std::move(dish));
+        return *game.world().kitchen.menu.back();
     }
     void SetMoney(int money) {
         world.mediator().values().SetValue("money", money, true);
@@ -46,7 +46,7 @@ protected:
         game.state().contests_won = 100;
     }
     float Held(const char* name) {
-        const Food* food = FindPantryFood(game.kitchen(), name);
+        const Food* food = FindPantryFood(game.world().kitchen, name);
         return food ? food->amount : 0.0f;
     }
     int BagCount(const char* name) {

@@ -36,7 +36,7 @@ TEST_F(DayEventsTest, TheShopGrowsOnlyWhenMoneyIsLeftOver) {
         EXPECT_EQ(transcript.lines().back().text, Utf8(c.last));
         EXPECT_EQ(state().menu_max, c.level_after);
         EXPECT_EQ(state().money, c.money_after);
-        EXPECT_EQ(game().screen_id(), kScreenMainCommands);
+        EXPECT_EQ(game().screens().id(), kScreenMainCommands);
     }
 }
 
@@ -48,38 +48,38 @@ TEST_F(DayEventsTest, TheExpansionAsksWithTheLastAnswerPreselected) {
     ASSERT_TRUE(FinishScene());
     Start(StoryEvent::kExpandShop);
     while (play.ChoiceRows().empty()) ReadStep();
-    EXPECT_EQ(game().choice_window().GetIndex(), 1);
+    EXPECT_EQ(game().stage().choice_window().GetIndex(), 1);
 }
 
 TEST_F(DayEventsTest, DiscardingEmptiesThePotOnlyOnYes) {
     for (const bool yes : {false, true}) {
         SCOPED_TRACE(yes);
         play.kitchen().selection.clear();
-        AddToSelection(game().kitchen(), Food::FromDef(FindFoodDef(Sjis(u8"卵"))), 1.0f);
-        game().list_window().SetCursorShown(false);
+        AddToSelection(game().world().kitchen, Food::FromDef(FindFoodDef(Sjis(u8"卵"))), 1.0f);
+        game().stage().list_window().SetCursorShown(false);
         Start(StoryEvent::kDiscardIngredients);
         ASSERT_TRUE(Answer(yes ? u8"はい" : u8"いいえ"));
         ASSERT_TRUE(FinishScene());
         EXPECT_EQ(play.kitchen().selection.empty(), yes);
-        EXPECT_TRUE(game().list_window().IsCursorShown());
-        EXPECT_FALSE(game().choice_window().IsCursorShown());
+        EXPECT_TRUE(game().stage().list_window().IsCursorShown());
+        EXPECT_FALSE(game().stage().choice_window().IsCursorShown());
     }
 }
 
 TEST_F(DayEventsTest, CancellingTheSaveDialogueLeavesItAndTheNextStartsAfresh) {
-    game().PushScreen(kScreenGameMenu);
+    game().screens().Push(kScreenGameMenu);
     Start(StoryEvent::kSave);
     Run(5);
     EXPECT_EQ(play.Message(), Utf8(u8"どこにセーブしますか？"));
     play.Press(kCancel);
-    EXPECT_EQ(game().screen_id(), kScreenGameMenu);
-    EXPECT_FALSE(game().story_live());
+    EXPECT_EQ(game().screens().id(), kScreenGameMenu);
+    EXPECT_FALSE(game().story().live());
 
     Start(StoryEvent::kSave);
     Run(5);
     EXPECT_EQ(play.Message(), Utf8(u8"どこにセーブしますか？"));
     play.Click(1);
-    EXPECT_EQ(game().screen_id(), kScreenGameMenu);
+    EXPECT_EQ(game().screens().id(), kScreenGameMenu);
 }
 
 TEST_F(DayEventsTest, SavingSaysWhetherTheSlotWasWritten) {
@@ -97,7 +97,7 @@ TEST_F(DayEventsTest, SavingSaysWhetherTheSlotWasWritten) {
             ASSERT_TRUE(platform::WriteWholeFile(folder + "/dat", "x", 1));
             play.backend.services().folders.data = folder;
         }
-        game().PushScreen(kScreenGameMenu);
+        game().screens().Push(kScreenGameMenu);
         Start(StoryEvent::kSave);
         for (int i = 0; i < 400 && play.ChoiceRows().size() < 8; ++i) ReadStep();
         ASSERT_EQ(play.ChoiceRows().size(), 8u) << play.Report();
@@ -106,8 +106,8 @@ TEST_F(DayEventsTest, SavingSaysWhetherTheSlotWasWritten) {
         play.Press(kDecide);
         ASSERT_TRUE(FinishScene());
         EXPECT_EQ(transcript.lines().back().text, Utf8(c.said));
-        EXPECT_EQ(game().screen_id(), kScreenGameMenu);
-        game().PopScreen();
+        EXPECT_EQ(game().screens().id(), kScreenGameMenu);
+        game().screens().Pop();
         // Why, and where, is for the log: the folder the save could not make its file in.
         const auto& log = play.DebugLines();
         const auto reported = std::count_if(log.begin(), log.end(), [&](const std::string& l) {
@@ -132,7 +132,7 @@ TEST_F(DayEventsTest, ASaveCutShortAnywhereSaysWhatTheSlotNowHolds) {
         return Game{state().money, state().clock.month, play.kitchen().player_pantry.size()};
     };
     const auto save = [&] {
-        game().PushScreen(kScreenGameMenu);
+        game().screens().Push(kScreenGameMenu);
         Start(StoryEvent::kSave);
         for (int i = 0; i < 400 && play.ChoiceRows().size() < 8; ++i) ReadStep();
         EXPECT_EQ(play.ChoiceRows().size(), 8u) << play.Report();
@@ -140,7 +140,7 @@ TEST_F(DayEventsTest, ASaveCutShortAnywhereSaysWhatTheSlotNowHolds) {
         play.Press(kDown);
         play.Press(kDecide);
         EXPECT_TRUE(FinishScene());
-        game().PopScreen();
+        game().screens().Pop();
         return transcript.lines().back().text;
     };
     play.SetMoney(1111);
@@ -202,7 +202,7 @@ TEST_F(DayEventsTest, ThreeDaysAsleepAcrossAMonthEndBringTheReportAtTheNextCheck
     EXPECT_GE(state().stamina, 0.0f);
     EXPECT_EQ(transcript.lines().size(), 5u) << Lines();
     game().story().ScheduleStory();
-    EXPECT_EQ(game().last_story_row(), StoryEvent::kMonthlyReport);
+    EXPECT_EQ(game().story().last_row(), StoryEvent::kMonthlyReport);
 }
 
 TEST_F(DayEventsTest, OneNightInThreeSaysGoodNight) {

@@ -1,5 +1,6 @@
 // A new game played through its first day and night into the second morning, and on past the
 // month's end to its report, through the real screens and buttons.
+#include "events/story.h"
 #include "tests/story/story_fixture.h"
 
 namespace story_test {
@@ -14,7 +15,7 @@ protected:
 
 TEST_F(FirstDaysScenario, TheOpeningTheFirstNightAndMorningAndTheMonthsReport) {
     // The opening asks for ゼルバ炒め on the cooking screen.
-    ASSERT_TRUE(PlayUntil([&] { return game().screen_id() == kScreenCooking; }));
+    ASSERT_TRUE(PlayUntil([&] { return game().screens().id() == kScreenCooking; }));
     EXPECT_EQ(state().first, 1);
     ASSERT_TRUE(play.Choose(u8"ゼルバワラビ")) << play.Report();
     ASSERT_TRUE(play.Choose(u8"ゼルゼルダケ")) << play.Report();
@@ -28,7 +29,7 @@ TEST_F(FirstDaysScenario, TheOpeningTheFirstNightAndMorningAndTheMonthsReport) {
 
     // Reading the dish's message hands the lesson back, and it closes on the main commands.
     ASSERT_TRUE(PlayUntil(
-        [&] { return game().screen_id() == kScreenMainCommands && !game().story_live(); }));
+        [&] { return game().screens().id() == kScreenMainCommands && !game().story().live(); }));
     EXPECT_EQ(state().first, 0);
     EXPECT_TRUE(transcript.HasLine(u8"どうやらできたようだな\fむう、この味……\nまだまだ甘いな"))
         << Lines();
@@ -36,7 +37,7 @@ TEST_F(FirstDaysScenario, TheOpeningTheFirstNightAndMorningAndTheMonthsReport) {
 
     // Resting through lunch and dinner until 22:00, then getting up.
     ASSERT_TRUE(PlayUntil([&] { return Hour() >= 22; }));
-    ASSERT_EQ(game().screen_id(), kScreenResting) << play.Report();
+    ASSERT_EQ(game().screens().id(), kScreenResting) << play.Report();
     play.Press(kCancel);
     ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands)) << play.Report();
     EXPECT_EQ(state().clock.day, 1);
@@ -45,7 +46,8 @@ TEST_F(FirstDaysScenario, TheOpeningTheFirstNightAndMorningAndTheMonthsReport) {
     transcript.Clear();
     ASSERT_TRUE(play.Choose(u8"休む")) << play.Report();
     ASSERT_TRUE(play.RunUntilScreen(kScreenStory)) << play.Report();
-    ASSERT_TRUE(PlayUntil([&] { return game().last_story_row() == StoryEvent::kMorningRoutine; }));
+    ASSERT_TRUE(
+        PlayUntil([&] { return game().story().last_row() == StoryEvent::kMorningRoutine; }));
     EXPECT_EQ(state().clock.year, 2006);
     EXPECT_EQ(state().clock.month, 1);
     EXPECT_EQ(state().clock.day, 2);
@@ -59,7 +61,7 @@ TEST_F(FirstDaysScenario, TheOpeningTheFirstNightAndMorningAndTheMonthsReport) {
     state().income = 0;
     state().expenses = 0;
     transcript.Clear();
-    ASSERT_TRUE(PlayUntil([&] { return game().last_story_row() == StoryEvent::kMonthlyReport; }));
+    ASSERT_TRUE(PlayUntil([&] { return game().story().last_row() == StoryEvent::kMonthlyReport; }));
     EXPECT_EQ(state().clock.month, 2);
     EXPECT_EQ(state().clock.day, 1);
     EXPECT_EQ(state().month_ended, 0);

@@ -68,14 +68,14 @@ TEST(RecipeRewardRule, ThresholdsSpreadOverTheRecipesToInvent) {
 }
 
 TEST_F(MonthTest, ThresholdsPassedAtOnceGiveOneRewardANight) {
-    const std::size_t book = game().book().recipes.size();
+    const std::size_t book = game().world().book.recipes.size();
     ASSERT_GT(book, 78u + 28u);
     // Enough inventions for the first three rewards, not for the fourth.
     const unsigned wanted = RecipeRewardThreshold(book, 2);
     ASSERT_LT(wanted, RecipeRewardThreshold(book, 3));
     unsigned marked = 0;
     for (std::size_t i = 78; i < book && marked < wanted; ++i) {
-        FoodDef* def = game().book().recipes[i]->def;
+        FoodDef* def = game().world().book.recipes[i]->def;
         if (def && !def->known) {
             def->known = 1;
             ++marked;
@@ -86,30 +86,30 @@ TEST_F(MonthTest, ThresholdsPassedAtOnceGiveOneRewardANight) {
         play.Seed(SeedFor({{3, 1}}));
         Start(StoryEvent::kNight);
         ASSERT_TRUE(FinishScene());
-        EXPECT_EQ(game().reward_num(), std::min(night, 3));
+        EXPECT_EQ(game().world().reward_num, std::min(night, 3));
         EXPECT_EQ(transcript.lines().empty(), night == 4) << Lines();
     }
-    EXPECT_GE(game().known_recipes(), static_cast<int>(wanted));
+    EXPECT_GE(game().world().known_recipes, static_cast<int>(wanted));
     // The first reward is the recipe book, the third twenty units of yeast.
     EXPECT_GT(play.mediator().items().FindItemIndex(Sjis(u8"レシピ帳").c_str()), -1);
-    Food* yeast = FindPantryFood(game().kitchen(), Sjis(u8"万能酵母"));
+    Food* yeast = FindPantryFood(game().world().kitchen, Sjis(u8"万能酵母"));
     ASSERT_NE(yeast, nullptr);
 }
 
 TEST_F(MonthTest, TheLastRewardEndsTheRewardsForGood) {
-    const std::size_t book = game().book().recipes.size();
+    const std::size_t book = game().world().book.recipes.size();
     for (std::size_t i = 78; i < book; ++i)
-        if (FoodDef* def = game().book().recipes[i]->def) def->known = 1;
-    game().set_reward_num(27);
+        if (FoodDef* def = game().world().book.recipes[i]->def) def->known = 1;
+    game().world().reward_num = 27;
     play.Seed(SeedFor({{3, 1}}));
     Start(StoryEvent::kNight);
     ASSERT_TRUE(FinishScene());
-    EXPECT_EQ(game().reward_num(), 28);
+    EXPECT_EQ(game().world().reward_num, 28);
     EXPECT_TRUE(transcript.HasLine(u8"なんと、全てのレシピを極めてしまったのだな"));
     EXPECT_EQ(transcript.music(), (std::vector<int>{7, 1}));
     Start(StoryEvent::kNight);
     ASSERT_TRUE(FinishScene());
-    EXPECT_EQ(game().reward_num(), 28);
+    EXPECT_EQ(game().world().reward_num, 28);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(play.NewGame()); }
     bool ReadUntilScreen(int screen) {
         for (int frame = 0; frame < 6000; ++frame) {
-            if (game().screen_id() == screen) return true;
+            if (game().screens().id() == screen) return true;
             ReadStep();
         }
         ADD_FAILURE() << play.Report();
@@ -34,20 +34,20 @@ TEST_F(OpeningStory, TheLessonRepeatsUntilTheDishIsCookedAndNeverRunsOutOfItsMak
     for (auto& food : play.kitchen().pantry())
         if (food->def == fern) food->amount = 0.0f;
     std::erase_if(play.kitchen().pantry(), [fern](const auto& food) { return food->def == fern; });
-    game().PopScreen();
+    game().screens().Pop();
     transcript.Clear();
     ASSERT_TRUE(ReadUntilScreen(kScreenCooking));
     ASSERT_EQ(transcript.lines().size(), 1u) << Lines();
-    EXPECT_TRUE(PantryHasFood(game().kitchen(), fern));
+    EXPECT_TRUE(PantryHasFood(game().world().kitchen, fern));
     EXPECT_EQ(state().first, 1);
 
     // The cooked dish ends the lesson as the cooking's own check does.
-    FindRecipe(game().book(), Sjis(u8"ゼルバ炒め"))->def->known = 1;
+    FindRecipe(game().world().book, Sjis(u8"ゼルバ炒め"))->def->known = 1;
     game().story().ScheduleStory();
     EXPECT_EQ(state().first, 0);
     transcript.Clear();
     ASSERT_TRUE(FinishScene());
-    EXPECT_EQ(game().screen_id(), kScreenMainCommands);
+    EXPECT_EQ(game().screens().id(), kScreenMainCommands);
     EXPECT_EQ(transcript.music(), (std::vector<int>{1}));
     EXPECT_EQ(transcript.lines().size(), 10u) << Lines();
 }
@@ -108,7 +108,7 @@ TEST_F(MorningTest, ATipComesForDrawsBelowTwelveOnly) {
 TEST_F(MorningTest, BothDeliveriesAreReadBeforeTheNextLine) {
     state().place_flags[kPlaceForest] = 1;
     const auto sugar = [&] {
-        const Food* food = FindPantryFood(game().kitchen(), Sjis(u8"砂糖"));
+        const Food* food = FindPantryFood(game().world().kitchen, Sjis(u8"砂糖"));
         return food ? food->amount : 0.0f;
     };
     const float before = sugar();

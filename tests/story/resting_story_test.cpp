@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "events/story.h"
 #include "tests/story/story_fixture.h"
 
 namespace story_test {
@@ -29,8 +30,8 @@ TEST_F(RestingStoryTest, ACollapseDueAsTheRestReachesNoonComesAfterLunchAndTheDa
     // Noon ends the rest and is told first; nothing is left running under it.
     ASSERT_TRUE(play.RunUntilMessage(u8"ランチタイムです")) << play.Report();
     EXPECT_EQ(Minute(), 12 * 60);
-    EXPECT_FALSE(game().story_live()) << play.Report();
-    EXPECT_NE(game().screen_id(), kScreenResting);
+    EXPECT_FALSE(game().story().live()) << play.Report();
+    EXPECT_NE(game().screens().id(), kScreenResting);
     EXPECT_LT(state().stamina, 0.0f);
 
     // The collapse comes at the next check, on the next rest.
@@ -40,7 +41,7 @@ TEST_F(RestingStoryTest, ACollapseDueAsTheRestReachesNoonComesAfterLunchAndTheDa
     ASSERT_TRUE(FinishScene());
     EXPECT_EQ(state().clock.hour, 20);
     EXPECT_GE(state().stamina, 0.0f);
-    EXPECT_EQ(game().screen_id(), kScreenResting) << play.Report();
+    EXPECT_EQ(game().screens().id(), kScreenResting) << play.Report();
 
     // Saving works afterwards.
     play.Press(kCancel);
@@ -64,11 +65,11 @@ TEST_F(RestingStoryTest, ACollapseDueAsTheRestReachesNoonComesAfterLunchAndTheDa
     ASSERT_TRUE(play.Choose(u8"休む")) << play.Report();
     ASSERT_TRUE(PlayUntil([&] { return Said(u8"おはようございます"); }));
     EXPECT_TRUE(transcript.HasLine(u8"今日もおつかれさまでした\nおやすみなさい")) << Lines();
-    EXPECT_EQ(game().last_story_row(), StoryEvent::kMorningRoutine);
+    EXPECT_EQ(game().story().last_row(), StoryEvent::kMorningRoutine);
     EXPECT_EQ(state().clock.day, 6);
     EXPECT_EQ(state().clock.hour, 7);
     ASSERT_TRUE(FinishScene());
-    EXPECT_EQ(game().screen_id(), kScreenMainCommands);
+    EXPECT_EQ(game().screens().id(), kScreenMainCommands);
 }
 
 TEST_F(RestingStoryTest, WhatFallsDueAsTheRestEndsIsToldAfterTheHour) {

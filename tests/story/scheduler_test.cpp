@@ -11,20 +11,20 @@ namespace {
 class SchedulerTest : public StoryTest {
 protected:
     // The row the last start asked for; the opening's, when nothing was started since.
-    StoryEvent Asked() const { return play.game().last_story_row().value_or(StoryEvent::kCount); }
+    StoryEvent Asked() const { return play.game().story().last_row().value_or(StoryEvent::kCount); }
 };
 
 TEST_F(SchedulerTest, AContestHoldsTheReportBackUntilItsEnd) {
     state().month_ended = 1;
-    game().contest().running = 1;
+    game().world().contest.running = 1;
     game().story().ScheduleStory();
     EXPECT_EQ(state().month_ended, 1);
     EXPECT_EQ(Asked(), StoryEvent::kMorning);
-    game().contest().running = 0;
+    game().world().contest.running = 0;
     game().story().ScheduleStory();
     EXPECT_EQ(state().month_ended, 0);
     EXPECT_EQ(Asked(), StoryEvent::kMonthlyReport);
-    EXPECT_EQ(game().screen_id(), kScreenStory);
+    EXPECT_EQ(game().screens().id(), kScreenStory);
 }
 
 TEST_F(SchedulerTest, DuringTheLessonNothingButItsEndComes) {
@@ -33,24 +33,24 @@ TEST_F(SchedulerTest, DuringTheLessonNothingButItsEndComes) {
     state().last_levelup_method = 4;
     state().stamina = -5.0f;
     game().story().ScheduleStory();
-    EXPECT_EQ(game().screen_id(), kScreenMainCommands);
+    EXPECT_EQ(game().screens().id(), kScreenMainCommands);
     EXPECT_EQ(Asked(), StoryEvent::kMorning);
     EXPECT_EQ(state().mastered.size(), 1u);
 
     // Once the dish is known the lesson is over and the cooking screen goes.
-    game().PushScreen(kScreenStory);
-    game().PushScreen(kScreenCooking);
-    FindRecipe(game().book(), Sjis(u8"ゼルバ炒め"))->def->known = 1;
+    game().screens().Push(kScreenStory);
+    game().screens().Push(kScreenCooking);
+    FindRecipe(game().world().book, Sjis(u8"ゼルバ炒め"))->def->known = 1;
     game().story().ScheduleStory();
     EXPECT_EQ(state().first, 0);
-    EXPECT_EQ(game().screen_id(), kScreenStory);
+    EXPECT_EQ(game().screens().id(), kScreenStory);
 }
 
 TEST_F(SchedulerTest, TwoMasteredNamesGiveTwoNoticesTheLastFirst) {
     state().mastered = {Sjis(u8"トマト"), Sjis(u8"キャベツ")};
     for (const char8_t* name : {u8"キャベツ", u8"トマト"}) {
         game().story().ScheduleStory();
-        EXPECT_EQ(game().screen_id(), kScreenWaitForMessage);
+        EXPECT_EQ(game().screens().id(), kScreenWaitForMessage);
         const std::string n = Utf8(name);
         EXPECT_EQ(play.Message(), Utf8(u8"『") + n + Utf8(u8"』の販売数が 100 を超えました\n『") +
                                       n + Utf8(u8"』が商店街で買えるようになりました"));
@@ -85,7 +85,7 @@ TEST_F(SchedulerTest, ALevelUpIsToldWithItsMethodsName) {
 
 TEST_F(SchedulerTest, FatigueComesBackFromRestingButNoVisitDoes) {
     for (int screen : {kScreenOuting, kScreenResting}) {
-        game().PushScreen(screen);
+        game().screens().Push(screen);
         game().StartStoryEvent(StoryEvent::kCount);  // forget the last row asked for
         play.Seed(SeedFor({{1000, 0}}));
         game().story().ScheduleStory();
@@ -94,8 +94,8 @@ TEST_F(SchedulerTest, FatigueComesBackFromRestingButNoVisitDoes) {
         state().stamina = -1.0f;
         game().story().ScheduleStory();
         EXPECT_EQ(Asked(), StoryEvent::kFatigue) << screen;
-        game().ResetEventStates();
-        while (game().screen_id() != kScreenMainCommands) game().PopScreen();
+        game().story().Reset();
+        while (game().screens().id() != kScreenMainCommands) game().screens().Pop();
         state().stamina = 50.0f;
     }
 }
@@ -152,8 +152,8 @@ TEST_F(SchedulerTest, EachDrawStartsItsVisitAndTakesItsFlag) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        game().ResetEventStates();
-        while (game().screen_id() != kScreenMainCommands) game().PopScreen();
+        game().story().Reset();
+        while (game().screens().id() != kScreenMainCommands) game().screens().Pop();
         game().StartStoryEvent(StoryEvent::kCount);  // forget the last row asked for
         state().visit_flags = {};
         if (c.flag >= 0 && c.flag_taken) state().visit_flags[static_cast<std::size_t>(c.flag)] = 1;

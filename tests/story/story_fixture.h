@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "events/story.h"
 #include "game/main/vemu_comp.h"
 #include "tests/support/play_harness.h"
 #include "tests/support/story_transcript.h"
@@ -47,7 +48,7 @@ protected:
     // Reads every message until the story screen has gone; false when it is still there.
     bool FinishScene(int limit = 4000) {
         for (int frame = 0; frame < limit; ++frame) {
-            if (game().screen_id() != kScreenStory && !game().story_live()) return true;
+            if (game().screens().id() != kScreenStory && !game().story().live()) return true;
             ReadStep();
         }
         ADD_FAILURE() << "the scene did not end; " << play.Report();
@@ -66,7 +67,7 @@ protected:
     // Reads a notice until its message screen has gone.
     bool FinishNotice(int limit = 2000) {
         for (int frame = 0; frame < limit; ++frame) {
-            if (game().screen_id() != kScreenWaitForMessage) return true;
+            if (game().screens().id() != kScreenWaitForMessage) return true;
             ReadStep();
         }
         ADD_FAILURE() << "the notice stayed; " << play.Report();
@@ -78,8 +79,8 @@ protected:
     testing::AssertionResult PlayUntil(Done done, int limit = 20000) {
         for (int frame = 0; frame < limit; ++frame) {
             if (done()) return testing::AssertionSuccess();
-            if (game().screen_id() == kScreenMainCommands && !game().story_live() &&
-                play.mediator().IsRunning(&game().list_window())) {
+            if (game().screens().id() == kScreenMainCommands && !game().story().live() &&
+                play.mediator().IsRunning(&game().stage().list_window())) {
                 if (!play.Choose(u8"休む")) return testing::AssertionFailure() << play.Report();
                 continue;
             }

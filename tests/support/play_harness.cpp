@@ -7,6 +7,7 @@
 #include "engine/framework/game_mediator.h"
 #include "engine/framework/mouse_event.h"
 #include "engine/graphics/direct_graphics.h"
+#include "events/story.h"
 #include "game/economy/item_table.h"
 #include "game/economy/owned_items.h"
 #include "game/food/food_def.h"
@@ -33,7 +34,8 @@ std::vector<CSelectEvent*> RunningLists(CQZGameMediator& mediator) {
     std::vector<CSelectEvent*> lists;
     CQZGameComponent* current = mediator.GetCurrentComponent();
     if (auto* game = dynamic_cast<CVemuComp*>(current)) {
-        lists = {&game->choice_window(), &game->list_window(), &game->select_window()};
+        lists = {&game->stage().choice_window(), &game->stage().list_window(),
+                 &game->select_window()};
     } else if (auto* novel = dynamic_cast<CQZNVLComponent*>(current)) {
         lists = {&novel->select_window()};
     }
@@ -184,9 +186,9 @@ std::string PlayHarness::Report() const {
     const CVemuComp& game = this->game();
     std::ostringstream out;
     out << "after " << frames_run_ << " frames, component " << CurrentComponent()
-        << (Switching() ? " (switching)" : "") << ", screen " << game.screen_id() << ", stack [";
+        << (Switching() ? " (switching)" : "") << ", screen " << game.screens().id() << ", stack [";
     const char* separator = "";
-    for (const ScreenEntry& entry : game.screen_stack()) {
+    for (const ScreenEntry& entry : game.screens().entries()) {
         out << separator << entry.id << "/" << entry.saved_cursor;
         separator = ", ";
     }
@@ -216,8 +218,9 @@ testing::AssertionResult PlayHarness::RunUntilScreen(int screen, int limit) {
     return RunUntil(
         [&] {
             const CVemuComp& g = game();
-            return std::string(CurrentComponent()) == CVemuComp::kName && g.screen_id() == screen &&
-                   !g.screen_stack().empty() && g.screen_stack().back().id == screen;
+            return std::string(CurrentComponent()) == CVemuComp::kName &&
+                   g.screens().id() == screen && !g.screens().entries().empty() &&
+                   g.screens().entries().back().id == screen;
         },
         limit, "screen " + std::to_string(screen) + " on top");
 }
@@ -278,16 +281,17 @@ testing::AssertionResult PlayHarness::NewGame() {
     return RunUntil(
         [&] {
             return std::string(CurrentComponent()) == CVemuComp::kName &&
-                   game().frame_counter() >= 1;
+                   game().view().frame_counter() >= 1;
         },
         kFrameLimit, "first frame of the main game");
 }
 
 void PlayHarness::SkipOpening() {
     CVemuComp& g = game();
-    g.ResetEventStates();
+    g.story().Reset();
     g.state().first = 0;
-    while (g.screen_stack().size() > 1 && g.screen_id() != kScreenMainCommands) g.PopScreen();
+    while (g.screens().entries().size() > 1 && g.screens().id() != kScreenMainCommands)
+        g.screens().Pop();
 }
 
 void PlayHarness::SetMoney(int money) {
@@ -342,9 +346,9 @@ void PlayHarness::SetContestsWon(int contests) { state().contests_won = contests
 
 void PlayHarness::ShowScreen(int screen) {
     CVemuComp& g = game();
-    if (g.screen_stack().empty() && screen != kScreenMainCommands)
-        g.PushScreen(kScreenMainCommands);
-    g.PushScreen(screen);
+    if (g.screens().entries().empty() && screen != kScreenMainCommands)
+        g.screens().Push(kScreenMainCommands);
+    g.screens().Push(screen);
 }
 
 }  // namespace play_test

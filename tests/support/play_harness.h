@@ -104,7 +104,7 @@ public:
     CVemuComp& game() const;
     CTitleComp& title() const;
     PlayState& state() const { return game().state(); }
-    Kitchen& kitchen() const { return game().kitchen(); }
+    Kitchen& kitchen() const { return game().world().kitchen; }
     CQZGameMediator& mediator() const { return app_->runtime().mediator; }
     const char* CurrentComponent() const;
     bool Switching() const;

@@ -5,6 +5,7 @@
 #include "engine/common/sjis.h"
 #include "engine/framework/devices.h"
 #include "engine/framework/game_mediator.h"
+#include "events/story.h"
 #include "game/food/food_def.h"
 #include "game/main/vemu_comp.h"
 
@@ -105,34 +106,35 @@ void PutFoods(PlaySnapshot& out, const std::string& name, const List& foods) {
 
 void PutComponent(Writer& put, CVemuComp& game) {
     std::string stack;
-    for (const ScreenEntry& entry : game.screen_stack())
+    for (const ScreenEntry& entry : game.screens().entries())
         stack += std::to_string(entry.id) + "/" + std::to_string(entry.saved_cursor) + " ";
     put("screen stack", stack);
-    put("screen id", game.screen_id());
-    put("screen cursor", game.screen_cursor());
-    put("frame counter", game.frame_counter());
-    put("speaker", game.speaker());
-    put("expression", game.expression());
-    put("window kind", game.window_kind());
-    put("start kit", game.start_kit());
-    put("music carries over", game.music_carries_over());
-    put("story live", game.story_live());
-    put("contest running", static_cast<int>(game.contest().running));
-    put("contest judges", game.contest().judges);
-    put("contest rival", game.contest().rival);
-    put("contest rival score", game.contest().rival_score);
-    put("contest votes", game.contest().votes);
-    put("contest entry fee", game.contest().entry_fee);
-    put("known recipes", game.known_recipes());
-    put("reward level", game.reward_num());
-    put("made dish", game.made_dish() ? Describe(*game.made_dish()) : std::string("-"));
-    put("contest dish", game.contest_dish() ? Describe(*game.contest_dish()) : std::string("-"));
+    put("screen id", game.screens().id());
+    put("screen cursor", game.screens().cursor());
+    put("frame counter", game.view().frame_counter());
+    put("speaker", game.stage().speaker());
+    put("expression", game.stage().expression());
+    put("window kind", game.stage().window_kind());
+    put("start kit", game.world().start_kit);
+    put("music carries over", game.stage().music_carries_over());
+    put("story live", game.story().live());
+    put("contest running", static_cast<int>(game.world().contest.running));
+    put("contest judges", game.world().contest.judges);
+    put("contest rival", game.world().contest.rival);
+    put("contest rival score", game.world().contest.rival_score);
+    put("contest votes", game.world().contest.votes);
+    put("contest entry fee", game.world().contest.entry_fee);
+    put("known recipes", game.world().known_recipes);
+    put("reward level", game.world().reward_num);
+    put("made dish", game.world().made_dish ? Describe(*game.world().made_dish) : std::string("-"));
+    put("contest dish",
+        game.world().contest_dish ? Describe(*game.world().contest_dish) : std::string("-"));
     put("candidate dish",
-        game.candidate_dish() ? Describe(*game.candidate_dish()) : std::string("-"));
-    put("chosen menu slot", game.chosen_menu_slot());
-    put("shown cooking method", game.shown_cooking_method());
-    put("pot row under pointer", game.pot_row_under_pointer());
-    put("pantry in use", game.kitchen().in_use == &game.kitchen().player_pantry
+        game.world().candidate_dish ? Describe(*game.world().candidate_dish) : std::string("-"));
+    put("chosen menu slot", game.world().chosen_menu_slot);
+    put("shown cooking method", game.screens().play().shown_cooking_method);
+    put("pot row under pointer", game.screens().play().pot_row_under_pointer);
+    put("pantry in use", game.world().kitchen.in_use == &game.world().kitchen.player_pantry
                              ? std::string("player")
                              : std::string("contest"));
 }
@@ -144,7 +146,7 @@ PlaySnapshot TakeSnapshot(CVemuComp& game) {
     Writer put(out);
     PutState(put, game.state());
     PutComponent(put, game);
-    const Kitchen& kitchen = game.kitchen();
+    const Kitchen& kitchen = game.world().kitchen;
     PutFoods(out, "pantry", kitchen.player_pantry);
     PutFoods(out, "contest pantry", kitchen.contest_pantry);
     PutFoods(out, "pot", kitchen.selection);
@@ -167,7 +169,7 @@ PlaySnapshot TakeSnapshot(CVemuComp& game) {
         out["catalogue " + sjis::ToUtf8(def->name)] = text.str();
     }
     int cooked = 0;
-    for (const auto& recipe : game.book().recipes) cooked += recipe->last_result ? 1 : 0;
+    for (const auto& recipe : game.world().book.recipes) cooked += recipe->last_result ? 1 : 0;
     put("recipes with a last dish", cooked);
     return out;
 }

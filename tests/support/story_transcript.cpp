@@ -24,12 +24,12 @@ void StoryTranscript::Sample(CVemuComp& game) {
     }
     // The story's own lines and its notices; not the prompts of the screens it goes back to.
     const bool story =
-        game.screen_id() == kScreenStory || game.screen_id() == kScreenWaitForMessage;
+        game.screens().id() == kScreenStory || game.screens().id() == kScreenWaitForMessage;
     const std::string& text = game.GetMessageText();
     if (story && text != last_text_ && !text.empty() && game.message_output().wait_handle() &&
         game.message_output().wait_handle()->state == WaitHandle::kWaiting)
-        entries_.push_back(
-            {TranscriptEntry::kLine, game.speaker(), game.expression(), 0, sjis::ToUtf8(text)});
+        entries_.push_back({TranscriptEntry::kLine, game.stage().speaker(),
+                            game.stage().expression(), 0, sjis::ToUtf8(text)});
     last_text_ = text;
 }
 

@@ -11,6 +11,7 @@
 
 #include "engine/framework/mouse_event.h"
 #include "engine/sound/qz_sound.h"
+#include "events/story.h"
 #include "platform/files.h"
 #include "tests/title/title_world.h"
 
@@ -159,9 +160,9 @@ TEST_F(TitleTest, TheTitlesPieceGoesRoundAgainAfterItsLength) {
 void ExpectTheDemoStarted(GameWorld& world, CTitleComp& title) {
     EXPECT_EQ(title.counter(), CTitleComp::kDemoCounter);
     EXPECT_EQ(world.mediator().GetTransitionMode(), 2);
-    EXPECT_TRUE(world.main_game.story_live());
-    EXPECT_EQ(world.main_game.last_story_row(), StoryEvent::kTitleDemo);
-    EXPECT_EQ(world.main_game.screen_id(), kScreenStory);
+    EXPECT_TRUE(world.main_game.story().live());
+    EXPECT_EQ(world.main_game.story().last_row(), StoryEvent::kTitleDemo);
+    EXPECT_EQ(world.main_game.screens().id(), kScreenStory);
     world.Frames(40);
     EXPECT_EQ(world.main_game.entered, 1);
     EXPECT_EQ(world.mediator().GetCurrentComponent(), &world.main_game);
@@ -175,7 +176,7 @@ TEST_F(TitleTest, UntouchedTheDemoStartsAtCounter1000) {
     EnterTitle();
     world.Frames(kDemoFrame - 1);
     EXPECT_FALSE(world.Switching());
-    EXPECT_FALSE(world.main_game.story_live());
+    EXPECT_FALSE(world.main_game.story().live());
     world.Frames(1);
     ExpectTheDemoStarted(world, title);
     EXPECT_EQ(HandOverLines(), 0);
@@ -364,9 +365,9 @@ TEST_F(TitleTest, NewGameHandsOverOnlyWhenTheMainGameIsThere) {
     EXPECT_EQ(HandOverLines(), 1);
     // The main game took over with a fresh play-through.
     EXPECT_EQ(world.mediator().GetCurrentComponent(), &world.main_game);
-    EXPECT_EQ(world.main_game.start_kit(), 1);
+    EXPECT_EQ(world.main_game.world().start_kit, 1);
     EXPECT_EQ(world.main_game.state().money, 10000);
-    EXPECT_GT(world.main_game.frame_counter(), 0);
+    EXPECT_GT(world.main_game.view().frame_counter(), 0);
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ TEST_F(VisitTest, TheBagIsSoldWhateverTheMoneyAndHoldsTenOfItsDraw) {
     const std::string drawn = catalogue[7]->name;
     EXPECT_EQ(state().money, 10 - price);
     EXPECT_EQ(Texts().back(), Utf8(u8"中身は『") + sjis::ToUtf8(drawn) + Utf8(u8" 10ヶ』でした"));
-    const Food* food = FindPantryFood(game().kitchen(), drawn);
+    const Food* food = FindPantryFood(game().world().kitchen, drawn);
     ASSERT_NE(food, nullptr);
     EXPECT_GE(food->amount, 10.0f);
     EXPECT_EQ(state().liberty_boxes, 11);
@@ -98,14 +98,14 @@ TEST_F(VisitTest, ADecideWhileTheOfferTypesDoesNotAnswerIt) {
     play.Press(play_test::kDecide);
     for (int i = 0; i < 400 && !typed_out(); ++i) play.Frame();
     play.Frames(5);
-    EXPECT_FALSE(play.mediator().IsRunning(&game().choice_window()));
+    EXPECT_FALSE(play.mediator().IsRunning(&game().stage().choice_window()));
     ASSERT_TRUE(Finish({u8"いいえ"}));
     EXPECT_EQ(state().money, money);
     EXPECT_EQ(Texts().back(), Utf8(u8"えー！\f……\fまた来ます"));
 }
 
 void KnowProduct(CVemuComp& game, const char* product) {
-    for (const auto& recipe : game.book().recipes)
+    for (const auto& recipe : game.world().book.recipes)
         if (recipe->def && FoodDefIsA(recipe->def, product)) {
             recipe->def->known = 1;
             return;
@@ -125,7 +125,7 @@ TEST(CompanyNameTest, EachFoundableShareNamesItsCompanyWithoutItsTrailingShare) 
 
 TEST_F(VisitTest, AcceptingTheCompanyGivesTheShareAndOpensTheExchange) {
     KnowProduct(game(), ShareTable()[kShareSoySauce].product);
-    ASSERT_EQ(FindFoundableShare(state(), game().book()), &ShareTable()[kShareSoySauce]);
+    ASSERT_EQ(FindFoundableShare(state(), game().world().book), &ShareTable()[kShareSoySauce]);
     ASSERT_TRUE(Play(StoryEvent::kCompanyFounding, {u8"はい"}));
     EXPECT_TRUE(SaidInOrder(
         u8"ときに、この店で『醤油』というものを開発したという噂は本当？",
@@ -140,7 +140,7 @@ TEST_F(VisitTest, AcceptingTheCompanyGivesTheShareAndOpensTheExchange) {
     EXPECT_EQ(play.mediator().items().GetEntryAt(index)->count, 1);
     EXPECT_EQ(state().share_flags[kShareSoySauce], 1);
     EXPECT_EQ(state().share_flags[kShareExchange], 1);
-    EXPECT_NE(FindFoundableShare(state(), game().book()), &ShareTable()[kShareSoySauce]);
+    EXPECT_NE(FindFoundableShare(state(), game().world().book), &ShareTable()[kShareSoySauce]);
 
     play.ShowScreen(kScreenShopList);
     play.Frames(3);
@@ -150,15 +150,15 @@ TEST_F(VisitTest, AcceptingTheCompanyGivesTheShareAndOpensTheExchange) {
 }
 
 TEST_F(VisitTest, DecliningTheCompanyKeepsItFoundableAndWithoutARowItDoesNotCome) {
-    ASSERT_EQ(FindFoundableShare(state(), game().book()), nullptr);
+    ASSERT_EQ(FindFoundableShare(state(), game().world().book), nullptr);
     ASSERT_TRUE(Play(StoryEvent::kCompanyFounding));
     EXPECT_TRUE(lines.empty());
-    EXPECT_EQ(game().screen_id(), kScreenMainCommands);
+    EXPECT_EQ(game().screens().id(), kScreenMainCommands);
 
     KnowProduct(game(), ShareTable()[kShareCheese].product);
     ASSERT_TRUE(Play(StoryEvent::kCompanyFounding, {u8"いいえ"}));
     EXPECT_EQ(Texts().back(), Utf8(u8"えー\nだめなのー！\f……\fまた来ます"));
-    EXPECT_EQ(FindFoundableShare(state(), game().book()), &ShareTable()[kShareCheese]);
+    EXPECT_EQ(FindFoundableShare(state(), game().world().book), &ShareTable()[kShareCheese]);
     EXPECT_EQ(state().share_flags[kShareExchange], 0);
     EXPECT_LT(play.mediator().items().FindItemIndex(Sjis(u8"牧場チーズ株").c_str()), 0);
 }

@@ -62,7 +62,7 @@ TEST_F(VisitTest, EachChainEventMovesTheStoryOneStageOn) {
         ASSERT_TRUE(Play(c.row));
         EXPECT_EQ(state().story_stage, c.to);
         EXPECT_TRUE(SaidInOrderOf(c.lines));
-        EXPECT_EQ(game().screen_id(), kScreenMainCommands);
+        EXPECT_EQ(game().screens().id(), kScreenMainCommands);
     }
 }
 
@@ -157,7 +157,7 @@ TEST_F(VisitTest, AVisitorsOrderThatCannotBeServedIsNeitherPaidNorCounted) {
         SCOPED_TRACE(StoryEventName(c.visit));
         play.SetStoryStage(c.stage);
         play.kitchen().menu.clear();
-        ClearPantry(game().kitchen());
+        ClearPantry(game().world().kitchen);
         MenuDish* dish = play.AddToMenu(u8"トマト", 1.0f);
         play.AddToPantry(u8"トマト", 1.0f);
         FoodDef* tomato = FindFoodDef(Sjis(u8"トマト"));
@@ -176,7 +176,7 @@ TEST_F(VisitTest, AVisitorsOrderThatCannotBeServedIsNeitherPaidNorCounted) {
                 play.Frame();
         }
         ASSERT_EQ(play.Message(), order) << play.Report();
-        ClearPantry(game().kitchen());
+        ClearPantry(game().world().kitchen);
         ASSERT_TRUE(Finish());
         EXPECT_FALSE(Said(u8"『トマト』が売れました\n"));
         EXPECT_EQ(state().money, money);

@@ -21,10 +21,10 @@ TEST_F(VisitTest, MemorialCuresCherryThroughTheStaffRollAndBackIntoTheGame) {
     EXPECT_FALSE(Said(u8"チェリーさん、調子はどうですか？"));
     EXPECT_EQ(lines.back(), Line(u8"さあ、これからも頑張っていきましょう", 1, 1));
     EXPECT_STREQ(play.CurrentComponent(), CVemuComp::kName);
-    EXPECT_EQ(game().screen_id(), kScreenMainCommands);
+    EXPECT_EQ(game().screens().id(), kScreenMainCommands);
     EXPECT_EQ(state().story_stage, 0);
     EXPECT_EQ(state().chain_resolved, 1);
-    EXPECT_FALSE(game().music_carries_over());
+    EXPECT_FALSE(game().stage().music_carries_over());
     EXPECT_NE(InPantry(u8"メモリアル"), nullptr) << "the cure is not eaten from the pantry";
 
     ASSERT_TRUE(Play(StoryEvent::kBromusCherryVisit));

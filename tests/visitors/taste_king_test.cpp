@@ -20,7 +20,7 @@ TEST_F(VisitTest, TheFirstVisitOpensTheContestHallOnceAndTheNextIsTheRegularOne)
     EXPECT_EQ(lines[27], Line(u8"うむ\nでは待っておるぞ\f精進せいよ", 18, 0));
     EXPECT_EQ(lines.back(), Line(u8"『料理大会』に行けるようになりました", 1, 0));
     EXPECT_EQ(state().place_flags[kPlaceCompetition], 1);
-    EXPECT_EQ(game().screen_id(), kScreenMainCommands);
+    EXPECT_EQ(game().screens().id(), kScreenMainCommands);
 
     ASSERT_TRUE(Play(StoryEvent::kTasteKingVisit));
     EXPECT_TRUE(SaidInOrder(u8"お邪魔しますよ", u8"いらっしゃいませ\nあっ、テイストキングさん",
@@ -28,7 +28,7 @@ TEST_F(VisitTest, TheFirstVisitOpensTheContestHallOnceAndTheNextIsTheRegularOne)
                             u8"おっちゃん、物知りだな",
                             u8"多くの料理を知ることは、食を極めることにつながる\f精進せいよ"));
     EXPECT_FALSE(Said(u8"『料理大会』に行けるようになりました"));
-    EXPECT_EQ(game().screen_id(), kScreenMainCommands);
+    EXPECT_EQ(game().screens().id(), kScreenMainCommands);
 }
 
 // The hint and the boast by their draws: the hint first, the rumour's start, then the boast.

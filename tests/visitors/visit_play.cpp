@@ -5,6 +5,7 @@
 
 #include "engine/common/sjis.h"
 #include "engine/framework/game_mediator.h"
+#include "events/story.h"
 #include "game/ending/ending_component.h"
 #include "game/main/vemu_comp.h"
 #include "game/rules/pantry.h"
@@ -53,7 +54,7 @@ testing::AssertionResult VisitTest::Finish(std::vector<const char8_t*> answers, 
                 play.Frame();
             continue;
         }
-        if (!game().story_live()) {
+        if (!game().story().live()) {
             play.Frame();
             return testing::AssertionSuccess();
         }
@@ -61,10 +62,10 @@ testing::AssertionResult VisitTest::Finish(std::vector<const char8_t*> answers, 
             play.Frame();
             continue;
         }
-        if (game().screen_id() != kScreenStory) {
-            shop_screens.push_back(game().screen_id());
-            if (on_shop_screen) on_shop_screen(game().screen_id());
-            if (game().screen_id() != kScreenStory) game().PopScreen();
+        if (game().screens().id() != kScreenStory) {
+            shop_screens.push_back(game().screens().id());
+            if (on_shop_screen) on_shop_screen(game().screens().id());
+            if (game().screens().id() != kScreenStory) game().screens().Pop();
             play.Frame();
             continue;
         }
@@ -72,8 +73,8 @@ testing::AssertionResult VisitTest::Finish(std::vector<const char8_t*> answers, 
         const bool typed_out = message.GetPosition() >= message.GetLength();
         const bool message_waits = play.MessageWaiting();
         if (message_waits && typed_out) {
-            lines.push_back(
-                {sjis::ToUtf8(message.GetText()), game().speaker(), game().expression()});
+            lines.push_back({sjis::ToUtf8(message.GetText()), game().stage().speaker(),
+                             game().stage().expression()});
             play.Press(kDecide);
             continue;
         }
@@ -81,7 +82,7 @@ testing::AssertionResult VisitTest::Finish(std::vector<const char8_t*> answers, 
             play.Press(kDecide);  // the next page
             continue;
         }
-        if (play.mediator().IsRunning(&game().choice_window())) {
+        if (play.mediator().IsRunning(&game().stage().choice_window())) {
             if (next_answer >= answers.size())
                 return testing::AssertionFailure()
                        << "a question the test has no answer for; " << play.Report();
@@ -121,7 +122,7 @@ bool VisitTest::SaidInOrderOf(const std::vector<const char8_t*>& texts) const {
 }
 
 Food* VisitTest::InPantry(const char8_t* name) const {
-    return FindPantryFood(game().kitchen(), Sjis(name));
+    return FindPantryFood(game().world().kitchen, Sjis(name));
 }
 
 }  // namespace visit_test

@@ -27,7 +27,7 @@ TEST_F(VisitTest, MountMailDoublesOrHalvesTheReputationByTheDishHeIsServed) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.reputation);
-        ClearPantry(game().kitchen());
+        ClearPantry(game().world().kitchen);
         play.kitchen().menu.clear();
         MenuDish* dish = play.AddToMenu(u8"トマト", 1.0f);
         dish->taste = c.taste;
@@ -100,14 +100,14 @@ TEST_F(VisitTest, RagosAdvertisingPaysOffByHisRoll) {
 
 TEST_F(VisitTest, TheMerchantSellsOnHisShopScreenUntilThePlayerHasEnough) {
     std::vector<int> goods;
-    on_shop_screen = [&](int) { goods.push_back(game().goods_in_use()); };
+    on_shop_screen = [&](int) { goods.push_back(game().world().goods_in_use); };
     ASSERT_TRUE(Play(StoryEvent::kMerchantRareGoods, {u8"はい", u8"はい", u8"いいえ"}));
     EXPECT_EQ(shop_screens, (std::vector<int>{kScreenFoodShop, kScreenFoodShop}));
     EXPECT_EQ(goods, (std::vector<int>{5, 5}));
     EXPECT_TRUE(SaidInOrder(u8"珍しいものも色々あるヨ", u8"まだ買うカ？", u8"まだ買うカ？",
                             u8"まいどありネ"));
     EXPECT_EQ(lines.front().speaker, 7);
-    EXPECT_EQ(game().screen_id(), kScreenMainCommands);
+    EXPECT_EQ(game().screens().id(), kScreenMainCommands);
 
     goods.clear();
     ASSERT_TRUE(Play(StoryEvent::kMerchantPans, {u8"はい", u8"いいえ"}));

@@ -76,7 +76,7 @@ private:
     testing::AssertionResult PlayUntil(Done done, int limit) {
         for (int frame = 0; frame < limit; ++frame) {
             if (done()) return testing::AssertionSuccess();
-            const int screen = play_.game().screen_id();
+            const int screen = play_.game().screens().id();
             if (screen == kScreenStory || screen == kScreenWaitForMessage)
                 play_.Press(kDecide);
             else
@@ -90,7 +90,7 @@ private:
     void BackTo(int screen) {
         for (int press = 0; press < 20; ++press) {
             if (play_.RunUntilScreen(screen, 20)) return;
-            const int top = play_.game().screen_id();
+            const int top = play_.game().screens().id();
             // An outing is left by a decide too, and after dark only a decide reads its finds.
             const bool waits = top == kScreenWaitForMessage || top == kScreenStory ||
                                top == kScreenOuting || play_.game().message_output().IsPageFull();
@@ -194,7 +194,7 @@ void ShotScript::Run() {
 
     // The night and the morning after it.
     Must(play_.Choose(u8"休む"), "resting");
-    Must(PlayUntil([&] { return play_.game().screen_id() == kScreenMainCommands; }, 1000),
+    Must(PlayUntil([&] { return play_.game().screens().id() == kScreenMainCommands; }, 1000),
          "the morning");
     Settle();
     Must(play_.Choose(u8"休む"), "a rest in the day");
