@@ -1,7 +1,8 @@
 // The story: every scene of the game is a member coroutine of this class, defined in its group's
 // folder. It runs them through its own StoryRunner, whose host it is, and reaches the game through
-// the parts it holds references to; the main component holds it and forwards only what screens
-// and tests start or look at.
+// the parts it holds references to: the play world, the stage, the screen stack and the
+// component's visual-novel layer; the component itself only for what is its own (saving, the
+// slot list, going back to the title). The main component holds it.
 #pragma once
 
 #include <memory>
@@ -12,11 +13,15 @@
 #include "events/runtime/story_host.h"
 #include "events/runtime/story_runner.h"
 #include "events/runtime/story_task.h"
-#include "game/main/vemu_comp.h"
+#include "game/main/screen_stack.h"
+#include "game/main/stage.h"
+#include "game/rules/play_world.h"
 
 class CDirectInput;
 class CMouseEvent;
 class CQZGameMediator;
+class CQZNVLComponent;
+class CVemuComp;
 
 class Story final : public StoryHost {
 public:
@@ -152,21 +157,24 @@ public:
     StoryTask LeaveTitleDemo();
 
     // --- StoryHost: the runner's view of the game ---
-    void PushScreen(int id) override { game_.screens().Push(id, -1); }
-    void PopScreen() override { game_.screens().Pop(); }
-    void ReplaceScreen(int id) override { game_.screens().Replace(id); }
-    bool IsScreenOnTop(int id) const override { return game_.screens().id() == id; }
-    void SetSpeaker(int character) override { game_.stage().set_speaker(character); }
+    void PushScreen(int id) override { screens_.Push(id, -1); }
+    void PopScreen() override { screens_.Pop(); }
+    void ReplaceScreen(int id) override { screens_.Replace(id); }
+    bool IsScreenOnTop(int id) const override { return screens_.id() == id; }
+    void SetSpeaker(int character) override { stage_.set_speaker(character); }
     int StoryScreen() const override { return kScreenStory; }
     int RestingSpeaker() const override { return kRago; }
     // From the one table of scenes (events/story_table.cpp).
     StoryTask MakeStoryEvent(StoryEvent row) override;
 
 private:
-    // What the scenes work on. The scenes name them as the component's members were named, so
-    // that a scene reads the same wherever it runs.
+    // What the scenes work on, named as the parts' owner names them.
     CVemuComp& game_;
+    // The component's visual-novel layer: the message window, waits, fades and voices.
+    CQZNVLComponent& novel_;
     PlayWorld& world_;
+    Stage& stage_;
+    ScreenStack& screens_;
     PlayState& state_;
     Kitchen& kitchen_;
     RecipeBook& book_;

@@ -5,7 +5,6 @@
 #include "events/story.h"
 #include "events/visitors/scene_line.h"
 #include "events/visitors/sold_out.h"
-#include "game/main/vemu_comp.h"
 
 namespace {
 
@@ -34,9 +33,9 @@ constexpr SceneLine kGreetZelba[] = {
 }  // namespace
 
 StoryTask Story::BromusCherryVisitEvent() {
-    game_.stage().PlayBgm(&handles_.music, kMusicMerrimentTown);
+    stage_.PlayBgm(&handles_.music, kMusicMerrimentTown);
     co_await Until(handles_.music);
-    game_.stage().Sound(kSoundBell).Play(0, 0);
+    stage_.Sound(kSoundBell).Play(0, 0);
     co_await Say("ども", kBromus, kNormal);
     co_await Say("こんにちは", kCherry, kNormal);
     co_await Say("いらっしゃいませ\nあっ、ブロムスさん、チェリーさん", kVemu, kNormal);
@@ -58,5 +57,5 @@ StoryTask Story::BromusCherryVisitEvent() {
         co_await Say("あ、そうなんですか\n仕方ないですね、また来ます", kCherry, kNormal);
     }
     co_await Say("また来てくださいね", kVemu, kNormal);
-    game_.stage().PlayBgm(nullptr, kMusicQuietShop);
+    stage_.PlayBgm(nullptr, kMusicQuietShop);
 }

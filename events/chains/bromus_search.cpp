@@ -1,11 +1,10 @@
 // ブロムス looks for チェリー: since her work at the castle she does not know him.
 #include "events/chains/chain_stage.h"
 #include "events/story.h"
-#include "game/main/vemu_comp.h"
 
 StoryTask Story::BromusSearchEvent() {
-    game_.stage().Sound(kSoundBell).Play(0, 0);
-    game_.stage().PlayBgm(nullptr, kMusicUnchanged);
+    stage_.Sound(kSoundBell).Play(0, 0);
+    stage_.PlayBgm(nullptr, kMusicUnchanged);
     co_await Say("すまん、ここに、チェリーは来なかったか？", kBromus, kTear);
     co_await Say(
         "チェリーさんなら、さっきいらっしゃいましたけど……\f様子が変で、何も言わずに帰ってしまいまし"
@@ -16,8 +15,8 @@ StoryTask Story::BromusSearchEvent() {
         "いみたいで……",
         kBromus, kTear);
     co_await Say("とりあえず俺はチェリーを探しに行くから", kBromus, kTear);
-    game_.stage().Sound(kSoundBell).Play(0, 0);
+    stage_.Sound(kSoundBell).Play(0, 0);
     co_await Say("……チェリーさんに、一体何があったのかな\n心配です……", kVemu, kAnnoy);
-    game_.stage().PlayBgm(nullptr, kMusicQuietShop);
+    stage_.PlayBgm(nullptr, kMusicQuietShop);
     state_.story_stage = kStageCherryIll;
 }

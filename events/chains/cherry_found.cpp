@@ -1,11 +1,10 @@
 // ブロムス has found チェリー, but she is not herself.
 #include "events/chains/chain_stage.h"
 #include "events/story.h"
-#include "game/main/vemu_comp.h"
 
 StoryTask Story::CherryFoundEvent() {
-    game_.stage().Sound(kSoundBell).Play(0, 0);
-    game_.stage().PlayBgm(&handles_.music, kMusicZingiberMioga);
+    stage_.Sound(kSoundBell).Play(0, 0);
+    stage_.PlayBgm(&handles_.music, kMusicZingiberMioga);
     co_await Until(handles_.music);
     co_await Say("ども……", kBromus, kTear);
     co_await Say("……", kCherry, kTear);
@@ -13,8 +12,8 @@ StoryTask Story::CherryFoundEvent() {
     co_await Say("見付かったのは良かったんだけど、この調子なんだ", kBromus, kTear);
     co_await Say("……ぜる……ば……", kCherry, kTear);
     co_await Say("ずっとこうなんだ……\fいったいどうすればいいんだ……", kBromus, kTear);
-    game_.stage().Sound(kSoundBell).Play(0, 0);
+    stage_.Sound(kSoundBell).Play(0, 0);
     co_await Say("……チェリーさん、早く良くなるといいな", kVemu, kAnnoy);
-    game_.stage().PlayBgm(nullptr, kMusicQuietShop);
+    stage_.PlayBgm(nullptr, kMusicQuietShop);
     state_.story_stage = kStageCureTold;
 }

@@ -4,13 +4,12 @@
 #include "events/chains/chain_foods.h"
 #include "events/story.h"
 #include "events/visitors/sold_out.h"
-#include "game/main/vemu_comp.h"
 #include "game/rules/menu_queries.h"
 
 StoryTask Story::CherryIllVisitEvent() {
-    game_.stage().PlayBgm(&handles_.music, kMusicZingiberMioga);
+    stage_.PlayBgm(&handles_.music, kMusicZingiberMioga);
     co_await Until(handles_.music);
-    game_.stage().Sound(kSoundBell).Play(0, 0);
+    stage_.Sound(kSoundBell).Play(0, 0);
     co_await Say("いらっしゃいませ\nあっ、ブロムスさん、チェリーさん", kVemu, kNormal);
     co_await Say("どうも", kBromus, kTear);
     co_await Say("……ぺこり", kCherry, kTear);
@@ -39,5 +38,5 @@ StoryTask Story::CherryIllVisitEvent() {
         co_await Say("じゃあまた来るよ", kBromus, kTear);
     }
     co_await Say("チェリーさん、早く良くなるといいな", kVemu, kTear);
-    game_.stage().PlayBgm(nullptr, kMusicQuietShop);
+    stage_.PlayBgm(nullptr, kMusicQuietShop);
 }

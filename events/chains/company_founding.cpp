@@ -9,7 +9,6 @@
 #include "game/economy/owned_items.h"
 #include "game/economy/shares.h"
 #include "game/main/scene_question.h"
-#include "game/main/vemu_comp.h"
 
 std::string CompanyOfShare(std::string_view share) {
     std::size_t last = 0;
@@ -25,7 +24,7 @@ StoryTask Story::CompanyFoundingEvent() {
     const std::string company = CompanyOfShare(share.company);
     const std::string bond = share.company;
 
-    game_.stage().Sound(kSoundBell).Play(0, 0);
+    stage_.Sound(kSoundBell).Play(0, 0);
     co_await Say("僕は何でも屋リバティー", kLiberty, kNormal);
     co_await Say("ときに、この店で『" + product + "』というものを開発したという噂は本当？",
                  kLiberty, kNormal);
@@ -42,8 +41,8 @@ StoryTask Story::CompanyFoundingEvent() {
     co_await Say("いえ、心配することは何もありません\n失敗した時の責任は全て僕が取りますから",
                  kLiberty, kNormal);
     co_await Tell("リバティーの誘いに乗りますか？", false);
-    game_.stage().set_choice_result(0);
-    const int answer = co_await Question(game_);
+    stage_.set_choice_result(0);
+    const int answer = co_await Question(stage_);
     if (answer != 0) {
         co_await Say("えー\nだめなのー！\f……\fまた来ます", kLiberty, kNormal);
         co_return;
@@ -52,7 +51,7 @@ StoryTask Story::CompanyFoundingEvent() {
                      "』の販売権を認めてもらう代わりに\fキミが会社のオーナーの１人である証『" +
                      bond + "』を渡すからね",
                  kLiberty, kNormal);
-    game_.stage().Sound(kSoundGet).Play(0, 0);
+    stage_.Sound(kSoundGet).Play(0, 0);
     GiveItem(state_, mediator_->items(), bond, 1);
     if (share.flag >= 0) state_.share_flags[static_cast<std::size_t>(share.flag)] = 1;
     state_.share_flags[kShareExchange] = 1;

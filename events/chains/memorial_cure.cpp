@@ -1,9 +1,9 @@
 // チェリー eats メモリアル and remembers; the staff roll follows, and then the game goes on.
 #include "engine/framework/game_mediator.h"
+#include "engine/framework/nvl_component.h"
 #include "events/chains/chain_stage.h"
 #include "events/story.h"
 #include "game/ending/ending_component.h"
-#include "game/main/vemu_comp.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ StoryTask Story::MemorialCureEvent() {
                  kVemu, kSmile);
     co_await Say("メモリアル？\n変わった名前の料理だな", kBromus, kTear);
     co_await Say("さあ、チェリーさん\nどうぞ召し上がってください", kVemu, kSmile);
-    game_.stage().PlayBgm(nullptr, kMusicUnchanged);
+    stage_.PlayBgm(nullptr, kMusicUnchanged);
     co_await Say("……\fパク\f", kCherry, kTear);
     co_await Say("……", kVemu, kNormal);
     co_await Say("……ブロムス", kCherry, kNormal);
@@ -29,7 +29,7 @@ StoryTask Story::MemorialCureEvent() {
     co_await Say("！？", kBromus, kNormal);
     co_await Say("もしかして", kVemu, kGlad);
     co_await Say("治ったのか？", kBromus, kSmile);
-    game_.stage().PlayBgm(nullptr, kMusicMerrimentTown);
+    stage_.PlayBgm(nullptr, kMusicMerrimentTown);
     co_await Say("ヴェムさん、本当にありがとう\f私、ずっと夢の中にいたみたい", kCherry, kSmile);
     co_await Say("ありがとう、ヴェムちゃん\nこの恩は忘れないよ\fまた二人で食べに来るからな",
                  kBromus, kSmile);
@@ -37,16 +37,16 @@ StoryTask Story::MemorialCureEvent() {
 
     state_.story_stage = kStageNone;
     state_.chain_resolved = 1;
-    game_.stage().PlayBgm(nullptr, kMusicThemeOfVemu);
-    game_.Wait(&handles_.music, kBeforeRollMs);
+    stage_.PlayBgm(nullptr, kMusicThemeOfVemu);
+    novel_.Wait(&handles_.music, kBeforeRollMs);
     co_await Until(handles_.music);
-    game_.stage().set_music_carries_over(true);
+    stage_.set_music_carries_over(true);
     mediator_->ChangeComponent(CEndingComp::kName, kFadeWhite, 0);
-    game_.Wait(&handles_.music, kDuringRollMs);
+    novel_.Wait(&handles_.music, kDuringRollMs);
     co_await Until(handles_.music);
-    game_.stage().set_music_carries_over(false);
-    game_.stage().PlayBgm(nullptr, kMusicQuietShop);
-    game_.Wait(&handles_.music, kAfterRollMs);
+    stage_.set_music_carries_over(false);
+    stage_.PlayBgm(nullptr, kMusicQuietShop);
+    novel_.Wait(&handles_.music, kAfterRollMs);
     co_await Until(handles_.music);
     co_await Say("さあ、これからも頑張っていきましょう", kVemu, kSmile);
 }

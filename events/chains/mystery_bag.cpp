@@ -8,7 +8,6 @@
 #include "engine/framework/game_mediator.h"
 #include "events/story.h"
 #include "game/main/scene_question.h"
-#include "game/main/vemu_comp.h"
 #include "game/rules/money.h"
 #include "game/rules/pantry.h"
 
@@ -31,7 +30,7 @@ int BagPrice(int range, const FoodCatalogue& catalogue) {
 }
 
 StoryTask Story::MysteryBagEvent() {
-    game_.stage().Sound(kSoundBell).Play(0, 0);
+    stage_.Sound(kSoundBell).Play(0, 0);
     co_await Say("僕は何でも屋リバティー", kLiberty, kNormal);
     state_.liberty_boxes = std::max(state_.liberty_boxes, kBagFewest);
     const FoodCatalogue& catalogue = GlobalFoodCatalogue();
@@ -40,10 +39,10 @@ StoryTask Story::MysteryBagEvent() {
     co_await Tell("旅の途中で見つけたこの食材袋\n" + std::to_string(price) +
                       " クルで買わない？\n中身は空けてからのお楽しみ",
                   false);
-    game_.stage().set_choice_result(0);
-    const int answer = co_await Question(game_);
+    stage_.set_choice_result(0);
+    const int answer = co_await Question(stage_);
     if (answer == 0 && range > 0) {
-        game_.stage().Sound(kSoundGet).Play(0, 0);
+        stage_.Sound(kSoundGet).Play(0, 0);
         FoodDef* contents =
             catalogue[static_cast<unsigned>(Rand()) % static_cast<unsigned>(range)].get();
         AddMoney(state_, mediator_->values(), -price);

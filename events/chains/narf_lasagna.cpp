@@ -3,12 +3,11 @@
 #include "events/chains/chain_foods.h"
 #include "events/chains/chain_stage.h"
 #include "events/story.h"
-#include "game/main/vemu_comp.h"
 #include "game/rules/menu_queries.h"
 #include "game/rules/pantry.h"
 
 StoryTask Story::NarfLasagnaEvent() {
-    game_.stage().Sound(kSoundBell).Play(0, 0);
+    stage_.Sound(kSoundBell).Play(0, 0);
     co_await Say("こんにちは", kNarf, kNormal);
     co_await Say("いらっしゃいませ\nあっ、ナルフさん", kVemu, kNormal);
     if (!IsDishOnMenu(kitchen_, kLasagna)) {
@@ -20,7 +19,7 @@ StoryTask Story::NarfLasagnaEvent() {
     co_await Say("あら？\nメニューにラザニアがありますね", kNarf, kNormal);
     co_await Say("はい！\nナルフさんとの約束なので、用意しておいたんです", kVemu, kSmile);
     co_await Say("では、約束どおり、バーメメントを差し上げますよ", kNarf, kNormal);
-    game_.stage().Sound(kSoundGet).Play(0, 0);
+    stage_.Sound(kSoundGet).Play(0, 0);
     if (FoodDef* barmement = FindFoodDef(kBarmement)) AddFood(kitchen_, barmement, 1.0f);
     co_await Say("バーメメントを手に入れました", kVemu, kNormal);
     co_await Say("ありがとうございます！\fよかったら、ラザニアを食べていってください", kVemu,

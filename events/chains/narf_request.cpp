@@ -1,10 +1,9 @@
 // ナルフ has the バーメメント the heroine is searching for, and will give it for a ラザニア.
 #include "events/chains/chain_stage.h"
 #include "events/story.h"
-#include "game/main/vemu_comp.h"
 
 StoryTask Story::NarfRequestEvent() {
-    game_.stage().Sound(kSoundBell).Play(0, 0);
+    stage_.Sound(kSoundBell).Play(0, 0);
     co_await Say("こんにちは", kNarf, kNormal);
     co_await Say("いらっしゃいませ\fはぁー……", kVemu, kAnnoy);
     co_await Say("どうかしたんですか？\nため息なんかついて", kNarf, kNormal);

@@ -1,7 +1,6 @@
 // ナルフ's first visits: she passes on a rumour of a dish or ingredient the heroine has not met.
 #include "events/story.h"
 #include "events/visitors/rumour.h"
-#include "game/main/vemu_comp.h"
 
 namespace {
 
@@ -14,7 +13,7 @@ constexpr RumourWords kNarfRumour = {
 }  // namespace
 
 StoryTask Story::NarfRumourEvent() {
-    game_.stage().Sound(kSoundBell).Play(0, 0);
+    stage_.Sound(kSoundBell).Play(0, 0);
     co_await Say("こんにちは", kNarf, kNormal);
     co_await Say("いらっしゃいませ\nあっ、ナルフさん", kVemu, kNormal);
     co_await Say(SpreadRumour(book_, kNarfRumour), kNarf, kNormal);

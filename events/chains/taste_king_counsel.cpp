@@ -4,7 +4,6 @@
 #include "events/chains/chain_stage.h"
 #include "events/story.h"
 #include "events/visitors/scene_line.h"
-#include "game/main/vemu_comp.h"
 
 namespace {
 
@@ -39,10 +38,10 @@ constexpr SceneLine kCounsel[] = {
 }  // namespace
 
 StoryTask Story::TasteKingCounselEvent() {
-    game_.stage().PlayBgm(&handles_.music, kMusicDeliciousYyoo);
+    stage_.PlayBgm(&handles_.music, kMusicDeliciousYyoo);
     co_await Until(handles_.music);
-    game_.stage().Sound(kSoundBell).Play(0, 0);
+    stage_.Sound(kSoundBell).Play(0, 0);
     for (const SceneLine& line : kCounsel) co_await Say(line.text, line.speaker, line.expression);
-    game_.stage().PlayBgm(nullptr, kMusicQuietShop);
+    stage_.PlayBgm(nullptr, kMusicQuietShop);
     state_.story_stage = kStageQuest;
 }

@@ -2,7 +2,6 @@
 // served from the pantry, and what a sale does to the dish's fame and the shop's reputation.
 #include "events/story.h"
 #include "events/visitors/sold_out.h"
-#include "game/main/vemu_comp.h"
 
 StoryTask Story::VisitorSale(MenuDish* dish, std::string prefix, std::string suffix, int character,
                              int expression) {

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "engine/framework/game_mediator.h"
+#include "engine/framework/nvl_component.h"
 #include "events/contest/contest_table.h"
 #include "events/story.h"
 #include "game/main/scene_question.h"
-#include "game/main/vemu_comp.h"
 #include "game/rules/money.h"
 
 namespace {
@@ -27,8 +27,8 @@ StoryTask Story::ContestHallEvent() {
     co_await Tell(std::string(row->lead) + std::to_string(contest_.entry_fee) +
                       " クルになりますが、\n参加しますか？",
                   false);
-    game_.stage().set_choice_result(kNo);
-    const int answer = co_await Question(game_);
+    stage_.set_choice_result(kNo);
+    const int answer = co_await Question(stage_);
     if (answer != kYes) {
         co_await Say("そうですか\nまたのお越しを", kAnnouncer, kNormal);
         co_return;
@@ -43,24 +43,24 @@ StoryTask Story::ContestHallEvent() {
         co_await Say("残念ながらお金が足りないようです\nまたのお越しを", kAnnouncer, kNormal);
         co_return;
     }
-    game_.stage().Sound(kSoundBuy).Play(0, 0);
+    stage_.Sound(kSoundBuy).Play(0, 0);
     AddMoney(state_, mediator_->values(), -contest_.entry_fee);
     co_await Say("ではこちらへどうぞ", kAnnouncer, kNormal);
-    game_.stage().PlayBgm(nullptr, kMusicCookingCompetition);
-    game_.FadeOut(&handles_.music, kFadeFrames, 0, 0, 0);
+    stage_.PlayBgm(nullptr, kMusicCookingCompetition);
+    novel_.FadeOut(&handles_.music, kFadeFrames, 0, 0, 0);
     co_await Until(handles_.music);
     if (!StartContest()) {
         // The notice has taken the story screen's place: the hall ends without popping it.
         Reset();
         co_return;
     }
-    game_.FadeIn(&handles_.music, kFadeFrames, 0, 0, 0);
+    novel_.FadeIn(&handles_.music, kFadeFrames, 0, 0, 0);
     co_await HandOver(StoryEvent::kContest);
 }
 
 bool Story::StartContest() {
     if (!FindContestRow(state_.contests_won)) {
-        game_.screens().OpenNotice("現在参加できる大会はありません");
+        screens_.OpenNotice("現在参加できる大会はありません");
         return false;
     }
     ReplaceScreen(kScreenStory);
@@ -68,10 +68,10 @@ bool Story::StartContest() {
 }
 
 StoryTask Story::EnterContestHall() {
-    game_.stage().PlayBgm(nullptr, kMusicQuietShop);
-    game_.FadeOut(&handles_.music, kFadeFrames, 0, 0, 0);
+    stage_.PlayBgm(nullptr, kMusicQuietShop);
+    novel_.FadeOut(&handles_.music, kFadeFrames, 0, 0, 0);
     co_await Until(handles_.music);
     // Only the character shown changes; the face stays as it was.
-    game_.stage().ChangePortrait(nullptr, kZelba, game_.stage().expression());
-    game_.FadeIn(&handles_.music, kFadeFrames, 0, 0, 0);
+    stage_.ChangePortrait(nullptr, kZelba, stage_.expression());
+    novel_.FadeIn(&handles_.music, kFadeFrames, 0, 0, 0);
 }

@@ -4,7 +4,6 @@
 
 #include "events/contest/contest_table.h"
 #include "events/story.h"
-#include "game/main/vemu_comp.h"
 
 namespace {
 
@@ -76,7 +75,7 @@ JudgeComment TasteKingComment(int score) {
 
 StoryTask Story::MountMailVerdict(int score) {
     const JudgeComment comment = MountMailComment(score);
-    game_.stage().ChangePortrait(&handles_.portrait, kMountMail, kNormal);
+    stage_.ChangePortrait(&handles_.portrait, kMountMail, kNormal);
     co_await Until(handles_.portrait);
     co_await Say(comment.text, kMountMail, comment.expression);
 }

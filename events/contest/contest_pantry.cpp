@@ -4,7 +4,6 @@
 #include "events/story.h"
 #include "game/cooking/dish_value.h"
 #include "game/food/food_def.h"
-#include "game/main/vemu_comp.h"
 #include "game/rules/pantry.h"
 
 void Story::StockContestPantry() {

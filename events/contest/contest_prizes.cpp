@@ -4,7 +4,6 @@
 #include "events/story.h"
 #include "game/economy/owned_items.h"
 #include "game/food/food_def.h"
-#include "game/main/vemu_comp.h"
 #include "game/rules/money.h"
 #include "game/rules/pantry.h"
 
@@ -13,7 +12,7 @@ std::string Story::AwardContestPrize(int contest, int choice) {
     if (!row) return {};
     const ContestPrize& prize = ContestPrizeOf(*row, choice);
     ++state_.contests_won;
-    game_.stage().Sound(kSoundGet).Play(0, 0);
+    stage_.Sound(kSoundGet).Play(0, 0);
     switch (prize.kind) {
         case PrizeKind::kMoney:
             AddMoney(state_, mediator_->values(), row->money_prize);

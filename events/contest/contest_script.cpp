@@ -3,12 +3,12 @@
 // row and lines give what differs.
 #include <string>
 
+#include "engine/framework/nvl_component.h"
 #include "events/contest/contest_lines.h"
 #include "events/contest/contest_table.h"
 #include "events/story.h"
 #include "game/food/food_category.h"
 #include "game/main/scene_question.h"
-#include "game/main/vemu_comp.h"
 
 namespace {
 
@@ -52,11 +52,11 @@ StoryTask Story::ContestEvent() {
     contest_.rival_score = row->rival_score;
     contest_.rival = row->rival;
     contest_.judges = row->judges;
-    game_.stage().ChangePortrait(&handles_.portrait, kAnnouncer, kNormal);
+    stage_.ChangePortrait(&handles_.portrait, kAnnouncer, kNormal);
     co_await Until(handles_.portrait);
     // The hall's fade-in still runs on this handle, so the wait is refused and the welcome
     // comes once the fade is over.
-    game_.Wait(&handles_.music, 1000);
+    novel_.Wait(&handles_.music, 1000);
     co_await Until(handles_.music);
     co_await Say("料理大会へようこそ\fここは究極の料理を追い求める料理人達が集う場です", kAnnouncer,
                  kNormal);
@@ -85,8 +85,8 @@ StoryTask Story::ContestEvent() {
         while (answer != kYes) {
             co_await YieldToScreen(kScreenCooking);
             co_await Tell("料理を提出しますか？", false);
-            game_.stage().set_choice_result(kNo);
-            answer = co_await Question(game_);
+            stage_.set_choice_result(kNo);
+            answer = co_await Question(stage_);
             co_await NextFrame();
         }
         state_.menu_offer_suppressed = 0;
@@ -128,17 +128,17 @@ StoryTask Story::ContestEvent() {
     co_await Say("従って勝者は……", kAnnouncer, kNormal);
 
     if (contest_.votes >= kVotesToWin) {
-        game_.stage().PlayBgm(nullptr, kMusicWiggleGustation);
-        game_.Wait(&handles_.music, kWinPause);
+        stage_.PlayBgm(nullptr, kMusicWiggleGustation);
+        novel_.Wait(&handles_.music, kWinPause);
         co_await Until(handles_.music);
         co_await Say(shop + "です！\nおめでとうございます", kAnnouncer, kNormal);
         co_await Tell("勝者には賞品が送られます\n次の中からひとつ選んでください", false);
         int prize_row = 0;
         if (PrizeCount(*row) == 3)
-            prize_row = co_await Question(game_, row->prizes[0].label, row->prizes[1].label,
+            prize_row = co_await Question(stage_, row->prizes[0].label, row->prizes[1].label,
                                           row->prizes[2].label);
         else
-            prize_row = co_await Question(game_, row->prizes[0].label, row->prizes[1].label);
+            prize_row = co_await Question(stage_, row->prizes[0].label, row->prizes[1].label);
         const std::string prize = AwardContestPrize(contest, prize_row);
         co_await Say(prize + "を手に入れました", kAnnouncer, kNormal);
         if (last)
@@ -147,8 +147,8 @@ StoryTask Story::ContestEvent() {
                 "これからの時代は、お前さんが創っていくのだ",
                 kTasteKing, kNormal);
     } else {
-        game_.stage().PlayBgm(nullptr, kMusicNatchNatch);
-        game_.Wait(&handles_.music, kLossPause);
+        stage_.PlayBgm(nullptr, kMusicNatchNatch);
+        novel_.Wait(&handles_.music, kLossPause);
         co_await Until(handles_.music);
         co_await Say(std::string(lines.rival_full_name) + "です！\n" + shop + "さん残念でした",
                      kAnnouncer, kNormal);

@@ -3,7 +3,6 @@
 #include "events/contest/contest_table.h"
 #include "events/story.h"
 #include "game/food/food_category.h"
-#include "game/main/vemu_comp.h"
 
 namespace {
 
@@ -58,7 +57,7 @@ StoryTask Story::ContestVote() {
     const FoodCategory* dish = contest_dish_ ? contest_dish_->def : nullptr;
     for (int index = 0; index < kJudgeCount; ++index) {
         const int judge = contest_.judges[static_cast<std::size_t>(index)];
-        game_.stage().ChangePortrait(&handles_.portrait, judge, kNormal);
+        stage_.ChangePortrait(&handles_.portrait, judge, kNormal);
         co_await Until(handles_.portrait);
         const JudgeVote vote =
             CastJudgeVote(judge, score, contest_.rival_score, contest_.rival, dish);

@@ -2,7 +2,6 @@
 // her home and she sleeps for three days.
 #include "events/story.h"
 #include "game/main/game_clock.h"
-#include "game/main/vemu_comp.h"
 #include "game/rules/stamina.h"
 
 namespace {
@@ -12,13 +11,13 @@ constexpr float kRestAfterCollapse = 20.0f;
 }  // namespace
 
 StoryTask Story::FatigueEvent() {
-    game_.stage().ChangePortrait(&handles_.portrait, kVemu, kTear);
+    stage_.ChangePortrait(&handles_.portrait, kVemu, kTear);
     co_await Until(handles_.portrait);
     co_await Tell("うーん、頭がクラクラしてきました……");
     PassHours(game_, 8);
     RecoverStamina(state_, kRestAfterCollapse);
     if (state_.stamina < 0.0f) state_.stamina = 0.0f;
-    game_.stage().ChangePortrait(&handles_.portrait, kVemu, kAnnoy);
+    stage_.ChangePortrait(&handles_.portrait, kVemu, kAnnoy);
     co_await Until(handles_.portrait);
     co_await Tell("あっ、こんなに時間が過ぎてしまいました\n体調の方は……少し良くなったみたいです");
 }

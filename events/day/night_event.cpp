@@ -2,7 +2,6 @@
 // story waits on the player, and every night the check for a recipe-count reward.
 #include "engine/common/system.h"
 #include "events/story.h"
-#include "game/main/vemu_comp.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 // The opening of a new game: ラゴ tells who is who, ゼルバ remembers the heroine's birthday and
 // hands her the shop, once she has cooked his dish on the cooking screen.
+#include "engine/framework/nvl_component.h"
 #include "events/day/opening_dish.h"
 #include "events/story.h"
 #include "game/food/food_def.h"
-#include "game/main/vemu_comp.h"
 #include "game/rules/menu_queries.h"
 #include "game/rules/pantry.h"
 
-bool OpeningDishKnown(const CVemuComp& game) {
-    const Recipe* recipe = FindRecipe(game.world().book, kOpeningDish);
+bool OpeningDishKnown(const RecipeBook& book) {
+    const Recipe* recipe = FindRecipe(book, kOpeningDish);
     return recipe && recipe->def && recipe->def->known;
 }
 
@@ -16,11 +16,10 @@ namespace {
 
 // Only the cooking screen is reachable during the lesson: with an ingredient used up or spoiled
 // the dish could never be cooked, so the pantry gets one unit of each it lacks.
-void TopUpOpeningIngredients(CVemuComp& game) {
+void TopUpOpeningIngredients(Kitchen& kitchen) {
     for (const char* name : kOpeningIngredients) {
         FoodDef* def = FindFoodDef(name);
-        if (def && !PantryHasFood(game.world().kitchen, def))
-            AddFood(game.world().kitchen, def, 1.0f);
+        if (def && !PantryHasFood(kitchen, def)) AddFood(kitchen, def, 1.0f);
     }
 }
 
@@ -29,12 +28,12 @@ void TopUpOpeningIngredients(CVemuComp& game) {
 StoryTask Story::MorningEvent() {
     co_await OpeningPrologue();
     co_await OpeningBirthday();
-    while (!OpeningDishKnown(game_)) {
+    while (!OpeningDishKnown(book_)) {
         co_await Say(
             "もちろん『ゼルバ炒め』の作り方は分かっているな\n"
             "『ゼルバワラビ』と『ゼルゼルダケ』を『焼く』のだ",
             kZelba, kNormal);
-        TopUpOpeningIngredients(game_);
+        TopUpOpeningIngredients(kitchen_);
         co_await YieldToScreen(kScreenCooking);
         co_await NextFrame();
     }
@@ -43,8 +42,8 @@ StoryTask Story::MorningEvent() {
 }
 
 StoryTask Story::OpeningPrologue() {
-    game_.message_output().Stop();
-    game_.Wait(&handles_.music, 2000);
+    novel_.message_output().Stop();
+    novel_.Wait(&handles_.music, 2000);
     co_await Until(handles_.music);
     SceneMusic(&handles_.music, kMusicDreaminMush);
     co_await Until(handles_.music);
@@ -61,8 +60,8 @@ StoryTask Story::OpeningPrologue() {
     // The wait asked for here is refused while the music change holds the handle: the scene
     // goes on once the music has changed.
     SceneMusic(&handles_.music, kMusicZelbaBlues);
-    game_.stage().Sound(kSoundRooster).Play(0, 0);
-    game_.Wait(&handles_.music, 2000);
+    stage_.Sound(kSoundRooster).Play(0, 0);
+    novel_.Wait(&handles_.music, 2000);
     co_await Until(handles_.music);
 }
 

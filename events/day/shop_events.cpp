@@ -26,10 +26,10 @@ StoryTask Story::ExpandShopEvent() {
     co_await Tell("店舗の拡張には " + std::to_string(cost) + " クル必要ですが\n拡張しますか？",
                   false);
     // The window opens on the answer given last time.
-    const int answer = co_await Question(game_);
+    const int answer = co_await Question(stage_);
     if (answer != kYes) co_return;
     if (state_.money > cost) {
-        game_.stage().Sound(kSoundBuy).Play(0, 0);
+        stage_.Sound(kSoundBuy).Play(0, 0);
         AddMoney(state_, mediator_->values(), -cost);
         ++state_.menu_max;
         co_await Tell("店舗を拡張しました");
@@ -40,14 +40,14 @@ StoryTask Story::ExpandShopEvent() {
 
 StoryTask Story::DiscardIngredientsEvent() {
     co_await Tell("選択した食材を捨てますか？", false);
-    game_.stage().set_choice_result(1);
-    const int answer = co_await Question(game_);
+    stage_.set_choice_result(1);
+    const int answer = co_await Question(stage_);
     if (answer == kYes) {
-        game_.stage().Sound(kSoundSelectOff).Play(0, 0);
+        stage_.Sound(kSoundSelectOff).Play(0, 0);
         DiscardSelection(kitchen_);
     }
-    game_.stage().choice_window().SetCursorShown(false);
-    game_.stage().list_window().SetCursorShown(true);
+    stage_.choice_window().SetCursorShown(false);
+    stage_.list_window().SetCursorShown(true);
 }
 
 StoryTask Story::SaveEvent() {
@@ -56,12 +56,11 @@ StoryTask Story::SaveEvent() {
     co_await Tell("どこにセーブしますか？", false);
     game_.BuildSaveSlotList();
     // A slot's date and time run together in the message font.
-    SceneHandle chosen(game_.stage().list_window());
-    game_.stage().ShowChoiceList(game_.stage().entries().data(), game_.stage().entry_count(),
-                                 game_.screens().cursor(), chosen.get(),
-                                 &game_.stage().panel_font());
+    SceneHandle chosen(stage_.list_window());
+    stage_.ShowChoiceList(stage_.entries().data(), stage_.entry_count(), screens_.cursor(),
+                          chosen.get(), &stage_.panel_font());
     co_await Until(*chosen);
-    const int slot = game_.screens().cursor();
+    const int slot = screens_.cursor();
     // A failed save keeps the slot's earlier files; saying it worked would lose the game.
     const std::string number = std::to_string(slot + 1);
     if (game_.SaveGame(slot))

@@ -33,7 +33,7 @@ void Story::StartTitleDemo() {
     // A story screen left without its scene (the last demo rests on one) gives its place to this
     // demo rather than piling up under it.
     const bool on_story_screen =
-        !game_.screens().entries().empty() && game_.screens().entries().back().id == kScreenStory;
+        !screens_.entries().empty() && screens_.entries().back().id == kScreenStory;
     Start(StoryEvent::kTitleDemo, on_story_screen);
 }
 
@@ -52,17 +52,17 @@ StoryTask Story::TitleDemoEvent() {
 
 StoryTask Story::PlayDemoSketch(int sketch) {
     // Nobody reads the lines: each stays on screen for its time under the sketch's one handle.
-    SceneHandle shown(game_.message_output());
+    SceneHandle shown(novel_.message_output());
     for (const Line& line : SketchLines(static_cast<Sketch>(sketch)))
         co_await SayInDemo(shown.get(), line.text, line.speaker, line.expression);
 }
 
 StoryTask Story::SayInDemo(WaitHandle* shown, std::string text, int character, int expression) {
-    game_.stage().ChangePortrait(&handles_.portrait, character, expression);
+    stage_.ChangePortrait(&handles_.portrait, character, expression);
     co_await WatchTitleDemo(&handles_.portrait);
-    game_.stage().ShowMessage(shown, text.c_str(), true);
+    stage_.ShowMessage(shown, text.c_str(), true);
     // The line stays for its time however fast it types: a click ends the demo instead.
-    game_.Wait(&handles_.music, kLineMilliseconds);
+    novel_.Wait(&handles_.music, kLineMilliseconds);
     co_await WatchTitleDemo(&handles_.music);
 }
 

@@ -6,7 +6,6 @@
 #include "events/month/story_text.h"
 #include "events/story.h"
 #include "game/economy/taxes.h"
-#include "game/main/vemu_comp.h"
 #include "game/rules/money.h"
 
 namespace {
@@ -47,7 +46,7 @@ StoryTask Story::MonthlyReportEvent() {
     co_await Say(FormatLine("資産税 %d クル\n所得税 %d クル\nが引かれるよ", asset_tax, income_tax),
                  kRago, kNormal);
     // Taxes are not the shop's expenses, and they are taken even into debt.
-    game_.stage().Sound(kSoundBuy).Play(0, 0);
+    stage_.Sound(kSoundBuy).Play(0, 0);
     ChangeMoney(state_, mediator_->values(), -(asset_tax + income_tax));
     const long long profit =
         static_cast<long long>(state_.income) - state_.expenses - asset_tax - income_tax;

@@ -6,15 +6,14 @@
 #include "events/story.h"
 #include "game/economy/owned_items.h"
 #include "game/food/food_def.h"
-#include "game/main/vemu_comp.h"
 #include "game/rules/menu_queries.h"
 #include "game/rules/pantry.h"
 
 StoryTask Story::RecipeRewardEvent() {
     const std::size_t book_size = book_.recipes.size();
     const int known_recipes = CountKnownRecipes(book_);
-    game_.world().known_recipes = known_recipes;
-    const int reward_num = game_.world().reward_num;
+    world_.known_recipes = known_recipes;
+    const int reward_num = world_.reward_num;
     if (!RecipeRewardDue(book_size, known_recipes, reward_num)) co_return;
     const RecipeReward& reward = RecipeRewardTable()[static_cast<std::size_t>(reward_num)];
     const unsigned threshold = RecipeRewardThreshold(book_size, reward_num);
@@ -25,7 +24,7 @@ StoryTask Story::RecipeRewardEvent() {
         FormatLine("ヴェム、\nレシピの数が %u を超えたようだな\f褒美として俺からこれをやろう",
                    threshold),
         kZelba, kNormal);
-    game_.stage().Sound(kSoundGet).Play(0, 0);
+    stage_.Sound(kSoundGet).Play(0, 0);
     if (reward.count == 1)
         co_await Tell(FormatLine("『%s』を手に入れました", reward.name));
     else
@@ -37,12 +36,12 @@ StoryTask Story::RecipeRewardEvent() {
         GiveItem(state_, mediator_->items(), reward.name, reward.count);
     co_await Say("ゼルバさん、ありがとうございます！", kVemu, kGlad);
 
-    game_.world().reward_num = game_.world().reward_num + 1;
-    if (game_.world().reward_num < kRecipeRewardCount)
+    world_.reward_num = world_.reward_num + 1;
+    if (world_.reward_num < kRecipeRewardCount)
         co_await Say(
-            FormatLine(
-                "次はレシピの数が %u を超えたときに\n『%s』をやろう\n頑張るのだぞ", next_threshold,
-                RecipeRewardTable()[static_cast<std::size_t>(game_.world().reward_num)].name),
+            FormatLine("次はレシピの数が %u を超えたときに\n『%s』をやろう\n頑張るのだぞ",
+                       next_threshold,
+                       RecipeRewardTable()[static_cast<std::size_t>(world_.reward_num)].name),
             kZelba, kNormal);
     else
         co_await Say(

@@ -1,7 +1,6 @@
 // The dreams of Narf's story, one for each odd "state_dream" a saved game carries; each opens
 // the way on or tells a piece of the heroine's past.
 #include "events/story.h"
-#include "game/main/vemu_comp.h"
 #include "game/rules/daily.h"
 
 StoryTask Story::NarfDream() {
@@ -10,7 +9,7 @@ StoryTask Story::NarfDream() {
         "う",
         kVemu, kNormal);
     co_await Say("夢の中で、ナルフさんが森の奥の家で待っている気がしました", kVemu, kNormal);
-    game_.stage().Sound(kSoundAhead).Play(0, 0);
+    stage_.Sound(kSoundAhead).Play(0, 0);
     co_await Say("『ナルフの家』に行けるようになりました", kRago, kNormal);
     state_.place_flags[kPlaceNarf] = 1;
 }
@@ -28,7 +27,7 @@ StoryTask Story::WhiteMagicDream() {
         kRago, kNormal);
     co_await Say("化け猫の骨……？", kVemu, kAnnoy);
     co_await Say("化け猫エブラの住む洞窟なら、オイラ知ってるよ\n行ってみようか", kRago, kNormal);
-    game_.stage().Sound(kSoundAhead).Play(0, 0);
+    stage_.Sound(kSoundAhead).Play(0, 0);
     co_await Say("『エブラの洞窟』に行けるようになりました", kRago, kNormal);
     state_.place_flags[kPlaceCave] = 1;
     SceneMusic(nullptr, kMusicQuietShop);

@@ -5,12 +5,12 @@
 
 #include "engine/common/system.h"
 #include "engine/framework/game_mediator.h"
+#include "engine/framework/nvl_component.h"
 #include "events/morning/morning_tips.h"
 #include "events/story.h"
 #include "game/economy/auto_purchase.h"
 #include "game/economy/shares.h"
 #include "game/main/scene_question.h"
-#include "game/main/vemu_comp.h"
 #include "game/rules/daily.h"
 
 namespace {
@@ -46,10 +46,10 @@ StoryTask Story::MorningRoutineEvent() {
         co_await (this->*dream)();
     }
     if (Rand() % 2 == 0) {
-        game_.PlayVoice("voice\\good_morning1.wav");
+        novel_.PlayVoice("voice\\good_morning1.wav");
         co_await Say("おはようございます", kVemu, kSmile);
     } else {
-        game_.PlayVoice("voice\\good_morning2.wav");
+        novel_.PlayVoice("voice\\good_morning2.wav");
         co_await Say("おはようございます\n今日も１日、頑張りましょう", kVemu, kSmile);
     }
     co_await MorningGoods();
@@ -59,17 +59,17 @@ StoryTask Story::MorningRoutineEvent() {
 
 StoryTask Story::MorningGoods() {
     bool shown = false;
-    SceneHandle read(game_.message_output());
+    SceneHandle read(novel_.message_output());
     if (DeliverShareGoods(state_, kitchen_, mediator_->items())) {
-        game_.stage().Sound(kSoundGet).Play(0, 0);
-        game_.stage().ShowMessage(read.get(), "材料が届きました\n", true);
+        stage_.Sound(kSoundGet).Play(0, 0);
+        stage_.ShowMessage(read.get(), "材料が届きました\n", true);
         shown = true;
     }
     if (AutoPurchase(state_, kitchen_, mediator_->values())) {
-        game_.stage().Sound(kSoundGet).Play(0, 0);
+        stage_.Sound(kSoundGet).Play(0, 0);
         // Joins the delivery's message while that is still on screen.
-        game_.ShowOrAppendMessage(read.get(), "材料を仕入れました", Stage::kMessageColor,
-                                  &game_.stage().message_font());
+        novel_.ShowOrAppendMessage(read.get(), "材料を仕入れました", Stage::kMessageColor,
+                                   &stage_.message_font());
         shown = true;
     }
     // Read before the next line takes the window.
@@ -85,7 +85,7 @@ StoryTask Story::ForestRequest() {
     co_await Say("分かりました『マナの森』にですね\nあれは町のお店では売ってませんからね", kVemu,
                  kSmile);
     co_await Say("ただし、無理に深入りせんようにな", kZelba, kNormal);
-    game_.stage().Sound(kSoundAhead).Play(0, 0);
+    stage_.Sound(kSoundAhead).Play(0, 0);
     co_await Say("『マナの森』に行けるようになりました", kRago, kNormal);
     state_.place_flags[kPlaceForest] = 1;
 }

@@ -4,8 +4,8 @@
 
 #include "engine/common/system.h"
 #include "events/chains/chain_stage.h"
+#include "events/story.h"
 #include "game/economy/shares.h"
-#include "game/main/vemu_comp.h"
 
 namespace {
 
@@ -15,76 +15,75 @@ constexpr int kLuckyGoodsWins = 8;
 constexpr int kChainStartWins = 2;
 
 // Takes the once-a-day flag: true when it was still clear.
-bool TakeDailyFlag(CVemuComp& game, VisitFlag flag) {
-    std::uint8_t& taken = game.state().visit_flags[static_cast<std::size_t>(flag)];
+bool TakeDailyFlag(PlayState& s, VisitFlag flag) {
+    std::uint8_t& taken = s.visit_flags[static_cast<std::size_t>(flag)];
     if (taken) return false;
     taken = 1;
     return true;
 }
 
-void NeighbourGift(CVemuComp& game) {
-    if (TakeDailyFlag(game, kVisitMrs)) game.StartStoryEvent(StoryEvent::kNeighbourGift);
+void NeighbourGift(PlayWorld& world, Story& story) {
+    if (TakeDailyFlag(world.state, kVisitMrs)) story.Start(StoryEvent::kNeighbourGift);
 }
 
-void OddOrderCustomer(CVemuComp& game) {
-    if (Rand() % 4 == 0) game.StartStoryEvent(StoryEvent::kOddOrderCustomer);
+void OddOrderCustomer(PlayWorld& /*world*/, Story& story) {
+    if (Rand() % 4 == 0) story.Start(StoryEvent::kOddOrderCustomer);
 }
 
-void BromusAndCherry(CVemuComp& game) {
-    if (!TakeDailyFlag(game, kVisitBromsLily)) return;
-    const PlayState& s = game.state();
+void BromusAndCherry(PlayWorld& world, Story& story) {
+    if (!TakeDailyFlag(world.state, kVisitBromsLily)) return;
+    const PlayState& s = world.state;
     if (s.chain_resolved || s.story_stage == kStageNone)
-        game.StartStoryEvent(StoryEvent::kBromusCherryVisit);
+        story.Start(StoryEvent::kBromusCherryVisit);
     else if (s.story_stage >= kStageCureTold)
-        game.StartStoryEvent(StoryEvent::kCherryIllVisit);
+        story.Start(StoryEvent::kCherryIllVisit);
 }
 
-void TasteKing(CVemuComp& game) {
-    if (TakeDailyFlag(game, kVisitTasteKing)) game.StartStoryEvent(StoryEvent::kTasteKingVisit);
+void TasteKing(PlayWorld& world, Story& story) {
+    if (TakeDailyFlag(world.state, kVisitTasteKing)) story.Start(StoryEvent::kTasteKingVisit);
 }
 
-void Narf(CVemuComp& game) {
-    if (!TakeDailyFlag(game, kVisitNarf)) return;
-    game.StartStoryEvent(game.state().story_stage == kStageLasagnaAsked ? StoryEvent::kNarfLasagna
-                                                                        : StoryEvent::kNarfRumour);
+void Narf(PlayWorld& world, Story& story) {
+    if (!TakeDailyFlag(world.state, kVisitNarf)) return;
+    story.Start(world.state.story_stage == kStageLasagnaAsked ? StoryEvent::kNarfLasagna
+                                                              : StoryEvent::kNarfRumour);
 }
 
-void Merchant(CVemuComp& game) {
-    if (!TakeDailyFlag(game, kVisitMerchant)) return;
+void Merchant(PlayWorld& world, Story& story) {
+    if (!TakeDailyFlag(world.state, kVisitMerchant)) return;
     switch (Rand() % 6) {
         case 0:
-            game.StartStoryEvent(StoryEvent::kMerchantPans);
+            story.Start(StoryEvent::kMerchantPans);
             break;
         case 1:
-            game.StartStoryEvent(StoryEvent::kMerchantBeans);
+            story.Start(StoryEvent::kMerchantBeans);
             break;
         case 2:
-            if (game.state().contests_won >= kLuckyGoodsWins)
-                game.StartStoryEvent(StoryEvent::kMerchantLuckyGoods);
+            if (world.state.contests_won >= kLuckyGoodsWins)
+                story.Start(StoryEvent::kMerchantLuckyGoods);
             break;
         default:
-            game.StartStoryEvent(StoryEvent::kMerchantRareGoods);
+            story.Start(StoryEvent::kMerchantRareGoods);
             break;
     }
 }
 
-void MysteryBag(CVemuComp& game) {
+void MysteryBag(PlayWorld& world, Story& story) {
     if (Rand() % 2 != 0) return;
-    if (TakeDailyFlag(game, kVisitMysteryBag)) game.StartStoryEvent(StoryEvent::kMysteryBag);
+    if (TakeDailyFlag(world.state, kVisitMysteryBag)) story.Start(StoryEvent::kMysteryBag);
 }
 
-void CompanyFounding(CVemuComp& game) {
-    if (FindFoundableShare(game.state(), game.world().book))
-        game.StartStoryEvent(StoryEvent::kCompanyFounding);
+void CompanyFounding(PlayWorld& world, Story& story) {
+    if (FindFoundableShare(world.state, world.book)) story.Start(StoryEvent::kCompanyFounding);
 }
 
-void Passersby(CVemuComp& game) {
+void Passersby(PlayWorld& /*world*/, Story& story) {
     switch (Rand() % 4) {
         case 0:
-            game.StartStoryEvent(StoryEvent::kMountMailVisit);
+            story.Start(StoryEvent::kMountMailVisit);
             break;
         case 1:
-            game.StartStoryEvent(StoryEvent::kRagoAdvertising);
+            story.Start(StoryEvent::kRagoAdvertising);
             break;
         default:
             break;
@@ -93,8 +92,8 @@ void Passersby(CVemuComp& game) {
 
 // Cherry's story goes on by its stage; before it has begun, and after its end, a passer-by may
 // come instead.
-void StoryChain(CVemuComp& game) {
-    PlayState& s = game.state();
+void StoryChain(PlayWorld& world, Story& story) {
+    PlayState& s = world.state;
     static constexpr std::array<StoryEvent, 5> kByStage = {
         StoryEvent::kCherryLost, StoryEvent::kBromusSearch, StoryEvent::kCherryFound,
         StoryEvent::kTasteKingCounsel, StoryEvent::kNarfRequest};
@@ -102,13 +101,13 @@ void StoryChain(CVemuComp& game) {
         if (!s.chain_resolved && s.contests_won >= kChainStartWins)
             s.story_stage = kStageCherryAlone;
     } else if (s.story_stage >= kStageCherryAlone && s.story_stage <= kStageQuest) {
-        game.StartStoryEvent(kByStage[static_cast<std::size_t>(s.story_stage - kStageCherryAlone)]);
+        story.Start(kByStage[static_cast<std::size_t>(s.story_stage - kStageCherryAlone)]);
         return;
     }
-    Passersby(game);
+    Passersby(world, story);
 }
 
-using ChanceVisit = void (*)(CVemuComp&);
+using ChanceVisit = void (*)(PlayWorld&, Story&);
 constexpr std::array<ChanceVisit, kChanceVisitRows> kChanceVisits = {
     NeighbourGift, OddOrderCustomer, BromusAndCherry, TasteKing,       Narf,
     Merchant,      MysteryBag,       CompanyFounding, CompanyFounding, CompanyFounding,
@@ -117,7 +116,7 @@ constexpr std::array<ChanceVisit, kChanceVisitRows> kChanceVisits = {
 
 }  // namespace
 
-void DrawChanceVisit(CVemuComp& game, int draw) {
+void DrawChanceVisit(PlayWorld& world, Story& story, int draw) {
     if (draw < 0 || draw >= kChanceVisitRows) return;
-    kChanceVisits[static_cast<std::size_t>(draw)](game);
+    kChanceVisits[static_cast<std::size_t>(draw)](world, story);
 }

@@ -3,8 +3,9 @@
 // so the game's random sequence and its daily flags move the same way either way.
 #pragma once
 
-class CVemuComp;
+class Story;
+struct PlayWorld;
 
 inline constexpr int kChanceVisitRows = 13;
 
-void DrawChanceVisit(CVemuComp& game, int draw);
+void DrawChanceVisit(PlayWorld& world, Story& story, int draw);

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "engine/common/system.h"
+#include "engine/framework/nvl_component.h"
 #include "events/day/opening_dish.h"
 #include "events/scheduler/chance_visits.h"
 #include "events/story.h"
-#include "game/main/vemu_comp.h"
 
 namespace {
 
@@ -41,32 +41,31 @@ void Story::ScheduleStory() {
     if (state_.first) {
         // The opening lesson waits on the cooking screen for its dish; nothing else comes
         // while it runs.
-        if (OpeningDishKnown(game_)) {
+        if (OpeningDishKnown(book_)) {
             state_.first = 0;
             PopScreen();
-            game_.stage().choice_window().Stop();
-            game_.message_output().Stop();
-            for (CIconEvent& icon : game_.stage().icon_buttons()) icon.Stop();
+            stage_.choice_window().Stop();
+            novel_.message_output().Stop();
+            for (CIconEvent& icon : stage_.icon_buttons()) icon.Stop();
         }
         return;
     }
     if (!state_.mastered.empty()) {
         const std::string name = state_.mastered.back();
         state_.mastered.pop_back();
-        game_.screens().ShowNotice("『" + name + "』の販売数が 100 を超えました\n『" + name +
-                                   "』が商店街で買えるようになりました");
-        game_.stage().Sound(kSoundAhead).Play(0, 0);
+        screens_.ShowNotice("『" + name + "』の販売数が 100 を超えました\n『" + name +
+                            "』が商店街で買えるようになりました");
+        stage_.Sound(kSoundAhead).Play(0, 0);
         return;
     }
     if (state_.last_levelup_method != 0) {
         const int method = state_.last_levelup_method;
         const int slot = MethodSlotOf(method);
         const int level = slot >= 0 ? state_.skill_level[static_cast<std::size_t>(slot)] : 0;
-        game_.screens().ShowNotice(LevelUpPrefixOf(method) + std::to_string(level) +
-                                   " になりました");
-        game_.stage().Sound(kSoundGet).Play(0, 0);
+        screens_.ShowNotice(LevelUpPrefixOf(method) + std::to_string(level) + " になりました");
+        stage_.Sound(kSoundGet).Play(0, 0);
         state_.last_levelup_method = 0;
-        game_.PlayVoice(Rand() % 2 == 0 ? "voice\\level_up.wav" : "voice\\sukoshiha.wav");
+        novel_.PlayVoice(Rand() % 2 == 0 ? "voice\\level_up.wav" : "voice\\sukoshiha.wav");
         return;
     }
     if (state_.stamina < 0.0f) {
@@ -74,6 +73,6 @@ void Story::ScheduleStory() {
         return;
     }
     // Back from an outing or resting: only notices and the collapse, no chance visits.
-    if (game_.screens().id() == kScreenOuting || game_.screens().id() == kScreenResting) return;
-    DrawChanceVisit(game_, Rand() % 1000);
+    if (screens_.id() == kScreenOuting || screens_.id() == kScreenResting) return;
+    DrawChanceVisit(world_, *this, Rand() % 1000);
 }

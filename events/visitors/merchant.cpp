@@ -4,7 +4,6 @@
 
 #include "events/story.h"
 #include "game/main/scene_question.h"
-#include "game/main/vemu_comp.h"
 
 namespace {
 
@@ -45,26 +44,26 @@ StoryTask Story::MerchantPansEvent() { co_await MerchantEvent(kPans); }
 
 StoryTask Story::MerchantEvent(int variant) {
     const Trade& trade = kTrades[static_cast<std::size_t>(variant)];
-    game_.stage().Sound(kSoundBell).Play(0, 0);
-    game_.stage().ChangePortrait(nullptr, kMonga, game_.stage().expression());
+    stage_.Sound(kSoundBell).Play(0, 0);
+    stage_.ChangePortrait(nullptr, kMonga, stage_.expression());
     co_await Tell(trade.greeting, false);
-    game_.screens().cursor() = 0;
-    const int answer = co_await Question(game_);
+    screens_.cursor() = 0;
+    const int answer = co_await Question(stage_);
     const bool buying = answer == 0;
     co_await Tell(buying ? trade.yes_answer : trade.no_answer);
     if (!buying) co_return;
-    game_.world().goods_in_use = trade.goods;
+    world_.goods_in_use = trade.goods;
     co_await MerchantBuyLoop(trade.screen, trade.again, trade.thanks);
 }
 
 StoryTask Story::MerchantBuyLoop(int screen, std::string again, std::string thanks) {
     // The first question opens on はい.
-    game_.stage().set_choice_result(0);
+    stage_.set_choice_result(0);
     int answer = 0;
     while (answer != 1) {
         co_await YieldToScreen(screen);
         co_await Tell(again, false);
-        answer = co_await Question(game_);
+        answer = co_await Question(stage_);
     }
     co_await Tell(thanks);
 }

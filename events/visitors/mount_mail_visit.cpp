@@ -5,7 +5,6 @@
 #include "events/story.h"
 #include "events/visitors/sold_out.h"
 #include "game/cooking/dish_value.h"
-#include "game/main/vemu_comp.h"
 #include "game/rules/shop_rank.h"
 
 namespace {
@@ -15,7 +14,7 @@ constexpr float kTopReputation = 100.0f;
 }  // namespace
 
 StoryTask Story::MountMailVisitEvent() {
-    game_.stage().Sound(kSoundBell).Play(0, 0);
+    stage_.Sound(kSoundBell).Play(0, 0);
     co_await Say("いらっしゃいませ", kVemu, kNormal);
     MenuDish* dish = PickDishForVisitor();
     if (!dish) {
@@ -38,7 +37,7 @@ StoryTask Story::MountMailVisitEvent() {
         co_await Say("なるほど、店主よ\n噂に違わぬなかなかのものだな\nこれからも励め", kMountMail,
                      kSmile);
         co_await Say("ありがとうございます！", kVemu, kGlad);
-        game_.stage().Sound(kSoundGet).Play(0, 0);
+        stage_.Sound(kSoundGet).Play(0, 0);
         state_.reputation = std::min(state_.reputation * 2.0f, kTopReputation);
         co_await Say("ぜるば堂の評判が上がりました", kVemu, kGlad);
     } else {

@@ -5,7 +5,6 @@
 #include "events/story.h"
 #include "events/visitors/visit_foods.h"
 #include "game/main/required_names.h"
-#include "game/main/vemu_comp.h"
 #include "game/rules/pantry.h"
 
 namespace {
@@ -25,12 +24,12 @@ void AddVisitorNames(RequiredNames& names) {
 }
 
 StoryTask Story::NeighbourGiftEvent() {
-    game_.stage().Sound(kSoundBell).Play(0, 0);
-    game_.stage().ChangePortrait(nullptr, kClaire, game_.stage().expression());
+    stage_.Sound(kSoundBell).Play(0, 0);
+    stage_.ChangePortrait(nullptr, kClaire, stage_.expression());
     co_await Tell("こんにちは\fうちでとれた野菜なんですけど、おすそ分けに来ました");
     const char* vegetable =
         kNeighbourVegetables[static_cast<unsigned>(Rand()) % kNeighbourVegetables.size()];
-    game_.stage().Sound(kSoundGet).Play(0, 0);
+    stage_.Sound(kSoundGet).Play(0, 0);
     if (FoodDef* def = FindFoodDef(vegetable)) StoreFood(kitchen_, Food::FromDef(def), kGiftAmount);
     co_await Tell(std::string(vegetable) + "を 5ヶ もらいました");
 }

@@ -3,7 +3,6 @@
 
 #include "engine/common/system.h"
 #include "events/story.h"
-#include "game/main/vemu_comp.h"
 
 namespace {
 
@@ -21,7 +20,7 @@ constexpr std::array<const char*, 4> kEndings = {
 }  // namespace
 
 StoryTask Story::OddOrderCustomerEvent() {
-    game_.stage().Sound(kSoundBell).Play(0, 0);
+    stage_.Sound(kSoundBell).Play(0, 0);
     const char* noun = kNouns[static_cast<unsigned>(Rand()) % kNouns.size()];
     const char* ending = kEndings[static_cast<unsigned>(Rand()) % kEndings.size()];
     co_await Say(std::string("『") + noun + ending, kAdamski, kNormal);

@@ -7,7 +7,6 @@
 #include "engine/framework/game_mediator.h"
 #include "events/story.h"
 #include "game/main/scene_question.h"
-#include "game/main/vemu_comp.h"
 #include "game/rules/money.h"
 
 namespace {
@@ -43,25 +42,25 @@ const Outcome& OutcomeOf(int roll) {
 }  // namespace
 
 StoryTask Story::RagoAdvertisingEvent() {
-    game_.stage().PlayBgm(&handles_.music, kMusicDreaminMush);
+    stage_.PlayBgm(&handles_.music, kMusicDreaminMush);
     co_await Until(handles_.music);
     co_await Say(
         "ヴェム、ヴェム\n暇だからボクがお店の宣伝をしてきてあげるよ\fだからお小遣いちょうだい",
         kRago, kNormal);
     co_await Tell("ラゴにいくらあげますか？", false);
-    const int answer = co_await Question(game_, "あげない", "1000 クル", "10000 クル");
+    const int answer = co_await Question(stage_, "あげない", "1000 クル", "10000 クル");
     if (answer <= 0 || answer > static_cast<int>(kGifts.size())) {
         co_await Say("えー\nケチー", kRago, kNormal);
     } else {
         const Gift& gift = kGifts[static_cast<std::size_t>(answer - 1)];
-        game_.stage().Sound(kSoundBuy).Play(0, 0);
+        stage_.Sound(kSoundBuy).Play(0, 0);
         AddMoney(state_, mediator_->values(), -gift.amount);
         const Outcome& outcome = OutcomeOf(Rand() % gift.roll_range);
         co_await Say("わーい、ありがとう", kRago, kNormal);
-        if (outcome.reputation_gain > 0.0f) game_.stage().Sound(kSoundGet).Play(0, 0);
+        if (outcome.reputation_gain > 0.0f) stage_.Sound(kSoundGet).Play(0, 0);
         co_await Say(outcome.text, kRago, kNormal);
         state_.reputation = std::min(state_.reputation + outcome.reputation_gain, kTopReputation);
     }
-    game_.stage().PlayBgm(&handles_.music, kMusicQuietShop);
+    stage_.PlayBgm(&handles_.music, kMusicQuietShop);
     co_await Until(handles_.music);
 }

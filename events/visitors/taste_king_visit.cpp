@@ -6,7 +6,6 @@
 #include "events/story.h"
 #include "events/visitors/rumour.h"
 #include "events/visitors/scene_line.h"
-#include "game/main/vemu_comp.h"
 
 namespace {
 
@@ -87,8 +86,8 @@ constexpr std::array<SceneLine, 27> kFirstVisit = {{
 }  // namespace
 
 StoryTask Story::TasteKingVisitEvent() {
-    game_.stage().PlayBgm(&handles_.music, kMusicDeliciousYyoo);
-    game_.stage().Sound(kSoundBell).Play(0, 0);
+    stage_.PlayBgm(&handles_.music, kMusicDeliciousYyoo);
+    stage_.Sound(kSoundBell).Play(0, 0);
     co_await Until(handles_.music);
     co_await Say("お邪魔しますよ", kTasteKing, kNormal);
     if (state_.place_flags[kPlaceCompetition]) {
@@ -115,8 +114,8 @@ StoryTask Story::TasteKingVisitEvent() {
         for (const SceneLine& line : kFirstVisit)
             co_await Say(line.text, line.speaker, line.expression);
         state_.place_flags[kPlaceCompetition] = 1;
-        game_.stage().Sound(kSoundAhead).Play(0, 0);
+        stage_.Sound(kSoundAhead).Play(0, 0);
         co_await Say("『料理大会』に行けるようになりました", kVemu, kNormal);
     }
-    game_.stage().PlayBgm(&handles_.music, kMusicQuietShop);
+    stage_.PlayBgm(&handles_.music, kMusicQuietShop);
 }

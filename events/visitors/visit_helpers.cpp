@@ -1,16 +1,16 @@
 // What every visit shares: plain messages under the current speaker, and the visitor's pick
 // of a dish from the menu and its sale, by the same rule as the selling screen's.
 #include "engine/framework/game_mediator.h"
+#include "engine/framework/nvl_component.h"
 #include "events/story.h"
 #include "game/cooking/dish_value.h"
 #include "game/economy/sale.h"
 #include "game/main/scene_question.h"
-#include "game/main/vemu_comp.h"
 #include "game/rules/serving.h"
 
 StoryTask Story::Tell(std::string text, bool close_when_done) {
-    SceneHandle read(game_.message_output());
-    game_.stage().ShowMessage(read.get(), text.c_str(), close_when_done);
+    SceneHandle read(novel_.message_output());
+    stage_.ShowMessage(read.get(), text.c_str(), close_when_done);
     co_await Until(*read);
 }
 
@@ -22,7 +22,7 @@ MenuDish* Story::PickDishForVisitor() {
 bool Story::ServeToVisitor(MenuDish& dish) { return ServeToCustomer(state_, kitchen_, dish); }
 
 StoryTask Story::SellToVisitor(MenuDish& dish, bool counted) {
-    game_.stage().Sound(kSoundGet).Play(0, 0);
+    stage_.Sound(kSoundGet).Play(0, 0);
     const std::string told =
         BookSale(state_, mediator_->values(), dish, 1, DishValueMeasure(state_), counted);
     co_await Tell(told);

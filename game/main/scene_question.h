@@ -6,7 +6,7 @@
 #include "engine/framework/wait_handle.h"
 #include "events/runtime/story_task.h"
 
-class CVemuComp;
+class Stage;
 
 // A wait handle of a scene's own for one of the stage's windows (the message window, the list
 // window): it lives in the scene's frame, so what the window reports reaches that scene alone,
@@ -30,17 +30,17 @@ private:
 };
 
 // A question a scene puts to the player: yes or no, or two or three answers of its own.
-// `const int answer = co_await Question(*this);` yields the index of the answer chosen (0 for the
+// `const int answer = co_await Question(stage_);` yields the index of the answer chosen (0 for the
 // first). The handle the window reports to lives in the scene's own frame: no screen and no other
 // scene can take the answer for its own, and a scene dropped while it waits leaves the window
 // reporting nowhere rather than into a freed frame.
 class Question {
 public:
-    explicit Question(CVemuComp& game) : game_(game), count_(2), yes_no_(true) {}
-    Question(CVemuComp& game, const char* first, const char* second)
-        : game_(game), labels_{first, second, nullptr}, count_(2) {}
-    Question(CVemuComp& game, const char* first, const char* second, const char* third)
-        : game_(game), labels_{first, second, third}, count_(3) {}
+    explicit Question(Stage& stage) : stage_(stage), count_(2), yes_no_(true) {}
+    Question(Stage& stage, const char* first, const char* second)
+        : stage_(stage), labels_{first, second, nullptr}, count_(2) {}
+    Question(Stage& stage, const char* first, const char* second, const char* third)
+        : stage_(stage), labels_{first, second, third}, count_(3) {}
     Question(const Question&) = delete;
     Question& operator=(const Question&) = delete;
     ~Question();
@@ -51,7 +51,7 @@ public:
     int await_resume() const;
 
 private:
-    CVemuComp& game_;
+    Stage& stage_;
     const char* labels_[3] = {};
     int count_;
     bool yes_no_ = false;
