@@ -28,10 +28,8 @@ void DrawName(CDirectGraphics& graphics, std::string_view name, const NameLayout
     const std::size_t cut = graphics.LineBreakWithin(name, layout.room, font, kNameLineBytes);
     graphics.DrawText(layout.first_x, layout.first_y, std::string(name.substr(0, cut)).c_str(),
                       color, font, kLineFormat);
-    std::string rest(name.substr(cut));
-    // The board holds two lines: the end of a name longer than that is left out.
-    if (layout.rest_room > 0) rest = FitOnOneLine(graphics, rest, layout.rest_room, font);
-    graphics.DrawText(layout.rest_x, layout.rest_y, rest.c_str(), color, font, kLineFormat);
+    graphics.DrawText(layout.rest_x, layout.rest_y, std::string(name.substr(cut)).c_str(), color,
+                      font, kLineFormat);
 }
 
 std::string FitOnOneLine(CDirectGraphics& graphics, std::string_view text, int room, DFont* font) {

@@ -28,7 +28,6 @@ struct NameLayout {
     int rest_x, rest_y;    // its remainder
     int room;              // the width the first line may take
     DFont* split_font;     // the font of a split name's two lines (null: the name's font)
-    int rest_room = 0;     // the width the remainder may take (0: any); cut with "…" past it
 };
 void DrawName(CDirectGraphics& graphics, std::string_view name, const NameLayout& layout,
               std::uint32_t color, DFont* font);
