@@ -11,8 +11,8 @@ struct Trade {
     const char* greeting;
     const char* yes_answer;
     const char* no_answer;
-    int goods;   // the goods list the shop screen sells from
-    int screen;  // the shop screen
+    GoodsList goods;  // the goods list the shop screen sells from
+    int screen;       // the shop screen
     const char* again;
     const char* thanks;
 };
@@ -25,13 +25,13 @@ constexpr const char* kFoodNo = "それは残念ネ";
 
 constexpr std::array<Trade, 4> kTrades = {{
     {"どーもどーも\fワタシ世界をまたにかけ食材を集める行商人ネ\f食材見ていってヨ",
-     "珍しいものも色々あるヨ", kFoodNo, 5, kScreenFoodShop, kFoodAgain, kFoodThanks},
-    {"どーもどーも\fワタシ豆ひとすじ豆商人\f豆買ってヨ", "マメマメヨ", kFoodNo, 6, kScreenFoodShop,
-     kFoodAgain, kFoodThanks},
-    {"どーもどーも\f幻の食材欲しくない？", "あなたとっても幸運ヨ", kFoodNo, 7, kScreenFoodShop,
-     kFoodAgain, kFoodThanks},
+     "珍しいものも色々あるヨ", kFoodNo, kGoodsRareFoods, kScreenFoodShop, kFoodAgain, kFoodThanks},
+    {"どーもどーも\fワタシ豆ひとすじ豆商人\f豆買ってヨ", "マメマメヨ", kFoodNo, kGoodsBeans,
+     kScreenFoodShop, kFoodAgain, kFoodThanks},
+    {"どーもどーも\f幻の食材欲しくない？", "あなたとっても幸運ヨ", kFoodNo, kGoodsLuckyFoods,
+     kScreenFoodShop, kFoodAgain, kFoodThanks},
     {"どーもどーも\fワタシ世界をまたにかけナベを集める行商人アルヨ\fナベ見ていってアルヨ",
-     "珍しいナベがあるヨ", "それは残念アルヨ", 9, kScreenToolShop, "まだ買うアルカ？",
+     "珍しいナベがあるヨ", "それは残念アルヨ", kGoodsPans, kScreenToolShop, "まだ買うアルカ？",
      "まいどありアルヨ"},
 }};
 

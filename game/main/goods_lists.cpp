@@ -5,23 +5,24 @@
 #include "game/rules/play_world.h"
 
 const FoodGoodsList kFoodGoodsLists[7] = {
-    {1, {"トマト", "タマネギ", "キャベツ", "シイタケ"}},
-    {2, {"りんご", "いちご", "レモン"}},
-    {3, {"卵", "鶏肉", "豚肉", "牛肉"}},
-    {4, {"砂糖", "ミルク", "小麦粉", "米"}},
-    {5, {"唐辛子", "にがり", "胡椒", "バジル", "万能酵母", "かんすい"}},
-    {6, {"大豆", "中豆", "小豆"}},
-    {7, {"楽園りんご", "化け猫の骨", "エメラルドキャベツ", "おおとろ", "メモリーパロット"}},
+    {kGoodsGreengrocer, {"トマト", "タマネギ", "キャベツ", "シイタケ"}},
+    {kGoodsFruiterer, {"りんご", "いちご", "レモン"}},
+    {kGoodsButcher, {"卵", "鶏肉", "豚肉", "牛肉"}},
+    {kGoodsGrocer, {"砂糖", "ミルク", "小麦粉", "米"}},
+    {kGoodsRareFoods, {"唐辛子", "にがり", "胡椒", "バジル", "万能酵母", "かんすい"}},
+    {kGoodsBeans, {"大豆", "中豆", "小豆"}},
+    {kGoodsLuckyFoods,
+     {"楽園りんご", "化け猫の骨", "エメラルドキャベツ", "おおとろ", "メモリーパロット"}},
 };
 
 const ItemGoodsList kItemGoodsLists[4] = {
-    {8,
+    {kGoodsToolShopItems,
      {"客寄せパンダ", "快眠ブレスレット", "オイルポット", "ガッツリング", "魔法の壺", "水晶の窯"}},
-    {9, {"鉄のナベ", "銀のナベ", "金のナベ", "ラードポット", "ドリームポット"}},
-    {11,
+    {kGoodsPans, {"鉄のナベ", "銀のナベ", "金のナベ", "ラードポット", "ドリームポット"}},
+    {kGoodsWear,
      {"フリスエプロン", "毛皮のコート", "魔法のベスト", "白のエプロン", "鉛の靴", "羽の靴",
       "風の靴", "翼の靴", "銀の髪飾り"}},
-    {12,
+    {kGoodsMagic,
      {"アクセル", "フレイムカッター", "エクスプロード", "トレーサー", "スリーピング",
       "サンダーレイ"}},
 };
@@ -40,7 +41,7 @@ void FillFoodGoods(PlayWorld& world) {
     for (const FoodGoodsList& goods : kFoodGoodsLists) {
         std::vector<FoodDef*>& list = world.food_goods[static_cast<std::size_t>(goods.list)];
         for (const char* name : goods.names) list.push_back(FindFoodDef(name));
-        if (goods.list <= kBaseGoodsLists)
+        if (goods.list <= kGoodsGrocer)
             for (FoodDef* def : list) def->mastered = 1;
     }
 }

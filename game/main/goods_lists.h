@@ -4,16 +4,15 @@
 
 #include <initializer_list>
 
-struct PlayWorld;
+#include "game/rules/play_world.h"
 
-// Goods of the food shops (lists 1 to 4) and of the rarer food lists (5 to 7).
+// Goods of the food shops (kGoodsGreengrocer to kGoodsGrocer, what they sell from the start) and
+// of the merchant's rarer food lists.
 struct FoodGoodsList {
-    int list;
+    GoodsList list;
     std::initializer_list<const char*> names;
 };
 extern const FoodGoodsList kFoodGoodsLists[7];
-// Lists 1 to 4 are what the four food shops sell from the start.
-inline constexpr int kBaseGoodsLists = 4;
 
 extern const char* const kStartingFoods[5];
 inline constexpr float kStartingAmount = 5.0f;
@@ -22,9 +21,9 @@ inline constexpr float kStartingAmount = 5.0f;
 inline constexpr const char* kMemoryFoodFirst = "キャトレモネ";
 inline constexpr const char* kMemoryFoodSecond = "メモルボイルド";
 
-// The item shops' goods, by list (8, 9, 11 and 12; list 10 stays empty).
+// The item shops' and the merchant's item goods, by list (list 10 stays empty).
 struct ItemGoodsList {
-    int list;
+    GoodsList list;
     std::initializer_list<const char*> names;
 };
 extern const ItemGoodsList kItemGoodsLists[4];
@@ -38,6 +37,6 @@ extern const WornItem kStartKitWorn[5];
 extern const char* const kStartKitOwned[2];
 
 // The world's goods lists filled from the tables above, once the catalogue is loaded; the base
-// goods (lists 1 to 4) are marked mastered, so that they are on sale from the start.
+// goods (the four food shops' lists) are marked mastered, so that they are on sale from the start.
 void FillFoodGoods(PlayWorld& world);
 void FillItemGoods(PlayWorld& world);

@@ -61,7 +61,7 @@ void CVemuComp::NewGameReset() {
     for (const auto& recipe : world_.book.recipes) recipe->last_result.reset();
     // What the last play-through mastered goes; the base goods stay on sale.
     for (const auto& def : GlobalFoodCatalogue()) def->mastered = 0;
-    for (int list = 1; list <= 4; ++list)
+    for (int list = kGoodsGreengrocer; list <= kGoodsGrocer; ++list)
         for (FoodDef* def : world_.food_goods[static_cast<std::size_t>(list)])
             if (def) def->mastered = 1;
 

@@ -42,17 +42,33 @@ struct PlayThrough {
 
 // The rest outlives a play-through: the kitchen, which a new game empties through the pantry
 // rules, and what the data gives once it is loaded.
+// The goods lists, by their index into the world's food_goods and item_goods.
+enum GoodsList : int {
+    kGoodsToolShopOpen = 0,  // what the open tool shop sells, gathered from its item lists
+    kGoodsGreengrocer = 1,
+    kGoodsFruiterer = 2,
+    kGoodsButcher = 3,
+    kGoodsGrocer = 4,  // the last of the four food shops' lists
+    kGoodsRareFoods = 5,
+    kGoodsBeans = 6,
+    kGoodsLuckyFoods = 7,
+    kGoodsToolShopItems = 8,
+    kGoodsPans = 9,
+    kGoodsWear = 11,
+    kGoodsMagic = 12,
+};
+
 struct PlayWorld : PlayThrough {
     Kitchen kitchen;
     RecipeBook book;
 
-    // The food goods of the shops (lists 1 to 7) and the item goods (8, 9, 11, 12); the item
-    // goods are owned here, and the open shop sells from the list goods_in_use names.
-    static constexpr int kGoodsLists = 13;
+    // The food goods of the shops and the merchant, and the item goods; the item goods are owned
+    // here, and the open shop sells from the list goods_in_use names.
+    static constexpr int kGoodsLists = kGoodsMagic + 1;
     std::array<std::vector<FoodDef*>, kGoodsLists> food_goods;
     std::array<std::vector<CItem*>, kGoodsLists> item_goods;
     std::vector<std::unique_ptr<CItem>> owned_goods_items;
-    int goods_in_use = 1;
+    int goods_in_use = kGoodsGreengrocer;
 
     // Found in the catalogue once it is loaded.
     const FoodDef* memory_food_first = nullptr;   // キャトレモネ

@@ -13,22 +13,19 @@ namespace {
 
 struct FoodShopRow {
     FoodShop shop;
-    int goods_list;
+    GoodsList goods_list;
 };
 // The first four rows of the shop list, in its order: 雑貨屋, 八百屋, 果物屋, 肉屋.
 constexpr std::array<FoodShopRow, 4> kFoodShops = {{
-    {FoodShop::kGrocer, 4},
-    {FoodShop::kGreengrocer, 1},
-    {FoodShop::kFruiterer, 2},
-    {FoodShop::kButcher, 3},
+    {FoodShop::kGrocer, kGoodsGrocer},
+    {FoodShop::kGreengrocer, kGoodsGreengrocer},
+    {FoodShop::kFruiterer, kGoodsFruiterer},
+    {FoodShop::kButcher, kGoodsButcher},
 }};
 enum ShopRow : int { kToolShopRow = 4, kPawnShopRow = 5, kStockExchangeRow = 6 };
 
 // The tool shop sells these item lists, one after the other.
-constexpr int kToolShopLists[] = {8, 11};
-// The goods array's first list has no shop of its own: it holds the tool shop's goods while it
-// is open.
-constexpr int kToolShopInUse = 0;
+constexpr GoodsList kToolShopLists[] = {kGoodsToolShopItems, kGoodsWear};
 
 // The shops of the shopping street; the stock exchange joins them once the first share is held.
 const char* const kShops[] = {"雑貨屋", "八百屋", "果物屋", "肉屋", "道具屋", "質屋", "証券取引所"};
@@ -64,12 +61,12 @@ void ShopListScreen(CVemuComp& game) {
         game.world().goods_in_use = shop.goods_list;
         game.screens().Push(kScreenFoodShop);
     } else if (row == kToolShopRow) {
-        std::vector<CItem*>& goods = game.world().item_goods[kToolShopInUse];
+        std::vector<CItem*>& goods = game.world().item_goods[kGoodsToolShopOpen];
         goods.clear();
         for (int list : kToolShopLists)
             goods.insert(goods.end(), game.world().item_goods[list].begin(),
                          game.world().item_goods[list].end());
-        game.world().goods_in_use = kToolShopInUse;
+        game.world().goods_in_use = kGoodsToolShopOpen;
         game.screens().Push(kScreenToolShop);
     } else if (row == kPawnShopRow) {
         game.screens().Push(kScreenPawnShop);

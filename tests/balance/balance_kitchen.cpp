@@ -302,7 +302,7 @@ std::string SourceFault(const std::string& food, FoodSource source, int contest)
     bool ok = false;
     switch (source) {
         case FoodSource::kBaseShop:
-            ok = InGoodsList(food, 1, kBaseGoodsLists);
+            ok = InGoodsList(food, 1, kGoodsGrocer);
             break;
         case FoodSource::kMastered:
             ok = InShopSlices(food);

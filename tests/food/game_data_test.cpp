@@ -313,9 +313,9 @@ TEST_F(GameDataTest, BonusRulesNameRealEntriesAndTargets) {
 
 TEST_F(GameDataTest, EveryNameTheGameAndTheStoryUseExists) {
     // The base goods are on sale from the start, each in its own shop's part of the table.
-    const FoodShop base_shops[kBaseGoodsLists] = {FoodShop::kGreengrocer, FoodShop::kFruiterer,
-                                                  FoodShop::kButcher, FoodShop::kGrocer};
-    for (int list = 0; list < kBaseGoodsLists; ++list) {
+    const FoodShop base_shops[kGoodsGrocer] = {FoodShop::kGreengrocer, FoodShop::kFruiterer,
+                                               FoodShop::kButcher, FoodShop::kGrocer};
+    for (int list = 0; list < kGoodsGrocer; ++list) {
         auto slice = ShopIngredientNames(base_shops[list]);
         for (const char* name : kFoodGoodsLists[list].names) {
             bool found = false;
