@@ -15,20 +15,6 @@ namespace {
 using namespace play_test;
 using testing_support::Utf8;
 
-// Reads every message until a list offers the row (UTF-8).
-testing::AssertionResult ReadUntilRow(PlayHarness& play, const char8_t* row) {
-    const std::string wanted = Utf8(row);
-    for (int i = 0; i < kFrameLimit; ++i) {
-        for (const std::string& shown : play.ChoiceRows())
-            if (shown == wanted) return testing::AssertionSuccess();
-        if (play.game().message_output().IsWaiting())
-            play.Press(kDecide);
-        else
-            play.Frame();
-    }
-    return testing::AssertionFailure() << "no row " << wanted << "; " << play.Report();
-}
-
 // Reads every message until the screen is on top.
 testing::AssertionResult ReadUntilScreen(PlayHarness& play, int screen, int limit = kFrameLimit) {
     for (int i = 0; i < limit; ++i) {
@@ -112,7 +98,7 @@ TEST_F(AnswersToTheirAsker, TheMerchantsQuantityIsNoRestockOnTheMenu) {
     ASSERT_TRUE(play.Choose(u8"販売する")) << play.Report();
     ASSERT_TRUE(play.RunUntilScreen(kScreenSelling)) << play.Report();
     ASSERT_TRUE(play.game().StartStoryEvent(StoryEvent::kMerchantBeans));
-    ASSERT_TRUE(ReadUntilRow(play, u8"はい"));
+    ASSERT_TRUE(play.ReadUntilRow(u8"はい"));
     ASSERT_TRUE(play.Choose(u8"はい")) << play.Report();
     ASSERT_TRUE(ReadUntilScreen(play, kScreenFoodShop));
 
@@ -127,7 +113,7 @@ TEST_F(AnswersToTheirAsker, TheMerchantsQuantityIsNoRestockOnTheMenu) {
     ASSERT_TRUE(play.RunUntilMessage(u8"2 ヶ買いました")) << play.Report();
     ASSERT_TRUE(ReadUntilScreen(play, kScreenFoodShop));
     play.Press(kCancel);
-    ASSERT_TRUE(ReadUntilRow(play, u8"いいえ"));
+    ASSERT_TRUE(play.ReadUntilRow(u8"いいえ"));
     ASSERT_TRUE(play.Choose(u8"いいえ")) << play.Report();
 
     // Read on to the closing of the shop.
@@ -162,7 +148,7 @@ TEST(AnswersToTheirAskerTable, NoScreenTakesAnotherRequestsAnswer) {
             if (auto r = play.Choose(u8"卵"); !r) return r;
             play.Press(kRight);
             if (auto r = play.Choose(u8"捨てる"); !r) return r;
-            if (auto r = ReadUntilRow(play, answer); !r) return r;
+            if (auto r = play.ReadUntilRow(answer); !r) return r;
             if (auto r = play.Choose(answer); !r) return r;
             if (auto r = ReadUntilScreen(play, kScreenCooking); !r) return r;
             // What stays in the pot goes back with the first cancel, the screen with the next.

@@ -80,7 +80,7 @@ public:
             play.Press(kRight);
             if (auto r = play.Choose(step.method); !r) return r;
             const bool last = i + 1 == dish.steps.size();
-            if (auto r = ReadUntilRow(last ? u8"はい" : u8"いいえ"); !r) return r;
+            if (auto r = play.ReadUntilRow(last ? u8"はい" : u8"いいえ"); !r) return r;
             if (auto r = play.Choose(last ? u8"はい" : u8"いいえ"); !r) return r;
             if (auto r = play.RunUntilScreen(kScreenCooking); !r) return r;
             play.Press(kCancel);
@@ -102,19 +102,6 @@ public:
 
     bool Contains(const char8_t* name) const {
         return FindPantryFood(play.game().world().kitchen, Sjis(name));
-    }
-    // Reads messages until a list offers the row.
-    testing::AssertionResult ReadUntilRow(const char8_t* row) {
-        const std::string wanted = Utf8(row);
-        for (int i = 0; i < kFrameLimit; ++i) {
-            for (const std::string& shown : play.ChoiceRows())
-                if (shown == wanted) return testing::AssertionSuccess();
-            if (play.game().message_output().IsWaiting())
-                play.Press(kDecide);
-            else
-                play.Frame();
-        }
-        return testing::AssertionFailure() << "no row " << wanted << "; " << play.Report();
     }
     float ReadyPortions() const {
         const MenuDish& dish = *play.kitchen().menu.back();

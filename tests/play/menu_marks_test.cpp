@@ -43,18 +43,6 @@ protected:
         }
         return testing::AssertionSuccess();
     }
-    testing::AssertionResult ReadUntilRow(const char8_t* row) {
-        const std::string wanted = Utf8(row);
-        for (int i = 0; i < kFrameLimit; ++i) {
-            for (const std::string& shown : play.ChoiceRows())
-                if (shown == wanted) return testing::AssertionSuccess();
-            if (play.game().message_output().IsWaiting())
-                play.Press(kDecide);
-            else
-                play.Frame();
-        }
-        return testing::AssertionFailure() << "no row " << wanted << "; " << play.Report();
-    }
     testing::AssertionResult BackToMainCommands() {
         for (int i = 0; i < 40 && play.game().screens().id() != kScreenMainCommands; ++i) {
             if (play.game().screens().id() == kScreenWaitForMessage)
@@ -79,7 +67,7 @@ TEST_F(MenuMarks, FollowTheMenuThroughEveryChange) {
     ASSERT_TRUE(play.Choose(u8"ゼルゼルダケ"));
     play.Press(kRight);
     ASSERT_TRUE(play.Choose(u8"焼く"));
-    ASSERT_TRUE(ReadUntilRow(u8"はい"));
+    ASSERT_TRUE(play.ReadUntilRow(u8"はい"));
     ASSERT_TRUE(play.Choose(u8"はい"));
     ASSERT_TRUE(play.RunUntilScreen(kScreenCooking));
     EXPECT_EQ(Mark(u8"ゼルバ炒め"), 1) << "added";

@@ -232,6 +232,19 @@ testing::AssertionResult PlayHarness::RunUntilMessage(const char8_t* text, int l
         "message with \"" + testing_support::Utf8(text) + "\"");
 }
 
+testing::AssertionResult PlayHarness::ReadUntilRow(const char8_t* row, int limit) {
+    const std::string wanted = testing_support::Utf8(row);
+    for (int i = 0; i < limit; ++i) {
+        for (const std::string& shown : ChoiceRows())
+            if (shown == wanted) return testing::AssertionSuccess();
+        if (game().message_output().IsWaiting())
+            Press(kDecide);
+        else
+            Frame();
+    }
+    return testing::AssertionFailure() << "no row " << wanted << "; " << Report();
+}
+
 testing::AssertionResult PlayHarness::Choose(const char8_t* label, int limit) {
     const std::string wanted = Sjis(label);
     const std::string what = "row \"" + testing_support::Utf8(label) + "\"";

@@ -91,6 +91,9 @@ public:
     // Waits for a running list with an enabled row of that label (UTF-8), moves its cursor
     // there and decides.
     [[nodiscard]] testing::AssertionResult Choose(const char8_t* label, int limit = kFrameLimit);
+    // Reads every message that waits (a decide each) until a running list offers the row (UTF-8).
+    [[nodiscard]] testing::AssertionResult ReadUntilRow(const char8_t* row,
+                                                        int limit = kFrameLimit);
     // The component of that name is current (the switch to it has happened).
     [[nodiscard]] testing::AssertionResult RunUntilComponent(const char* name,
                                                              int limit = kFrameLimit);
