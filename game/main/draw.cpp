@@ -8,7 +8,6 @@
 namespace {
 
 constexpr int kPortraitX = 20, kPortraitY = 337;
-constexpr int kPortraitFadeFrames = 25;
 constexpr std::uint32_t kNameShadowColor = 0xFF404040;
 constexpr std::uint32_t kNameColor = 0xFFFFFF80;
 
@@ -42,7 +41,7 @@ void PlayView::DrawPortrait() const {
                             play_draw::kRightFormat);
     }
     if (game_.stage().portrait_fade() != 0 && game_.stage().previous_portrait()) {
-        const int alpha = 255 - 255 * game_.stage().portrait_fade() / kPortraitFadeFrames;
+        const int alpha = 255 - 255 * game_.stage().portrait_fade() / Stage::kPortraitFadeFrames;
         const DEffect fade = play_draw::PictureEffect(
             kPortraitX, kPortraitY, static_cast<std::uint8_t>(alpha < 0 ? 0 : alpha));
         graphics().DrawEffect(&fade, game_.stage().previous_portrait());

@@ -24,8 +24,6 @@ constexpr int kPanelTop = 160;
 // middle of its height.
 constexpr int kCounterX = play_draw::kFrameX + play_draw::kPlateLeft + play_draw::kPlateWidth / 2;
 constexpr int kCounterY = play_draw::kFrameY + play_draw::kPlateTop + 1;
-// A cross-fade of the speaker's portrait lasts this many frames.
-constexpr int kPortraitFadeFrames = 25;
 
 }  // namespace
 

@@ -84,6 +84,8 @@ public:
     int speaker() const { return speaker_; }
     void set_speaker(int character) { speaker_ = character; }
     int expression() const { return expression_; }
+    // How long a new expression takes to cross-fade in.
+    static constexpr int kPortraitFadeFrames = 25;
     // Frames into the portrait cross-fade, 0 while none runs, and the picture fading out.
     int portrait_fade() const { return portrait_fade_; }
     DTexture* previous_portrait() const { return previous_portrait_; }
