@@ -32,10 +32,7 @@ class AnswersToTheirAsker : public ::testing::Test {
 protected:
     void SetUp() override {
         play.Seed(1);
-        ASSERT_TRUE(play.NewGame());
-        play.SkipOpening();
-        ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands)) << play.Report();
-        for (int i = 0; i < kFrameLimit && play.Switching(); ++i) play.Frame();
+        ASSERT_TRUE(play.StartOnMainCommands()) << play.Report();
         play.game().SetTextSpeed(1);
     }
 
@@ -216,10 +213,7 @@ TEST(AnswersToTheirAskerTable, NoScreenTakesAnotherRequestsAnswer) {
         SCOPED_TRACE(c.what);
         PlayHarness play;
         play.Seed(1);
-        ASSERT_TRUE(play.NewGame());
-        play.SkipOpening();
-        ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands)) << play.Report();
-        for (int i = 0; i < kFrameLimit && play.Switching(); ++i) play.Frame();
+        ASSERT_TRUE(play.StartOnMainCommands()) << play.Report();
         play.game().SetTextSpeed(1);
         play.SetDate(2006, 1, 5, 10, 0);
         play.SetMoney(100000);
@@ -272,10 +266,7 @@ TEST(AnswersToTheirAskerTable, NoSceneAnswersOnTheScreensHandles) {
         SCOPED_TRACE(c.what);
         PlayHarness play;
         play.Seed(1);
-        ASSERT_TRUE(play.NewGame());
-        play.SkipOpening();
-        ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands)) << play.Report();
-        for (int i = 0; i < kFrameLimit && play.Switching(); ++i) play.Frame();
+        ASSERT_TRUE(play.StartOnMainCommands()) << play.Report();
         play.game().SetTextSpeed(1);
         play.AddToMenu(u8"卵", 1.0f)->restock = 1;
         CVemuComp& game = play.game();
@@ -333,10 +324,7 @@ TEST(CancelledOverAList, TheListComesBackUnderItsOwnPrompt) {
         SCOPED_TRACE(c.what);
         PlayHarness play;
         play.Seed(1);
-        ASSERT_TRUE(play.NewGame());
-        play.SkipOpening();
-        ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands)) << play.Report();
-        for (int i = 0; i < kFrameLimit && play.Switching(); ++i) play.Frame();
+        ASSERT_TRUE(play.StartOnMainCommands()) << play.Report();
         play.SetDate(2006, 1, 5, 10, 0);
         play.SetMoney(1000000);
         play.AddToMenu(u8"卵", 1.0f);

@@ -57,10 +57,7 @@ public:
 
     testing::AssertionResult Start() {
         play.Seed(1);
-        if (auto r = play.NewGame(); !r) return r;
-        play.SkipOpening();
-        if (auto r = play.RunUntilScreen(kScreenMainCommands); !r) return r;
-        for (int i = 0; i < kFrameLimit && play.Switching(); ++i) play.Frame();
+        if (auto r = play.StartOnMainCommands(); !r) return r;
         play.SetDate(2006, 1, 5, 10, 0);
         play.AddToBag(u8"鉄のナベ");
         return CookOntoTheMenu();

@@ -18,10 +18,7 @@ class MenuMarks : public ::testing::Test {
 protected:
     void SetUp() override {
         play.Seed(1);
-        ASSERT_TRUE(play.NewGame());
-        play.SkipOpening();
-        ASSERT_TRUE(play.RunUntilScreen(kScreenMainCommands));
-        for (int i = 0; i < kFrameLimit && play.Switching(); ++i) play.Frame();
+        ASSERT_TRUE(play.StartOnMainCommands()) << play.Report();
         play.SetDate(2006, 1, 5, 10, 0);
     }
 

@@ -232,6 +232,13 @@ testing::AssertionResult PlayHarness::RunUntilMessage(const char8_t* text, int l
         "message with \"" + testing_support::Utf8(text) + "\"");
 }
 
+testing::AssertionResult PlayHarness::StartOnMainCommands() {
+    if (auto started = NewGame(); !started) return started;
+    SkipOpening();
+    if (auto shown = RunUntilScreen(kScreenMainCommands); !shown) return shown;
+    return RunUntil([&] { return !Switching(); }, kFrameLimit, "the fade into the game over");
+}
+
 testing::AssertionResult PlayHarness::ReadUntilRow(const char8_t* row, int limit) {
     const std::string wanted = testing_support::Utf8(row);
     for (int i = 0; i < limit; ++i) {

@@ -83,6 +83,9 @@ public:
     // For tests of what comes after the opening: drops the opening scene that a new game
     // starts and leaves the main commands on top, with the lesson over.
     void SkipOpening();
+    // NewGame and SkipOpening, then on until the main commands are on top and the fade into the
+    // game, which holds the buttons back, is over: where most tests of the day's play begin.
+    [[nodiscard]] testing::AssertionResult StartOnMainCommands();
     // The message window's text contains `text` (UTF-8).
     [[nodiscard]] testing::AssertionResult RunUntilMessage(const char8_t* text,
                                                            int limit = kFrameLimit);
