@@ -57,8 +57,22 @@ void ClearFileError() { first_error = 0; }
 std::unique_ptr<File> File::Open(const std::string& path, Mode mode) {
     const int flags = mode == Mode::Read ? O_RDONLY : (O_WRONLY | O_CREAT | O_TRUNC);
     if (mode == Mode::Write && !CreateAllowed()) return nullptr;
+    // A reader is not even opened on anything but a plain file: opening a named pipe, however
+    // briefly, counts as its other end to whoever waits there.
+    if (mode == Mode::Read) {
+        struct stat before;
+        if (::stat(path.c_str(), &before) != 0) {
+            Record(errno);
+            return nullptr;
+        }
+        if (!S_ISREG(before.st_mode)) {
+            Record(S_ISDIR(before.st_mode) ? EISDIR : EINVAL);
+            return nullptr;
+        }
+    }
     // Opening a named pipe waits for its other end, possibly for ever: opened without waiting,
-    // anything but a plain file is refused before a byte is read or written.
+    // anything but a plain file (one put in place since the look above too) is refused before a
+    // byte is read or written.
     const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0644);
     if (fd < 0) {
         Record(errno);
